@@ -1,0 +1,61 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QImage>
+#include <QWidget>
+
+enum BStyle : unsigned char { BSnone = 0, BsNormal = 1, BsIe = 2 };
+
+// The push button of every window: no keyboard focus, drawn over its parent, with a picture
+// whose transparent colour is left out, a caption, or both, and a frame by Border and state.
+class TMKvTranBtn : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMKvTranBtn(QWidget* parent = nullptr);
+
+    const QImage& BitMap() const { return bitmap_; }
+    void setBitMap(const QImage& image);
+    BStyle Border() const { return border_; }
+    void setBorder(BStyle style);
+    const QString& Caption() const { return caption_; }
+    void setCaption(const QString& text);
+    TColor ColorIn = clBlue;
+    TColor ColorOut = clLime;
+    TColor ColorPush = clWhite;
+    int Tag = 0;
+
+    bool Hovered() const { return hovered_; }
+    bool Pushed() const { return pushed_; }
+    QRect PictureRect() const { return pictureRect_; }
+
+    // Draws an image at x, y leaving out the pixels of the transparent colour.
+    static void DrawTransparentBitmap(QPainter& painter, const QImage& image, int x, int y,
+                                      QRgb transparent);
+    // The picture's transparent colour: white for a two-colour picture, else its bottom-left
+    // pixel.
+    static QRgb TransparentColorOf(const QImage& image);
+
+signals:
+    void clicked();
+    void mousePressed(QPoint pos);
+    void mouseMoved(QPoint pos);
+    void mouseReleased(QPoint pos);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    QImage bitmap_;
+    BStyle border_ = BsNormal;
+    QString caption_;
+    bool hovered_ = false;
+    bool pushed_ = false;
+    QRect pictureRect_;
+};

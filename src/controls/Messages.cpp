@@ -1,0 +1,27 @@
+#include "Messages.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace {
+
+void ShowBox(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), text,
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+MessageHandler& Handler() {
+    static MessageHandler handler = ShowBox;
+    return handler;
+}
+
+} // namespace
+
+void ShowMessage(const QString& text) { Handler()(text); }
+
+MessageHandler SetMessageHandler(MessageHandler handler) {
+    MessageHandler previous = std::move(Handler());
+    Handler() = handler ? std::move(handler) : MessageHandler(ShowBox);
+    return previous;
+}

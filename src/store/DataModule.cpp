@@ -1,0 +1,69 @@
+#include "DataModule.h"
+
+#include "ProgramFolder.h"
+
+QString TranslationConnectionString(const QString& file, const QString& programFolder) {
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + programFolder +
+           QStringLiteral("baza/") + file +
+           QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=zelmorka");
+}
+
+QString TranslationConnectionString(const QString& file) {
+    return TranslationConnectionString(file, ProgramFolder());
+}
+
+TBaze::TBaze(const QString& programFolder) : programFolder_(programFolder) {
+    Query1.addLine(QStringLiteral("SELECT * FROM vidoslov"));
+    for (Query* q : {&Query2, &Query3, &QueryTekst, &QueryRezultati})
+        q->addLine(QStringLiteral("select * from vidoslov;"));
+    DataModuleCreate();
+}
+
+TBaze::TBaze() : TBaze(ProgramFolder()) {}
+
+TBaze::~TBaze() { DataModuleDestroy(); }
+
+void TBaze::DataModuleCreate() {
+    const QString text = TranslationConnectionString(DefaultTranslationFile, programFolder_);
+    for (Query* q : {&QueryRezultati, &QueryTekst, &Query1, &Query2, &Query3})
+        q->setConnectionString(text);
+}
+
+void TBaze::DataModuleDestroy() {
+    for (Query* q : {&QueryRezultati, &QueryTekst, &Query1, &Query2, &Query3})
+        q->close();
+}
+
+Query& TBaze::PaneQuery(int pane) {
+    switch (pane) {
+    case 1:
+        return Query1;
+    case 2:
+        return Query2;
+    default:
+        return Query3;
+    }
+}
+
+QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter) {
+    // A quote in the code is doubled so that it stays part of the value.
+    QString code = bookCode;
+    code.replace('\'', QStringLiteral("''"));
+    return {QStringLiteral("select * from ") + table,
+            QStringLiteral("where knjiga='") + code + QStringLiteral("' and glava=") +
+                QString::number(chapter)};
+}
+
+void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,
+                 const std::function<void(Query&)>& layout) {
+    if (q.isOpen())
+        q.close();
+    q.clearSql();
+    for (const QString& line : ChapterStatement(table, bookCode, chapter))
+        q.addLine(line);
+    q.open();
+    q.first();
+    if (layout)
+        layout(q);
+    q.first();
+}

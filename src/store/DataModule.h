@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Query.h"
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+// The connection string of a translation file in the folder baza/ of a program folder.
+QString TranslationConnectionString(const QString& file, const QString& programFolder);
+// The same, in the folder of the running program.
+QString TranslationConnectionString(const QString& file);
+
+inline constexpr const char* DefaultTranslationFile = "vidl.mdb";
+
+// The data module: the five queries through which the windows read the verse table.
+class TBaze {
+public:
+    explicit TBaze(const QString& programFolder);
+    TBaze();
+    ~TBaze();
+    TBaze(const TBaze&) = delete;
+    TBaze& operator=(const TBaze&) = delete;
+
+    void DataModuleCreate();
+    void DataModuleDestroy();
+    const QString& programFolder() const { return programFolder_; }
+
+    Query Query1;         // pane 1 (left)
+    Query Query2;         // pane 2 (right)
+    Query Query3;         // pane 3 (middle)
+    Query QueryTekst;     // chapter to be printed
+    Query QueryRezultati; // search results
+
+    // The query of pane 1, 2 or 3.
+    Query& PaneQuery(int pane);
+
+private:
+    QString programFolder_;
+};
+
+// The two lines of the chapter query.
+QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter);
+
+// Runs the chapter query on q and hands the open query, on its first row, to the layout;
+// afterwards q stands on its first row again.
+void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,
+                 const std::function<void(Query&)>& layout);

@@ -1,0 +1,120 @@
+#include "Query.h"
+
+#include "Errors.h"
+#include "TextRules.h"
+
+#include <sqlite3.h>
+
+Query::~Query() {
+    close();
+    disconnect();
+}
+
+void Query::setConnectionString(const QString& text) {
+    if (open_)
+        throw DatabaseError(QStringLiteral("Operation is not allowed when the object is open."));
+    if (text == connectionString_)
+        return;
+    disconnect();
+    connectionString_ = text;
+}
+
+QString Query::DataSourceOf(const QString& connectionString) {
+    static const QString key = QStringLiteral("Data Source=");
+    const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + key.size();
+    qsizetype to = connectionString.indexOf(';', from);
+    if (to < 0)
+        to = connectionString.size();
+    qsizetype end = to;
+    while (end > from && connectionString[end - 1] == ' ')
+        --end;
+    return connectionString.mid(from, end - from);
+}
+
+void Query::connect() {
+    if (db_)
+        return;
+    const QString file = DataSourceOf(connectionString_);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
+                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw DatabaseError(QStringLiteral("%1: %2").arg(text, file));
+    }
+    RegisterTextRules(db);
+    sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+    db_ = db;
+}
+
+void Query::disconnect() {
+    sqlite3_close(db_);
+    db_ = nullptr;
+}
+
+void Query::open() {
+    close();
+    connect();
+    const QByteArray text = statementText().toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, nullptr);
+    if (rc == SQLITE_OK && !stmt) {
+        rc = SQLITE_MISUSE; // nothing but blanks or comments
+    }
+    std::vector<QString> cells;
+    QStringList columns;
+    int rows = 0;
+    if (rc == SQLITE_OK) {
+        const int n = sqlite3_column_count(stmt);
+        for (int c = 0; c < n; ++c)
+            columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            for (int c = 0; c < n; ++c) {
+                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                cells.push_back(v ? QString::fromUtf8(v, sqlite3_column_bytes(stmt, c))
+                                  : QString());
+            }
+            ++rows;
+        }
+        if (rc == SQLITE_DONE)
+            rc = SQLITE_OK;
+    }
+    if (rc != SQLITE_OK) {
+        const QString message = stmt || rc != SQLITE_MISUSE
+                                    ? QString::fromUtf8(sqlite3_errmsg(db_))
+                                    : QStringLiteral("Command text was not set for the command.");
+        sqlite3_finalize(stmt);
+        disconnect(); // the next open starts from a fresh connection
+        throw DatabaseError(message);
+    }
+    sqlite3_finalize(stmt);
+    columns_ = std::move(columns);
+    cells_ = std::move(cells);
+    rowCount_ = rows;
+    row_ = 0;
+    open_ = true;
+}
+
+void Query::close() {
+    open_ = false;
+    columns_.clear();
+    cells_.clear();
+    rowCount_ = 0;
+    row_ = 0;
+}
+
+QString Query::fieldAsText(const QString& column) const {
+    qsizetype c = columns_.size() - 1;
+    while (c >= 0 && columns_[c].compare(column, Qt::CaseInsensitive) != 0)
+        --c;
+    if (c < 0)
+        throw DatabaseError(QStringLiteral("Field '%1' not found").arg(column));
+    if (eof())
+        throw DatabaseError(
+            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    return cells_[size_t(row_) * columns_.size() + c];
+}

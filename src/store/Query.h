@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+struct sqlite3;
+
+// A query on one translation file, over its own read-only connection. Opening runs the
+// statement and reads all its rows into the query, which then stands on the first row.
+class Query {
+public:
+    Query() = default;
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    // Allowed only while the query is closed.
+    void setConnectionString(const QString& text);
+    const QString& connectionString() const { return connectionString_; }
+    // The file the connection string names in its Data Source, without trailing blanks.
+    static QString DataSourceOf(const QString& connectionString);
+
+    void clearSql() { lines_.clear(); }
+    void addLine(const QString& line) { lines_ << line; }
+    void copySql(const Query& other) { lines_ = other.lines_; }
+    const QStringList& sql() const { return lines_; }
+    QString statementText() const { return lines_.join('\n'); }
+
+    // Runs the statement; throws DatabaseError with the engine's text and stays closed on
+    // failure.
+    void open();
+    void close();
+    bool isOpen() const { return open_; }
+
+    void first() { row_ = 0; }
+    void next() {
+        if (row_ < rowCount_)
+            ++row_;
+    }
+    bool eof() const { return row_ >= rowCount_; }
+    int recordCount() const { return rowCount_; }
+    // The named column of the current row as text; null gives the empty text.
+    QString fieldAsText(const QString& column) const;
+
+private:
+    void connect();
+    void disconnect();
+
+    QString connectionString_;
+    QStringList lines_;
+    sqlite3* db_ = nullptr;
+    bool open_ = false;
+    QStringList columns_;
+    std::vector<QString> cells_; // row by row
+    int rowCount_ = 0;
+    int row_ = 0;
+};
