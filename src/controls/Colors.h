@@ -8,7 +8,9 @@
 // the third (255 is red, 0xFF0000 is blue).
 using TColor = quint32;
 
-inline QColor ToQColor(TColor c) { return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF); }
+inline QColor ToQColor(TColor c) {
+    return QColor(c & 0xFF, (c >> 8) & 0xFF, (c >> 16) & 0xFF);
+}
 inline TColor FromQColor(const QColor& c) {
     return TColor(c.red()) | (TColor(c.green()) << 8) | (TColor(c.blue()) << 16);
 }
@@ -26,8 +28,8 @@ enum TFontStyle { fsBold = 1, fsItalic = 2, fsUnderline = 4, fsStrikeOut = 8 };
 // A font object of the program: face, size in points, style, colour and character set.
 struct TKvFont {
     QString Name = QStringLiteral("Arial");
-    int Size = 10;   // points
-    int Style = 0;   // TFontStyle flags
+    int Size = 10; // points
+    int Style = 0; // TFontStyle flags
     TColor Color = clBlack;
     int Charset = 1; // 238 is Eastern Europe; kept, but plays no part in drawing here
 

@@ -18,7 +18,9 @@ MessageHandler& Handler() {
 
 } // namespace
 
-void ShowMessage(const QString& text) { Handler()(text); }
+void ShowMessage(const QString& text) {
+    Handler()(text);
+}
 
 MessageHandler SetMessageHandler(MessageHandler handler) {
     MessageHandler previous = std::move(Handler());

@@ -1,12 +1,12 @@
 #include "BookCatalogue.h"
 
 const char* const BookCatalogue::Codes[BookCount] = {
-    "1 MOJ", "2 MOJ", "3 MOJ", "4 MOJ", "5 MOJ", "IS.N",  "SUD",   "RUTA",  "1 SAM", "2 SAM",
-    "1 CAR", "2 CAR", "1 DN",  "2 DN",  "JEZD",  "NEM",   "JEST",  "JOV",   "PSAL",  "PRIčE",
-    "PROP",  "PES",   "ISA",   "JER",   "PLAč",  "JEZEK", "DAN",   "OS",    "JOILO", "AMOS",
-    "AVD",   "JONA",  "MIH",   "NAUM",  "AVAK",  "SOF",   "AGEJ",  "ZAH",   "MAL",   "MAT",
-    "MAR",   "LUKA",  "JOVAN", "DELA",  "RIM",   "1 KOR", "2 KOR", "GAL",   "EFES",  "FILIB",
-    "KOL",   "1 SOL", "2 SOL", "1 TIM", "2 TIM", "TITU",  "FILIM", "JEVR",  "JAKOV", "1 PET",
+    "1 MOJ", "2 MOJ", "3 MOJ", "4 MOJ", "5 MOJ", "IS.N",  "SUD",   "RUTA", "1 SAM", "2 SAM",
+    "1 CAR", "2 CAR", "1 DN",  "2 DN",  "JEZD",  "NEM",   "JEST",  "JOV",  "PSAL",  "PRIčE",
+    "PROP",  "PES",   "ISA",   "JER",   "PLAč",  "JEZEK", "DAN",   "OS",   "JOILO", "AMOS",
+    "AVD",   "JONA",  "MIH",   "NAUM",  "AVAK",  "SOF",   "AGEJ",  "ZAH",  "MAL",   "MAT",
+    "MAR",   "LUKA",  "JOVAN", "DELA",  "RIM",   "1 KOR", "2 KOR", "GAL",  "EFES",  "FILIB",
+    "KOL",   "1 SOL", "2 SOL", "1 TIM", "2 TIM", "TITU",  "FILIM", "JEVR", "JAKOV", "1 PET",
     "2 PET", "1 JOV", "2 JOV", "3 JOV", "JUDA",  "OTKR"};
 
 const char* const BookCatalogue::Titles[BookCount] = {

@@ -21,7 +21,9 @@ TBaze::TBaze(const QString& programFolder) : programFolder_(programFolder) {
 
 TBaze::TBaze() : TBaze(ProgramFolder()) {}
 
-TBaze::~TBaze() { DataModuleDestroy(); }
+TBaze::~TBaze() {
+    DataModuleDestroy();
+}
 
 void TBaze::DataModuleCreate() {
     const QString text = TranslationConnectionString(DefaultTranslationFile, programFolder_);
@@ -49,9 +51,9 @@ QStringList ChapterStatement(const QString& table, const QString& bookCode, int 
     // A quote in the code is doubled so that it stays part of the value.
     QString code = bookCode;
     code.replace('\'', QStringLiteral("''"));
-    return {QStringLiteral("select * from ") + table,
-            QStringLiteral("where knjiga='") + code + QStringLiteral("' and glava=") +
-                QString::number(chapter)};
+    return {QStringLiteral("select * from ") + table, QStringLiteral("where knjiga='") + code +
+                                                          QStringLiteral("' and glava=") +
+                                                          QString::number(chapter)};
 }
 
 void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,

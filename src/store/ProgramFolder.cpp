@@ -9,4 +9,6 @@ QString ProgramFolderOf(const QString& path) {
     return {};
 }
 
-QString ProgramFolder() { return ProgramFolderOf(QCoreApplication::applicationFilePath()); }
+QString ProgramFolder() {
+    return ProgramFolderOf(QCoreApplication::applicationFilePath());
+}

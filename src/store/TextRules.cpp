@@ -73,7 +73,9 @@ struct CompiledPattern {
     std::u32string folded;
 };
 
-void FreePattern(void* p) { delete static_cast<CompiledPattern*>(p); }
+void FreePattern(void* p) {
+    delete static_cast<CompiledPattern*>(p);
+}
 
 CompiledPattern* CompilePattern(sqlite3_value* pattern, sqlite3_value* escape) {
     std::u32string raw, esc;

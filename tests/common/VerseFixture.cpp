@@ -14,8 +14,7 @@ void Bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
     else if (value.typeId() == QMetaType::Int)
         sqlite3_bind_int(stmt, index, value.toInt());
     else
-        sqlite3_bind_text(stmt, index, value.toString().toUtf8().constData(), -1,
-                          SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, index, value.toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
 }
 
 } // namespace

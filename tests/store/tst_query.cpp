@@ -1,0 +1,265 @@
+// The verse store over SQLite: rows, letter case, nulls, errors.
+#include "DataModule.h"
+#include "Errors.h"
+#include "Query.h"
+#include "VerseFixture.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class QueryTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString folder; // program folder with baza/vidl.mdb
+
+    QString Connection(const QString& file = "vidl.mdb") {
+        return TranslationConnectionString(file, folder);
+    }
+
+    static QStringList Column(Query& q, const QString& name) {
+        QStringList values;
+        for (q.first(); !q.eof(); q.next())
+            values << q.fieldAsText(name);
+        return values;
+    }
+
+    void Run(Query& q, const QString& sql) {
+        q.setConnectionString(Connection());
+        q.clearSql();
+        q.addLine(sql);
+        q.open();
+    }
+
+private slots:
+    void initTestCase() {
+        folder = dir.path() + "/";
+        QDir(folder).mkpath("baza");
+        WriteVerseFile(folder + "baza/vidl.mdb",
+                       {
+                           // a chapter stored out of order
+                           {"1 MOJ", 1, 3, "Treći stih", "MAT 1:1"},
+                           {"1 MOJ", 1, 1, "Čovek i žena", "RIM 2:3|JOVAN 3:16"},
+                           {"1 MOJ", 1, 2, "Šuma i đak", QVariant()},
+                           {"1 MOJ", 2, 1, "Druga glava", "."},
+                           {"PRIčE", 1, 1, "Priče ćerke ŽENE", QVariant()},
+                           {"PRIčE", 1, 2, QVariant(), " "},
+                           {"O'NE", 1, 1, "Knjiga sa navodnikom", ""},
+                           {"MAT", 1, 1, "100% tačno_je", ""},
+                       });
+    }
+
+    void chapterRowsComeInVerseOrder() {
+        Query q;
+        q.setConnectionString(Connection());
+        LoadChapter("vidoslov", "1 MOJ", 1, q, nullptr);
+        QVERIFY(q.isOpen());
+        QCOMPARE(q.recordCount(), 3);
+        QCOMPARE(q.fieldAsText("rbr"), QString("1")); // left on the first row
+        QCOMPARE(Column(q, "rbr"), QStringList({"1", "2", "3"}));
+        QCOMPARE(Column(q, "glava"), QStringList({"1", "1", "1"}));
+        QCOMPARE(Column(q, "TEKST").first(), QString("Čovek i žena"));
+    }
+
+    void layoutSeesRowsAndQueryEndsOnFirstRow() {
+        Query q;
+        q.setConnectionString(Connection());
+        QStringList seen;
+        LoadChapter("vidoslov", "1 MOJ", 1, q, [&](Query& r) {
+            for (; !r.eof(); r.next())
+                seen << r.fieldAsText("rbr");
+        });
+        QCOMPARE(seen, QStringList({"1", "2", "3"}));
+        QVERIFY(!q.eof());
+        QCOMPARE(q.fieldAsText("rbr"), QString("1"));
+    }
+
+    void bookCodeIgnoresLetterCase() {
+        Query q;
+        for (const char* code : {"1 MOJ", "1 moj", "1 Moj"}) {
+            q.close();
+            q.setConnectionString(Connection());
+            LoadChapter("vidoslov", QString::fromUtf8(code), 1, q, nullptr);
+            QCOMPARE(q.recordCount(), 3);
+        }
+        for (const char* code : {"PRIčE", "priče", "PRIČE", "PrIčE"}) {
+            LoadChapter("vidoslov", QString::fromUtf8(code), 1, q, nullptr);
+            QVERIFY2(q.recordCount() == 2, code);
+        }
+        LoadChapter("vidoslov", "PRICE", 1, q, nullptr);
+        QCOMPARE(q.recordCount(), 0);
+    }
+
+    void likeFoldsEveryLetter_data() {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("č lower finds Č") << "%čovek%" << 1;
+        QTest::newRow("Č upper finds Č") << "%ČOVEK%" << 1;
+        QTest::newRow("ž upper finds ž") << "%ŽENA%" << 1;
+        QTest::newRow("both cases of ž") << "%žen%" << 2;
+        QTest::newRow("š and đ") << "%ŠUMA I ĐAK%" << 1;
+        QTest::newRow("ć") << "%ĆERKE%" << 1;
+        QTest::newRow("underscore is one character") << "_ovek%" << 1;
+        QTest::newRow("underscore needs a character") << "čovek i žena_" << 0;
+        QTest::newRow("whole text without wildcard") << "DRUGA GLAVA" << 1;
+        QTest::newRow("plain c is not č") << "%covek%" << 0;
+        QTest::newRow("percent alone") << "%" << 7; // the null tekst is no match
+        QTest::newRow("backtracking") << "%i%i%" << 2;
+    }
+
+    void likeFoldsEveryLetter() {
+        QFETCH(QString, pattern);
+        QFETCH(int, rows);
+        Query q;
+        Run(q, "select * from vidoslov where tekst like '" + pattern + "'");
+        QCOMPARE(q.recordCount(), rows);
+    }
+
+    void likeEscapeKeepsWildcardsLiteral() {
+        Query q;
+        Run(q, "select * from vidoslov where tekst like '%100!%%' escape '!'");
+        QCOMPARE(q.recordCount(), 1);
+        q.close();
+        Run(q, "select * from vidoslov where tekst like '%o!_j%' escape '!'");
+        QCOMPARE(q.recordCount(), 1);
+    }
+
+    void nullColumnsReadAsEmptyText() {
+        Query q;
+        Run(q, "select * from vidoslov where knjiga='PRIčE' and rbr=2");
+        QCOMPARE(q.recordCount(), 1);
+        QCOMPARE(q.fieldAsText("tekst"), QString());
+        QCOMPARE(q.fieldAsText("pok"), QString(" "));
+    }
+
+    void emptyResultIsAtEndAtOnce() {
+        Query q;
+        q.setConnectionString(Connection());
+        LoadChapter("vidoslov", "", 1, q, nullptr);
+        QVERIFY(q.isOpen());
+        QVERIFY(q.eof());
+        QCOMPARE(q.recordCount(), 0);
+        q.next();
+        QVERIFY(q.eof());
+    }
+
+    void apostropheInCodeStaysInTheValue() {
+        Query q;
+        q.setConnectionString(Connection());
+        LoadChapter("vidoslov", "O'NE", 1, q, nullptr);
+        QCOMPARE(q.recordCount(), 1);
+        LoadChapter("vidoslov", "x' or '1'='1", 1, q, nullptr);
+        QCOMPARE(q.recordCount(), 0);
+    }
+
+    void linesAreJoinedByLineBreaks() {
+        Query q;
+        q.addLine("select * from vidoslov");
+        q.addLine("where glava=2");
+        QCOMPARE(q.statementText(), QString("select * from vidoslov\nwhere glava=2"));
+        q.setConnectionString(Connection());
+        q.open();
+        QCOMPARE(q.recordCount(), 1);
+        Query copy;
+        copy.copySql(q);
+        QCOMPARE(copy.sql(), q.sql());
+    }
+
+    void failuresCarryTheEnginesText_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("sql");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("no file") << "nema.mdb"
+                                 << "select * from vidoslov"
+                                 << "unable to open database file";
+        QTest::newRow("not a database") << "tekst.mdb"
+                                        << "select * from vidoslov"
+                                        << "file is not a database";
+        QTest::newRow("no table") << "vidl.mdb"
+                                  << "select * from nema"
+                                  << "no such table: nema";
+        QTest::newRow("rejected statement") << "vidl.mdb"
+                                            << "selec * from vidoslov"
+                                            << "syntax error";
+        QTest::newRow("no column") << "vidl.mdb"
+                                   << "select * from vidoslov where x=1"
+                                   << "no such column: x";
+    }
+
+    void failuresCarryTheEnginesText() {
+        QFETCH(QString, file);
+        QFETCH(QString, sql);
+        QFETCH(QString, text);
+        QFile junk(folder + "baza/tekst.mdb");
+        QVERIFY(junk.open(QIODevice::WriteOnly));
+        junk.write(QByteArray(4096, 'x'));
+        junk.close();
+
+        Query q;
+        q.setConnectionString(Connection(file));
+        q.addLine(sql);
+        try {
+            q.open();
+            QFAIL("open succeeded");
+        } catch (const DatabaseError& e) {
+            QVERIFY2(e.text().contains(text), qPrintable(e.text()));
+        }
+        QVERIFY(!q.isOpen());
+        // the query is still usable once pointed at a good file
+        q.setConnectionString(Connection());
+        q.clearSql();
+        q.addLine("select * from vidoslov");
+        q.open();
+        QCOMPARE(q.recordCount(), 8);
+    }
+
+    void paddedFileNameOpensTheFile() {
+        const QString padded = QString("vidl.mdb").leftJustified(20, ' ');
+        QVERIFY(Connection(padded).contains("baza/vidl.mdb            ;"));
+        QCOMPARE(Query::DataSourceOf(Connection(padded)), folder + "baza/vidl.mdb");
+        Query q;
+        q.setConnectionString(Connection(padded));
+        LoadChapter("vidoslov", "1 MOJ", 2, q, nullptr);
+        QCOMPARE(q.recordCount(), 1);
+    }
+
+    void connectionStringOnlyWhileClosed() {
+        Query q;
+        Run(q, "select * from vidoslov");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, q.setConnectionString(Connection("x.mdb")));
+        QCOMPARE(q.connectionString(), Connection());
+        q.close();
+        q.close(); // closing a closed query does nothing
+        q.setConnectionString(Connection("x.mdb"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, q.open());
+    }
+
+    void unknownColumnIsAnError() {
+        Query q;
+        Run(q, "select * from vidoslov");
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, q.fieldAsText("nema"));
+    }
+
+    void dataModuleSetsFiveConnections() {
+        TBaze baze(folder);
+        const QString text = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder +
+                             "baza/vidl.mdb;Persist Security Info=False;"
+                             "Jet OLEDB:Database Password=zelmorka";
+        for (Query* q :
+             {&baze.Query1, &baze.Query2, &baze.Query3, &baze.QueryTekst, &baze.QueryRezultati}) {
+            QCOMPARE(q->connectionString(), text);
+            QVERIFY(!q->isOpen());
+        }
+        QCOMPARE(baze.Query1.statementText(), QString("SELECT * FROM vidoslov"));
+        QCOMPARE(baze.QueryRezultati.statementText(), QString("select * from vidoslov;"));
+        QCOMPARE(&baze.PaneQuery(3), &baze.Query3);
+        baze.Query2.open();
+        QVERIFY(baze.Query2.isOpen());
+        baze.DataModuleDestroy();
+        QVERIFY(!baze.Query2.isOpen());
+    }
+};
+
+QTEST_GUILESS_MAIN(QueryTest)
+#include "tst_query.moc"

@@ -1,0 +1,106 @@
+// The translation list file and the program's single-byte text rules.
+#include "Convert.h"
+#include "Errors.h"
+#include "ProgramFolder.h"
+#include "TranslationList.h"
+#include "Win1250.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TextFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void win1250RoundTrip() {
+        const QString text = QString::fromUtf8("čćđšž ČĆĐŠŽ Upoređivanje");
+        const QByteArray bytes = EncodeWin1250(text);
+        QCOMPARE(bytes.size(), text.size());
+        QCOMPARE(quint8(bytes[0]), quint8(232)); // č
+        QCOMPARE(quint8(bytes[6]), quint8(200)); // Č
+        QCOMPARE(DecodeWin1250(bytes), text);
+    }
+
+    void splitLinesAcceptsThreeBreaks() {
+        QCOMPARE(SplitLines("a\r\nb\rc\nd"), QStringList({"a", "b", "c", "d"}));
+        QCOMPARE(SplitLines("a\r\n"), QStringList({"a"}));
+        QCOMPARE(SplitLines("a\n\nb\n"), QStringList({"a", "", "b"}));
+        QCOMPARE(SplitLines("\r\n"), QStringList({""}));
+        QCOMPARE(SplitLines(""), QStringList());
+    }
+
+    void listFileFields() {
+        const QByteArray file = "vidl.mdb            World English Bible\r\n"
+                                "kjv.mdb             King James\n"
+                                "short\r"
+                                "x.mdb               \xe8itanje\r\n";
+        const auto entries = ParseTranslationList(file);
+        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries[0].fileName, QString("vidl.mdb            "));
+        QCOMPARE(entries[0].caption, QString("World English Bible"));
+        QCOMPARE(entries[1].caption, QString("King James"));
+        QCOMPARE(entries[2].fileName, QString("short"));
+        QCOMPARE(entries[2].caption, QString());
+        QCOMPARE(entries[3].caption, QString::fromUtf8("čitanje"));
+    }
+
+    void listEndsAtFirstBlankLine() {
+        QCOMPARE(
+            ParseTranslationList("a.mdb               A\r\n\r\nb.mdb               B\r\n").size(),
+            1);
+        QCOMPARE(ParseTranslationList("a.mdb               A\n \t\nb.mdb               B").size(),
+                 1);
+        const auto last = ParseTranslationList("a.mdb               A\nb.mdb               B");
+        QCOMPARE(last.size(), 2); // no line break after the last line
+        QCOMPARE(last[1].caption, QString("B"));
+        QCOMPARE(ParseTranslationList("\r\na.mdb               A").size(), 0);
+    }
+
+    void captionIsCutAt520() {
+        const QByteArray line = QByteArray("f.mdb").leftJustified(20, ' ') + QByteArray(600, 'x');
+        QCOMPARE(ParseTranslationList(line).at(0).caption.size(), 500);
+    }
+
+    void listFileInFolder() {
+        QTemporaryDir dir;
+        const QString folder = dir.path() + "/";
+        QVERIFY(ReadTranslationFile(folder).isEmpty());
+        QFile f(folder + "vidoslov.kv");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(
+            EncodeWin1250(TranslationLine("vidl.mdb", QString::fromUtf8("Osnovni ž")) + "\r\n"));
+        f.close();
+        const auto entries = ReadTranslationFile(folder);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].fileName, QString("vidl.mdb").leftJustified(20, ' '));
+        QCOMPARE(entries[0].caption, QString::fromUtf8("Osnovni ž"));
+    }
+
+    void programFolderCutsAtLastSlash() {
+        QCOMPARE(ProgramFolderOf("/opt/vidoslov/bin/vidoslov"), QString("/opt/vidoslov/bin/"));
+        QCOMPARE(ProgramFolderOf("/vidoslov"), QString("/"));
+        QCOMPARE(ProgramFolderOf("vidoslov"), QString());
+        QVERIFY(ProgramFolder().endsWith('/'));
+    }
+
+    void conversionsUseTheStandardTexts() {
+        QCOMPARE(StrToInt("12"), 12);
+        QCOMPARE(StrToInt(" -7"), -7);
+        QCOMPARE(StrToInt("2147483647"), 2147483647);
+        QCOMPARE(StrToInt("-2147483648"), int(-2147483648LL));
+        for (const char* bad : {"", "1a", "2147483648", "1 ", "+", "12:3"}) {
+            try {
+                StrToInt(bad);
+                QFAIL(bad);
+            } catch (const ConvertError& e) {
+                QCOMPARE(e.text(), QString("'%1' is not a valid integer value").arg(bad));
+            }
+        }
+        QCOMPARE(StrToFloat("7"), 7.0);
+        QVERIFY_THROWS_EXCEPTION(ConvertError, StrToFloat(""));
+    }
+};
+
+QTEST_GUILESS_MAIN(TextFilesTest)
+#include "tst_textfiles.moc"
