@@ -1,0 +1,205 @@
+#include "Podsetnik.h"
+
+#include "ItemHeightDelegate.h"
+#include "IzborFile.h"
+#include "KvTranBtn.h"
+#include "Messages.h"
+#include "Pictures.h"
+#include "PopupMenu.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QPainter>
+
+namespace {
+
+QFont ArialPixels(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void DressButton(TMKvTranBtn* button, const QString& caption, int pixels) {
+    button->setCaption(caption);
+    button->setFont(ArialPixels(pixels, true));
+    button->setBorder(BsNormal);
+    button->ColorIn = clBlue;
+    button->ColorOut = clNavy;
+    button->ColorPush = clWhite;
+    button->setCursor(Qt::PointingHandCursor);
+}
+
+QFileDialog* IzborDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
+    auto* dialog = new QFileDialog(parent, title);
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
+                       QFileDialog::DontConfirmOverwrite);
+    dialog->setAcceptMode(mode);
+    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                        : QFileDialog::AnyFile);
+    dialog->setNameFilter(QStringLiteral("Izbor (*.Izbor)"));
+    dialog->setDefaultSuffix(QStringLiteral("Izbor"));
+    return dialog;
+}
+
+} // namespace
+
+TfPodsetnik::TfPodsetnik(QWidget* parent)
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      tile_(QPixmap::fromImage(BackgroundTile())) {
+    setObjectName(QStringLiteral("fPodsetnik"));
+    setWindowTitle(QStringLiteral("Vidoslov podsetnik"));
+    setFixedSize(413, 522);
+    setFont(ArialPixels(12));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+
+    ListBoxPok = new QListWidget(this);
+    ListBoxPok->setObjectName(QStringLiteral("ListBoxPok"));
+    ListBoxPok->setGeometry(0, 0, 254, 518);
+    ListBoxPok->setFont(ArialPixels(12));
+    ListBoxPok->setItemDelegate(new ItemHeightDelegate(15, ListBoxPok));
+    ListBoxPok->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBoxPok->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ListBoxPok, &QListWidget::itemDoubleClicked, this, [this] { ListBoxPokDblClick(); });
+
+    Image1 = new QLabel(this);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(284, 64, 77, 57);
+    Image1->setScaledContents(false);
+    Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Image1->setPixmap(tile_);
+
+    Btnpokazi = new TMKvTranBtn(this);
+    Btnpokazi->setObjectName(QStringLiteral("Btnpokazi"));
+    Btnpokazi->setGeometry(288, 204, 122, 50);
+    DressButton(Btnpokazi, QStringLiteral("Pokaži"), 16);
+    connect(Btnpokazi, &TMKvTranBtn::clicked, this, [this] { BtnpokaziClick(); });
+
+    BtnNazad = new TMKvTranBtn(this);
+    BtnNazad->setObjectName(QStringLiteral("BtnNazad"));
+    BtnNazad->setGeometry(312, 488, 98, 30);
+    DressButton(BtnNazad, QStringLiteral("Zatvori"), 13);
+    connect(BtnNazad, &TMKvTranBtn::clicked, this, [this] { BtnNazadClick(); });
+
+    OD1 = IzborDialog(this, QStringLiteral("Ucitaj"), QFileDialog::AcceptOpen);
+    OD1->setObjectName(QStringLiteral("OD1"));
+    SD1 = IzborDialog(this, QStringLiteral("Snimi"), QFileDialog::AcceptSave);
+    SD1->setObjectName(QStringLiteral("SD1"));
+
+    PopUp = new TPopupMenu(this);
+    PopUp->setObjectName(QStringLiteral("PopUp"));
+    Snimi1 = PopUp->addAction(QStringLiteral("Snimi"));
+    Snimi1->setObjectName(QStringLiteral("Snimi1"));
+    Ucitaj1 = PopUp->addAction(QStringLiteral("Ucitaj"));
+    Ucitaj1->setObjectName(QStringLiteral("Ucitaj1"));
+    connect(Snimi1, &QAction::triggered, this, [this] { Snimi1Click(); });
+    connect(Ucitaj1, &QAction::triggered, this, [this] { Ucitaj1Click(); });
+    connect(ListBoxPok, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopUp->popupFor(ListBoxPok, ListBoxPok->viewport()->mapToGlobal(pos));
+    });
+}
+
+void TfPodsetnik::AddEntry(const QString& entry) {
+    ListBoxPok->addItem(entry);
+}
+
+QStringList TfPodsetnik::Entries() const {
+    QStringList entries;
+    for (int i = 0; i < ListBoxPok->count(); ++i)
+        entries << ListBoxPok->item(i)->text();
+    return entries;
+}
+
+void TfPodsetnik::SetEntries(const QStringList& entries) {
+    ListBoxPok->clear();
+    ListBoxPok->addItems(entries);
+}
+
+int TfPodsetnik::SelectedIndex() const {
+    const QList<QListWidgetItem*> selected = ListBoxPok->selectedItems();
+    return selected.isEmpty() ? -1 : ListBoxPok->row(selected.first());
+}
+
+void TfPodsetnik::ShowAt(int left, int top) {
+    move(left > 0 ? left : 1, top);
+    show();
+    raise();
+}
+
+void TfPodsetnik::ListBoxPokDblClick() {
+    const int index = SelectedIndex();
+    if (index >= 0)
+        delete ListBoxPok->takeItem(index);
+}
+
+void TfPodsetnik::BtnpokaziClick() {
+    const int index = SelectedIndex();
+    if (index < 0 || !ShowReference)
+        return;
+    // A copy: the hook may change the list.
+    const QString entry = ListBoxPok->item(index)->text();
+    ShowReference(entry);
+}
+
+void TfPodsetnik::BtnNazadClick() {
+    hide();
+}
+
+void TfPodsetnik::Snimi1Click() {
+    if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty())
+        return;
+    SaveToFile(SD1->selectedFiles().first());
+}
+
+void TfPodsetnik::Ucitaj1Click() {
+    if (OD1->exec() != QDialog::Accepted || OD1->selectedFiles().isEmpty())
+        return;
+    LoadFromFile(OD1->selectedFiles().first());
+}
+
+bool TfPodsetnik::SaveToFile(const QString& path) {
+    QString error;
+    if (SaveIzbor(path, Entries(), &error))
+        return true;
+    ShowMessage(QStringLiteral("Podsetnik nije snimljen u datoteku %1: %2")
+                    .arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+bool TfPodsetnik::LoadFromFile(const QString& path) {
+    QStringList entries;
+    QString error;
+    if (!LoadIzbor(path, &entries, &error)) {
+        ShowMessage(QStringLiteral("Podsetnik nije učitan iz datoteke %1: %2")
+                        .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    SetEntries(entries);
+    return true;
+}
+
+void TfPodsetnik::FormPaint(QPainter& painter) {
+    const int w = tile_.width();
+    const int h = tile_.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int x = 1; x < width(); x += w)
+        for (int y = 1; y < height(); y += h)
+            painter.drawPixmap(x, y, tile_);
+}
+
+void TfPodsetnik::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    FormPaint(painter);
+}
+
+void TfPodsetnik::contextMenuEvent(QContextMenuEvent* event) {
+    PopUp->popupFor(this, event->globalPos());
+}
