@@ -23,9 +23,14 @@ bool SaveIzbor(const QString& path, const QStringList& entries, QString* error) 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     const QByteArray bytes = BuildIzbor(entries);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+    // A short write can pass unreported, so the written size is checked before the rename.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.size() == bytes.size();
+    if (!written || !file.commit()) {
         if (error)
-            *error = file.errorString();
+            *error = file.error() != QFileDevice::NoError
+                         ? file.errorString()
+                         : QStringLiteral("datoteka nije upisana cela");
         return false;
     }
     return true;
