@@ -23,9 +23,13 @@ public:
     void setColorShadow(TColor c) { setFrameColor(1, c); }
     const QString& Caption() const { return caption_; }
     void setCaption(const QString& text);
-    TColor Color() const { return color_; }
+    // The fill when not Transparent: the parent's colour until a colour is set.
+    TColor Color() const;
     void setColor(TColor c);
+    bool ParentColor() const { return parentColor_; }
+    void setParentColor(bool on);
     TAlignment Alignment = taCenter;
+    void setAlignment(TAlignment a); // stores Alignment and redraws
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,4 +40,5 @@ private:
     TColor colors_[2] = {0x8396A0, 0x8396A0};
     QString caption_;
     TColor color_ = clWhite;
+    bool parentColor_ = true;
 };

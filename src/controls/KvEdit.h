@@ -18,6 +18,9 @@ public:
     QChar FilterKey(QChar c) const;
     // The check on leaving; false after a message.
     bool CheckText();
+    // Whether the text is a value of the kind (no message); the message of the kind.
+    bool TextIsValid() const;
+    QString MessageText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

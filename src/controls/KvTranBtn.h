@@ -29,6 +29,17 @@ public:
     bool Pushed() const { return pushed_; }
     QRect PictureRect() const { return pictureRect_; }
 
+    // The frame drawn in the present state.
+    enum FrameKind { NoFrame, Raised, Sunken };
+    FrameKind FrameNow() const;
+
+    // Pointer notices, as the mouse events deliver them; public so that tests can call them.
+    void MouseEnter();
+    void MouseLeave();
+    void MouseMove(const QPoint& pos);
+    void MouseDown(const QPoint& pos);
+    void MouseUp(const QPoint& pos);
+
     // Draws an image at x, y leaving out the pixels of the transparent colour.
     static void DrawTransparentBitmap(QPainter& painter, const QImage& image, int x, int y,
                                       QRgb transparent);
@@ -52,10 +63,15 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
+    int TextHeight() const;
+    void layoutPicture();
+    bool OverPicture(const QPoint& pos) const;
+
     QImage bitmap_;
     BStyle border_ = BsNormal;
     QString caption_;
     bool hovered_ = false;
     bool pushed_ = false;
+    bool clickArmed_ = false; // a left press began on the button
     QRect pictureRect_;
 };

@@ -49,17 +49,37 @@ public:
     void MouseEnter();
     void MouseLeave();
 
+    TColor BackgroundColor() const { return background_; }
+    // True when the last Tekst was laid out wrapped (a Tekst1 label).
+    bool WordWrap() const { return wrap_; }
+
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    static constexpr int WrapFlags =
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    static constexpr int LineFlags =
+        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
+
+    void setFontIfChanged(const QFont& f);
+    void setStyleAndRefit(int style);
+    int wrappedHeight(int width) const;
+    void refit();
+
     VRSTA_SKUP vrsta_ = Tekst1;
     QString tekst_;
     int x_ = 0;
     int y_ = 0;
     TColor fontColor_ = clBlack;
+    TColor background_ = clWhite;
     bool transparent_ = true;
+    bool wrap_ = false;
+    bool pressed_ = false;
 };

@@ -1,0 +1,231 @@
+#include "Kvlabel.h"
+
+#include "PopupMenu.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+constexpr TColor HoverTekstColor = 0x460000; // dark blue
+
+// The caption as drawn: "&&" is one "&", a lone "&" is not drawn.
+QString StripAccelerators(const QString& text) {
+    if (!text.contains(QLatin1Char('&')))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            ++i;
+            if (i >= text.size())
+                break;
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+} // namespace
+
+TKvlabel::TKvlabel(QWidget* parent) : QLabel(parent) {
+    FontTekst.Name = QStringLiteral("Miroslavljeva Cirilica");
+    FontTekst.Size = 13;
+    FontTekst.Style = fsBold;
+    FontTekst.Color = clBlack;
+    FontTekst.Charset = 238;
+    FontPok.Name = QStringLiteral("Arial cirilica");
+    FontPok.Size = 10;
+    FontPok.Style = 0;
+    FontPok.Color = clBlue;
+    FontPok.Charset = 238;
+    setTextFormat(Qt::PlainText);
+}
+
+void TKvlabel::setFontIfChanged(const QFont& f) {
+    if (font() != f)
+        setFont(f);
+}
+
+void TKvlabel::setVrsta(VRSTA_SKUP kind) {
+    vrsta_ = kind;
+    switch (kind) {
+    case Tekst1:
+        setFontIfChanged(FontTekst.toQFont());
+        setFontColor(FontTekst.Color);
+        OnClick = nullptr;
+        PopupMenu = nullptr;
+        unsetCursor();
+        break;
+    case Pok1:
+        setFontIfChanged(FontPok.toQFont());
+        setFontColor(FontPok.Color);
+        ColorIn = clRed;
+        ColorOut = FontPok.Color;
+        setCursor(Qt::PointingHandCursor);
+        break;
+    case Knjiga1: {
+        QFont f = font();
+        f.setBold(true);
+        f.setItalic(false);
+        f.setUnderline(false);
+        f.setStrikeOut(false);
+        f.setPointSize(11);
+        setFontIfChanged(f);
+        setFontColor(clBlue);
+        ColorIn = clRed;
+        ColorOut = clBlue;
+        setCursor(Qt::PointingHandCursor);
+        break;
+    }
+    }
+    setTransparent();
+    if (parentWidget())
+        show();
+}
+
+int TKvlabel::wrappedHeight(int width) const {
+    const QFontMetrics fm = fontMetrics();
+    if (tekst_.isEmpty())
+        return fm.height();
+    return fm.boundingRect(QRect(0, 0, width, 1 << 24), WrapFlags, tekst_).height();
+}
+
+void TKvlabel::setTekst(const QString& text) {
+    tekst_ = text;
+    setText(text);
+    const QFontMetrics fm = fontMetrics();
+    wrap_ = vrsta_ == Tekst1;
+    x_ = text.isEmpty() ? 0 : fm.horizontalAdvance(StripAccelerators(text));
+    if (wrap_) {
+        y_ = wrappedHeight(Sirina);
+        resize(Sirina, y_);
+    } else {
+        y_ = fm.height();
+        resize(x_, y_);
+    }
+}
+
+void TKvlabel::refit() {
+    // The kind's hover style changed the font: fit the label to it again, as auto-size does.
+    if (wrap_) {
+        resize(width(), wrappedHeight(width()));
+    } else {
+        const QFontMetrics fm = fontMetrics();
+        const int w = tekst_.isEmpty() ? 0 : fm.horizontalAdvance(StripAccelerators(tekst_));
+        resize(w, fm.height());
+    }
+}
+
+void TKvlabel::setFontColor(TColor c) {
+    if (fontColor_ == c)
+        return;
+    fontColor_ = c;
+    update();
+}
+
+void TKvlabel::setOpaqueBackground(TColor c) {
+    if (!transparent_ && background_ == c)
+        return;
+    transparent_ = false;
+    background_ = c;
+    update();
+}
+
+void TKvlabel::setTransparent() {
+    if (transparent_)
+        return;
+    transparent_ = true;
+    update();
+}
+
+void TKvlabel::setStyleAndRefit(int style) {
+    QFont f = font();
+    f.setBold(style & fsBold);
+    f.setItalic(style & fsItalic);
+    f.setUnderline(style & fsUnderline);
+    f.setStrikeOut(style & fsStrikeOut);
+    if (f == font())
+        return;
+    setFont(f);
+    refit();
+}
+
+void TKvlabel::MouseEnter() {
+    switch (vrsta_) {
+    case Tekst1:
+        setFontColor(HoverTekstColor);
+        break;
+    case Pok1:
+        setFontColor(ColorIn);
+        setStyleAndRefit(fsItalic);
+        break;
+    case Knjiga1:
+        setFontColor(ColorIn);
+        break;
+    }
+}
+
+void TKvlabel::MouseLeave() {
+    switch (vrsta_) {
+    case Tekst1:
+        setFontColor(clBlack);
+        break;
+    case Pok1:
+        setFontColor(ColorOut);
+        setStyleAndRefit(0);
+        break;
+    case Knjiga1:
+        setFontColor(ColorOut);
+        setStyleAndRefit(fsBold);
+        break;
+    }
+}
+
+void TKvlabel::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (!transparent_)
+        p.fillRect(rect(), ToQColor(background_));
+    if (tekst_.isEmpty())
+        return;
+    p.setPen(ToQColor(fontColor_));
+    p.drawText(rect(), wrap_ ? WrapFlags : LineFlags, tekst_);
+}
+
+void TKvlabel::enterEvent(QEnterEvent*) {
+    MouseEnter();
+}
+
+void TKvlabel::leaveEvent(QEvent*) {
+    MouseLeave();
+}
+
+void TKvlabel::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    event->accept();
+}
+
+void TKvlabel::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    event->accept();
+    if (click && OnClick)
+        OnClick(this);
+}
+
+void TKvlabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void TKvlabel::contextMenuEvent(QContextMenuEvent* event) {
+    if (!PopupMenu) {
+        event->ignore(); // the parent's menu, if any
+        return;
+    }
+    PopupMenu->popupFor(this, event->globalPos());
+    event->accept();
+}
