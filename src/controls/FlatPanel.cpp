@@ -52,8 +52,15 @@ void TFlatPanel::setAlignment(TAlignment a) {
 
 void TFlatPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!transparent_)
-        p.fillRect(rect(), ToQColor(Color()));
+    if (!transparent_) {
+        if (parentColor_) {
+            // The parent's background, patterned ones lined up with the window's pattern.
+            p.setBrushOrigin(-mapTo(window(), QPoint(0, 0)));
+            p.fillRect(rect(), palette().brush(QPalette::Window));
+        } else {
+            p.fillRect(rect(), ToQColor(color_));
+        }
+    }
     DrawFrame3D(p, rect(), ToQColor(colors_[0]), ToQColor(colors_[1]));
     if (caption_.isEmpty())
         return;

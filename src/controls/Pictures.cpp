@@ -64,35 +64,114 @@ QImage DrawBackgroundTile() {
     return ToMono(img);
 }
 
+// Outline in black over a white fill, so that what is drawn later hides what lies behind.
+void Shape(QPainter& p, const QPainterPath& path) {
+    p.setBrush(Qt::white);
+    p.drawPath(path);
+}
+
+QPainterPath CrossPath(double inset) {
+    const double l = 97 + inset, r = 119 - inset;                                     // the upright
+    const double bl = 52 + inset, br = 164 - inset, bt = 46 + inset, bb = 68 - inset; // the bar
+    QPainterPath path;
+    path.moveTo(l, 6 + inset);
+    path.lineTo(r, 6 + inset);
+    path.lineTo(r, bt);
+    path.lineTo(br, bt);
+    path.lineTo(br, bb);
+    path.lineTo(r, bb);
+    path.lineTo(r, 210);
+    path.lineTo(l, 210);
+    path.lineTo(l, bb);
+    path.lineTo(bl, bb);
+    path.lineTo(bl, bt);
+    path.lineTo(l, bt);
+    path.closeSubpath();
+    return path;
+}
+
 QImage DrawHand() {
     QImage img = Canvas(217, 300);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing, true);
-    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    // The cross.
-    p.drawRect(QRectF(98, 12, 22, 190));
-    p.drawRect(QRectF(58, 50, 102, 20));
-    // The hand closed around the upright.
-    QPainterPath hand;
-    hand.moveTo(70, 296);
-    hand.cubicTo(72, 250, 68, 225, 80, 200);
-    hand.cubicTo(86, 190, 130, 185, 140, 196);
-    hand.cubicTo(150, 210, 150, 240, 146, 296);
-    p.drawPath(hand);
-    for (int i = 0; i < 4; ++i) {
-        const double y = 160 + i * 12;
-        QPainterPath finger;
-        finger.moveTo(92, y + 10);
-        finger.cubicTo(100, y - 2, 132, y - 2, 134, y + 6);
-        finger.cubicTo(136, y + 12, 120, y + 14, 96, y + 14);
-        p.drawPath(finger);
+    QPen pen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+
+    // Rays behind the cross.
+    const QPointF centre(108, 57);
+    for (int i = 0; i < 16; ++i) {
+        if (i % 4 == 0 || i == 11 || i == 13)
+            continue; // not along the arms, nor into the hand
+        QLineF ray = QLineF::fromPolar(100, i * 22.5);
+        ray.translate(centre);
+        QLineF inner = QLineF::fromPolar(i % 2 ? 66 : 58, i * 22.5);
+        p.drawLine(centre + inner.p2(), ray.p2());
     }
+
+    Shape(p, CrossPath(0));
+    p.setPen(QPen(Qt::black, 1.2));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(CrossPath(5));
+    p.setPen(pen);
+
+    // Forearm and sleeve.
+    QPainterPath arm;
+    arm.moveTo(92, 200);
+    arm.cubicTo(90, 230, 86, 260, 84, 300);
+    arm.lineTo(152, 300);
+    arm.cubicTo(150, 262, 148, 232, 148, 200);
+    Shape(p, arm);
+    QPainterPath sleeve;
+    sleeve.moveTo(70, 300);
+    sleeve.cubicTo(72, 276, 74, 258, 76, 246);
+    sleeve.cubicTo(100, 238, 140, 236, 164, 242);
+    sleeve.cubicTo(166, 258, 168, 280, 170, 300);
+    Shape(p, sleeve);
+    p.drawLine(QPointF(96, 252), QPointF(92, 298));
+    p.drawLine(QPointF(122, 250), QPointF(124, 298));
+    p.drawLine(QPointF(148, 250), QPointF(154, 298));
+
+    // Back of the hand behind the fingers.
+    QPainterPath palm;
+    palm.moveTo(118, 136);
+    palm.cubicTo(144, 134, 158, 150, 158, 172);
+    palm.cubicTo(158, 192, 154, 206, 148, 214);
+    palm.lineTo(90, 216);
+    palm.cubicTo(82, 200, 80, 160, 86, 140);
+    palm.closeSubpath();
+    Shape(p, palm);
+
+    // Four curled fingers around the upright, the nails toward the thumb.
+    const double tops[] = {137, 152, 167, 181};
+    const double rights[] = {146, 148, 146, 140};
+    for (int i = 0; i < 4; ++i) {
+        const double top = tops[i];
+        const double h = i == 3 ? 14 : 16;
+        QPainterPath finger;
+        finger.addRoundedRect(QRectF(86 + i, top, rights[i] - 86 - i, h), 7.5, 7.5);
+        Shape(p, finger);
+        QPainterPath nail;
+        nail.moveTo(100 + i, top + 3);
+        nail.cubicTo(94 + i, top + 5, 94 + i, top + h - 5, 100 + i, top + h - 3);
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(nail);
+        p.drawLine(QPointF(rights[i] - 12, top + 4), QPointF(rights[i] - 12, top + h - 4));
+    }
+
+    // The thumb, over the first two fingers.
     QPainterPath thumb;
-    thumb.moveTo(84, 205);
-    thumb.cubicTo(70, 185, 74, 165, 88, 160);
-    thumb.cubicTo(96, 158, 100, 170, 96, 184);
-    p.drawPath(thumb);
+    thumb.moveTo(90, 214);
+    thumb.cubicTo(74, 196, 72, 160, 84, 146);
+    thumb.cubicTo(92, 136, 114, 138, 124, 146);
+    thumb.cubicTo(130, 152, 126, 160, 116, 160);
+    thumb.cubicTo(104, 160, 96, 166, 96, 182);
+    thumb.cubicTo(96, 196, 100, 206, 104, 214);
+    Shape(p, thumb);
+    QPainterPath thumbNail;
+    thumbNail.moveTo(112, 144);
+    thumbNail.cubicTo(120, 144, 124, 150, 120, 155);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(thumbNail);
     return ToMono(img);
 }
 
