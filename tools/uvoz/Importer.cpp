@@ -1,0 +1,125 @@
+#include "Importer.h"
+
+#include "BookCatalogue.h"
+#include "ImportError.h"
+#include "ImportRules.h"
+#include "SwordLibrary.h"
+#include "TranslationList.h"
+#include "VerseFileWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <set>
+#include <tuple>
+#include <vector>
+
+namespace {
+
+struct Row {
+    int book, chapter, verse;
+    QString text, pok;
+};
+
+QString BibleNames(const SwordLibrary& library) {
+    QStringList names;
+    for (const SwordModuleInfo& m : library.modules())
+        if (m.bible)
+            names << m.name;
+    return names.isEmpty() ? QStringLiteral("none") : names.join(QStringLiteral(", "));
+}
+
+void CheckArguments(const SwordLibrary& library, const QString& module, const QString& fileName,
+                    const QString& caption) {
+    for (const QString& problem : {FileNameProblem(fileName), CaptionProblem(caption)})
+        if (!problem.isEmpty())
+            throw ImportError(ExitUsage, problem);
+    if (!library.has(module))
+        throw ImportError(ExitUnknownModule,
+                          QStringLiteral("There is no SWORD module \"%1\". Installed Bible "
+                                         "modules: %2.")
+                              .arg(module, BibleNames(library)));
+    if (!library.isBible(module))
+        throw ImportError(ExitNotBible, QStringLiteral("The SWORD module \"%1\" is not a Bible "
+                                                       "text. Installed Bible modules: %2.")
+                                            .arg(module, BibleNames(library)));
+}
+
+std::vector<Row> ReadRows(SwordLibrary& library, const QString& module) {
+    std::vector<Row> rows;
+    rows.reserve(32000);
+    library.readVerses(module, [&rows](const SwordVerse& v) {
+        Row row{CatalogueBookOfOsis(v.osisBook), v.chapter, v.verse, CleanVerseText(v.text), {}};
+        if (row.text.isEmpty())
+            return;
+        QStringList refs;
+        for (const QString& osisRef : v.osisRefs)
+            refs << CatalogueReference(osisRef);
+        row.pok = JoinReferences(refs);
+        rows.push_back(std::move(row));
+    });
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
+        return std::tie(a.book, a.chapter, a.verse) < std::tie(b.book, b.chapter, b.verse);
+    });
+    return rows;
+}
+
+} // namespace
+
+ImportCounts ImportModule(SwordLibrary& library, const QString& module,
+                          const QString& programFolder, const QString& fileName,
+                          const QString& caption) {
+    CheckArguments(library, module, fileName, caption);
+    const QDir folder(programFolder);
+    if (!folder.mkpath(QStringLiteral("baza")))
+        throw ImportError(
+            ExitCannotWrite,
+            QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
+    VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
+    const std::vector<Row> rows = ReadRows(library, module);
+    if (rows.empty())
+        throw ImportError(
+            ExitNoText,
+            QStringLiteral("The module \"%1\" has no verse of the 66 books.").arg(module));
+    ImportCounts counts;
+    std::set<int> books;
+    for (const Row& row : rows) {
+        writer.add(QString::fromUtf8(BookCatalogue::Codes[row.book - 1]), row.chapter, row.verse,
+                   row.text, row.pok);
+        books.insert(row.book);
+        counts.references += row.pok.isEmpty() ? 0 : int(row.pok.count('|')) + 1;
+    }
+    writer.commit();
+    counts.books = int(books.size());
+    counts.verses = int(rows.size());
+    UpdateTranslationListFile(programFolder, fileName, caption);
+    return counts;
+}
+
+void UpdateTranslationListFile(const QString& programFolder, const QString& fileName,
+                               const QString& caption) {
+    const QString path = QDir(programFolder).absoluteFilePath(TranslationListFile);
+    QByteArray old;
+    QFile current(path);
+    if (current.exists()) {
+        if (!current.open(QIODevice::ReadOnly))
+            throw ImportError(
+                ExitCannotWrite,
+                QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
+        old = current.readAll();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(UpdateTranslationList(old, fileName, caption)) < 0 || !file.commit())
+        throw ImportError(ExitCannotWrite,
+                          QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+}
+
+QStringList BibleModuleLines(const SwordLibrary& library) {
+    QStringList lines;
+    for (const SwordModuleInfo& m : library.modules())
+        if (m.bible)
+            lines << QStringLiteral("%1 - %2").arg(m.name, m.description);
+    return lines;
+}

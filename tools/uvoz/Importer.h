@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+class SwordLibrary;
+
+struct ImportCounts {
+    int books = 0;
+    int verses = 0;
+    int references = 0;
+};
+
+// Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's
+// line into programFolder/vidoslov.kv. Throws ImportError; on failure an existing
+// translation file and list stay as they were.
+ImportCounts ImportModule(SwordLibrary& library, const QString& module,
+                          const QString& programFolder, const QString& fileName,
+                          const QString& caption);
+
+// Puts the translation's line into the list file of a program folder (through a temporary
+// file). Throws ImportError.
+void UpdateTranslationListFile(const QString& programFolder, const QString& fileName,
+                               const QString& caption);
+
+// The installed modules, "name - description", Bible texts only.
+QStringList BibleModuleLines(const SwordLibrary& library);

@@ -1,0 +1,107 @@
+#include "SwordLibrary.h"
+
+#include "ImportRules.h"
+
+#include <listkey.h>
+#include <markupfiltmgr.h>
+#include <swmgr.h>
+#include <swmodule.h>
+#include <versekey.h>
+
+struct SwordLibrary::Data {
+    sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN)};
+
+    sword::SWModule* module(const QString& name) {
+        return manager.getModule(name.toUtf8().constData());
+    }
+};
+
+namespace {
+
+QString FromSword(const char* text) {
+    return QString::fromUtf8(text ? text : "");
+}
+
+bool IsBible(sword::SWModule* m) {
+    if (!m || FromSword(m->getType()) != FromSword(sword::SWMgr::MODTYPE_BIBLES))
+        return false;
+    std::unique_ptr<sword::SWKey> key(m->createKey());
+    return dynamic_cast<sword::VerseKey*>(key.get()) != nullptr;
+}
+
+// The OSIS places a written-out reference list names; ranges by their first verse.
+QStringList ParseReferenceText(const QString& text, const sword::VerseKey& here) {
+    QStringList refs;
+    const QByteArray normalized = NormalizeReferenceText(text).toUtf8();
+    sword::VerseKey context(here);
+    sword::ListKey list = context.parseVerseList(normalized.constData(), here.getText(), false);
+    for (int i = 0; i < list.getCount(); ++i) {
+        const auto* key = dynamic_cast<const sword::VerseKey*>(list.getElement(i));
+        if (!key)
+            continue;
+        refs << (key->isBoundSet() ? FromSword(key->getLowerBound().getOSISRef())
+                                   : FromSword(key->getOSISRef()));
+    }
+    return refs;
+}
+
+} // namespace
+
+SwordLibrary::SwordLibrary() : d(std::make_unique<Data>()) {
+    for (const sword::SWBuf& option : d->manager.getGlobalOptions()) {
+        const sword::StringList values = d->manager.getGlobalOptionValues(option);
+        for (const sword::SWBuf& value : values)
+            if (value == "Off")
+                d->manager.setGlobalOption(option, "Off");
+    }
+}
+
+SwordLibrary::~SwordLibrary() = default;
+
+QList<SwordModuleInfo> SwordLibrary::modules() const {
+    QList<SwordModuleInfo> list;
+    for (const auto& [name, m] : d->manager.getModules())
+        list.append({FromSword(name), FromSword(m->getDescription()), IsBible(m)});
+    return list;
+}
+
+bool SwordLibrary::has(const QString& module) const {
+    return d->module(module) != nullptr;
+}
+
+bool SwordLibrary::isBible(const QString& module) const {
+    return IsBible(d->module(module));
+}
+
+void SwordLibrary::readVerses(const QString& name,
+                              const std::function<void(const SwordVerse&)>& take) {
+    sword::SWModule* m = d->module(name);
+    if (!IsBible(m))
+        return;
+    static_cast<sword::VerseKey*>(m->getKey())->setIntros(false);
+    m->setSkipConsecutiveLinks(false);
+    sword::VerseKey previous;
+    bool first = true;
+    for (m->setPosition(sword::TOP); !m->popError(); m->increment()) {
+        const auto* here = static_cast<const sword::VerseKey*>(m->getKey());
+        const bool linked = !first && m->isLinked(&previous, here);
+        previous = *here;
+        first = false;
+        if (linked || here->getChapter() < 1 || here->getVerse() < 1)
+            continue;
+        SwordVerse verse;
+        verse.osisBook = FromSword(here->getOSISBookName());
+        if (!CatalogueBookOfOsis(verse.osisBook))
+            continue;
+        verse.chapter = here->getChapter();
+        verse.verse = here->getVerse();
+        const EntryNotes notes = SplitNotes(FromSword(m->getRawEntry()));
+        const QByteArray markup = WithoutHeadings(notes.text).toUtf8();
+        verse.text = FromSword(m->renderText(markup.constData(), int(markup.size())));
+        for (const QString& ref : notes.osisRefs)
+            verse.osisRefs << ref.split(' ', Qt::SkipEmptyParts);
+        for (const QString& text : notes.referenceTexts)
+            verse.osisRefs << ParseReferenceText(text, *here);
+        take(verse);
+    }
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+// One verse of a Bible module as the importer needs it.
+struct SwordVerse {
+    QString osisBook; // "Gen", "Matt"
+    int chapter = 0;
+    int verse = 0;
+    QString text;         // plain text, not yet cleaned
+    QStringList osisRefs; // the places its cross-reference notes point to
+};
+
+struct SwordModuleInfo {
+    QString name;
+    QString description;
+    bool bible = false;
+};
+
+// The SWORD modules installed on this computer (where libsword looks for them, SWORD_PATH
+// included), read with every display option off.
+class SwordLibrary {
+public:
+    SwordLibrary();
+    ~SwordLibrary();
+    SwordLibrary(const SwordLibrary&) = delete;
+    SwordLibrary& operator=(const SwordLibrary&) = delete;
+
+    QList<SwordModuleInfo> modules() const;
+    // Whether a module of that name is installed; whether it is a Bible text.
+    bool has(const QString& module) const;
+    bool isBible(const QString& module) const;
+
+    // Calls `take` for every verse of the module, in the module's order, leaving out the
+    // introductions and the verses linked to the one before them.
+    void readVerses(const QString& module, const std::function<void(const SwordVerse&)>& take);
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class QTemporaryFile;
+struct sqlite3;
+struct sqlite3_stmt;
+
+// Writes a translation file: the verse table filled in one transaction in a temporary file
+// beside the target, which takes the target's place only on commit. Until then an existing
+// file stays as it was; a writer dropped without commit removes its temporary file.
+class VerseFileWriter {
+public:
+    // Throws ImportError (ExitCannotWrite) when the folder takes no file.
+    explicit VerseFileWriter(const QString& target);
+    ~VerseFileWriter();
+    VerseFileWriter(const VerseFileWriter&) = delete;
+    VerseFileWriter& operator=(const VerseFileWriter&) = delete;
+
+    void add(const QString& code, int chapter, int verse, const QString& text, const QString& pok);
+    // Completes the file and renames it into place.
+    void commit();
+
+private:
+    void start();
+    void fail(const QString& what) const;
+    void release();
+
+    QString target_;
+    std::unique_ptr<QTemporaryFile> temp_;
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* insert_ = nullptr;
+};
