@@ -11,6 +11,8 @@ namespace {
 constexpr TColor HoverTekstColor = 0x460000; // dark blue
 
 // The caption as drawn: "&&" is one "&", a lone "&" is not drawn.
+} // namespace
+
 QString StripAccelerators(const QString& text) {
     if (!text.contains(QLatin1Char('&')))
         return text;
@@ -26,8 +28,6 @@ QString StripAccelerators(const QString& text) {
     }
     return out;
 }
-
-} // namespace
 
 TKvlabel::TKvlabel(QWidget* parent) : QLabel(parent) {
     FontTekst.Name = QStringLiteral("Miroslavljeva Cirilica");
@@ -85,37 +85,45 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
         show();
 }
 
-int TKvlabel::wrappedHeight(int width) const {
+int TKvlabel::LineHeight() const {
     const QFontMetrics fm = fontMetrics();
+    return qMax(fm.lineSpacing(), fm.height());
+}
+
+int TKvlabel::WrappedLines(int width) const {
     if (tekst_.isEmpty())
-        return fm.height();
-    return fm.boundingRect(QRect(0, 0, width, 1 << 24), WrapFlags, tekst_).height();
+        return 1;
+    const QFontMetrics fm = fontMetrics();
+    const QRect r = fm.boundingRect(QRect(0, 0, qMax(width, 0), 1 << 24), WrapFlags, tekst_);
+    // Lines follow each other at the line spacing; the last one is one text height.
+    const int spacing = qMax(fm.lineSpacing(), 1);
+    return qMax(1, 1 + qRound(double(r.height() - fm.height()) / spacing));
+}
+
+int TKvlabel::OneLineWidth() const {
+    return tekst_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(StripAccelerators(tekst_));
 }
 
 void TKvlabel::setTekst(const QString& text) {
     tekst_ = text;
     setText(text);
-    const QFontMetrics fm = fontMetrics();
     wrap_ = vrsta_ == Tekst1;
-    x_ = text.isEmpty() ? 0 : fm.horizontalAdvance(StripAccelerators(text));
+    x_ = OneLineWidth();
     if (wrap_) {
-        y_ = wrappedHeight(Sirina);
+        y_ = WrappedLines(Sirina) * LineHeight();
         resize(Sirina, y_);
     } else {
-        y_ = fm.height();
+        y_ = LineHeight();
         resize(x_, y_);
     }
 }
 
 void TKvlabel::refit() {
-    // The kind's hover style changed the font: fit the label to it again, as auto-size does.
-    if (wrap_) {
-        resize(width(), wrappedHeight(width()));
-    } else {
-        const QFontMetrics fm = fontMetrics();
-        const int w = tekst_.isEmpty() ? 0 : fm.horizontalAdvance(StripAccelerators(tekst_));
-        resize(w, fm.height());
-    }
+    // The hover style changed the font: fit the label to it again, as auto-size does.
+    if (wrap_)
+        resize(width(), WrappedLines(width()) * LineHeight());
+    else
+        resize(OneLineWidth(), LineHeight());
 }
 
 void TKvlabel::setFontColor(TColor c) {
@@ -190,7 +198,7 @@ void TKvlabel::paintEvent(QPaintEvent*) {
     if (tekst_.isEmpty())
         return;
     p.setPen(ToQColor(fontColor_));
-    p.drawText(rect(), wrap_ ? WrapFlags : LineFlags, tekst_);
+    p.drawText(rect(), (wrap_ ? WrapFlags : LineFlags) | Qt::TextDontClip, tekst_);
 }
 
 void TKvlabel::enterEvent(QEnterEvent*) {

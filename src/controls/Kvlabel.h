@@ -7,6 +7,9 @@
 
 class TPopupMenu;
 
+// A caption as drawn: "&&" is one "&", a lone "&" (the accelerator mark) is not drawn.
+QString StripAccelerators(const QString& text);
+
 enum VRSTA_SKUP { Tekst1 = 0, Pok1 = 1, Knjiga1 = 2 };
 
 // The label of every verse, cross reference and result heading. Setting Vrsta dresses it for
@@ -52,6 +55,8 @@ public:
     TColor BackgroundColor() const { return background_; }
     // True when the last Tekst was laid out wrapped (a Tekst1 label).
     bool WordWrap() const { return wrap_; }
+    // The height of one line in the label's font: a wrapped label is a whole number of them.
+    int LineHeight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -70,7 +75,8 @@ private:
 
     void setFontIfChanged(const QFont& f);
     void setStyleAndRefit(int style);
-    int wrappedHeight(int width) const;
+    int WrappedLines(int width) const;
+    int OneLineWidth() const;
     void refit();
 
     VRSTA_SKUP vrsta_ = Tekst1;

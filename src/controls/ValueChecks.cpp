@@ -15,15 +15,13 @@ bool IsWholeNumber(const QString& text) {
 }
 
 bool IsRealNumber(const QString& text, const QLocale& locale) {
-    const QString point = locale.decimalPoint();
     static const QRegularExpression re(
         QStringLiteral("^[+-]?([0-9]+(\\.[0-9]*)?|\\.[0-9]+)([eE][+-]?[0-9]+)?$"));
+    // The point is what the edit lets through; the locale's own separator is taken as well.
     QString s = text.trimmed();
-    if (point != QLatin1String(".")) {
-        if (s.contains(QLatin1Char('.')))
-            return false;
+    const QString point = locale.decimalPoint();
+    if (point != QLatin1String(".") && !s.contains(QLatin1Char('.')))
         s.replace(point, QLatin1String("."));
-    }
     if (!re.match(s).hasMatch())
         return false;
     bool ok = false;
