@@ -180,9 +180,11 @@ EntryNotes SplitNotes(const QString& osis) {
                     end = text.size();
                     break;
                 }
-                if (open >= 0 && open < close && StartsElement(text, open, u"note")) {
+                if (open >= 0 && open < close) {
                     const qsizetype openEnd = TagEnd(text, open);
-                    depth += IsSelfClosing(text.mid(open, openEnd - open)) ? 0 : 1;
+                    if (StartsElement(text, open, u"note") &&
+                        !IsSelfClosing(text.mid(open, openEnd - open)))
+                        ++depth;
                     end = openEnd;
                 } else {
                     --depth;

@@ -1,0 +1,194 @@
+// The importer's conversion rules, without SWORD: book names, references, text, list file.
+#include "ImportRules.h"
+#include "TranslationList.h"
+#include "Win1250.h"
+
+#include <QtTest>
+
+class ImportRulesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void osisBooksMapOntoTheCatalogue() {
+        QCOMPARE(CatalogueBookOfOsis("Gen"), 1);
+        QCOMPARE(CatalogueBookOfOsis("Mal"), 39);
+        QCOMPARE(CatalogueBookOfOsis("Matt"), 40);
+        QCOMPARE(CatalogueBookOfOsis("Rev"), 66);
+        QCOMPARE(CatalogueBookOfOsis("Tob"), 0); // deuterocanon
+        QCOMPARE(CatalogueBookOfOsis("EsthGr"), 0);
+        QCOMPARE(CatalogueBookOfOsis("gen"), 0);
+    }
+
+    void osisReferencesBecomeCatalogueReferences() {
+        QCOMPARE(CatalogueReference("Isa.40.3"), QString("ISA 40:3"));
+        QCOMPARE(CatalogueReference("Gen.1.1"), QString("1 MOJ 1:1"));
+        QCOMPARE(CatalogueReference("Prov.3.34"), QString::fromUtf8("PRIčE 3:34"));
+        QCOMPARE(CatalogueReference("Ps.95.7-Ps.95.8"), QString("PSAL 95:7")); // range: first
+        QCOMPARE(CatalogueReference("Exod.20.12-Exod.20.16"), QString("2 MOJ 20:12"));
+        QCOMPARE(CatalogueReference("Wis.14.21"), QString());
+        QCOMPARE(CatalogueReference("Isa.40"), QString()); // a chapter, not a verse
+        QCOMPARE(CatalogueReference("Isa.x.3"), QString());
+        QCOMPARE(CatalogueReference("Isa.0.3"), QString());
+        QCOMPARE(CatalogueReference(""), QString());
+    }
+
+    void catalogueReferencesAreRecognised() {
+        QVERIFY(IsCatalogueReference("1 MOJ 10:5"));
+        QVERIFY(IsCatalogueReference(QString::fromUtf8("PLAč 3:22")));
+        QVERIFY(IsCatalogueReference("OTKR 22:21"));
+        QVERIFY(!IsCatalogueReference("Gen 1:1"));
+        QVERIFY(!IsCatalogueReference("1 MOJ 10"));
+        QVERIFY(!IsCatalogueReference("1 MOJ 10:5-7"));
+        QVERIFY(!IsCatalogueReference("MOJ 10:5"));
+        QVERIFY(!IsCatalogueReference("1 MOJ 0:5"));
+        QVERIFY(!IsCatalogueReference(""));
+    }
+
+    void notesLeaveTheTextAndCrossReferencesAreCollected() {
+        const EntryNotes notes =
+            SplitNotes("<w>saying,</w> “Make his paths straight!”<note type=\"crossReference\">"
+                       "<reference subType=\"x-origin\" type=\"annotateRef\">3:3 </reference>"
+                       "<reference>Isaiah 40:3</reference></note> <l eID=\"x\"/>");
+        QCOMPARE(notes.text, QString("<w>saying,</w> “Make his paths straight!” <l eID=\"x\"/>"));
+        QCOMPARE(notes.referenceTexts, QStringList{"Isaiah 40:3"});
+        QVERIFY(notes.osisRefs.isEmpty());
+
+        const EntryNotes marked = SplitNotes(
+            "A<note type=\"crossReference\"><reference osisRef=\"Gen.1.1\">Gen 1</reference>"
+            "; <reference osisRef=\"John.1.1\">John 1</reference></note>.");
+        QCOMPARE(marked.text, QString("A."));
+        QCOMPARE(marked.osisRefs, (QStringList{"Gen.1.1", "John.1.1"}));
+        QVERIFY(marked.referenceTexts.isEmpty());
+
+        // Footnotes are dropped and give no references.
+        const EntryNotes foot =
+            SplitNotes("x<note placement=\"foot\"><reference type=\"annotateRef\">"
+                       "1:1 </reference>See Isaiah 1:1</note>.");
+        QCOMPARE(foot.text, QString("x."));
+        QVERIFY(foot.referenceTexts.isEmpty() && foot.osisRefs.isEmpty());
+    }
+
+    void aNoteBetweenWordsLeavesABlank() {
+        // The module writes "God<note/>created": the words must not run together.
+        QCOMPARE(SplitNotes("God<note>a</note><w>created</w>").text, QString("God <w>created</w>"));
+        QCOMPARE(SplitNotes("said,<note>a</note>“A").text, QString("said, “A"));
+        QCOMPARE(SplitNotes("end<note>a</note>[of").text, QString("end [of"));
+        // Before punctuation or at the end, nothing.
+        QCOMPARE(SplitNotes("gerahs<note>a</note>);").text, QString("gerahs);"));
+        QCOMPARE(SplitNotes("world<note>a</note>,").text, QString("world,"));
+        QCOMPARE(SplitNotes("Amen.<note>a</note>").text, QString("Amen."));
+        QCOMPARE(SplitNotes("us”<note>a</note>”").text, QString("us””"));
+        // Notes within notes, empty notes, and a note that never ends.
+        QCOMPARE(SplitNotes("a<note>b<note>c</note>d</note>.").text, QString("a."));
+        QCOMPARE(SplitNotes("a<note n=\"1\"/>b").text, QString("a b"));
+        QCOMPARE(SplitNotes("a<note>b").text, QString("a"));
+        QCOMPARE(SplitNotes("<notes>x</notes>").text, QString("<notes>x</notes>"));
+    }
+
+    void headingsAndWhatFollowsTheChapterAreLeftOut() {
+        QCOMPARE(WithoutHeadings("<div type=\"x-milestone\" subType=\"x-preverse\" sID=\"p1\"/>"
+                                 "<title canonical=\"true\">A Psalm of David.</title> <lg/>"
+                                 "<div type=\"x-milestone\" subType=\"x-preverse\" eID=\"p1\"/>"
+                                 "LORD, how"),
+                 QString("LORD, how"));
+        QCOMPARE(WithoutHeadings("<title>ALEPH</title>Blessed <w>are</w>"),
+                 QString("Blessed <w>are</w>"));
+        QCOMPARE(WithoutHeadings("Amen. <chapter eID=\"Rev.22\"/> <div type=\"glossary\"/>Abaddon"),
+                 QString("Amen. "));
+        QCOMPARE(WithoutHeadings("<chapter sID=\"Gen.2\"/>Thus"),
+                 QString("<chapter sID=\"Gen.2\"/>Thus"));
+        // A preverse part without its end takes only its opening milestone.
+        QCOMPARE(WithoutHeadings("<div subType=\"x-preverse\" sID=\"p2\"/>Text"), QString("Text"));
+    }
+
+    void referenceTextsAreMadeParsable() {
+        QCOMPARE(NormalizeReferenceText("See Isaiah 9:1; Matthew 4:13–16"),
+                 QString("Isaiah 9:1; Matthew 4:13-16"));
+        QCOMPARE(NormalizeReferenceText("Isaiah 9:7; Daniel 2:44; See Isaiah 53:8"),
+                 QString("Isaiah 9:7; Daniel 2:44; Isaiah 53:8"));
+        QCOMPARE(NormalizeReferenceText("2 Kings 6:31—7:20 "), QString("2 Kings 6:31-7:20"));
+    }
+
+    void textIsCleaned() {
+        QCOMPARE(CleanVerseText("¶ For God  so\nloved\t the world,  "),
+                 QString("For God so loved the world,"));
+        QCOMPARE(CleanVerseText(QString::fromUtf8("a\u00A0b \r\n")), QString("a b"));
+        QCOMPARE(CleanVerseText("  \n "), QString());
+    }
+
+    void referencesAreJoinedOnce() {
+        QCOMPARE(JoinReferences({"ISA 40:3", "", "MAR 1:3", "ISA 40:3"}),
+                 QString("ISA 40:3|MAR 1:3"));
+        QCOMPARE(JoinReferences({}), QString());
+    }
+
+    void fileNamesAndCaptionsAreChecked() {
+        QVERIFY(FileNameProblem("vidl.mdb").isEmpty());
+        QVERIFY(FileNameProblem("abcdefghijklmnop.mdb").isEmpty()); // 20 characters
+        QVERIFY(FileNameProblem("abcdefghijklmnopq.mdb").contains("longer than 20"));
+        for (const char* bad : {"", "../x.mdb", "a/b", "a\\b", " x.mdb", "x.mdb ", "..", "a\tb"})
+            QVERIFY2(!FileNameProblem(bad).isEmpty(), bad);
+        QVERIFY(!FileNameProblem(QString::fromUtf8("библија.mdb")).isEmpty());
+        QVERIFY(FileNameProblem(QString::fromUtf8("čitanje.mdb")).isEmpty());
+
+        QVERIFY(CaptionProblem("World English Bible").isEmpty());
+        QVERIFY(CaptionProblem(QString::fromUtf8("Daničić–Karadžić")).isEmpty());
+        QVERIFY(!CaptionProblem("").isEmpty());
+        QVERIFY(!CaptionProblem("   ").isEmpty());
+        QVERIFY(!CaptionProblem("two\r\nlines").isEmpty());
+        QVERIFY(!CaptionProblem(QString(501, 'x')).isEmpty());
+        QVERIFY(!CaptionProblem(QString::fromUtf8("Библија")).isEmpty());
+    }
+
+    void theListLineHasTheFileNameFieldAndTheCaption() {
+        const QByteArray list = UpdateTranslationList({}, "vidl.mdb", "World English Bible");
+        QCOMPARE(list, QByteArray("vidl.mdb            World English Bible\r\n"));
+        const QByteArray serbian =
+            UpdateTranslationList({}, QString::fromUtf8("čita.mdb"), QString::fromUtf8("Đak"));
+        QCOMPARE(serbian, QByteArray("\xE8ita.mdb            \xD0"
+                                     "ak\r\n"));
+        const auto entries = ParseTranslationList(serbian);
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries[0].fileName, QString::fromUtf8("čita.mdb            "));
+        QCOMPARE(entries[0].caption, QString::fromUtf8("Đak"));
+    }
+
+    void theLineOfTheSameFileIsReplacedInPlace() {
+        const QByteArray old = "kjv.mdb             Old caption\r\n"
+                               "vidl.mdb            World English Bible\r\n";
+        QCOMPARE(UpdateTranslationList(old, "kjv.mdb", "King James Version (1769)"),
+                 QByteArray("kjv.mdb             King James Version (1769)\r\n"
+                            "vidl.mdb            World English Bible\r\n"));
+        // "kjv.mdb2" is another file.
+        QCOMPARE(UpdateTranslationList("kjv.mdb2            X\r\n", "kjv.mdb", "K"),
+                 QByteArray("kjv.mdb2            X\r\nkjv.mdb             K\r\n"));
+    }
+
+    void otherLinesStayByteForByte() {
+        // Lone LF and CR, a byte Windows-1250 leaves undefined, no final line break.
+        const QByteArray old = "a.mdb               \x81 one\n"
+                               "b.mdb               two\r"
+                               "c.mdb               three";
+        QCOMPARE(UpdateTranslationList(old, "new.mdb", "New"),
+                 old + "\r\nnew.mdb             New\r\n");
+        QCOMPARE(UpdateTranslationList(old, "b.mdb", "Two"),
+                 QByteArray("a.mdb               \x81 one\n"
+                            "b.mdb               Two\r"
+                            "c.mdb               three"));
+    }
+
+    void aNewLineGoesBeforeTheEmptyLineThatEndsTheList() {
+        const QByteArray old = "a.mdb               A\r\n\r\nnotes of the user\r\n";
+        const QByteArray updated = UpdateTranslationList(old, "b.mdb", "B");
+        QCOMPARE(updated, QByteArray("a.mdb               A\r\nb.mdb               B\r\n\r\n"
+                                     "notes of the user\r\n"));
+        QCOMPARE(ParseTranslationList(updated).size(), 2);
+        // A line of the same name after the end of the list is not in the list.
+        const QByteArray hidden = "\r\nb.mdb               old\r\n";
+        QCOMPARE(UpdateTranslationList(hidden, "b.mdb", "B"),
+                 QByteArray("b.mdb               B\r\n\r\nb.mdb               old\r\n"));
+    }
+};
+
+QTEST_GUILESS_MAIN(ImportRulesTest)
+#include "tst_importrules.moc"

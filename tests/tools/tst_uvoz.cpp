@@ -1,0 +1,300 @@
+// The importer on the installed SWORD modules, and the vidoslov-uvoz program itself.
+#include "BookCatalogue.h"
+#include "DataModule.h"
+#include "ImportError.h"
+#include "ImportRules.h"
+#include "Importer.h"
+#include "Query.h"
+#include "SwordLibrary.h"
+#include "TranslationList.h"
+#include "VerseFileWriter.h"
+
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void WriteAll(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+struct Run {
+    int exitCode = -1;
+    QString out, err;
+};
+
+} // namespace
+
+class UvozTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QString folder; // program folder with baza/kjv.mdb and baza/vidl.mdb
+    qint64 kjvMilliseconds = 0;
+
+    // Opens a statement on a translation file of the program folder.
+    void Open(Query& q, const QString& file, const QString& sql) {
+        q.setConnectionString(TranslationConnectionString(file, folder));
+        q.clearSql();
+        q.addLine(sql);
+        q.open();
+    }
+
+    QString Value(const QString& file, const QString& sql) {
+        Query q;
+        Open(q, file, sql);
+        return q.eof() ? QString() : q.fieldAsText("v");
+    }
+
+    QString Verse(const QString& file, const QString& code, int chapter, int verse,
+                  const char* column = "tekst") {
+        return Value(file, QStringLiteral("select %1 as v from vidoslov where knjiga='%2' and "
+                                          "glava=%3 and rbr=%4")
+                               .arg(column, code)
+                               .arg(chapter)
+                               .arg(verse));
+    }
+
+    static Run Importer(const QStringList& args, const QString& swordPath = {}) {
+        QProcess p;
+        if (!swordPath.isEmpty()) {
+            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+            env.insert("SWORD_PATH", swordPath);
+            p.setProcessEnvironment(env);
+        }
+        p.start(UVOZ_PATH, args);
+        p.waitForFinished(60000);
+        return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+                QString::fromLocal8Bit(p.readAllStandardOutput()),
+                QString::fromLocal8Bit(p.readAllStandardError())};
+    }
+
+    // A module folder for SWORD_PATH with a dictionary and a Bible module without text.
+    QString FakeModules() {
+        const QString root = dir.path() + "/fake-sword";
+        QDir(root).mkpath("mods.d");
+        WriteAll(root + "/mods.d/lexfake.conf",
+                 "[LexFake]\nDataPath=./modules/lexdict/rawld/lexfake/lexfake\nModDrv=RawLD\n"
+                 "Description=A dictionary\n");
+        WriteAll(root + "/mods.d/emptybible.conf",
+                 "[EmptyBible]\nDataPath=./modules/texts/rawtext/emptybible/\nModDrv=RawText\n"
+                 "SourceType=OSIS\nEncoding=UTF-8\nDescription=A Bible without text\n");
+        return root;
+    }
+
+private slots:
+    void initTestCase() {
+        SwordLibrary library;
+        if (!library.isBible("engKJV2006eb") || !library.isBible("engWEB2015eb"))
+            QSKIP("the SWORD modules engKJV2006eb and engWEB2015eb are not installed");
+        folder = dir.path() + "/program/";
+        QElapsedTimer timer;
+        timer.start();
+        const ImportCounts kjv =
+            ImportModule(library, "engKJV2006eb", folder, "kjv.mdb", "King James Version (1769)");
+        kjvMilliseconds = timer.elapsed();
+        QCOMPARE(kjv.books, 66);
+        QCOMPARE(kjv.verses, 31102);
+        const ImportCounts web =
+            ImportModule(library, "engWEB2015eb", folder, "vidl.mdb", "World English Bible");
+        QCOMPARE(web.books, 66);
+        QVERIFY(web.references > 300);
+    }
+
+    void kjvImportIsFast() {
+        qInfo("KJV import: %lld ms", kjvMilliseconds);
+        QVERIFY(kjvMilliseconds < 10000);
+    }
+
+    void kjvHoldsTheWholeCanonInOrder() {
+        QCOMPARE(Value("kjv.mdb", "select count(*) as v from vidoslov"), QString("31102"));
+        Query q;
+        Open(q, "kjv.mdb", "select knjiga, glava, rbr from vidoslov order by rowid");
+        int book = 1, chapter = 0, verse = 0, rows = 0;
+        for (q.first(); !q.eof(); q.next(), ++rows) {
+            const QString code = q.fieldAsText("knjiga");
+            const int c = q.fieldAsText("glava").toInt(), v = q.fieldAsText("rbr").toInt();
+            if (code != QString::fromUtf8(BookCatalogue::Codes[book - 1])) {
+                ++book;
+                QVERIFY2(book <= 66 && code == QString::fromUtf8(BookCatalogue::Codes[book - 1]),
+                         qPrintable(code));
+                QCOMPARE(c, 1);
+                QCOMPARE(v, 1);
+            } else if (rows > 0) {
+                QVERIFY2(c > chapter || (c == chapter && v == verse + 1),
+                         qPrintable(QStringLiteral("%1 %2:%3").arg(code).arg(c).arg(v)));
+            }
+            chapter = c;
+            verse = v;
+        }
+        QCOMPARE(book, 66);
+    }
+
+    void kjvChaptersAndVerses() {
+        Query q;
+        const auto count = [&](const QString& code, int chapter) {
+            int rows = 0;
+            LoadChapter("vidoslov", code, chapter, q, [&](Query& r) { rows = r.recordCount(); });
+            return rows;
+        };
+        q.setConnectionString(TranslationConnectionString("kjv.mdb", folder));
+        QCOMPARE(count("1 MOJ", 1), 31);
+        QCOMPARE(count("PSAL", 119), 176);
+        QCOMPARE(count("psal", 117), 2);
+        QVERIFY(Verse("kjv.mdb", "JOVAN", 3, 16).startsWith("For God so loved the world"));
+        QCOMPARE(Verse("kjv.mdb", "1 MOJ", 1, 1),
+                 QString("In the beginning God created the heaven and the earth."));
+        // Psalm titles are headings, not verse text.
+        QCOMPARE(Verse("kjv.mdb", "PSAL", 3, 1),
+                 QString("LORD, how are they increased that trouble me! many are they that rise "
+                         "up against me."));
+        QCOMPARE(Verse("kjv.mdb", "OTKR", 22, 21),
+                 QString("The grace of our Lord Jesus Christ be with you all. Amen."));
+    }
+
+    void textsArePlain() {
+        for (const char* file : {"kjv.mdb", "vidl.mdb"}) {
+            QCOMPARE(Value(file, "select count(*) as v from vidoslov where tekst like '%<%' or "
+                                 "tekst like '%>%' or tekst like '%strong:h%' or tekst like "
+                                 "'%strong:g%' or tekst like '%¶%' "
+                                 "or tekst like '%  %' or tekst like ' %' or tekst like '% ' or "
+                                 "tekst = '' or tekst is null or pok is null"),
+                     QString("0"));
+        }
+        // The WEB module's footnote markers stood between words.
+        QCOMPARE(Verse("vidl.mdb", "1 MOJ", 1, 1),
+                 QString("In the beginning, God created the heavens and the earth."));
+        QVERIFY(Verse("vidl.mdb", "JOVAN", 3, 16).contains("his only born Son, that"));
+        // No glossary after the last verse, no psalm titles.
+        QCOMPARE(Verse("vidl.mdb", "OTKR", 22, 21),
+                 QString("The grace of the Lord Jesus Christ be with all the saints. Amen."));
+        QVERIFY(Verse("vidl.mdb", "PSAL", 119, 1).startsWith("Blessed"));
+    }
+
+    void crossReferencesAreCatalogueReferences() {
+        QCOMPARE(Value("kjv.mdb", "select count(*) as v from vidoslov where pok <> ''"),
+                 QString("0"));
+        Query q;
+        Open(q, "vidl.mdb", "select pok from vidoslov where pok <> ''");
+        QVERIFY(q.recordCount() > 300);
+        for (q.first(); !q.eof(); q.next())
+            for (const QString& ref : q.fieldAsText("pok").split('|'))
+                QVERIFY2(IsCatalogueReference(ref), qPrintable(ref));
+        QCOMPARE(Verse("vidl.mdb", "MAT", 3, 3, "pok"), QString("ISA 40:3"));
+        // "See Isaiah 9:1; Matthew 4:13-16"; "Exodus 20:13-15,17; Deuteronomy 5:17-19,21; ..."
+        QCOMPARE(Verse("vidl.mdb", "JOVAN", 7, 52, "pok"), QString("ISA 9:1|MAT 4:13"));
+        QCOMPARE(Verse("vidl.mdb", "RIM", 13, 9, "pok"),
+                 QString("2 MOJ 20:13|2 MOJ 20:17|5 MOJ 5:17|5 MOJ 5:21|3 MOJ 19:18"));
+        QVERIFY(Value("vidl.mdb", "select count(*) as v from vidoslov where knjiga='RIM' and "
+                                  "pok <> ''")
+                    .toInt() > 10);
+        // "Isaiah 40:3-5" keeps its first verse.
+        QCOMPARE(Verse("vidl.mdb", "LUKA", 3, 6, "pok"), QString("ISA 40:3"));
+    }
+
+    void webHasOnlyTheSixtySixBooks() {
+        QStringList codes;
+        for (const char* code : BookCatalogue::Codes)
+            codes << QStringLiteral("'%1'").arg(QString::fromUtf8(code));
+        QCOMPARE(Value("vidl.mdb", "select count(*) as v from vidoslov where knjiga not in (" +
+                                       codes.join(',') + ")"),
+                 QString("0"));
+        QCOMPARE(Value("vidl.mdb", "select count(distinct knjiga) as v from vidoslov"),
+                 QString("66"));
+        QVERIFY(Value("vidl.mdb", "select count(*) as v from vidoslov").toInt() > 31000);
+    }
+
+    void theListNamesBothTranslations() {
+        const QByteArray list = ReadAll(folder + "vidoslov.kv");
+        QCOMPARE(list, QByteArray("kjv.mdb             King James Version (1769)\r\n"
+                                  "vidl.mdb            World English Bible\r\n"));
+        // Importing again replaces the line where it stands.
+        SwordLibrary library;
+        ImportModule(library, "engKJV2006eb", folder, "kjv.mdb", "KJV");
+        QCOMPARE(
+            ReadAll(folder + "vidoslov.kv"),
+            QByteArray("kjv.mdb             KJV\r\nvidl.mdb            World English Bible\r\n"));
+        QCOMPARE(QDir(folder + "baza").entryList(QDir::Files),
+                 (QStringList{"kjv.mdb", "vidl.mdb"}));
+    }
+
+    void theProgramExplainsAndLists() {
+        const Run help = Importer({"--help"});
+        QCOMPARE(help.exitCode, 0);
+        QVERIFY(help.out.contains("vidoslov-uvoz [--folder FOLDER] MODULE FILE CAPTION"));
+        const Run list = Importer({"--list"});
+        QCOMPARE(list.exitCode, 0);
+        QVERIFY(list.out.contains("engKJV2006eb - King James Version"));
+        QVERIFY(list.out.contains("engWEB2015eb - "));
+        QCOMPARE(Importer({"engKJV2006eb", "kjv.mdb"}).exitCode, int(ExitUsage));
+        QCOMPARE(Importer({"--bogus"}).exitCode, int(ExitUsage));
+    }
+
+    void theProgramRefusesWhatItCannotDo() {
+        const QString target = dir.path() + "/refused/";
+        const Run unknown = Importer({"-d", target, "noSuchModule", "x.mdb", "X"});
+        QCOMPARE(unknown.exitCode, int(ExitUnknownModule));
+        QVERIFY(unknown.err.contains("noSuchModule"));
+        QVERIFY(unknown.err.contains("engKJV2006eb"));
+        const Run longName = Importer({"-d", target, "engKJV2006eb", "abcdefghijklmnopq.mdb", "X"});
+        QCOMPARE(longName.exitCode, int(ExitUsage));
+        QVERIFY(longName.err.contains("longer than 20"));
+        QVERIFY(!QDir(target).exists());
+
+        const QString modules = FakeModules();
+        const Run lexicon = Importer({"-d", target, "LexFake", "x.mdb", "X"}, modules);
+        QCOMPARE(lexicon.exitCode, int(ExitNotBible));
+        QVERIFY(lexicon.err.contains("not a Bible text"));
+
+        // A program folder whose baza is a file cannot take the translation.
+        const QString blocked = dir.path() + "/blocked/";
+        QDir().mkpath(blocked);
+        WriteAll(blocked + "baza", "not a folder");
+        const Run cannot = Importer({"-d", blocked, "engKJV2006eb", "kjv.mdb", "KJV"});
+        QCOMPARE(cannot.exitCode, int(ExitCannotWrite));
+        QVERIFY(cannot.err.contains("baza"));
+    }
+
+    void aFailedImportLeavesTheOldFile() {
+        const QString target = dir.path() + "/kept/";
+        QDir().mkpath(target + "baza");
+        WriteAll(target + "baza/x.mdb", "the old translation");
+        WriteAll(target + "vidoslov.kv", "x.mdb               Old\r\n");
+        const Run empty = Importer({"-d", target, "EmptyBible", "x.mdb", "New"}, FakeModules());
+        QCOMPARE(empty.exitCode, int(ExitNoText));
+        QCOMPARE(ReadAll(target + "baza/x.mdb"), QByteArray("the old translation"));
+        QCOMPARE(ReadAll(target + "vidoslov.kv"), QByteArray("x.mdb               Old\r\n"));
+        QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});
+    }
+
+    void aWriterDroppedBeforeCommitLeavesNothingBehind() {
+        const QString target = dir.path() + "/dropped/";
+        QDir().mkpath(target);
+        WriteAll(target + "y.mdb", "old");
+        {
+            VerseFileWriter writer(target + "y.mdb");
+            writer.add("MAT", 1, 1, "text", "");
+        }
+        QCOMPARE(ReadAll(target + "y.mdb"), QByteArray("old"));
+        QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList{"y.mdb"});
+        {
+            VerseFileWriter writer(target + "y.mdb");
+            writer.add("MAT", 1, 1, "text", "ISA 40:3");
+            writer.commit();
+        }
+        QCOMPARE(QDir(target).entryList(QDir::Files | QDir::Hidden), QStringList{"y.mdb"});
+        QVERIFY(ReadAll(target + "y.mdb").startsWith("SQLite format 3"));
+    }
+};
+
+QTEST_GUILESS_MAIN(UvozTest)
+#include "tst_uvoz.moc"
