@@ -1,10 +1,12 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "Main.h"
+#include "Application.h"
+#include "Program.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Vidoslov"));
-    window.show();
+    TApplication app(argc, argv);
+    app.setQuitOnLastWindowClosed(false);
+    TProgram program;
+    QObject::connect(program.fMain.get(), &TfMain::closed, &app, &QCoreApplication::quit);
+    program.fMain->show();
     return app.exec();
 }

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QApplication>
+#include <exception>
+
+// Shows an error that reached the top of a handler in the error box: the text of an AppError,
+// else the exception's own text.
+void ReportError(const std::exception& error);
+
+// Runs a handler; an error it lets through goes to the error box and the program goes on.
+template <class Handler> void Guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}
+
+// The application object: an error that any event handler lets through ends in the error
+// box, and the event loop goes on.
+class TApplication : public QApplication {
+    Q_OBJECT
+public:
+    TApplication(int& argc, char** argv);
+    bool notify(QObject* receiver, QEvent* event) override;
+};

@@ -1,0 +1,501 @@
+#include "Main.h"
+
+#include "Application.h"
+#include "DataModule.h"
+#include "FlatPanel.h"
+#include "KvEdit.h"
+#include "KvTranBtn.h"
+#include "Kvlabel.h"
+#include "Pictures.h"
+#include "Podsetnik.h"
+#include "PopupMenu.h"
+#include "ScrollBox.h"
+#include "ScrollKeys.h"
+#include "Trazi.h"
+#include "UpDown.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace {
+
+QFont PixelFont(const QString& face, int pixels, bool bold = false) {
+    QFont font(face);
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void DressArrowButton(TMKvTranBtn* button, const QImage& picture) {
+    button->setBitMap(picture);
+    button->setBorder(BsIe);
+    button->setCursor(Qt::PointingHandCursor);
+    button->ColorIn = clBlue;
+    button->ColorOut = clLime;
+    button->ColorPush = clWhite;
+}
+
+// Places of the bottom panel's controls.
+constexpr QRect LinkRect(2, 2, 14, 14);
+constexpr QRect FontRect(4, 42, 23, 23);
+constexpr QRect BackRect(32, 22, 40, 32);
+constexpr QPoint ChapterCaptionPos(78, 4);
+constexpr QRect ChapterEditRect(78, 26, 45, 24);
+constexpr QRect ChapterSpinRect(123, 26, 15, 24);
+constexpr QRect ShowRect(144, 15, 29, 43);
+constexpr QPoint VerseCaptionPos(180, 4);
+constexpr QRect VerseEditRect(180, 26, 45, 24);
+constexpr QRect VerseSpinRect(225, 26, 15, 24);
+constexpr QRect ForwardRect(246, 22, 40, 32);
+
+} // namespace
+
+QString MainCaption() {
+    return QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)") + QString(19, ' ') +
+           QStringLiteral("Ovaj program je preuzet sa ") + QLatin1String(ProgramAddress);
+}
+
+void TfMain::SetTextColor(QWidget* widget, TColor color) {
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::WindowText, ToQColor(color));
+    widget->setPalette(pal);
+}
+
+// The names of a pane's controls that do not follow the pane's number.
+struct TfMain::PaneNames {
+    const char* column;
+    const char* bottom;
+    const char* font;
+    const char* chapterCaption;
+    const char* chapterSpinner;
+    const char* show;
+    const char* verseCaption;
+    const char* verseSpinner;
+};
+
+TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("fMain"));
+    setWindowTitle(MainCaption());
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    setFont(PixelFont(QStringLiteral("Miroslavljeva Cirilica"), 11));
+    resize(900, 763);
+
+    PopUpMenu = Named(new TPopupMenu(this), QStringLiteral("PopUpMenu"));
+    OnReferenceClick = [this](TKvlabel* label) { Guarded([&] { ReferenceClick(label); }); };
+    BuildMenu();
+    BuildPanes();
+    WatchKeys(this);
+    connect(qApp, &QApplication::focusChanged, this, &TfMain::FocusEntered);
+    FormCreate();
+}
+
+TfMain::~TfMain() {
+    FormDestroy();
+}
+
+void TfMain::setSearchDialog(TfTrazi* dialog) { fTrazi_ = dialog; }
+void TfMain::setReminderWindow(TfPodsetnik* window) { fPodsetnik_ = window; }
+TfPodsetnik* TfMain::ReminderWindow() const { return fPodsetnik_; }
+
+template <class T> T* TfMain::Named(T* object, const QString& name) {
+    object->setObjectName(name);
+    components_.insert(name.toLower(), object);
+    return object;
+}
+
+void TfMain::BuildMenu() {
+    menuBar()->setObjectName(QStringLiteral("MainMenu1"));
+    Izbor1 = Named(menuBar()->addMenu(QStringLiteral("Izbor")), QStringLiteral("Izbor1"));
+    Pretraga1 =
+        Named(Izbor1->addAction(QStringLiteral("Pretraga    (F10)")), QStringLiteral("Pretraga1"));
+    Podsetnik2 =
+        Named(Izbor1->addAction(QStringLiteral("Podsetnik   (F5)")), QStringLiteral("Podsetnik2"));
+    Izlaz1 = Named(Izbor1->addAction(QStringLiteral("Izlaz")), QStringLiteral("Izlaz1"));
+    connect(Pretraga1, &QAction::triggered, this,
+            [this] { Guarded([this] { Pretraga1Click(); }); });
+    connect(Podsetnik2, &QAction::triggered, this,
+            [this] { Guarded([this] { Podsetnik2Click(); }); });
+    connect(Izlaz1, &QAction::triggered, this, [this] { Guarded([this] { Izlaz1Click(); }); });
+}
+
+void TfMain::BuildPanes() {
+    Splitters = new QSplitter(Qt::Horizontal, this);
+    Splitters->setObjectName(QStringLiteral("Splitters"));
+    Splitters->setHandleWidth(2);
+    Splitters->setChildrenCollapsible(false);
+    setCentralWidget(Splitters);
+
+    static const PaneNames names[PaneCount + 1] = {
+        {},
+        {"panelLevo", "panelLevoDole", "BtnFont", "Label5", "UpDown5", "MKvTranBtn5", "Label4",
+         "UpDown6"},
+        {"panelDesno", "panelDesnoDole", "MKvTranBtn3", "Label3", "UpDown3", "MKvTranBtn2",
+         "Label2", "UpDown4"},
+        {"panelSredina", "panelSredinaDole", "MKvTranBtn1", "Label1", "UpDown1", "Btnpokazi",
+         "label11", "UpDown2"},
+    };
+    // Left to right: pane 1, pane 3, pane 2.
+    for (int p : {1, 3, 2})
+        Splitters->addWidget(BuildPane(p, names[p]));
+    Splitters->setStretchFactor(0, 0);
+    Splitters->setStretchFactor(1, 1);
+    Splitters->setStretchFactor(2, 0);
+    Splitter1 = Named(Splitters->handle(1), QStringLiteral("Splitter1"));
+    Splitter2 = Named(Splitters->handle(2), QStringLiteral("Splitter2"));
+
+    // Two buttons of the middle pane that take no part in anything.
+    Button1 = Named(new QPushButton(panelSredinaDole), QStringLiteral("Button1"));
+    Button2 = Named(new QPushButton(panelSredinaDole), QStringLiteral("Button2"));
+    Button1->hide();
+    Button2->hide();
+
+    for (int p = 1; p <= PaneCount; ++p)
+        ConnectPane(p);
+}
+
+TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
+    const QString digit = QString::number(p);
+    PaneControls& c = panes_[p];
+
+    c.column = Named(new TFlatPanel, QLatin1String(n.column));
+    c.column->setTransparent(true);
+    c.column->setColorHighLight(clWhite);
+    c.column->setColorShadow(clWhite);
+    c.column->resize(300, c.column->height());
+    auto* column = new QVBoxLayout(c.column);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+
+    c.bookLabel = Named(new QLabel(QStringLiteral("Knjiga"), c.column),
+                        QStringLiteral("LabelKnjiga") + digit);
+    c.bookLabel->setFixedHeight(38);
+    c.bookLabel->setAlignment(Qt::AlignCenter);
+    c.bookLabel->setWordWrap(true);
+    c.bookLabel->setFont(PixelFont(QStringLiteral("Arial"), 13, true));
+    SetTextColor(c.bookLabel, clNavy);
+    column->addWidget(c.bookLabel);
+
+    c.box = Named(new TScrollBox(c.column), QStringLiteral("SB") + digit);
+    c.box->Tag = p;
+    c.box->Hint = digit;
+    c.box->PopupMenu = PopUpMenu;
+    column->addWidget(c.box, 1);
+
+    c.bottom = Named(new TFlatPanel(c.column), QLatin1String(n.bottom));
+    c.bottom->setTransparent(true);
+    c.bottom->setFixedHeight(72);
+    column->addWidget(c.bottom);
+    TFlatPanel* bottom = c.bottom;
+
+    c.link = Named(new QCheckBox(bottom), QStringLiteral("CBSpoji") + digit);
+    c.link->setGeometry(LinkRect);
+    WatchKeys(c.link);
+
+    c.font = Named(new TMKvTranBtn(bottom), QLatin1String(n.font));
+    c.font->setGeometry(FontRect);
+    c.font->setCaption(QStringLiteral("F"));
+    c.font->setFont(PixelFont(QStringLiteral("Arial"), 15, true));
+    SetTextColor(c.font, clNavy);
+    c.font->setBorder(BsNormal);
+    c.font->ColorIn = clBlue;
+    c.font->ColorOut = clNavy;
+    c.font->ColorPush = clBlue;
+    c.font->Tag = p;
+
+    c.back = Named(new TMKvTranBtn(bottom), QStringLiteral("BtnNazad") + digit);
+    c.back->setGeometry(BackRect);
+    DressArrowButton(c.back, BackArrowPicture());
+    c.back->Tag = p;
+
+    const QFont captionFont = PixelFont(QStringLiteral("Arial"), 16, true);
+    auto* chapterCaption =
+        Named(new QLabel(QStringLiteral("Glava:"), bottom), QLatin1String(n.chapterCaption));
+    chapterCaption->setFont(captionFont);
+    chapterCaption->move(ChapterCaptionPos);
+    chapterCaption->adjustSize();
+
+    c.chapter = Named(new TKvEdit(bottom), QStringLiteral("EditGlava") + digit);
+    c.chapter->setGeometry(ChapterEditRect);
+
+    c.chapterSpinner = Named(new TUpDown(bottom), QLatin1String(n.chapterSpinner));
+    c.chapterSpinner->setGeometry(ChapterSpinRect);
+    c.chapterSpinner->setAssociate(c.chapter);
+
+    c.show = Named(new TMKvTranBtn(bottom), QLatin1String(n.show));
+    c.show->setGeometry(ShowRect);
+    DressArrowButton(c.show, ShowArrowPicture());
+    c.show->Tag = p;
+
+    auto* verseCaption =
+        Named(new QLabel(QStringLiteral("Stih:"), bottom), QLatin1String(n.verseCaption));
+    verseCaption->setFont(captionFont);
+    verseCaption->move(VerseCaptionPos);
+    verseCaption->adjustSize();
+
+    c.verse = Named(new TKvEdit(bottom), QStringLiteral("EditRbr") + digit);
+    c.verse->setGeometry(VerseEditRect);
+
+    c.verseSpinner = Named(new TUpDown(bottom), QLatin1String(n.verseSpinner));
+    c.verseSpinner->setGeometry(VerseSpinRect);
+    c.verseSpinner->setAssociate(c.verse);
+
+    c.forward = Named(new TMKvTranBtn(bottom), QStringLiteral("BtnNapred") + digit);
+    c.forward->setGeometry(ForwardRect);
+    DressArrowButton(c.forward, ForwardArrowPicture());
+    c.forward->Tag = p;
+
+    const QFont editFont = PixelFont(QStringLiteral("MS Sans Serif"), 15);
+    for (TKvEdit* edit : {c.chapter, c.verse}) {
+        edit->Broj = Ceo;
+        edit->Tag = p;
+        edit->setFont(editFont);
+        edit->setText(QStringLiteral("1"));
+        WatchKeys(edit);
+    }
+
+    // The named members.
+    TScrollBox** boxes[] = {nullptr, &SB1, &SB2, &SB3};
+    QLabel** bookLabels[] = {nullptr, &LabelKnjiga1, &LabelKnjiga2, &LabelKnjiga3};
+    QCheckBox** links[] = {nullptr, &CBSpoji1, &CBSpoji2, &CBSpoji3};
+    TMKvTranBtn** fonts[] = {nullptr, &BtnFont, &MKvTranBtn3, &MKvTranBtn1};
+    TMKvTranBtn** backs[] = {nullptr, &BtnNazad1, &BtnNazad2, &BtnNazad3};
+    TMKvTranBtn** shows[] = {nullptr, &MKvTranBtn5, &MKvTranBtn2, &Btnpokazi};
+    TMKvTranBtn** forwards[] = {nullptr, &BtnNapred1, &BtnNapred2, &BtnNapred3};
+    TKvEdit** chapters[] = {nullptr, &EditGlava1, &EditGlava2, &EditGlava3};
+    TKvEdit** verses[] = {nullptr, &EditRbr1, &EditRbr2, &EditRbr3};
+    TFlatPanel** columns[] = {nullptr, &panelLevo, &panelDesno, &panelSredina};
+    TFlatPanel** bottoms[] = {nullptr, &panelLevoDole, &panelDesnoDole, &panelSredinaDole};
+    *boxes[p] = c.box;
+    *bookLabels[p] = c.bookLabel;
+    *links[p] = c.link;
+    *fonts[p] = c.font;
+    *backs[p] = c.back;
+    *shows[p] = c.show;
+    *forwards[p] = c.forward;
+    *chapters[p] = c.chapter;
+    *verses[p] = c.verse;
+    *columns[p] = c.column;
+    *bottoms[p] = c.bottom;
+    return c.column;
+}
+
+void TfMain::ConnectPane(int p) {
+    const PaneControls& c = panes_[p];
+    auto guard = [this](auto handler, QObject* sender) {
+        return [this, handler, sender] { Guarded([&] { (this->*handler)(sender); }); };
+    };
+    connect(c.box, &TScrollBox::clicked, this, [this, p] {
+        Guarded([&] {
+            if (p == 1)
+                SB1Click();
+            else if (p == 2)
+                SB2Click();
+            else
+                SB3Click();
+        });
+    });
+    connect(c.show, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnPokaziClick, c.show));
+    connect(c.back, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNazad3Click, c.back));
+    connect(c.forward, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNapred3Click, c.forward));
+    connect(c.font, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnFontClick, c.font));
+    connect(c.chapter, &QLineEdit::textChanged, this, guard(&TfMain::EditGlava3Change, c.chapter));
+    connect(c.verse, &QLineEdit::textChanged, this, guard(&TfMain::EditRbr3Change, c.verse));
+}
+
+TScrollBox* TfMain::ScrollBox(int pane) const {
+    return panes_[pane].box;
+}
+QLabel* TfMain::BookLabel(int pane) const {
+    return panes_[pane].bookLabel;
+}
+TKvEdit* TfMain::ChapterEdit(int pane) const {
+    return panes_[pane].chapter;
+}
+TKvEdit* TfMain::VerseEdit(int pane) const {
+    return panes_[pane].verse;
+}
+QCheckBox* TfMain::LinkBox(int pane) const {
+    return panes_[pane].link;
+}
+TUpDown* TfMain::ChapterSpinner(int pane) const {
+    return panes_[pane].chapterSpinner;
+}
+TUpDown* TfMain::VerseSpinner(int pane) const {
+    return panes_[pane].verseSpinner;
+}
+
+QObject* TfMain::FindComponent(const QString& name) const {
+    if (QObject* control = components_.value(name.toLower()))
+        return control;
+    return Labels.Find(name);
+}
+
+void TfMain::FormCreate() {
+    ActivePane = 1;
+    const QSize screenSize = screen()->geometry().size();
+    resize(screenSize.width() - 50, screenSize.height() - 120);
+    move((screenSize.width() - width()) / 2, (screenSize.height() - height()) / 2);
+    SetStartValues();
+    for (int p = 1; p <= PaneCount; ++p)
+        BookLabel(p)->clear();
+    FormResize();
+}
+
+void TfMain::FormResize() {
+    const int side = static_cast<int>(std::lround((width() - 10) / 3.0));
+    const int rest = Splitters->width() - 2 * Splitters->handleWidth() - 2 * side;
+    Splitters->setSizes({side, std::max(rest, 0), side});
+}
+
+void TfMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfMain::FormActivate() {
+    FillBookCatalogue();
+    EditGlava1->setFocus();
+}
+
+void TfMain::FocusEntered(QWidget* old, QWidget* now) {
+    // Activation by another of the program's windows, or the first one; not the return from a
+    // message box or a common dialog, nor from another program.
+    if (!now || now->window() != this || (old && old->window() == this))
+        return;
+    bool activate = !activatedOnce_;
+    if (old) {
+        const QWidget* from = old->window();
+        activate = activate || !(from->inherits("QMessageBox") || from->inherits("QColorDialog") ||
+                                 from->inherits("QFileDialog") || from->inherits("QFontDialog"));
+    }
+    activatedOnce_ = true;
+    if (activate)
+        Guarded([this] { FormActivate(); });
+}
+
+void TfMain::FormKeyDown(int& key) {
+    switch (key) {
+    case Qt::Key_F10:
+        key = Qt::Key_Return;
+        OpenSearch();
+        break;
+    case Qt::Key_F5:
+        Podsetnik2Click();
+        break;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+        ScrollByKey(key, SB1);
+        break;
+    default:
+        break;
+    }
+}
+
+void TfMain::ScrollByKey(int key, QAbstractScrollArea* box) {
+    if (box)
+        ::ScrollByKey(key, *box);
+}
+
+void TfMain::WatchKeys(QWidget* widget) {
+    widget->installEventFilter(this);
+}
+
+bool TfMain::IsPaneEdit(const QObject* object) const {
+    for (int p = 1; p <= PaneCount; ++p)
+        if (object == panes_[p].chapter || object == panes_[p].verse)
+            return true;
+    return false;
+}
+
+bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    if (destroyed_ || event->type() != QEvent::KeyPress)
+        return QMainWindow::eventFilter(watched, event);
+    // The window sees every key first. A key that a control passed on to the window is not
+    // seen twice.
+    if (watched == this && focusWidget() && focusWidget() != this)
+        return false;
+    const int typed = static_cast<QKeyEvent*>(event)->key();
+    int key = typed;
+    QPointer<QObject> target = watched;
+    try {
+        FormKeyDown(key);
+    } catch (const std::exception& error) {
+        ReportError(error);
+        return true;
+    }
+    if (target && IsPaneEdit(target))
+        Guarded([&] { PokaziIzEdita(target, key); });
+    // F10 became Enter: the control got its Enter above, F10 goes no further.
+    return key != typed;
+}
+
+void TfMain::Pretraga1Click() {
+    OpenSearch();
+}
+
+void TfMain::Podsetnik2Click() {
+    if (!fPodsetnik_)
+        return;
+    fPodsetnik_->show();
+    fPodsetnik_->raise();
+}
+
+void TfMain::Izlaz1Click() {
+    close();
+}
+
+void TfMain::OpenSearch() {
+    if (!fTrazi_)
+        return;
+    if (fTrazi_->exec() == QDialog::Accepted) {
+        if (ShowSearchResults)
+            ShowSearchResults();
+    } else if (baze_) {
+        baze_->QueryRezultati.close();
+    }
+}
+
+void TfMain::FormClose() {
+    if (!baze_)
+        return;
+    for (Query* q : {&baze_->QueryTekst, &baze_->QueryRezultati, &baze_->Query1, &baze_->Query2,
+                     &baze_->Query3})
+        q->close();
+}
+
+void TfMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+    emit closed();
+}
+
+void TfMain::FormDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    CurrentLabel = nullptr;
+    Labels.FreeAll();
+    for (QAction*& item : BookItems) {
+        delete item;
+        item = nullptr;
+    }
+}

@@ -1,0 +1,181 @@
+#pragma once
+
+#include "PaneState.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+
+class QAbstractScrollArea;
+class QCheckBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class TBaze;
+class TFlatPanel;
+class TKvEdit;
+class TKvlabel;
+class TMKvTranBtn;
+class TScrollBox;
+class TUpDown;
+class TfPodsetnik;
+class TfTrazi;
+
+// The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
+// book label, its scroll box of verse and reference labels and a bottom panel of controls.
+class TfMain : public QMainWindow, public TPaneState {
+    Q_OBJECT
+public:
+    explicit TfMain(QWidget* parent = nullptr);
+    ~TfMain() override;
+
+    // The windows it works with, created after it.
+    void setBaze(TBaze* baze) { baze_ = baze; }
+    TBaze* Baze() const { return baze_; }
+    void setSearchDialog(TfTrazi* dialog);
+    void setReminderWindow(TfPodsetnik* window);
+    TfPodsetnik* ReminderWindow() const;
+    // Fills and shows the results after the search dialog closed with OK.
+    std::function<void()> ShowSearchResults;
+    // The font command of a pane's "F" button.
+    std::function<void(int pane)> FontCommand;
+
+    // Controls.
+    QMenu* Izbor1;
+    QAction* Pretraga1;
+    QAction* Podsetnik2;
+    QAction* Izlaz1;
+    QSplitter* Splitters; // its two handles are Splitter1 and Splitter2
+    QWidget* Splitter1;
+    QWidget* Splitter2;
+    TFlatPanel* panelLevo;
+    TFlatPanel* panelSredina;
+    TFlatPanel* panelDesno;
+    TFlatPanel* panelLevoDole;
+    TFlatPanel* panelSredinaDole;
+    TFlatPanel* panelDesnoDole;
+    QLabel* LabelKnjiga1;
+    QLabel* LabelKnjiga2;
+    QLabel* LabelKnjiga3;
+    TScrollBox* SB1;
+    TScrollBox* SB2;
+    TScrollBox* SB3;
+    QCheckBox* CBSpoji1;
+    QCheckBox* CBSpoji2;
+    QCheckBox* CBSpoji3;
+    TMKvTranBtn* BtnFont;
+    TMKvTranBtn* MKvTranBtn3;
+    TMKvTranBtn* MKvTranBtn1;
+    TMKvTranBtn* BtnNazad1;
+    TMKvTranBtn* BtnNazad2;
+    TMKvTranBtn* BtnNazad3;
+    TMKvTranBtn* MKvTranBtn5;
+    TMKvTranBtn* MKvTranBtn2;
+    TMKvTranBtn* Btnpokazi;
+    TMKvTranBtn* BtnNapred1;
+    TMKvTranBtn* BtnNapred2;
+    TMKvTranBtn* BtnNapred3;
+    TKvEdit* EditGlava1;
+    TKvEdit* EditGlava2;
+    TKvEdit* EditGlava3;
+    TKvEdit* EditRbr1;
+    TKvEdit* EditRbr2;
+    TKvEdit* EditRbr3;
+    QPushButton* Button1;
+    QPushButton* Button2;
+
+    // A pane's controls.
+    TScrollBox* ScrollBox(int pane) const;
+    QLabel* BookLabel(int pane) const;
+    TKvEdit* ChapterEdit(int pane) const;
+    TKvEdit* VerseEdit(int pane) const;
+    QCheckBox* LinkBox(int pane) const;
+    TUpDown* ChapterSpinner(int pane) const;
+    TUpDown* VerseSpinner(int pane) const;
+    // A control or numbered label of the window by name, without regard to letter case.
+    QObject* FindComponent(const QString& name) const;
+
+    // Window.
+    void FormCreate();
+    void FormResize();
+    void FormActivate();
+    void FormKeyDown(int& key);
+    void ScrollByKey(int key, QAbstractScrollArea* box);
+    void FormClose();
+    void FormDestroy();
+    void Pretraga1Click();
+    void Podsetnik2Click();
+    void Izlaz1Click();
+    void OpenSearch();
+
+    // Panes.
+    void SetActivePane(int pane);
+    int GetActivePane() const { return ActivePane; }
+    void ShowActivePane();
+    void ShowReference(const QString& text);
+    void ParseReference(const QString& text);
+    void LoadPane(int pane);
+    void BtnPokaziClick(QObject* sender);
+    void BtnNazad3Click(QObject* sender);
+    void BtnNapred3Click(QObject* sender);
+    void EditGlava3Change(QObject* sender);
+    void EditRbr3Change(QObject* sender);
+    void PokaziIzEdita(QObject* sender, int key);
+    void ReferenceClick(QObject* sender);
+    void BtnFontClick(QObject* sender);
+    void SB1Click();
+    void SB2Click();
+    void SB3Click();
+
+signals:
+    // The window closed: the run ends.
+    void closed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct PaneNames;
+    struct PaneControls {
+        TFlatPanel* column = nullptr;
+        TFlatPanel* bottom = nullptr;
+        QLabel* bookLabel = nullptr;
+        TScrollBox* box = nullptr;
+        QCheckBox* link = nullptr;
+        TMKvTranBtn* font = nullptr;
+        TMKvTranBtn* back = nullptr;
+        TMKvTranBtn* show = nullptr;
+        TMKvTranBtn* forward = nullptr;
+        TKvEdit* chapter = nullptr;
+        TKvEdit* verse = nullptr;
+        TUpDown* chapterSpinner = nullptr;
+        TUpDown* verseSpinner = nullptr;
+    };
+
+    void BuildMenu();
+    void BuildPanes();
+    TFlatPanel* BuildPane(int pane, const PaneNames& names);
+    void ConnectPane(int pane);
+    template <class T> T* Named(T* object, const QString& name);
+    void WatchKeys(QWidget* widget);
+    bool IsPaneEdit(const QObject* object) const;
+    void FocusEntered(QWidget* old, QWidget* now);
+    void FocusFirstEdit();
+    static void SetTextColor(QWidget* widget, TColor color);
+
+    TBaze* baze_ = nullptr;
+    QPointer<TfTrazi> fTrazi_;
+    QPointer<TfPodsetnik> fPodsetnik_;
+    PaneControls panes_[PaneCount + 1];
+    QHash<QString, QObject*> components_; // lower-cased name -> control
+    bool activatedOnce_ = false;
+    bool destroyed_ = false;
+};
+
+// The main window's caption.
+QString MainCaption();
+inline constexpr const char* ProgramAddress = "https://vidoslov.example.org";

@@ -1,0 +1,41 @@
+#include "Program.h"
+
+#include "DataModule.h"
+#include "Intro.h"
+#include "Main.h"
+#include "PodesiFont.h"
+#include "Podsetnik.h"
+#include "ProgramFolder.h"
+#include "RezultatiTrazenja.h"
+#include "Trazi.h"
+#include "print.h"
+
+TProgram::TProgram(const QString& programFolder) {
+    fMain = std::make_unique<TfMain>();
+    Baze = std::make_unique<TBaze>(programFolder);
+    fTrazi = std::make_unique<TfTrazi>();
+    fRezultatiTrazenja = std::make_unique<TfRezultatiTrazenja>(fMain.get());
+    fPodsetnik = std::make_unique<TfPodsetnik>();
+    fprint = std::make_unique<Tfprint>();
+    fIntro = std::make_unique<TfIntro>();
+    fPodesiFont = std::make_unique<TfPodesiFont>();
+
+    TfMain* main = fMain.get();
+    main->setBaze(Baze.get());
+    main->setSearchDialog(fTrazi.get());
+    main->setReminderWindow(fPodsetnik.get());
+    fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
+}
+
+TProgram::TProgram() : TProgram(ProgramFolder()) {}
+
+TProgram::~TProgram() {
+    fPodesiFont.reset();
+    fIntro.reset();
+    fprint.reset();
+    fPodsetnik.reset();
+    fRezultatiTrazenja.reset();
+    fTrazi.reset();
+    Baze.reset();
+    fMain.reset();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+class TBaze;
+class TfIntro;
+class TfMain;
+class TfPodesiFont;
+class TfPodsetnik;
+class TfRezultatiTrazenja;
+class TfTrazi;
+class Tfprint;
+
+// The program's windows: created once in this order, tied together, destroyed in the reverse
+// order when the run ends.
+class TProgram {
+public:
+    // Reads its texts from the folder baza/ of the program folder.
+    explicit TProgram(const QString& programFolder);
+    TProgram();
+    ~TProgram();
+    TProgram(const TProgram&) = delete;
+    TProgram& operator=(const TProgram&) = delete;
+
+    std::unique_ptr<TfMain> fMain;
+    std::unique_ptr<TBaze> Baze;
+    std::unique_ptr<TfTrazi> fTrazi;
+    std::unique_ptr<TfRezultatiTrazenja> fRezultatiTrazenja;
+    std::unique_ptr<TfPodsetnik> fPodsetnik;
+    std::unique_ptr<Tfprint> fprint;
+    std::unique_ptr<TfIntro> fIntro;
+    std::unique_ptr<TfPodesiFont> fPodesiFont;
+};

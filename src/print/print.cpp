@@ -1,0 +1,5 @@
+#include "print.h"
+
+Tfprint::Tfprint(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("fprint"));
+}

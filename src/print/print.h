@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QWidget>
+
+// The report form: holds the chapter and results reports; never shown itself.
+class Tfprint : public QWidget {
+    Q_OBJECT
+public:
+    explicit Tfprint(QWidget* parent = nullptr);
+};

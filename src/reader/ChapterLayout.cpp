@@ -1,0 +1,176 @@
+#include "ChapterLayout.h"
+
+#include "Convert.h"
+#include "Kvlabel.h"
+#include "PaneState.h"
+#include "Query.h"
+#include "Reference.h"
+#include "ScrollBox.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int FirstTop = 10;
+constexpr int LeftEdge = 5;
+constexpr int WrapMargin = 30;
+constexpr int ReferenceLine = 15;
+constexpr int HighlightDistance = 100;
+
+QString LabelPrefix(const TScrollBox& box) {
+    return QStringLiteral("labela") + box.Hint;
+}
+
+// Shows the box again when the layout ends, also when it ends with an error.
+class HiddenWhileLaying {
+public:
+    explicit HiddenWhileLaying(TScrollBox& box) : box_(box) { box_.hide(); }
+    ~HiddenWhileLaying() { box_.show(); }
+    HiddenWhileLaying(const HiddenWhileLaying&) = delete;
+    HiddenWhileLaying& operator=(const HiddenWhileLaying&) = delete;
+
+private:
+    TScrollBox& box_;
+};
+
+} // namespace
+
+int PaneOfBox(const TScrollBox& box) {
+    return StrToInt(box.Hint);
+}
+
+void AcquireLabel(TPaneState& state, TScrollBox& box) {
+    const int p = PaneOfBox(box);
+    const QString name = LabelPrefix(box) + QString::number(state.LabelsUsed[p]);
+    TKvlabel* label = state.Labels.Find(name);
+    if (label) {
+        label->setTekst(QString());
+    } else {
+        label = new TKvlabel(box.widget());
+        label->Tag = box.Tag;
+        label->FontTekst.Charset = 238;
+        label->FontPok.Charset = 238;
+        label->setObjectName(name);
+        state.Labels.Add(label);
+        ++state.LabelsCreated[p];
+    }
+    state.CurrentLabel = label;
+    label->setTransparent();
+    if (label->parentWidget() != box.widget())
+        label->setParent(box.widget());
+    label->setText(QString());
+    label->setObjectName(name);
+    label->FontTekst.assignLook(state.TextFont[box.Tag]);
+    label->FontPok.assignLook(state.RefFont[box.Tag]);
+    label->Sirina = box.width() - WrapMargin;
+}
+
+void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
+    const int p = PaneOfBox(box);
+    state.HighlightTop = 0;
+    box.setVertPosition(0);
+    box.setHorzPosition(0);
+    {
+        HiddenWhileLaying hidden(box);
+        int y = FirstTop;
+        QSize content(0, 0);
+        auto cover = [&content](const TKvlabel* label) {
+            const QRect r = label->geometry();
+            content = content.expandedTo(QSize(r.right() + 1, r.bottom() + 1));
+        };
+
+        // On an error the pane keeps what was laid out so far, without older labels.
+        auto finish = [&] { box.setContentSize(content.expandedTo(QSize(0, y))); };
+        try {
+            while (!query.eof()) {
+                const QString tekst = query.fieldAsText(QStringLiteral("tekst"));
+                const QString pok = TrimBlanks(query.fieldAsText(QStringLiteral("pok")));
+                const QString rbr = query.fieldAsText(QStringLiteral("rbr"));
+                const QString knjiga = query.fieldAsText(QStringLiteral("knjiga"));
+                const QString glava = query.fieldAsText(QStringLiteral("glava"));
+                query.next();
+
+                ++state.LabelsUsed[p];
+                AcquireLabel(state, box);
+                TKvlabel* verse = state.CurrentLabel;
+                verse->move(LeftEdge, y);
+                verse->setVrsta(Tekst1);
+                verse->setTekst(rbr + QStringLiteral(". ") + tekst);
+                verse->PopupMenu = state.PopUpMenu;
+                verse->Knjiga = knjiga;
+                verse->Glava = glava;
+                verse->Rbr = rbr;
+                cover(verse);
+                y += verse->y();
+                if (state.HighlightTop == 0 && std::lround(StrToFloat(rbr)) == state.Verse[p]) {
+                    state.HighlightTop = y;
+                    verse->setOpaqueBackground(HighlightColor);
+                }
+
+                if (pok.isEmpty() || pok == QStringLiteral("."))
+                    continue;
+                int x = LeftEdge;
+                qsizetype i = 0;
+                do {
+                    ++state.LabelsUsed[p];
+                    AcquireLabel(state, box);
+                    qsizetype bar = pok.indexOf(QLatin1Char('|'), i);
+                    if (bar < 0)
+                        bar = pok.size();
+                    const QString text = pok.mid(i, bar - i) + QStringLiteral(",");
+                    i = bar + 1;
+                    TKvlabel* ref = state.CurrentLabel;
+                    ref->setVrsta(Pok1);
+                    ref->setTekst(text);
+                    ref->move(x, y);
+                    ref->OnClick = state.OnReferenceClick;
+                    ref->PopupMenu = state.PopUpMenu;
+                    ref->Knjiga = knjiga;
+                    ref->Glava = glava;
+                    ref->Rbr = rbr;
+                    x += ref->x();
+                    if (x >= box.width() - state.RightMargin) {
+                        // This reference starts the next line.
+                        y += ReferenceLine;
+                        ref->move(LeftEdge, y);
+                        x = LeftEdge + ref->width();
+                    }
+                    cover(ref);
+                } while (i < pok.size());
+                y += ReferenceLine;
+            }
+        } catch (...) {
+            finish();
+            HideSurplusLabels(state, box);
+            query.first();
+            throw;
+        }
+        finish();
+        if (state.HighlightTop != 0)
+            box.setVertPosition(state.HighlightTop - HighlightDistance);
+    }
+    HideSurplusLabels(state, box);
+    query.first();
+}
+
+void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created) {
+    for (int k = used + 1; k <= created; ++k) {
+        if (TKvlabel* label = labels.Find(prefix + QString::number(k))) {
+            label->setTekst(QString());
+            label->hide();
+        }
+    }
+}
+
+void HideSurplusLabels(TPaneState& state, TScrollBox& box) {
+    const int p = PaneOfBox(box);
+    HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p], state.LabelsCreated[p]);
+}
+
+void FreePaneLabels(TPaneState& state, int pane) {
+    if (state.CurrentLabel && state.CurrentLabel->Tag == pane)
+        state.CurrentLabel = nullptr;
+    state.Labels.FreeNumbered(QStringLiteral("labela") + QString::number(pane));
+    state.LabelsUsed[pane] = 0;
+    state.LabelsCreated[pane] = 0;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class Query;
+class TLabelIndex;
+class TScrollBox;
+struct TPaneState;
+
+// The pane a scroll box belongs to: the number in its Hint.
+int PaneOfBox(const TScrollBox& box);
+
+// Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
+// and a reference label per cross reference, reusing the pane's numbered labels. Highlights
+// the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
+// on its first row.
+void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query);
+
+// Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and
+// prepares it for placing.
+void AcquireLabel(TPaneState& state, TScrollBox& box);
+
+// Empties and hides the labels prefix + k for k = used + 1 .. created.
+void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
+// The same for the pane of a scroll box.
+void HideSurplusLabels(TPaneState& state, TScrollBox& box);
+
+// Deletes a pane's labels; the next layout creates them afresh.
+void FreePaneLabels(TPaneState& state, int pane);

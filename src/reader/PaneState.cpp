@@ -1,0 +1,29 @@
+#include "PaneState.h"
+
+void TPaneState::SetStartValues() {
+    ActivePane = 1;
+    for (int p = 1; p <= PaneCount; ++p) {
+        TextFont[p] = TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238};
+        RefFont[p] = TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
+        LabelsUsed[p] = 0;
+        LabelsCreated[p] = 0;
+    }
+    RightMargin = 20;
+    BookCode.clear();
+    for (int p = 1; p <= PaneCount; ++p) {
+        VerseTable[p] = QStringLiteral("vidoslov");
+        TranslationCaption[p] = QStringLiteral("Osnovnik");
+    }
+    ResultsPane = 1;
+}
+
+std::array<int, 2> FollowerOrder(int activePane) {
+    switch (activePane) {
+    case 1:
+        return {2, 3};
+    case 2:
+        return {1, 3};
+    default:
+        return {2, 1};
+    }
+}

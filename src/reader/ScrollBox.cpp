@@ -1,0 +1,94 @@
+#include "ScrollBox.h"
+
+#include "PopupMenu.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+
+TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
+    setWidgetResizable(false);
+    setFocusPolicy(Qt::NoFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    verticalScrollBar()->setTracking(true);
+    verticalScrollBar()->setSingleStep(15);
+    horizontalScrollBar()->setSingleStep(15);
+    auto* inner = new QWidget;
+    setWidget(inner);
+    inner->setAutoFillBackground(false); // the view's colour shows through
+    viewport()->setAutoFillBackground(true);
+    setColor(clWhite);
+}
+
+void TScrollBox::setColor(TColor c) {
+    color_ = c;
+    QPalette pal = viewport()->palette();
+    pal.setColor(QPalette::Base, ToQColor(c));
+    pal.setColor(QPalette::Window, ToQColor(c));
+    viewport()->setPalette(pal);
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->update();
+}
+
+void TScrollBox::setContentSize(const QSize& size) {
+    content_ = size;
+    fitInnerWidget();
+}
+
+void TScrollBox::fitInnerWidget() {
+    const QSize view = viewport()->size();
+    const QSize inner(std::max(view.width(), content_.width()),
+                      std::max(view.height(), content_.height()));
+    widget()->resize(inner);
+    // A hidden box gets the inner widget's resize only when shown again: set the ranges now,
+    // as the scroll area itself will.
+    verticalScrollBar()->setPageStep(view.height());
+    verticalScrollBar()->setRange(0, inner.height() - view.height());
+    horizontalScrollBar()->setPageStep(view.width());
+    horizontalScrollBar()->setRange(0, inner.width() - view.width());
+}
+
+int TScrollBox::VertPosition() const {
+    return verticalScrollBar()->value();
+}
+void TScrollBox::setVertPosition(int position) {
+    verticalScrollBar()->setValue(position);
+}
+int TScrollBox::HorzPosition() const {
+    return horizontalScrollBar()->value();
+}
+void TScrollBox::setHorzPosition(int position) {
+    horizontalScrollBar()->setValue(position);
+}
+
+void TScrollBox::mousePressEvent(QMouseEvent* event) {
+    // Labels take their own presses, so one that arrives here is on the empty box.
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    event->accept();
+}
+
+void TScrollBox::mouseReleaseEvent(QMouseEvent* event) {
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       viewport()->rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    event->accept();
+    if (click)
+        emit clicked();
+}
+
+void TScrollBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (!PopupMenu || PopupMenu->isEmpty()) {
+        event->ignore();
+        return;
+    }
+    PopupMenu->popupFor(this, event->globalPos());
+    event->accept();
+}
+
+void TScrollBox::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    fitInnerWidget();
+}

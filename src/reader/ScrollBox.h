@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QScrollArea>
+
+class TPopupMenu;
+
+// A reading pane's scroll box. Labels are placed on its inner widget (widget()); the inner
+// widget covers the content size given by the layout and at least the view.
+class TScrollBox : public QScrollArea {
+    Q_OBJECT
+public:
+    explicit TScrollBox(QWidget* parent = nullptr);
+
+    int Tag = 0;
+    QString Hint;
+    TPopupMenu* PopupMenu = nullptr;
+
+    TColor Color() const { return color_; }
+    void setColor(TColor c);
+
+    // The area the placed labels need; the scroll ranges follow at once, also while hidden.
+    void setContentSize(const QSize& size);
+    QSize contentSize() const { return content_; }
+
+    int VertPosition() const;
+    void setVertPosition(int position); // kept within the range
+    int HorzPosition() const;
+    void setHorzPosition(int position);
+
+signals:
+    // A left click on the empty box, not on a label.
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void fitInnerWidget();
+
+    TColor color_ = clWhite;
+    QSize content_;
+    bool pressed_ = false;
+};
