@@ -348,6 +348,9 @@ void TfMain::FormCreate() {
     resize(screenSize.width() - 50, screenSize.height() - 120);
     move((screenSize.width() - width()) / 2, (screenSize.height() - height()) / 2);
     SetStartValues();
+    // Filled again at every activation; filled here too so that a load before the first
+    // activation finds the titles.
+    FillBookCatalogue();
     for (int p = 1; p <= PaneCount; ++p)
         BookLabel(p)->clear();
     FormResize();
