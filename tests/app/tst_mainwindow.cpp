@@ -1,0 +1,555 @@
+#include "Application.h"
+#include "DataModule.h"
+#include "Errors.h"
+#include "FlatPanel.h"
+#include "Intro.h"
+#include "KvEdit.h"
+#include "KvTranBtn.h"
+#include "Kvlabel.h"
+#include "Main.h"
+#include "Messages.h"
+#include "Podsetnik.h"
+#include "Program.h"
+#include "RezultatiTrazenja.h"
+#include "ScrollBox.h"
+#include "Trazi.h"
+#include "UpDown.h"
+#include "VerseFixture.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QMenu>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+#include <cmath>
+
+namespace {
+
+FixtureRow Row(const char* book, int chapter, int verse, const QString& text,
+               QVariant pok = QVariant()) {
+    return {QString::fromUtf8(book), chapter, verse, text, pok};
+}
+
+const QString Genesis = QStringLiteral("Prva knjiga Mojsijeva");
+const QString Matthew = QStringLiteral("Sveto jevanđenje po Mateju");
+
+// An object whose every event handler fails.
+class Failing : public QObject {
+public:
+    bool event(QEvent*) override {
+        throw ConvertError(QStringLiteral("'x' is not a valid integer value"));
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void startsWithEmptyPanes();
+    void sizesFollowTheScreen();
+    void showReadsVerseThenChapter();
+    void typedChapterShowsOnEnter();
+    void backStopsAtChapterOne();
+    void forwardPassesTheLastChapter();
+    void followersLoadInFixedOrder_data();
+    void followersLoadInFixedOrder();
+    void failedLoadKeepsThePane();
+    void referenceClickShowsThePlace();
+    void badReferenceLoadsNothing();
+    void keysScrollTheLeftPane();
+    void functionKeysOpenTheOtherWindows();
+    void spinnersStepTheEdits();
+    void errorsReachTheErrorBox();
+    void closingEndsTheRun();
+
+private:
+    TfMain* m() const { return program_->fMain.get(); }
+    TKvlabel* label(int pane, int k) const {
+        return qobject_cast<TKvlabel*>(
+            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
+    }
+    void showIn(int pane, const QString& reference);
+    QColor bookColor(int pane) const {
+        return m()->BookLabel(pane)->palette().color(QPalette::WindowText);
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    std::unique_ptr<TProgram> program_;
+    QStringList messages_;
+};
+
+void TestMainWindow::initTestCase() {
+    QVERIFY(dir_.isValid());
+    folder_ = dir_.path() + QLatin1Char('/');
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+    QVector<FixtureRow> rows;
+    rows << Row("1 MOJ", 1, 1, QStringLiteral("U početku."), QStringLiteral("MAT 1:2|JOVAN 3:16"))
+         << Row("1 MOJ", 1, 2, QStringLiteral("Drugi stih."))
+         << Row("1 MOJ", 1, 3, QStringLiteral("Treći stih."));
+    for (int v = 1; v <= 5; ++v)
+        rows << Row("1 MOJ", 2, v, QStringLiteral("Glava dva, stih %1.").arg(v));
+    rows << Row("1 MOJ", 3, 1, QStringLiteral("Poslednja glava."))
+         << Row("1 MOJ", 3, 2, QStringLiteral("Kraj."));
+    for (int v = 1; v <= 40; ++v)
+        rows << Row("MAT", 1, v,
+                    QStringLiteral("Stih %1 dugačke glave, sa dovoljno reči da se prelomi u "
+                                   "više redova u svakom oknu.")
+                        .arg(v));
+    for (int v = 1; v <= 4; ++v)
+        rows << Row("MAT", 2, v, QStringLiteral("Matej dva, %1.").arg(v));
+    for (int v = 1; v <= 20; ++v)
+        rows << Row("JOVAN", 3, v, QStringLiteral("Jovan tri, %1.").arg(v));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), rows);
+    SetMessageHandler([this](const QString& text) { messages_ << text; });
+}
+
+void TestMainWindow::init() {
+    messages_.clear();
+    program_ = std::make_unique<TProgram>(folder_);
+    m()->show();
+    QVERIFY(QTest::qWaitForWindowActive(m()));
+}
+
+void TestMainWindow::cleanup() {
+    program_.reset();
+}
+
+void TestMainWindow::showIn(int pane, const QString& reference) {
+    m()->SetActivePane(pane);
+    m()->ShowReference(reference);
+}
+
+void TestMainWindow::startsWithEmptyPanes() {
+    TfMain* w = m();
+    QCOMPARE(w->windowTitle(),
+             QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)                   "
+                            "Ovaj program je preuzet sa https://vidoslov.example.org"));
+    QCOMPARE(w->GetActivePane(), 1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    for (int p = 1; p <= 3; ++p) {
+        QCOMPARE(bookColor(p), QColor(0, 0, 128));
+        QVERIFY(w->BookLabel(p)->text().isEmpty());
+        QCOMPARE(w->ChapterEdit(p)->text(), QStringLiteral("1"));
+        QCOMPARE(w->VerseEdit(p)->text(), QStringLiteral("1"));
+        QCOMPARE(w->ChapterEdit(p)->Broj, Ceo);
+        QCOMPARE(w->Chapter[p], 0);
+        QCOMPARE(w->Verse[p], 0);
+        QCOMPARE(w->LabelsCreated[p], 0);
+        QCOMPARE(w->VerseTable[p], QStringLiteral("vidoslov"));
+        QCOMPARE(w->TranslationCaption[p], QStringLiteral("Osnovnik"));
+        QCOMPARE(w->TextFont[p], (TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238}));
+        QCOMPARE(w->RefFont[p], (TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238}));
+        QVERIFY(!w->LinkBox(p)->isChecked());
+        QCOMPARE(w->ScrollBox(p)->Hint, QString::number(p));
+        QCOMPARE(w->ScrollBox(p)->Tag, p);
+        QCOMPARE(w->ChapterSpinner(p)->Associate(), w->ChapterEdit(p));
+        QCOMPARE(w->VerseSpinner(p)->Associate(), w->VerseEdit(p));
+    }
+    QVERIFY(w->BookCode.isEmpty());
+    QCOMPARE(w->ResultsPane, 1);
+    QCOMPARE(w->RightMargin, 20);
+    QCOMPARE(w->BookTitles[1], Genesis);
+    // Nothing is opened at start-up.
+    QVERIFY(!program_->Baze->Query1.isOpen());
+    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    // Controls by name, in any letter case, with their panes' tags.
+    QCOMPARE(w->FindComponent(QStringLiteral("EDITGLAVA2")), w->EditGlava2);
+    QCOMPARE(w->FindComponent(QStringLiteral("editrbr3")), w->EditRbr3);
+    QCOMPARE(w->FindComponent(QStringLiteral("UpDown2")), w->VerseSpinner(3));
+    QCOMPARE(w->FindComponent(QStringLiteral("label11"))->property("text").toString(),
+             QStringLiteral("Stih:"));
+    QCOMPARE(w->Btnpokazi->Tag, 3);
+    QCOMPARE(w->MKvTranBtn5->Tag, 1);
+    QCOMPARE(w->MKvTranBtn3->Tag, 2);
+    QCOMPARE(w->BtnNapred2->Tag, 2);
+    QCOMPARE(w->EditRbr3->Tag, 3);
+    QVERIFY(!w->Button1->isVisible());
+    const QStringList items{w->Pretraga1->text(), w->Podsetnik2->text(), w->Izlaz1->text()};
+    QCOMPARE(items, (QStringList{"Pretraga    (F10)", "Podsetnik   (F5)", "Izlaz"}));
+    QCOMPARE(w->Izbor1->title(), QStringLiteral("Izbor"));
+    // The other windows exist and stay hidden.
+    QVERIFY(!program_->fTrazi->isVisible());
+    QVERIFY(!program_->fIntro->isVisible());
+    QVERIFY(!program_->fPodsetnik->isVisible());
+    QCOMPARE(program_->fRezultatiTrazenja->height(), w->height());
+}
+
+void TestMainWindow::sizesFollowTheScreen() {
+    TfMain* w = m();
+    const QRect screen = w->screen()->geometry();
+    QCOMPARE(w->size(), QSize(screen.width() - 50, screen.height() - 120));
+    QCOMPARE(w->pos(), QPoint(25, 60));
+    const int side = int(std::lround((w->width() - 10) / 3.0));
+    QCOMPARE(w->panelLevo->width(), side);
+    QCOMPARE(w->panelDesno->width(), side);
+    QCOMPARE(w->panelSredina->width(), w->Splitters->width() - 2 * side - 4);
+    QVERIFY(w->panelLevo->x() < w->panelSredina->x());
+    QVERIFY(w->panelSredina->x() < w->panelDesno->x());
+
+    // A resize undoes the dragging of the splitters.
+    w->Splitters->setSizes({100, w->width() - 204, 100});
+    QCOMPARE(w->panelLevo->width(), 100);
+    w->resize(w->width() - 31, w->height());
+    QTRY_COMPARE(w->panelLevo->width(), int(std::lround((w->width() - 10) / 3.0)));
+    QCOMPARE(w->panelDesno->width(), w->panelLevo->width());
+}
+
+void TestMainWindow::showReadsVerseThenChapter() {
+    TfMain* w = m();
+    w->BookCode = QStringLiteral("1 MOJ");
+    w->EditGlava2->setText(QStringLiteral("2"));
+    w->EditRbr2->setText(QStringLiteral("3"));
+    // The edits keep the numbers without loading anything.
+    QCOMPARE(w->Chapter[2], 2);
+    QCOMPARE(w->Verse[2], 3);
+    QCOMPARE(w->LabelsCreated[2], 0);
+
+    w->BtnPokaziClick(w->MKvTranBtn2);
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(w->LabelsUsed[2], 5);
+    QCOMPARE(w->BookLabel(2)->text(), Genesis);
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
+    QVERIFY(!label(2, 3)->isTransparent());
+    QVERIFY(label(2, 2)->isTransparent());
+    QCOMPARE(bookColor(2), QColor(Qt::red).toRgb());
+    QCOMPARE(bookColor(1), QColor(0, 0, 128));
+    QCOMPARE(bookColor(3), QColor(0, 0, 128));
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(w->LabelsCreated[1], 0);
+
+    // A bad verse text stops the show before the chapter is read; the pane becomes active.
+    w->SetActivePane(1);
+    w->EditRbr2->setText(QStringLiteral("x"));
+    QCOMPARE(messages_, QStringList{QStringLiteral("'x' is not a valid integer value")});
+    QCOMPARE(w->Verse[2], 3);
+    QVERIFY_THROWS_EXCEPTION(ConvertError, w->BtnPokaziClick(w->MKvTranBtn2));
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
+
+    // A menu item as sender keeps the active pane the caller chose.
+    w->EditRbr2->setText(QStringLiteral("1"));
+    w->SetActivePane(1);
+    w->EditGlava1->setText(QStringLiteral("3"));
+    QObject item;
+    w->BtnPokaziClick(&item);
+    QCOMPARE(w->GetActivePane(), 1);
+    QCOMPARE(w->LabelsUsed[1], 2);
+}
+
+void TestMainWindow::typedChapterShowsOnEnter() {
+    TfMain* w = m();
+    w->BookCode = QStringLiteral("MAT");
+    w->EditGlava3->setFocus();
+    w->EditGlava3->selectAll();
+    QTest::keyClick(w->EditGlava3, Qt::Key_1);
+    QCOMPARE(w->Chapter[3], 1);
+    QTest::keyClick(w->EditGlava3, Qt::Key_2);
+    QCOMPARE(w->Chapter[3], 12);
+    QVERIFY(!program_->Baze->Query3.isOpen());
+    QCOMPARE(w->GetActivePane(), 1);
+
+    QTest::keyClick(w->EditGlava3, Qt::Key_Return);
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(program_->Baze->Query3.sql(),
+             (QStringList{"select * from vidoslov", "where knjiga='MAT' and glava=12"}));
+    // No such chapter: an empty pane whose edits show the numbers asked for.
+    QCOMPARE(w->LabelsUsed[3], 0);
+    QCOMPARE(w->EditGlava3->text(), QStringLiteral("12"));
+    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+
+    w->EditGlava3->setText(QStringLiteral("2"));
+    QTest::keyClick(w->EditRbr3, Qt::Key_Enter);
+    QCOMPARE(w->LabelsUsed[3], 4);
+}
+
+void TestMainWindow::backStopsAtChapterOne() {
+    TfMain* w = m();
+    showIn(1, QStringLiteral("1 MOJ 1:2"));
+    w->SetActivePane(2);
+    w->BtnNazad3Click(w->BtnNazad1);
+    QCOMPARE(w->Chapter[1], 1);
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(label(1, 4)->Tekst(), QStringLiteral("2. Drugi stih."));
+    QVERIFY(!label(1, 4)->isTransparent()); // still the earlier layout
+}
+
+void TestMainWindow::forwardPassesTheLastChapter() {
+    TfMain* w = m();
+    showIn(3, QStringLiteral("1 MOJ 3:2"));
+    w->SetActivePane(1);
+    w->BtnNapred3Click(w->BtnNapred3);
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(w->Chapter[3], 4);
+    QCOMPARE(w->LabelsUsed[3], 0);
+    QVERIFY(label(3, 1)->isHidden());
+    QCOMPARE(w->EditGlava3->text(), QStringLiteral("4"));
+    QCOMPARE(w->EditRbr3->text(), QStringLiteral("1"));
+
+    w->SetActivePane(1);
+    w->BtnNazad3Click(w->BtnNazad3);
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(w->Chapter[3], 3);
+    QCOMPARE(w->Verse[3], 1);
+    QVERIFY(!label(3, 1)->isTransparent());
+    QVERIFY(label(3, 2)->isTransparent());
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+}
+
+void TestMainWindow::followersLoadInFixedOrder_data() {
+    QTest::addColumn<int>("active");
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("second");
+    QTest::newRow("left") << 1 << 2 << 3;
+    QTest::newRow("right") << 2 << 1 << 3;
+    QTest::newRow("middle") << 3 << 2 << 1;
+}
+
+void TestMainWindow::followersLoadInFixedOrder() {
+    QFETCH(int, active);
+    QFETCH(int, first);
+    QFETCH(int, second);
+    TfMain* w = m();
+    TBaze& baze = *program_->Baze;
+    for (int p = 1; p <= 3; ++p)
+        w->LinkBox(p)->setChecked(true);
+
+    // The first follower cannot load: the second is never reached.
+    baze.PaneQuery(first).setConnectionString(
+        TranslationConnectionString(QStringLiteral("nema.mdb"), folder_));
+    w->SetActivePane(active);
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, w->ShowReference(QStringLiteral("MAT 2:3")));
+    QCOMPARE(w->LabelsUsed[active], 4);
+    QCOMPARE(w->LabelsCreated[first], 0);
+    QCOMPARE(w->LabelsCreated[second], 0);
+    QVERIFY(!QApplication::overrideCursor());
+
+    baze.PaneQuery(first).setConnectionString(
+        TranslationConnectionString(QStringLiteral("vidl.mdb"), folder_));
+    w->ShowReference(QStringLiteral("MAT 2:3"));
+    for (int p : {first, second}) {
+        QCOMPARE(w->Chapter[p], 2);
+        QCOMPARE(w->Verse[p], 3);
+        QCOMPARE(w->LabelsUsed[p], 4);
+        QVERIFY(!label(p, 3)->isTransparent());
+        QCOMPARE(w->BookLabel(p)->text(), Matthew);
+    }
+    QCOMPARE(w->GetActivePane(), active);
+
+    // The active pane's own box does not matter; unticked panes stay as they were.
+    w->LinkBox(first)->setChecked(false);
+    w->LinkBox(second)->setChecked(false);
+    w->ShowReference(QStringLiteral("1 MOJ 1:1"));
+    QCOMPARE(w->BookLabel(active)->text(), Genesis);
+    QCOMPARE(w->BookLabel(first)->text(), Matthew);
+    QCOMPARE(w->BookLabel(second)->text(), Matthew);
+}
+
+void TestMainWindow::failedLoadKeepsThePane() {
+    TfMain* w = m();
+    showIn(1, QStringLiteral("1 MOJ 1:1"));
+    QCOMPARE(w->LabelsUsed[1], 5);
+    w->CBSpoji2->setChecked(true);
+    program_->Baze->Query1.close();
+    program_->Baze->Query1.setConnectionString(
+        TranslationConnectionString(QStringLiteral("nema.mdb"), folder_));
+    w->EditRbr2->setFocus();
+    w->EditGlava1->setText(QStringLiteral("2"));
+
+    // Through the button, as the user clicks it: the error ends in the error box.
+    QTest::mouseClick(w->MKvTranBtn5, Qt::LeftButton);
+    QCOMPARE(messages_.size(), 1);
+    QVERIFY(!messages_[0].isEmpty());
+    QVERIFY(!program_->Baze->Query1.isOpen());
+    QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. U početku."));
+    QCOMPARE(label(1, 3)->Tekst(), QStringLiteral("JOVAN 3:16,"));
+    for (int k = 1; k <= 5; ++k)
+        QVERIFY(label(1, k)->isVisible());
+    QCOMPARE(w->BookLabel(1)->text(), Genesis);
+    QCOMPARE(w->EditGlava1->text(), QStringLiteral("2"));
+    QCOMPARE(w->Chapter[1], 2);
+    QCOMPARE(w->LabelsCreated[2], 0);
+    QVERIFY(w->BookLabel(2)->text().isEmpty());
+    QVERIFY(!QApplication::overrideCursor());
+    QCOMPARE(QApplication::focusWidget(), w->EditRbr2);
+}
+
+void TestMainWindow::referenceClickShowsThePlace() {
+    TfMain* w = m();
+    showIn(3, QStringLiteral("1 MOJ 1:1"));
+    w->CBSpoji1->setChecked(true);
+    w->SetActivePane(2);
+    TKvlabel* ref = label(3, 2);
+    QCOMPARE(ref->Tekst(), QStringLiteral("MAT 1:2,"));
+    QTest::mouseClick(ref, Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
+    QCOMPARE(w->Chapter[3], 1);
+    QCOMPARE(w->Verse[3], 2);
+    QVERIFY(!label(3, 2)->isTransparent());
+    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    // Pane 1 follows.
+    QCOMPARE(w->Chapter[1], 1);
+    QCOMPARE(w->Verse[1], 2);
+    QCOMPARE(w->BookLabel(1)->text(), Matthew);
+    QCOMPARE(w->LabelsCreated[2], 0);
+    QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
+}
+
+void TestMainWindow::badReferenceLoadsNothing() {
+    TfMain* w = m();
+    showIn(2, QStringLiteral("MAT 2:1"));
+    QVERIFY_THROWS_EXCEPTION(ConvertError, w->ShowReference(QStringLiteral("MAT")));
+    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
+    QCOMPARE(w->Chapter[2], 2);
+    // The reminder list shows its entries the same way, through the main window.
+    program_->fPodsetnik->AddEntry(QStringLiteral("1 MOJ 2:4"));
+    program_->fPodsetnik->ListBoxPok->setCurrentRow(0);
+    program_->fPodsetnik->BtnpokaziClick();
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(w->BookLabel(2)->text(), Genesis);
+    QVERIFY(!label(2, 4)->isTransparent());
+}
+
+void TestMainWindow::keysScrollTheLeftPane() {
+    TfMain* w = m();
+    showIn(1, QStringLiteral("MAT 1:1"));
+    w->SetActivePane(3);
+    TScrollBox* sb = w->SB1;
+    QVERIFY(sb->verticalScrollBar()->maximum() > 400);
+    QCOMPARE(sb->VertPosition(), 0);
+    int key = Qt::Key_Down;
+    w->FormKeyDown(key);
+    QCOMPARE(sb->VertPosition(), 15);
+    QCOMPARE(key, int(Qt::Key_Down));
+    // From an edit of another pane, as typed.
+    w->EditRbr3->setFocus();
+    QTest::keyClick(w->EditRbr3, Qt::Key_Down);
+    QCOMPARE(sb->VertPosition(), 30);
+    QTest::keyClick(w->EditRbr3, Qt::Key_PageDown);
+    QCOMPARE(sb->VertPosition(), 30 + sb->height() - 50);
+    QTest::keyClick(w->EditRbr3, Qt::Key_Home);
+    QCOMPARE(sb->VertPosition(), 1);
+    QTest::keyClick(w->EditRbr3, Qt::Key_End);
+    QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum());
+    QTest::keyClick(w->EditRbr3, Qt::Key_Up);
+    QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum() - 15);
+    QCOMPARE(w->SB3->VertPosition(), 0);
+    QCOMPARE(w->GetActivePane(), 3);
+    QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::functionKeysOpenTheOtherWindows() {
+    TfMain* w = m();
+    TfPodsetnik* reminders = program_->fPodsetnik.get();
+    reminders->move(123, 45);
+    int key = Qt::Key_F5;
+    w->FormKeyDown(key);
+    QVERIFY(reminders->isVisible());
+    QCOMPARE(reminders->pos(), QPoint(123, 45));
+    reminders->hide();
+    w->Podsetnik2->trigger();
+    QVERIFY(reminders->isVisible());
+    reminders->hide();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+
+    // F10 in a chapter edit: the search dialog, then Enter shows that edit's pane again.
+    w->BookCode = QStringLiteral("1 MOJ");
+    w->EditGlava1->setText(QStringLiteral("2"));
+    w->SetActivePane(3);
+    w->EditGlava1->setFocus();
+    program_->Baze->QueryRezultati.addLine(QString());
+    bool shown = false;
+    QTimer::singleShot(0, program_->fTrazi.get(), [&] {
+        shown = program_->fTrazi->isVisible() && program_->fTrazi->isModal();
+        program_->fTrazi->reject();
+    });
+    QTest::keyClick(w->EditGlava1, Qt::Key_F10);
+    QVERIFY(shown);
+    QCOMPARE(w->GetActivePane(), 1);
+    QCOMPARE(w->LabelsUsed[1], 5);
+    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+
+    // On OK the results are shown; the menu item opens the same dialog.
+    int results = 0;
+    w->ShowSearchResults = [&] { ++results; };
+    QTimer::singleShot(0, program_->fTrazi.get(), [&] { program_->fTrazi->accept(); });
+    w->Pretraga1->trigger();
+    QCOMPARE(results, 1);
+    QCOMPARE(w->GetActivePane(), 1);
+}
+
+void TestMainWindow::spinnersStepTheEdits() {
+    TfMain* w = m();
+    TUpDown* chapter = w->ChapterSpinner(1);
+    chapter->Click(1);
+    QCOMPARE(w->EditGlava1->text(), QStringLiteral("2"));
+    QCOMPARE(w->Chapter[1], 2);
+    QVERIFY(!program_->Baze->Query1.isOpen());
+    // The step starts from what the edit shows, and stays within 1..200.
+    w->EditGlava1->setText(QStringLiteral("200"));
+    QTest::mouseClick(chapter->UpButton(), Qt::LeftButton);
+    QCOMPARE(w->EditGlava1->text(), QStringLiteral("200"));
+    w->EditGlava1->setText(QStringLiteral("1"));
+    chapter->Click(-1);
+    QCOMPARE(w->EditGlava1->text(), QStringLiteral("1"));
+    // The middle pane's verse spinner steps its verse edit too.
+    w->VerseSpinner(3)->Click(1);
+    QCOMPARE(w->EditRbr3->text(), QStringLiteral("2"));
+    QCOMPARE(w->Verse[3], 2);
+    QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::errorsReachTheErrorBox() {
+    TfMain* w = m();
+    Failing failing;
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(&failing, &event);
+    QCOMPARE(messages_, QStringList{QStringLiteral("'x' is not a valid integer value")});
+
+    // An emptied edit: the standard message, the number keeps its value, the loop goes on.
+    w->EditGlava1->setText(QStringLiteral("7"));
+    w->EditGlava1->setText(QString());
+    QCOMPARE(messages_.last(), QStringLiteral("'' is not a valid integer value"));
+    QCOMPARE(w->Chapter[1], 7);
+    QTest::qWait(10);
+    w->EditGlava1->setText(QStringLiteral("8"));
+    QCOMPARE(w->Chapter[1], 8);
+}
+
+void TestMainWindow::closingEndsTheRun() {
+    TfMain* w = m();
+    showIn(2, QStringLiteral("MAT 2:1"));
+    QVERIFY(program_->Baze->Query2.isOpen());
+    QPointer<TKvlabel> verse = label(2, 1);
+    QSignalSpy closed(w, &TfMain::closed);
+    w->Izlaz1->trigger();
+    QCOMPARE(closed.count(), 1);
+    QVERIFY(!w->isVisible());
+    QVERIFY(!program_->Baze->Query2.isOpen());
+    program_.reset();
+    QVERIFY(verse.isNull());
+}
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestMainWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_mainwindow.moc"
