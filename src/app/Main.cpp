@@ -105,9 +105,15 @@ TfMain::~TfMain() {
     FormDestroy();
 }
 
-void TfMain::setSearchDialog(TfTrazi* dialog) { fTrazi_ = dialog; }
-void TfMain::setReminderWindow(TfPodsetnik* window) { fPodsetnik_ = window; }
-TfPodsetnik* TfMain::ReminderWindow() const { return fPodsetnik_; }
+void TfMain::setSearchDialog(TfTrazi* dialog) {
+    fTrazi_ = dialog;
+}
+void TfMain::setReminderWindow(TfPodsetnik* window) {
+    fPodsetnik_ = window;
+}
+TfPodsetnik* TfMain::ReminderWindow() const {
+    return fPodsetnik_;
+}
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {
     object->setObjectName(name);
