@@ -5,13 +5,13 @@
 #include "KvTranBtn.h"
 #include "Messages.h"
 #include "Pictures.h"
-#include "PopupMenu.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPainter>
 
 namespace {
@@ -93,7 +93,7 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     SD1 = IzborDialog(this, QStringLiteral("Snimi"), QFileDialog::AcceptSave);
     SD1->setObjectName(QStringLiteral("SD1"));
 
-    PopUp = new TPopupMenu(this);
+    PopUp = new QMenu(this);
     PopUp->setObjectName(QStringLiteral("PopUp"));
     Snimi1 = PopUp->addAction(QStringLiteral("Snimi"));
     Snimi1->setObjectName(QStringLiteral("Snimi1"));
@@ -101,9 +101,8 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     Ucitaj1->setObjectName(QStringLiteral("Ucitaj1"));
     connect(Snimi1, &QAction::triggered, this, [this] { Snimi1Click(); });
     connect(Ucitaj1, &QAction::triggered, this, [this] { Ucitaj1Click(); });
-    connect(ListBoxPok, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopUp->popupFor(ListBoxPok, ListBoxPok->viewport()->mapToGlobal(pos));
-    });
+    connect(ListBoxPok, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopUp->popup(ListBoxPok->viewport()->mapToGlobal(pos)); });
 }
 
 void TfPodsetnik::AddEntry(const QString& entry) {
@@ -201,5 +200,5 @@ void TfPodsetnik::paintEvent(QPaintEvent*) {
 }
 
 void TfPodsetnik::contextMenuEvent(QContextMenuEvent* event) {
-    PopUp->popupFor(this, event->globalPos());
+    PopUp->popup(event->globalPos());
 }

@@ -9,9 +9,9 @@ class QAction;
 class QFileDialog;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QPainter;
 class TMKvTranBtn;
-class TPopupMenu;
 
 // The reminder list: places of the text the user collects, shows again, saves and loads.
 // Created once and shown and hidden for the whole run.
@@ -26,7 +26,7 @@ public:
     QLabel* Image1;
     QFileDialog* OD1;
     QFileDialog* SD1;
-    TPopupMenu* PopUp;
+    QMenu* PopUp;
     QAction* Snimi1;
     QAction* Ucitaj1;
 

@@ -1,0 +1,268 @@
+// The reminder window: its list, "Pokaži", the file commands and the tiled surface.
+#include "Errors.h"
+#include "KvTranBtn.h"
+#include "Messages.h"
+#include "Pictures.h"
+#include "Podsetnik.h"
+
+#include <QContextMenuEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPainter>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+class PodsetnikTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;
+    QStringList messages;
+    MessageHandler previousHandler;
+
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+    static void Write(const QString& path, const QByteArray& bytes) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+private slots:
+    void initTestCase() {
+        previousHandler = SetMessageHandler([this](const QString& text) { messages << text; });
+    }
+    void cleanupTestCase() { SetMessageHandler(previousHandler); }
+    void init() { messages.clear(); }
+
+    void windowAndComponents() {
+        TfPodsetnik f;
+        QCOMPARE(f.windowTitle(), QString("Vidoslov podsetnik"));
+        QVERIFY(f.windowFlags().testFlag(Qt::Tool));
+        QCOMPARE(f.size(), QSize(413, 522));
+        QCOMPARE(f.ListBoxPok->geometry(), QRect(0, 0, 254, 518));
+        QCOMPARE(f.ListBoxPok->count(), 0);
+        QCOMPARE(f.Btnpokazi->geometry(), QRect(288, 204, 122, 50));
+        QCOMPARE(f.Btnpokazi->Caption(), QStringLiteral("Pokaži"));
+        QCOMPARE(f.Btnpokazi->font().pixelSize(), 16);
+        QCOMPARE(f.Btnpokazi->ColorOut, clNavy);
+        QCOMPARE(f.BtnNazad->geometry(), QRect(312, 488, 98, 30));
+        QCOMPARE(f.BtnNazad->Caption(), QString("Zatvori"));
+        QCOMPARE(f.Image1->geometry(), QRect(284, 64, 77, 57));
+
+        for (QFileDialog* d : {f.OD1, f.SD1}) {
+            QCOMPARE(d->nameFilters(), QStringList{"Izbor (*.Izbor)"});
+            QVERIFY(d->testOption(QFileDialog::HideNameFilterDetails));
+            QCOMPARE(d->defaultSuffix(), QString("Izbor"));
+        }
+        QCOMPARE(f.OD1->windowTitle(), QString("Ucitaj"));
+        QCOMPARE(f.OD1->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(f.SD1->windowTitle(), QString("Snimi"));
+        QCOMPARE(f.SD1->acceptMode(), QFileDialog::AcceptSave);
+
+        const QList<QAction*> items = f.PopUp->actions();
+        QCOMPARE(items.size(), 2);
+        QCOMPARE(items[0]->text(), QString("Snimi"));
+        QCOMPARE(items[1]->text(), QString("Ucitaj"));
+    }
+
+    void entriesAppendWithDuplicates() {
+        TfPodsetnik f;
+        f.AddEntry("RIM 3:7");
+        f.AddEntry("1 MOJ 10:5");
+        f.AddEntry("RIM 3:7");
+        QCOMPARE(f.Entries(), (QStringList{"RIM 3:7", "1 MOJ 10:5", "RIM 3:7"}));
+        QCOMPARE(f.SelectedIndex(), -1);
+    }
+
+    void doubleClickRemovesSelectedEntry() {
+        TfPodsetnik f;
+        f.SetEntries({"A 1:1", "B 2:2", "C 3:3", "D 4:4"});
+        f.ListBoxPokDblClick(); // nothing selected
+        QCOMPARE(f.Entries().size(), 4);
+
+        f.ListBoxPok->setCurrentRow(1);
+        f.ListBoxPokDblClick();
+        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "C 3:3", "D 4:4"}));
+
+        // Through the list itself: a double click on an item selects and removes it.
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        const QRect r = f.ListBoxPok->visualItemRect(f.ListBoxPok->item(2));
+        QTest::mouseClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
+        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "C 3:3"}));
+    }
+
+    void pokaziShowsSelectedEntry() {
+        TfPodsetnik f;
+        QStringList shown;
+        f.ShowReference = [&](const QString& text) { shown << text; };
+        f.SetEntries({"1 MOJ 10:5", "RIM 3:7"});
+
+        f.BtnpokaziClick(); // nothing selected
+        QVERIFY(shown.isEmpty());
+
+        f.ListBoxPok->setCurrentRow(1);
+        f.BtnpokaziClick();
+        QCOMPARE(shown, QStringList{"RIM 3:7"});
+        QCOMPARE(f.Entries().size(), 2);
+
+        // The button itself.
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+        f.ListBoxPok->setCurrentRow(0);
+        QTest::mouseClick(f.Btnpokazi, Qt::LeftButton, {}, QPoint(60, 25));
+        QCOMPARE(shown, (QStringList{"RIM 3:7", "1 MOJ 10:5"}));
+        QVERIFY(f.isVisible());
+    }
+
+    void pokaziLetsConversionErrorsThrough() {
+        TfPodsetnik f;
+        f.ShowReference = [](const QString& text) {
+            throw ConvertError(QString("'%1' is not a valid integer value").arg(text));
+        };
+        f.SetEntries({"neka beleška", "RIM 3:7"});
+        f.ListBoxPok->setCurrentRow(0);
+        QVERIFY_THROWS_EXCEPTION(ConvertError, f.BtnpokaziClick());
+        QCOMPARE(f.Entries(), (QStringList{"neka beleška", "RIM 3:7"}));
+        QCOMPARE(f.SelectedIndex(), 0);
+
+        // Without a hook nothing happens.
+        TfPodsetnik g;
+        g.SetEntries({"RIM 3:7"});
+        g.ListBoxPok->setCurrentRow(0);
+        g.BtnpokaziClick();
+    }
+
+    void zatvoriHidesAndKeepsList() {
+        TfPodsetnik f;
+        f.ShowAt(-50, 1);
+        QVERIFY(f.isVisible());
+        QCOMPARE(f.pos(), QPoint(1, 1));
+        f.SetEntries({"A 1:1", "B 2:2"});
+        f.BtnNazadClick();
+        QVERIFY(!f.isVisible());
+        f.show();
+        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "B 2:2"}));
+    }
+
+    void saveAndLoadRoundTrip() {
+        TfPodsetnik f;
+        const QStringList entries{"1 MOJ 10:5", QStringLiteral("PRIčE 3:4"), "", "1 MOJ 10:5"};
+        f.SetEntries(entries);
+        const QString path = dir.filePath("krug.Izbor");
+        QVERIFY(f.SaveToFile(path));
+        QCOMPARE(Read(path), QByteArray("1 MOJ 10:5\r\nPRI\xe8"
+                                        "E 3:4\r\n\r\n1 MOJ 10:5\r\n"));
+
+        TfPodsetnik g;
+        g.SetEntries({"stari 1:1", "stari 2:2"});
+        QVERIFY(g.LoadFromFile(path));
+        QCOMPARE(g.Entries(), entries);
+        QVERIFY(messages.isEmpty());
+    }
+
+    void failedSaveTellsAndKeepsList() {
+        TfPodsetnik f;
+        f.SetEntries({"A 1:1"});
+        const QString path = dir.filePath("nema/lista.Izbor");
+        QVERIFY(!f.SaveToFile(path));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+        QCOMPARE(f.Entries(), QStringList{"A 1:1"});
+    }
+
+    void failedLoadTellsAndKeepsList() {
+        TfPodsetnik f;
+        f.SetEntries({"A 1:1", "B 2:2"});
+        f.ListBoxPok->setCurrentRow(1);
+        const QString path = dir.filePath("nepostojeca.Izbor");
+        QVERIFY(!f.LoadFromFile(path));
+        QCOMPARE(messages.size(), 1);
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "B 2:2"}));
+        QCOMPARE(f.SelectedIndex(), 1);
+    }
+
+    // The menu commands through their dialogs: a name typed without extension gets ".Izbor",
+    // an existing file is replaced without asking, cancelling does nothing.
+    void fileCommandsThroughDialogs() {
+        TfPodsetnik f;
+        f.SetEntries({"A 1:1", "B 2:2"});
+        const QString path = dir.filePath("dijalog.Izbor");
+        Write(path, "STARO 1:1\r\n");
+
+        QTimer::singleShot(0, f.SD1, [&] {
+            f.SD1->setDirectory(dir.path());
+            f.SD1->selectFile("dijalog");
+            static_cast<QDialog*>(f.SD1)->accept(); // the dialog's own accept
+        });
+        f.Snimi1Click();
+        QCOMPARE(Read(path), QByteArray("A 1:1\r\nB 2:2\r\n"));
+
+        TfPodsetnik g;
+        g.SetEntries({"X 9:9"});
+        QTimer::singleShot(0, g.OD1, [&] { g.OD1->reject(); });
+        g.Ucitaj1Click();
+        QCOMPARE(g.Entries(), QStringList{"X 9:9"});
+
+        // The open dialog lists files only once its folder is read: type the name instead.
+        QTimer::singleShot(0, g.OD1, [&] {
+            g.OD1->setDirectory(dir.path());
+            g.OD1->findChild<QLineEdit*>("fileNameEdit")->setText("dijalog");
+            static_cast<QDialog*>(g.OD1)->accept();
+        });
+        g.Ucitaj1Click();
+        QCOMPARE(g.Entries(), (QStringList{"A 1:1", "B 2:2"}));
+        QVERIFY(messages.isEmpty());
+    }
+
+    void menuOpensOnListAndSurface() {
+        TfPodsetnik f;
+        f.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&f));
+
+        QContextMenuEvent onList(QContextMenuEvent::Mouse, QPoint(10, 10),
+                                 f.ListBoxPok->viewport()->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(f.ListBoxPok->viewport(), &onList);
+        QVERIFY(f.PopUp->isVisible());
+        f.PopUp->close();
+
+        QContextMenuEvent onSurface(QContextMenuEvent::Mouse, QPoint(350, 400),
+                                    f.mapToGlobal(QPoint(350, 400)));
+        QApplication::sendEvent(&f, &onSurface);
+        QVERIFY(f.PopUp->isVisible());
+        f.PopUp->close();
+    }
+
+    void surfaceIsTiledFromOneOne() {
+        TfPodsetnik f;
+        QImage surface(f.size(), QImage::Format_RGB32);
+        surface.fill(Qt::white);
+        {
+            QPainter painter(&surface);
+            f.FormPaint(painter);
+        }
+        const QImage tile = BackgroundTile().convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(tile.size(), QSize(160, 120));
+        for (int y = 0; y < surface.height(); ++y)
+            QCOMPARE(surface.pixel(0, y), qRgb(255, 255, 255));
+        for (int x = 0; x < surface.width(); ++x)
+            QCOMPARE(surface.pixel(x, 0), qRgb(255, 255, 255));
+        for (const QPoint at : {QPoint(1, 1), QPoint(161, 121), QPoint(161, 361)})
+            QCOMPARE(surface.copy(QRect(at, tile.size())), tile);
+        // The last column and row hold the tile's cut edges.
+        QCOMPARE(surface.pixel(412, 521), tile.pixel((412 - 1) % 160, (521 - 1) % 120));
+    }
+};
+
+QTEST_MAIN(PodsetnikTest)
+#include "tst_podsetnik.moc"
