@@ -3,15 +3,16 @@
 #include <QChar>
 #include <memory>
 #include <sqlite3.h>
+#include <string_view>
 
 void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
-    out.clear();
-    out.reserve(n);
+    out.resize(size_t(n > 0 ? n : 0)); // a code point takes at least one byte
+    char32_t* o = out.data();
     int i = 0;
     while (i < n) {
         const unsigned c = s[i];
         if (c < 0x80) {
-            out.push_back(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            *o++ = c - 'A' < 26u ? c + 32 : c;
             ++i;
             continue;
         }
@@ -27,37 +28,73 @@ void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
             cp = c & 0x07;
             extra = 3;
         } else {
-            out.push_back(0xFFFD);
+            *o++ = 0xFFFD;
             ++i;
             continue;
         }
         ++i;
         for (; extra > 0 && i < n && (s[i] & 0xC0) == 0x80; --extra, ++i)
             cp = (cp << 6) | (s[i] & 0x3F);
-        out.push_back(extra == 0 ? QChar::toCaseFolded(cp) : 0xFFFD);
+        *o++ = extra == 0 ? QChar::toCaseFolded(cp) : 0xFFFD;
     }
+    out.resize(size_t(o - out.data()));
 }
 
-bool LikeMatch(const std::u32string& p, const std::u32string& t) {
-    size_t pi = 0, ti = 0;
-    size_t star = std::u32string::npos, mark = 0;
-    while (ti < t.size()) {
-        if (pi < p.size() && p[pi] == LikeAnyRun) {
-            star = pi++;
-            mark = ti;
-        } else if (pi < p.size() && (p[pi] == LikeAnyOne || p[pi] == t[ti])) {
-            ++pi;
-            ++ti;
-        } else if (star != std::u32string::npos) {
-            pi = star + 1;
-            ti = ++mark;
-        } else {
+namespace {
+
+// Whether `length` characters of a pattern segment match the text they are laid on.
+bool SegmentAt(const char32_t* p, size_t length, const char32_t* t) {
+    for (size_t k = 0; k < length; ++k)
+        if (p[k] != LikeAnyOne && p[k] != t[k])
             return false;
+    return true;
+}
+
+// The first place in t[from, to) where a segment (no LikeAnyRun) matches, or npos.
+size_t FindSegment(const char32_t* p, size_t length, const std::u32string& t, size_t from,
+                   size_t to) {
+    const char32_t first = p[0];
+    for (size_t at = from; at + length <= to; ++at) {
+        if (first != LikeAnyOne) {
+            at = std::u32string_view(t.data(), to - length + 1).find(first, at);
+            if (at == std::u32string_view::npos)
+                return at;
         }
+        if (SegmentAt(p, length, t.data() + at))
+            return at;
     }
-    while (pi < p.size() && p[pi] == LikeAnyRun)
-        ++pi;
-    return pi == p.size();
+    return std::u32string::npos;
+}
+
+} // namespace
+
+// The pattern is a row of segments between LikeAnyRun marks: the first must match at the start
+// of the text, the last at its end, and those between, in order, anywhere between them; the
+// leftmost place of each leaves the most room for the rest.
+bool LikeMatch(const std::u32string& p, const std::u32string& t) {
+    const size_t firstRun = p.find(LikeAnyRun);
+    if (firstRun == std::u32string::npos)
+        return p.size() == t.size() && SegmentAt(p.data(), p.size(), t.data());
+    const size_t lastRun = p.rfind(LikeAnyRun);
+    const size_t tail = p.size() - lastRun - 1;
+    if (firstRun + tail > t.size() || !SegmentAt(p.data(), firstRun, t.data()))
+        return false;
+    const size_t end = t.size() - tail;
+    if (!SegmentAt(p.data() + lastRun + 1, tail, t.data() + end))
+        return false;
+    size_t ti = firstRun;
+    for (size_t pi = firstRun + 1; pi <= lastRun;) {
+        const size_t next = p.find(LikeAnyRun, pi);
+        const size_t length = next - pi;
+        if (length > 0) {
+            const size_t at = FindSegment(p.data() + pi, length, t, ti, end);
+            if (at == std::u32string::npos)
+                return false;
+            ti = at + length;
+        }
+        pi = next + 1;
+    }
+    return true;
 }
 
 namespace {

@@ -1,0 +1,77 @@
+// The folded `like` match against a plain backtracking matcher, on many small cases.
+#include "TextRules.h"
+
+#include <QRandomGenerator>
+#include <QtTest>
+
+namespace {
+
+// The textbook matcher: one character at a time, back to the last "%" on a mismatch.
+bool ReferenceMatch(const std::u32string& p, const std::u32string& t) {
+    size_t pi = 0, ti = 0, star = std::u32string::npos, mark = 0;
+    while (ti < t.size()) {
+        if (pi < p.size() && p[pi] == LikeAnyRun) {
+            star = pi++;
+            mark = ti;
+        } else if (pi < p.size() && (p[pi] == LikeAnyOne || p[pi] == t[ti])) {
+            ++pi;
+            ++ti;
+        } else if (star != std::u32string::npos) {
+            pi = star + 1;
+            ti = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (pi < p.size() && p[pi] == LikeAnyRun)
+        ++pi;
+    return pi == p.size();
+}
+
+std::u32string Pattern(const char* text) {
+    std::u32string p;
+    for (const char* c = text; *c; ++c)
+        p.push_back(*c == '%' ? LikeAnyRun : *c == '_' ? LikeAnyOne : char32_t(*c));
+    return p;
+}
+
+} // namespace
+
+class LikeMatchTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void knownCases() {
+        const std::u32string text = U"the lamb of god";
+        QVERIFY(LikeMatch(Pattern("%lamb%"), text));
+        QVERIFY(LikeMatch(Pattern("the%"), text));
+        QVERIFY(LikeMatch(Pattern("%god"), text));
+        QVERIFY(LikeMatch(Pattern("t%l_mb%o%d"), text));
+        QVERIFY(LikeMatch(Pattern("%"), U""));
+        QVERIFY(LikeMatch(Pattern(""), U""));
+        QVERIFY(!LikeMatch(Pattern("_"), U""));
+        QVERIFY(!LikeMatch(Pattern("%lamb"), text));
+        QVERIFY(!LikeMatch(Pattern("ab%ba"), U"aba")); // the ends may not share a character
+        QVERIFY(LikeMatch(Pattern("ab%ba"), U"abba"));
+    }
+
+    void agreesWithTheBacktrackingMatcher() {
+        QRandomGenerator random(20240611);
+        const char letters[] = {'a', 'b', 'c'};
+        const char marks[] = {'a', 'b', 'c', '%', '_'};
+        for (int round = 0; round < 200000; ++round) {
+            std::u32string text, pattern;
+            for (int i = int(random.bounded(8)); i > 0; --i)
+                text.push_back(char32_t(letters[random.bounded(3)]));
+            for (int i = int(random.bounded(7)); i > 0; --i) {
+                const char m = marks[random.bounded(5)];
+                pattern.push_back(m == '%' ? LikeAnyRun : m == '_' ? LikeAnyOne : char32_t(m));
+            }
+            if (LikeMatch(pattern, text) != ReferenceMatch(pattern, text))
+                QFAIL(qPrintable(QString::fromStdU32String(text) + " / " + QString::number(round)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(LikeMatchTest)
+#include "tst_likematch.moc"
