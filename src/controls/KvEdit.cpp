@@ -5,6 +5,7 @@
 
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QTimer>
 
 namespace {
 
@@ -104,8 +105,17 @@ bool TKvEdit::CheckText() {
 void TKvEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // A popup (the edit's own context menu) does not leave the edit; a hidden edit is not
-    // checked (its window is closing).
+    // checked.
     if (checking || event->reason() == Qt::PopupFocusReason || !isVisible())
         return;
+    if (event->reason() == Qt::ActiveWindowFocusReason) {
+        // The window lost the activation, perhaps because it is closing: check once that has
+        // settled, unless the edit is gone, hidden or back in focus by then.
+        QTimer::singleShot(0, this, [this] {
+            if (!checking && isVisible() && !hasFocus())
+                CheckText();
+        });
+        return;
+    }
     CheckText();
 }

@@ -233,7 +233,7 @@ private slots:
         other.show();
         other.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&other));
-        QCOMPARE(messages.size(), 1);
+        QTRY_COMPARE(messages.size(), 1);
         QTest::qWait(50);
         QCOMPARE(messages.size(), 1);
         QCOMPARE(window->focusWidget(), a);
@@ -261,6 +261,22 @@ private slots:
         delete box;
         QCOMPARE(messages.size(), 1);
         QCOMPARE(QApplication::focusWidget(), a);
+    }
+
+    void closingTheWindowShowsNothing() {
+        a->Broj = Ceo;
+        a->setText(QStringLiteral("x"));
+        a->setFocus();
+        window->close();
+        QTest::qWait(50);
+        QVERIFY(messages.isEmpty());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        a->setFocus();
+        delete window; // focus still in the wrong edit
+        window = nullptr;
+        QTest::qWait(50);
+        QVERIFY(messages.isEmpty());
     }
 
     void ownContextMenuIsNoLossOfFocus() {
