@@ -235,6 +235,12 @@ private slots:
         QCOMPARE(list.exitCode, 0);
         QVERIFY(list.out.contains("engKJV2006eb - King James Version"));
         QVERIFY(list.out.contains("engWEB2015eb - "));
+        const QString none = dir.path() + "/no-modules";
+        QDir(none).mkpath("mods.d");
+        const Run empty = Importer({"--list"}, none);
+        QCOMPARE(empty.exitCode, 0);
+        QVERIFY(empty.out.isEmpty());
+        QVERIFY(empty.err.contains("No SWORD Bible module"));
         QCOMPARE(Importer({"engKJV2006eb", "kjv.mdb"}).exitCode, int(ExitUsage));
         QCOMPARE(Importer({"--bogus"}).exitCode, int(ExitUsage));
     }

@@ -56,8 +56,11 @@ int main(int argc, char* argv[]) {
     }
     SwordLibrary library;
     if (parser.isSet(list)) {
-        for (const QString& line : BibleModuleLines(library))
+        const QStringList lines = BibleModuleLines(library);
+        for (const QString& line : lines)
             Print(stdout, line);
+        if (lines.isEmpty())
+            Print(stderr, QStringLiteral("No SWORD Bible module is installed."));
         return ExitOk;
     }
     const QStringList args = parser.positionalArguments();
