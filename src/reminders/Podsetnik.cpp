@@ -80,7 +80,9 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     Btnpokazi->setObjectName(QStringLiteral("Btnpokazi"));
     Btnpokazi->setGeometry(288, 204, 122, 50);
     DressButton(Btnpokazi, QStringLiteral("Pokaži"), 16);
-    connect(Btnpokazi, &TMKvTranBtn::clicked, this, [this] { BtnpokaziClick(); });
+    // Queued: an error of ShowReference then finds the button released, not stuck pushed.
+    connect(
+        Btnpokazi, &TMKvTranBtn::clicked, this, [this] { BtnpokaziClick(); }, Qt::QueuedConnection);
 
     BtnNazad = new TMKvTranBtn(this);
     BtnNazad->setObjectName(QStringLiteral("BtnNazad"));
