@@ -7,7 +7,8 @@
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 
 // A container drawn flat: a 1-pixel frame in two colours, an optional caption and, when
-// Transparent, the parent's pixels behind it. Children go inside a 1-pixel margin.
+// Transparent, the parent's pixels behind it. Children go inside a 1-pixel margin (the
+// panel's contents margins; give a layout on it no margins of its own to fill the panel).
 class TFlatPanel : public QWidget {
     Q_OBJECT
 public:
