@@ -41,6 +41,9 @@ int main(int argc, char** argv) {
     edit->Broj = Ceo;
     edit->setGeometry(180, 14, 50, 22);
     edit->setText(QStringLiteral("12"));
+    auto* date = new TKvEdit(bottom);
+    date->setGeometry(235, 14, 60, 22);
+    date->setText(QStringLiteral("31/12/1999"));
     auto* trazi = Button(&window, 320, 10, 80, 30, BsNormal);
     trazi->setCaption(QStringLiteral("&Tra\u017ei"));
     auto* none = Button(&window, 410, 5, 40, 40, BSnone);
