@@ -87,6 +87,7 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     resize(900, 763);
 
     PopUpMenu = Named(new TPopupMenu(this), QStringLiteral("PopUpMenu"));
+    BuildPaneMenu();
     OnReferenceClick = [this](TKvlabel* label) { Guarded([&] { ReferenceClick(label); }); };
     BuildMenu();
     BuildPanes();
@@ -107,12 +108,6 @@ void TfMain::setReminderWindow(TfPodsetnik* window) {
 }
 TfPodsetnik* TfMain::ReminderWindow() const {
     return fPodsetnik_;
-}
-
-template <class T> T* TfMain::Named(T* object, const QString& name) {
-    object->setObjectName(name);
-    components_.insert(name.toLower(), object);
-    return object;
 }
 
 void TfMain::BuildMenu() {

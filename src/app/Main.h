@@ -9,6 +9,7 @@
 
 class QAbstractScrollArea;
 class QCheckBox;
+class QColorDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -85,6 +86,15 @@ public:
     TKvEdit* EditRbr3;
     QPushButton* Button1;
     QPushButton* Button2;
+    // The pane menu PopUpMenu: its seven items and the colour dialog of "Promena boje".
+    QAction* Podesi1;
+    QAction* Podsetnik1;
+    QAction* Color1;
+    QAction* PrintPreview1;
+    QAction* Starizavet1; // submenu of the Old Testament's books
+    QAction* Novizavet1;  // submenu of the New Testament's books
+    QAction* Prevod1;     // submenu of the translations, once the list is read
+    QColorDialog* CD1;
 
     // A pane's controls.
     TScrollBox* ScrollBox(int pane) const;
@@ -129,6 +139,20 @@ public:
     void SB2Click();
     void SB3Click();
 
+    // Pane menu.
+    int PopupPane() const;
+    void PopUpMenuPopup();
+    void BuildBookItems();
+    void ReadTranslationList();
+    void BookClick(QObject* sender);
+    void TranslationClick(QObject* sender);
+    void SwitchTranslation(int pane, QAction* item);
+    void Ubaciupodsetnik1Click();
+    void Podsetnik1Click();
+    void Color1Click();
+    void ApplyPaneColor(int pane, TColor color);
+    void PrintPreview1Click();
+
 signals:
     // The window closed: the run ends.
     void closed();
@@ -157,6 +181,7 @@ private:
     };
 
     void BuildMenu();
+    void BuildPaneMenu();
     void BuildPanes();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
     void ConnectPane(int pane);
@@ -175,6 +200,12 @@ private:
     bool activatedOnce_ = false;
     bool destroyed_ = false;
 };
+
+template <class T> T* TfMain::Named(T* object, const QString& name) {
+    object->setObjectName(name);
+    components_.insert(name.toLower(), object);
+    return object;
+}
 
 // The main window's caption.
 QString MainCaption();

@@ -1,0 +1,155 @@
+// The pane menu of the main window: books, translations, the reminder list and the pane's
+// colour.
+#include "Main.h"
+
+#include "Application.h"
+#include "DataModule.h"
+#include "KvEdit.h"
+#include "Kvlabel.h"
+#include "PaneMenu.h"
+#include "Podsetnik.h"
+#include "PopupMenu.h"
+#include "ProgramFolder.h"
+#include "Reference.h"
+#include "ReminderEntry.h"
+#include "ScrollBox.h"
+#include "TranslationList.h"
+
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+void TfMain::BuildPaneMenu() {
+    SetOwnerDraw(PopUpMenu);
+    auto item = [this](const QString& caption, const QString& name, void (TfMain::*handler)()) {
+        QAction* action = Named(PopUpMenu->addAction(caption), name);
+        if (handler)
+            connect(action, &QAction::triggered, this,
+                    [this, handler] { Guarded([&] { (this->*handler)(); }); });
+        return action;
+    };
+    auto submenu = [this, &item](const QString& caption, const QString& name) {
+        QAction* action = item(caption, name, nullptr);
+        auto* menu = new QMenu(PopUpMenu);
+        SetOwnerDraw(menu);
+        action->setMenu(menu);
+        return action;
+    };
+    Podesi1 = item(InsertItemCaption, QStringLiteral("Podesi1"), &TfMain::Ubaciupodsetnik1Click);
+    Podsetnik1 = item(ReminderItemCaption, QStringLiteral("Podsetnik1"), &TfMain::Podsetnik1Click);
+    Color1 = item(ColorItemCaption, QStringLiteral("Color1"), &TfMain::Color1Click);
+    PrintPreview1 =
+        item(PrintItemCaption, QStringLiteral("PrintPreview1"), &TfMain::PrintPreview1Click);
+    Starizavet1 = submenu(OldTestamentCaption, QStringLiteral("Starizavet1"));
+    Novizavet1 = submenu(NewTestamentCaption, QStringLiteral("Novizavet1"));
+    // Gets its submenu when the translation list is read.
+    Prevod1 = item(TranslationItemCaptionStart, QStringLiteral("Prevod1"), nullptr);
+    connect(PopUpMenu, &QMenu::aboutToShow, this,
+            [this] { Guarded([this] { PopUpMenuPopup(); }); });
+
+    CD1 = Named(new QColorDialog(this), QStringLiteral("CD1"));
+    // The dialog of the program itself, with its custom colours always in view.
+    CD1->setOption(QColorDialog::DontUseNativeDialog);
+}
+
+int TfMain::PopupPane() const {
+    return PaneOfComponent(PopUpMenu->PopupComponent());
+}
+
+void TfMain::PopUpMenuPopup() {
+    if (Starizavet1->menu()->actions().size() < 4) {
+        BuildBookItems();
+        ReadTranslationList();
+    }
+    const int p = PopupPane();
+    SetActivePane(p);
+    Prevod1->setText(TranslationMenuCaption(TranslationCaption[p]));
+}
+
+void TfMain::BuildBookItems() {
+    ::BuildBookItems(*this, this, Starizavet1->menu(), Novizavet1->menu(),
+                     [this](QAction* book) { Guarded([&] { BookClick(book); }); });
+}
+
+void TfMain::ReadTranslationList() {
+    const QList<TranslationEntry> entries =
+        ReadTranslationFile(baze_ ? baze_->programFolder() : ProgramFolder());
+    if (entries.isEmpty())
+        return;
+    auto* menu = new QMenu(PopUpMenu);
+    SetOwnerDraw(menu);
+    Prevod1->setMenu(menu);
+    for (const TranslationEntry& entry : entries) {
+        auto* translation = new QAction(TranslationItemCaption(entry.caption), this);
+        SetTranslationHint(translation, entry.fileName);
+        connect(translation, &QAction::triggered, this,
+                [this, translation] { Guarded([&] { TranslationClick(translation); }); });
+        menu->addAction(translation);
+    }
+}
+
+void TfMain::BookClick(QObject* sender) {
+    const int p = PopupPane();
+    auto* item = qobject_cast<QAction*>(sender);
+    if (!item)
+        return;
+    BookCode = BookCodeOfTitle(TrimBlanks(item->text()));
+    Chapter[p] = 1;
+    Verse[p] = 1;
+    const QString digit = QString::number(p);
+    qobject_cast<TKvEdit*>(FindComponent(QStringLiteral("EditGlava") + digit))
+        ->setText(QStringLiteral("1"));
+    qobject_cast<TKvEdit*>(FindComponent(QStringLiteral("EditRbr") + digit))
+        ->setText(QStringLiteral("1"));
+    SetActivePane(p);
+    BtnPokaziClick(item);
+}
+
+void TfMain::TranslationClick(QObject* sender) {
+    const int p = PopupPane();
+    if (auto* item = qobject_cast<QAction*>(sender))
+        SwitchTranslation(p, item);
+}
+
+void TfMain::SwitchTranslation(int pane, QAction* item) {
+    if (!baze_ || !item)
+        return;
+    Query& q = baze_->PaneQuery(pane);
+    q.close();
+    TranslationCaption[pane] = QStringLiteral("  ") + item->text();
+    q.setConnectionString(
+        TranslationConnectionString(TranslationHint(item), baze_->programFolder()));
+    SetActivePane(pane);
+    BtnPokaziClick(item);
+}
+
+void TfMain::Ubaciupodsetnik1Click() {
+    const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
+    if (label && fPodsetnik_)
+        fPodsetnik_->AddEntry(PaneLabelEntry(*label));
+}
+
+void TfMain::Podsetnik1Click() {
+    if (!fPodsetnik_)
+        return;
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    // ShowAt keeps the left edge at 1 or more.
+    fPodsetnik_->ShowAt(screenWidth - 2 * fPodsetnik_->frameGeometry().width(), 1);
+}
+
+void TfMain::Color1Click() {
+    // The dialog starts from the left pane's colour, whichever pane the menu is for.
+    CD1->setCurrentColor(ToQColor(SB1->Color()));
+    if (CD1->exec() != QDialog::Accepted)
+        return;
+    ApplyPaneColor(ActivePane, FromQColor(CD1->selectedColor()));
+}
+
+void TfMain::ApplyPaneColor(int pane, TColor color) {
+    if (pane >= 1 && pane <= PaneCount)
+        ScrollBox(pane)->setColor(color);
+}
+
+void TfMain::PrintPreview1Click() {
+    // The chapter report of the active pane comes with the reports.
+}
