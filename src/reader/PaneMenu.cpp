@@ -142,6 +142,13 @@ void TOwnerDrawMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOp
                       MenuBackground(option->palette));
 }
 
+int TOwnerDrawMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                                     const QWidget* widget) const {
+    const int value = QProxyStyle::pixelMetric(metric, option, widget);
+    // The items stand inside the menu's frame, not on it.
+    return metric == PM_MenuPanelWidth ? std::max(value, 1) : value;
+}
+
 QSize TOwnerDrawMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                             const QSize& size, const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
