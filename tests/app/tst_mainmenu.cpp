@@ -1,0 +1,354 @@
+#include "DataModule.h"
+#include "KvEdit.h"
+#include "KvTranBtn.h"
+#include "Kvlabel.h"
+#include "Main.h"
+#include "Messages.h"
+#include "PaneMenu.h"
+#include "Podsetnik.h"
+#include "PopupMenu.h"
+#include "Program.h"
+#include "ScrollBox.h"
+#include "TranslationList.h"
+#include "VerseFixture.h"
+#include "Win1250.h"
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QDir>
+#include <QLabel>
+#include <QMenu>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// One translation file: the same places in every file, each text starting with its name.
+QVector<FixtureRow> Rows(const QString& name) {
+    QVector<FixtureRow> rows;
+    for (int v = 1; v <= 3; ++v)
+        rows << FixtureRow{QStringLiteral("PRIčE"), 1, v,
+                           name + QStringLiteral(": Priče 1:%1").arg(v),
+                           v == 1 ? QVariant(QStringLiteral("JOVAN 3:16|1 MOJ 10:5")) : QVariant()};
+    rows << FixtureRow{QStringLiteral("MAT"), 1, 1, name + QStringLiteral(": Matej 1:1"), {}};
+    for (int v = 1; v <= 4; ++v)
+        rows << FixtureRow{
+            QStringLiteral("MAT"), 2, v, name + QStringLiteral(": Matej 2:%1").arg(v), {}};
+    return rows;
+}
+
+const QString Proverbs = QStringLiteral("Priče Solomunove");
+
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void menuHasItsSevenItems();
+    void firstOpeningBuildsTheSubmenusOnce();
+    void openingMakesThePaneActive();
+    void bookShowsChapterOneInThatPane();
+    void translationChangesOnlyThatPane();
+    void unusableTranslationFailsAtTheLoad();
+    void reminderEntriesFromTheLabels();
+    void reminderWindowAtTheTop();
+    void colourOfTheActivePane();
+
+private:
+    TfMain* m() const { return program_->fMain.get(); }
+    TKvlabel* label(int pane, int k) const {
+        return qobject_cast<TKvlabel*>(
+            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
+    }
+    // Opens the menu on a component as a right click does, without waiting for a choice.
+    void openOn(QWidget* component) {
+        m()->PopUpMenu->setPopupComponent(component);
+        emit m()->PopUpMenu->aboutToShow();
+    }
+    QAction* translation(int i) const { return m()->Prevod1->menu()->actions().at(i); }
+    QColor bookColor(int pane) const {
+        return m()->BookLabel(pane)->palette().color(QPalette::WindowText);
+    }
+
+    QTemporaryDir dir_;
+    QString folder_;
+    std::unique_ptr<TProgram> program_;
+    QStringList messages_;
+};
+
+void TestMainMenu::initTestCase() {
+    QVERIFY(dir_.isValid());
+    folder_ = dir_.path() + QLatin1Char('/');
+    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), Rows(QStringLiteral("Osnovni")));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")), Rows(QStringLiteral("Drugi")));
+    QFile list(folder_ + QLatin1String(TranslationListFile));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(EncodeWin1250(TranslationLine("vidl.mdb", "Osnovni prevod") + "\r\n" +
+                             TranslationLine("drugi.mdb", "Drugi prevod") + "\r\n" +
+                             TranslationLine("nema.mdb", QStringLiteral("Nepostojeći"))));
+    list.close();
+    SetMessageHandler([this](const QString& text) { messages_ << text; });
+}
+
+void TestMainMenu::init() {
+    messages_.clear();
+    program_ = std::make_unique<TProgram>(folder_);
+    m()->show();
+    QVERIFY(QTest::qWaitForWindowActive(m()));
+}
+
+void TestMainMenu::cleanup() {
+    program_.reset();
+}
+
+void TestMainMenu::menuHasItsSevenItems() {
+    TfMain* w = m();
+    QStringList captions;
+    for (QAction* item : w->PopUpMenu->actions())
+        captions << item->text();
+    QCOMPARE(captions, (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '),
+                                    "Podsetnik", "Promena boje", QStringLiteral("Štampanje"),
+                                    "Stari zavet", "Novi zavet", "Prevod :"}));
+    QCOMPARE(w->PopUpMenu->actions().at(6), w->Prevod1);
+    for (QMenu* menu :
+         {static_cast<QMenu*>(w->PopUpMenu), w->Starizavet1->menu(), w->Novizavet1->menu()})
+        QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(menu->style()));
+    // Nothing of the submenus before the first opening; the report item does nothing yet.
+    QVERIFY(w->Starizavet1->menu()->isEmpty());
+    QVERIFY(!w->Prevod1->menu());
+    for (int i = 1; i <= 66; ++i)
+        QVERIFY(!w->BookItems[i]);
+    w->PrintPreview1->trigger();
+    QVERIFY(messages_.isEmpty());
+    QVERIFY(w->CD1->testOption(QColorDialog::DontUseNativeDialog));
+}
+
+void TestMainMenu::firstOpeningBuildsTheSubmenusOnce() {
+    TfMain* w = m();
+    openOn(w->SB3);
+    QCOMPARE(w->Starizavet1->menu()->actions().size(), 39);
+    QCOMPARE(w->Novizavet1->menu()->actions().size(), 27);
+    QCOMPARE(w->Starizavet1->menu()->actions().first(), w->BookItems[1]);
+    QCOMPARE(w->Novizavet1->menu()->actions().first(), w->BookItems[40]);
+    QCOMPARE(w->BookItems[1]->text(), QStringLiteral("  Prva knjiga Mojsijeva") + QString(14, ' '));
+    QCOMPARE(w->BookItems[40]->text(),
+             QStringLiteral("  Sveto jevanđenje po Mateju") + QString(66, ' '));
+    QCOMPARE(w->BookItems[20]->text(), QStringLiteral("  ") + Proverbs);
+    QCOMPARE(w->BookItems[66]->parent(), w);
+
+    QMenu* translations = w->Prevod1->menu();
+    QVERIFY(translations);
+    QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(translations->style()));
+    QCOMPARE(translations->actions().size(), 3);
+    QCOMPARE(translation(1)->text(), QStringLiteral("  Drugi prevod") + QString(10, ' '));
+    QCOMPARE(TranslationHint(translation(1)), QStringLiteral("drugi.mdb           "));
+    QCOMPARE(translation(2)->text(), QStringLiteral("  Nepostojeći") + QString(10, ' '));
+    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+
+    // Later openings, on any pane, add nothing.
+    QAction* first = w->BookItems[1];
+    openOn(w->SB1);
+    openOn(w->SB2);
+    QCOMPARE(w->Starizavet1->menu()->actions().size(), 39);
+    QCOMPARE(w->Novizavet1->menu()->actions().size(), 27);
+    QCOMPARE(w->Prevod1->menu(), translations);
+    QCOMPARE(translations->actions().size(), 3);
+    QCOMPARE(w->BookItems[1], first);
+}
+
+void TestMainMenu::openingMakesThePaneActive() {
+    TfMain* w = m();
+    for (int p : {3, 2, 1}) {
+        openOn(w->ScrollBox(p));
+        QCOMPARE(w->GetActivePane(), p);
+        QCOMPARE(bookColor(p), QColor(Qt::red).toRgb());
+    }
+    // A right click on the empty middle pane, then Escape: the pane stays active.
+    const QPoint inside = w->SB3->viewport()->rect().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, inside,
+                            w->SB3->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(w->SB3->viewport(), &click);
+    QVERIFY(QTest::qWaitForWindowExposed(w->PopUpMenu));
+    QCOMPARE(w->PopUpMenu->PopupComponent(), w->SB3);
+    QTest::keyClick(w->PopUpMenu, Qt::Key_Escape);
+    QTRY_VERIFY(!w->PopUpMenu->isVisible());
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(bookColor(3), QColor(Qt::red).toRgb());
+    QCOMPARE(bookColor(1), QColor(0, 0, 128));
+}
+
+void TestMainMenu::bookShowsChapterOneInThatPane() {
+    TfMain* w = m();
+    w->CBSpoji1->setChecked(true);
+    w->EditGlava2->setText(QStringLiteral("2"));
+    w->EditRbr2->setText(QStringLiteral("3"));
+    openOn(w->SB2);
+    w->BookItems[20]->trigger();
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->BookCode, QStringLiteral("PRIčE"));
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(w->Chapter[2], 1);
+    QCOMPARE(w->Verse[2], 1);
+    QCOMPARE(w->EditGlava2->text(), QStringLiteral("1"));
+    QCOMPARE(w->EditRbr2->text(), QStringLiteral("1"));
+    QCOMPARE(w->BookLabel(2)->text(), Proverbs);
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
+    QVERIFY(!label(2, 1)->isTransparent());
+    // The linked pane follows; the other one shows the new book only at its next load.
+    QCOMPARE(w->BookLabel(1)->text(), Proverbs);
+    QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
+    QCOMPARE(w->LabelsCreated[3], 0);
+
+    // From a verse label of the left pane, a New Testament book.
+    openOn(label(1, 4));
+    QCOMPARE(w->GetActivePane(), 1);
+    w->BookItems[40]->trigger();
+    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
+    QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 1:1"));
+    QCOMPARE(w->BookLabel(2)->text(), Proverbs);
+}
+
+void TestMainMenu::translationChangesOnlyThatPane() {
+    TfMain* w = m();
+    TBaze& baze = *program_->Baze;
+    const QString standard = TranslationConnectionString(QStringLiteral("vidl.mdb"), folder_);
+    w->CBSpoji1->setChecked(true);
+    w->BookCode = QStringLiteral("MAT");
+    w->EditGlava2->setText(QStringLiteral("2"));
+    w->EditRbr2->setText(QStringLiteral("3"));
+    openOn(w->SB2);
+    translation(1)->trigger();
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(baze.Query2.connectionString(),
+             TranslationConnectionString(QStringLiteral("drugi.mdb           "), folder_));
+    QCOMPARE(baze.Query1.connectionString(), standard);
+    QCOMPARE(baze.Query3.connectionString(), standard);
+    QCOMPARE(w->TranslationCaption[2], QStringLiteral("    Drugi prevod") + QString(10, ' '));
+    QCOMPARE(w->TranslationCaption[1], QStringLiteral("Osnovnik"));
+    // Each pane from its own file, both at the right pane's chapter and verse.
+    QCOMPARE(w->GetActivePane(), 2);
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Matej 2:1"));
+    QVERIFY(!label(2, 3)->isTransparent());
+    QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
+    QCOMPARE(w->Chapter[1], 2);
+    QCOMPARE(w->Verse[1], 3);
+    QVERIFY(!label(1, 3)->isTransparent());
+
+    // The menu tells each pane's translation.
+    openOn(label(2, 2));
+    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
+    openOn(w->SB1);
+    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+
+    // The right pane keeps its translation when it follows the left one.
+    w->CBSpoji2->setChecked(true);
+    w->BookCode = QStringLiteral("PRIčE");
+    w->EditGlava1->setText(QStringLiteral("1"));
+    w->BtnPokaziClick(w->MKvTranBtn5);
+    QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Priče 1:1"));
+
+    // Back to the first file from a label of the right pane.
+    openOn(label(2, 1));
+    translation(0)->trigger();
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
+}
+
+void TestMainMenu::unusableTranslationFailsAtTheLoad() {
+    TfMain* w = m();
+    w->SetActivePane(3);
+    w->ShowReference(QStringLiteral("MAT 2:1"));
+    openOn(w->SB3);
+    translation(2)->trigger();
+    QCOMPARE(messages_.size(), 1);
+    QCOMPARE(w->TranslationCaption[3], QStringLiteral("    Nepostojeći") + QString(10, ' '));
+    QCOMPARE(w->GetActivePane(), 3);
+    // The pane keeps its labels, and its next load fails the same way.
+    QCOMPARE(label(3, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
+    QVERIFY(label(3, 1)->isVisible());
+    emit w->BtnNapred3->clicked();
+    QCOMPARE(messages_.size(), 2);
+}
+
+void TestMainMenu::reminderEntriesFromTheLabels() {
+    TfMain* w = m();
+    TfPodsetnik* reminders = program_->fPodsetnik.get();
+    w->SetActivePane(1);
+    w->ShowReference(QStringLiteral("PRIčE 1:1"));
+    QCOMPARE(label(1, 2)->Tekst(), QStringLiteral("JOVAN 3:16,"));
+    for (QWidget* component :
+         {static_cast<QWidget*>(label(1, 2)), static_cast<QWidget*>(label(1, 3)),
+          static_cast<QWidget*>(label(1, 4)), static_cast<QWidget*>(w->SB1)}) {
+        openOn(component);
+        w->Podesi1->trigger();
+    }
+    QCOMPARE(reminders->Entries(),
+             (QStringList{"JOVAN 3:16", "1 MOJ 10:5", QStringLiteral("PRIčE 1:2")}));
+    QVERIFY(!reminders->isVisible());
+    QVERIFY(messages_.isEmpty());
+}
+
+void TestMainMenu::reminderWindowAtTheTop() {
+    TfMain* w = m();
+    TfPodsetnik* reminders = program_->fPodsetnik.get();
+    const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
+    for (int width : {screenWidth / 2 + 10, screenWidth / 2 - 100}) {
+        reminders->hide();
+        reminders->setFixedWidth(width);
+        openOn(w->SB2);
+        w->Podsetnik1->trigger();
+        QVERIFY(reminders->isVisible());
+        const int left = screenWidth - 2 * reminders->frameGeometry().width();
+        QCOMPARE(reminders->pos(), QPoint(left > 0 ? left : 1, 1));
+    }
+    QCOMPARE(reminders->pos().x(), screenWidth - 2 * reminders->frameGeometry().width());
+}
+
+void TestMainMenu::colourOfTheActivePane() {
+    TfMain* w = m();
+    QColorDialog* dialog = w->CD1;
+    const TColor yellow = 0x80FFFF;
+    w->SB1->setColor(yellow);
+    QColor shown;
+    // Answers the dialog once it runs: picks a colour and confirms, or cancels.
+    auto answer = [&](std::optional<QColor> pick) {
+        QTimer::singleShot(0, dialog, [&, pick] {
+            shown = dialog->currentColor();
+            if (pick) {
+                dialog->setCurrentColor(*pick);
+                dialog->accept();
+            } else {
+                dialog->reject();
+            }
+        });
+    };
+
+    openOn(w->SB2);
+    answer(QColor(0, 128, 0));
+    w->Color1->trigger();
+    QCOMPARE(shown, ToQColor(yellow));
+    QCOMPARE(w->SB2->Color(), TColor(0x008000));
+    QCOMPARE(w->SB1->Color(), yellow);
+    QCOMPARE(w->SB3->Color(), clWhite);
+
+    // Always from the left pane's colour; cancelling changes nothing.
+    openOn(w->SB3);
+    answer(std::nullopt);
+    w->Color1->trigger();
+    QCOMPARE(shown, ToQColor(yellow));
+    QCOMPARE(w->SB3->Color(), clWhite);
+    openOn(w->SB1);
+    answer(QColor(Qt::red));
+    w->Color1->trigger();
+    QCOMPARE(w->SB1->Color(), clRed);
+    QCOMPARE(w->SB2->Color(), TColor(0x008000));
+    QCOMPARE(w->SB1->viewport()->palette().color(QPalette::Base), QColor(Qt::red));
+}
+
+QTEST_MAIN(TestMainMenu)
+#include "tst_mainmenu.moc"
