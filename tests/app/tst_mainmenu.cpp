@@ -54,6 +54,7 @@ private slots:
     void bookShowsChapterOneInThatPane();
     void translationChangesOnlyThatPane();
     void unusableTranslationFailsAtTheLoad();
+    void noListFileNoTranslations();
     void reminderEntriesFromTheLabels();
     void reminderWindowAtTheTop();
     void colourOfTheActivePane();
@@ -273,6 +274,17 @@ void TestMainMenu::unusableTranslationFailsAtTheLoad() {
     QVERIFY(label(3, 1)->isVisible());
     emit w->BtnNapred3->clicked();
     QCOMPARE(messages_.size(), 2);
+}
+
+void TestMainMenu::noListFileNoTranslations() {
+    QTemporaryDir empty;
+    program_ = std::make_unique<TProgram>(empty.path() + QLatin1Char('/'));
+    openOn(m()->SB2);
+    QCOMPARE(m()->Starizavet1->menu()->actions().size(), 39);
+    QVERIFY(!m()->Prevod1->menu());
+    QCOMPARE(m()->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+    QVERIFY(messages_.isEmpty());
+    program_.reset();
 }
 
 void TestMainMenu::reminderEntriesFromTheLabels() {
