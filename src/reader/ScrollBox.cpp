@@ -14,6 +14,10 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     verticalScrollBar()->setTracking(true);
     verticalScrollBar()->setSingleStep(15);
     horizontalScrollBar()->setSingleStep(15);
+    QPalette bar = verticalScrollBar()->palette(); // a white vertical bar
+    bar.setColor(QPalette::Window, Qt::white);
+    bar.setColor(QPalette::Base, Qt::white);
+    verticalScrollBar()->setPalette(bar);
     auto* inner = new QWidget;
     setWidget(inner);
     inner->setAutoFillBackground(false); // the view's colour shows through
