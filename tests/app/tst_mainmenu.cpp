@@ -8,6 +8,7 @@
 #include "Podsetnik.h"
 #include "PopupMenu.h"
 #include "Program.h"
+#include "ProgramFixture.h"
 #include "ScrollBox.h"
 #include "TranslationList.h"
 #include "VerseFixture.h"
@@ -42,7 +43,7 @@ const QString Proverbs = QStringLiteral("Priče Solomunove");
 
 } // namespace
 
-class TestMainMenu : public QObject {
+class TestMainMenu : public QObject, private ProgramFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -60,31 +61,16 @@ private slots:
     void colourOfTheActivePane();
 
 private:
-    TfMain* m() const { return program_->fMain.get(); }
-    TKvlabel* label(int pane, int k) const {
-        return qobject_cast<TKvlabel*>(
-            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
-    }
     // Opens the menu on a component as a right click does, without waiting for a choice.
     void openOn(QWidget* component) {
         m()->PopUpMenu->setPopupComponent(component);
         emit m()->PopUpMenu->aboutToShow();
     }
     QAction* translation(int i) const { return m()->Prevod1->menu()->actions().at(i); }
-    QColor bookColor(int pane) const {
-        return m()->BookLabel(pane)->palette().color(QPalette::WindowText);
-    }
-
-    QTemporaryDir dir_;
-    QString folder_;
-    std::unique_ptr<TProgram> program_;
-    QStringList messages_;
 };
 
 void TestMainMenu::initTestCase() {
-    QVERIFY(dir_.isValid());
-    folder_ = dir_.path() + QLatin1Char('/');
-    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+    prepareFolder();
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), Rows(QStringLiteral("Osnovni")));
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")), Rows(QStringLiteral("Drugi")));
     QFile list(folder_ + QLatin1String(TranslationListFile));
@@ -93,14 +79,10 @@ void TestMainMenu::initTestCase() {
                              TranslationLine("drugi.mdb", "Drugi prevod") + "\r\n" +
                              TranslationLine("nema.mdb", QStringLiteral("Nepostojeći"))));
     list.close();
-    SetMessageHandler([this](const QString& text) { messages_ << text; });
 }
 
 void TestMainMenu::init() {
-    messages_.clear();
-    program_ = std::make_unique<TProgram>(folder_);
-    m()->show();
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    startProgram();
 }
 
 void TestMainMenu::cleanup() {

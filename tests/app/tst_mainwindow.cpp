@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "Podsetnik.h"
 #include "Program.h"
+#include "ProgramFixture.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
 #include "Trazi.h"
@@ -51,7 +52,7 @@ public:
 
 } // namespace
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public QObject, private ProgramFixture {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -75,26 +76,11 @@ private slots:
     void closingEndsTheRun();
 
 private:
-    TfMain* m() const { return program_->fMain.get(); }
-    TKvlabel* label(int pane, int k) const {
-        return qobject_cast<TKvlabel*>(
-            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
-    }
     void showIn(int pane, const QString& reference);
-    QColor bookColor(int pane) const {
-        return m()->BookLabel(pane)->palette().color(QPalette::WindowText);
-    }
-
-    QTemporaryDir dir_;
-    QString folder_;
-    std::unique_ptr<TProgram> program_;
-    QStringList messages_;
 };
 
 void TestMainWindow::initTestCase() {
-    QVERIFY(dir_.isValid());
-    folder_ = dir_.path() + QLatin1Char('/');
-    QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+    prepareFolder();
     QVector<FixtureRow> rows;
     rows << Row("1 MOJ", 1, 1, QStringLiteral("U početku."), QStringLiteral("MAT 1:2|JOVAN 3:16"))
          << Row("1 MOJ", 1, 2, QStringLiteral("Drugi stih."))
@@ -113,14 +99,10 @@ void TestMainWindow::initTestCase() {
     for (int v = 1; v <= 20; ++v)
         rows << Row("JOVAN", 3, v, QStringLiteral("Jovan tri, %1.").arg(v));
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), rows);
-    SetMessageHandler([this](const QString& text) { messages_ << text; });
 }
 
 void TestMainWindow::init() {
-    messages_.clear();
-    program_ = std::make_unique<TProgram>(folder_);
-    m()->show();
-    QVERIFY(QTest::qWaitForWindowActive(m()));
+    startProgram();
 }
 
 void TestMainWindow::cleanup() {

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "Kvlabel.h"
+#include "Main.h"
+#include "Messages.h"
+#include "Program.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+// The whole program over a program folder of test translation files, with messages captured.
+struct ProgramFixture {
+    QTemporaryDir dir_;
+    QString folder_;
+    std::unique_ptr<TProgram> program_;
+    QStringList messages_;
+
+    // Makes the folder with its baza/ and starts capturing messages.
+    void prepareFolder() {
+        QVERIFY(dir_.isValid());
+        folder_ = dir_.path() + QLatin1Char('/');
+        QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+        SetMessageHandler([this](const QString& text) { messages_ << text; });
+    }
+    void startProgram() {
+        messages_.clear();
+        program_ = std::make_unique<TProgram>(folder_);
+        m()->show();
+        QVERIFY(QTest::qWaitForWindowActive(m()));
+    }
+
+    TfMain* m() const { return program_->fMain.get(); }
+    TKvlabel* label(int pane, int k) const {
+        return qobject_cast<TKvlabel*>(
+            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
+    }
+    QColor bookColor(int pane) const {
+        return m()->BookLabel(pane)->palette().color(QPalette::WindowText);
+    }
+};
