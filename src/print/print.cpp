@@ -3,3 +3,5 @@
 Tfprint::Tfprint(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("fprint"));
 }
+
+void Tfprint::PreviewResults() {}

@@ -14,3 +14,5 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     setPalette(pal);
     setAutoFillBackground(true);
 }
+
+void TfRezultatiTrazenja::ShowResults() {}

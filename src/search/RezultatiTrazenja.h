@@ -8,4 +8,7 @@ class TfRezultatiTrazenja : public QWidget {
 public:
     // Takes its height from the main window.
     explicit TfRezultatiTrazenja(const QWidget* mainWindow = nullptr);
+
+    // Counts the rows of the results query, asks above 500 and lists them.
+    void ShowResults();
 };
