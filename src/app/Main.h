@@ -21,6 +21,7 @@ class TKvlabel;
 class TMKvTranBtn;
 class TScrollBox;
 class TUpDown;
+class TfPodesiFont;
 class TfPodsetnik;
 class TfTrazi;
 
@@ -40,8 +41,8 @@ public:
     TfPodsetnik* ReminderWindow() const;
     // Fills and shows the results after the search dialog closed with OK.
     std::function<void()> ShowSearchResults;
-    // The font command of a pane's "F" button.
-    std::function<void(int pane)> FontCommand;
+    // The dialog of a pane's "F" button.
+    void setFontDialog(TfPodesiFont* dialog);
 
     // Controls.
     QMenu* Izbor1;
@@ -195,6 +196,7 @@ private:
     TBaze* baze_ = nullptr;
     QPointer<TfTrazi> fTrazi_;
     QPointer<TfPodsetnik> fPodsetnik_;
+    QPointer<TfPodesiFont> fPodesiFont_;
     PaneControls panes_[PaneCount + 1];
     QHash<QString, QObject*> components_; // lower-cased name -> control
     bool activatedOnce_ = false;

@@ -8,6 +8,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
+#include "PodesiFont.h"
 #include "Reference.h"
 #include "ScrollBox.h"
 
@@ -162,10 +163,23 @@ void TfMain::ReferenceClick(QObject* sender) {
     ShowReference(label->Tekst());
 }
 
+void TfMain::setFontDialog(TfPodesiFont* dialog) {
+    fPodesiFont_ = dialog;
+}
+
 void TfMain::BtnFontClick(QObject* sender) {
     const int p = TagOf(sender);
-    if (FontCommand && IsPane(p))
-        FontCommand(p);
+    if (!fPodesiFont_ || !IsPane(p))
+        return;
+    fPodesiFont_->FontPane = p;
+    if (fPodesiFont_->ShowModal() != QDialog::Accepted)
+        return;
+    TextFont[p] = fPodesiFont_->TextFontOfLabel();
+    RefFont[p] = fPodesiFont_->RefFontOfLabel();
+    SetActivePane(p);
+    // The next layout makes fresh labels in the new fonts.
+    FreePaneLabels(*this, p);
+    BtnPokaziClick(sender);
 }
 
 void TfMain::SB1Click() {

@@ -24,6 +24,8 @@ TProgram::TProgram(const QString& programFolder) {
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
     main->setReminderWindow(fPodsetnik.get());
+    main->setFontDialog(fPodesiFont.get());
+    fPodesiFont->setPanes(main);
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
 }
 
