@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -64,7 +66,12 @@ TFontDialog::TFontDialog(const TKvFont& start, QWidget* parent)
     : QFontDialog(parent), charset_(start.Charset) {
     // The toolkit's own dialog, so that the colour row can be added.
     setOption(QFontDialog::DontUseNativeDialog);
-    setCurrentFont(start.toQFont());
+    // A face this system lacks starts as the face drawn in its place, whose styles the lists
+    // know; the toolkit would otherwise pick a stand-in without the bold style.
+    QFont font = start.toQFont();
+    if (!QFontDatabase::hasFamily(font.family()))
+        font.setFamily(QFontInfo(font).family());
+    setCurrentFont(font);
 
     ColorBox = new QComboBox(this);
     ColorBox->setObjectName(QStringLiteral("ColorBox"));

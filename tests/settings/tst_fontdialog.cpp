@@ -8,6 +8,7 @@ class TestFontDialog : public QObject {
 private slots:
     void givesBackTheStartFont();
     void colourRowPicksTheColour();
+    void missingFaceKeepsItsStyle();
 };
 
 void TestFontDialog::givesBackTheStartFont() {
@@ -24,6 +25,14 @@ void TestFontDialog::colourRowPicksTheColour() {
     QCOMPARE(dialog.ColorBox->count(), 17);
     dialog.ColorBox->setCurrentIndex(dialog.ColorBox->findText(QStringLiteral("Crvena")));
     QCOMPARE(dialog.Chosen().Color, clRed);
+}
+
+void TestFontDialog::missingFaceKeepsItsStyle() {
+    const TKvFont start{QStringLiteral("Nema Takvog Fonta"), 13, fsBold, clBlack, 238};
+    const TKvFont chosen = TFontDialog(start).Chosen();
+    QCOMPARE(chosen.Name, QFontInfo(start.toQFont()).family());
+    QCOMPARE(chosen.Size, 13);
+    QCOMPARE(chosen.Style, int(fsBold));
 }
 
 QTEST_MAIN(TestFontDialog)
