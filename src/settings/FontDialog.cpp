@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,6 +40,14 @@ QGroupBox* EffectsGroup(QFontDialog& dialog) {
         if (group->findChild<QCheckBox*>() && group->layout())
             return group;
     return nullptr;
+}
+
+// Puts a row under the others of a box or grid layout.
+void AddRow(QLayout* layout, QLayout* row) {
+    if (auto* box = qobject_cast<QBoxLayout*>(layout))
+        box->addLayout(row);
+    else if (auto* grid = qobject_cast<QGridLayout*>(layout))
+        grid->addLayout(row, grid->rowCount(), 0, 1, -1);
 }
 
 // The sample text of the dialog.
@@ -82,14 +91,8 @@ TFontDialog::TFontDialog(const TKvFont& start, QWidget* parent)
     auto* row = new QHBoxLayout;
     row->addWidget(caption);
     row->addWidget(ColorBox, 1);
-    if (QGroupBox* effects = EffectsGroup(*this)) {
-        if (auto* box = qobject_cast<QBoxLayout*>(effects->layout()))
-            box->addLayout(row);
-        else
-            effects->layout()->addItem(row);
-    } else if (auto* box = qobject_cast<QBoxLayout*>(layout())) {
-        box->addLayout(row);
-    }
+    QGroupBox* effects = EffectsGroup(*this);
+    AddRow(effects ? effects->layout() : layout(), row);
     setChosenColor(start.Color);
 
     // The sample shows the colour too.
