@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStyle>
 
 namespace {
 
@@ -88,6 +89,7 @@ TfPodesiFont::TfPodesiFont(QWidget* parent) : QDialog(parent) {
     BtnOk = new QPushButton(QStringLiteral("OK"), Panel1);
     BtnOk->setObjectName(QStringLiteral("BtnOk"));
     BtnOk->setGeometry(240, 184, 75, 25);
+    BtnOk->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     BtnOk->setDefault(true);
 
     connect(BtnFontTekst, &QPushButton::clicked, this, [this] { BtnFontTekstClick(); });
