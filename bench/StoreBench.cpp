@@ -44,7 +44,7 @@ BENCHMARK(ChapterPsalm119FirstLoad)->Unit(benchmark::kMicrosecond);
 void SearchLamb(benchmark::State& state) {
     Query q;
     q.setConnectionString(TranslationConnectionString(DefaultTranslationFile, Folder));
-    q.addLine("select * from vidoslov where tekst like '%lamb%'");
+    q.addLine("select * from vidoslov where tekst like '%jagnje%'");
     for (auto _ : state) {
         q.open();
         state.counters["rows"] = q.recordCount();

@@ -1,18 +1,61 @@
 #!/usr/bin/env bash
-# Builds the default translation files beside the program when missing or older than the
-# importer. Usage: build-texts.sh BIN_FOLDER
+# Builds the default translation files beside the program and their list vidoslov.kv, each
+# only when missing or older than what it is made from. The Serbian modules of data/sword are
+# unpacked into the module folder first. Usage: build-texts.sh BIN_FOLDER [MODULE_FOLDER]
 set -euo pipefail
-bin=${1:?usage: build-texts.sh BIN_FOLDER}
+bin=${1:?usage: build-texts.sh BIN_FOLDER [MODULE_FOLDER]}
+modules=${2:-$bin/../sword}
 importer="$bin/vidoslov-uvoz"
+archives=$(cd "$(dirname "$0")/../data/sword" && pwd)
 [[ -x "$importer" ]] || exit 0
 
-build() { # module file caption
-    local target="$bin/baza/$2"
-    if [[ ! -f "$target" || "$importer" -nt "$target" ]]; then
-        echo "Building $target from $1"
-        "$importer" "$1" "$2" "$3"
+for zip in "$archives"/*.zip; do
+    stamp="$modules/.$(basename "$zip").unpacked"
+    if [[ ! -f "$stamp" || "$zip" -nt "$stamp" ]]; then
+        echo "Unpacking $zip into $modules"
+        mkdir -p "$modules"
+        unzip -qo "$zip" -d "$modules"
+        touch "$stamp"
+    fi
+done
+
+# build FILE CAPTION SOURCES... -- IMPORTER ARGUMENTS...: the file is rebuilt when a source is
+# newer than it.
+build() {
+    local target="$bin/baza/$1" caption=$2 fresh=1
+    shift 2
+    while [[ $1 != -- ]]; do
+        [[ -f "$target" && ! "$1" -nt "$target" ]] || fresh=0
+        shift
+    done
+    shift
+    if [[ $fresh -eq 0 ]]; then
+        echo "Building $target"
+        "$importer" "$@" "$(basename "$target")" "$caption" >/dev/null
     fi
 }
 
-build engWEB2015eb vidl.mdb "World English Bible"
-build engKJV2006eb kjv.mdb "King James Version (1769)"
+ekavian="Daničić-Karadžić, ekavski"
+build web.mdb "World English Bible" "$importer" -- engWEB2015eb
+build kjv.mdb "King James Version (1769)" "$importer" -- engKJV2006eb
+build vidl.mdb "$ekavian (latinica)" "$importer" "$modules/.SrKDEkavski.zip.unpacked" \
+    "$bin/baza/web.mdb" -- -m "$modules" --latin --references-from "$bin/baza/web.mdb" SrKDEkavski
+build ekavski.mdb "$ekavian (ćirilica)" "$importer" "$modules/.SrKDEkavski.zip.unpacked" \
+    "$bin/baza/web.mdb" -- -m "$modules" --references-from "$bin/baza/web.mdb" SrKDEkavski
+build ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" "$importer" \
+    "$modules/.SrKDIjekav.zip.unpacked" "$bin/baza/web.mdb" -- \
+    -m "$modules" --latin --references-from "$bin/baza/web.mdb" SrKDIjekav
+
+# The list names the translations in this order, the default first; Windows-1250 text.
+list="$bin/vidoslov.kv"
+printf '%-20s%s\r\n' \
+    vidl.mdb "$ekavian (latinica)" \
+    ekavski.mdb "$ekavian (ćirilica)" \
+    ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" \
+    web.mdb "World English Bible" \
+    kjv.mdb "King James Version (1769)" | iconv -f UTF-8 -t WINDOWS-1250 >"$list.new"
+if cmp -s "$list.new" "$list"; then
+    rm "$list.new"
+else
+    mv "$list.new" "$list"
+fi

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake pkg-config
     qt6-base-dev libgl-dev
-    libsqlite3-dev
+    libsqlite3-dev libicu-dev unzip
     libsword-dev sword-text-kjv sword-text-web
     libbenchmark-dev
     fonts-liberation2

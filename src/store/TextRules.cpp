@@ -161,7 +161,8 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
 } // namespace
 
 void RegisterTextRules(sqlite3* db) {
-    sqlite3_create_collation(db, "FOLD", SQLITE_UTF8, nullptr, FoldCompare);
+    for (const char* name : {"NOCASE", "FOLD"})
+        sqlite3_create_collation(db, name, SQLITE_UTF8, nullptr, FoldCompare);
     const int flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC;
     sqlite3_create_function(db, "like", 2, flags, nullptr, LikeFunction, nullptr, nullptr);
     sqlite3_create_function(db, "like", 3, flags, nullptr, LikeFunction, nullptr, nullptr);

@@ -1,5 +1,6 @@
 // The importer's conversion rules, without SWORD: book names, references, text, list file.
 #include "ImportRules.h"
+#include "SerbianLatin.h"
 #include "TranslationList.h"
 #include "Win1250.h"
 
@@ -107,6 +108,33 @@ private slots:
         QCOMPARE(NormalizeReferenceText("Isaiah 9:7; Daniel 2:44; See Isaiah 53:8"),
                  QString("Isaiah 9:7; Daniel 2:44; Isaiah 53:8"));
         QCOMPARE(NormalizeReferenceText("2 Kings 6:31—7:20 "), QString("2 Kings 6:31-7:20"));
+    }
+
+    void cyrillicBecomesSerbianLatin_data() {
+        QTest::addColumn<QString>("cyrillic");
+        QTest::addColumn<QString>("latin");
+        QTest::newRow("digraph before a small letter") << "Љубав"
+                                                       << "Ljubav";
+        QTest::newRow("word in capitals") << "ЉУБАВ"
+                                          << "LJUBAV";
+        QTest::newRow("capital at a word's end") << "КРАЉ"
+                                                 << "KRALJ";
+        QTest::newRow("lone capital") << "Џ"
+                                      << "Dž";
+        QTest::newRow("before a full stop") << "Њ. Ђорђе"
+                                            << "Nj. Đorđe";
+        QTest::newRow("one letter each") << "ноћ Ћ ч"
+                                         << "noć Ć č";
+        QTest::newRow("sentence") << "У почетку створи Бог небо и земљу."
+                                  << "U početku stvori Bog nebo i zemlju.";
+        QTest::newRow("other scripts stay") << "Amen, 3:16 ĐŽ"
+                                            << "Amen, 3:16 ĐŽ";
+    }
+    void cyrillicBecomesSerbianLatin() {
+        QFETCH(QString, cyrillic);
+        QFETCH(QString, latin);
+        static const SerbianLatin toLatin;
+        QCOMPARE(toLatin(cyrillic), latin);
     }
 
     void textIsCleaned() {

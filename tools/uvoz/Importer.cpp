@@ -3,6 +3,8 @@
 #include "BookCatalogue.h"
 #include "ImportError.h"
 #include "ImportRules.h"
+#include "ReferenceFile.h"
+#include "SerbianLatin.h"
 #include "SwordLibrary.h"
 #include "TranslationList.h"
 #include "VerseFileWriter.h"
@@ -46,17 +48,26 @@ void CheckArguments(const SwordLibrary& library, const QString& module, const QS
                                             .arg(module, BibleNames(library)));
 }
 
-std::vector<Row> ReadRows(SwordLibrary& library, const QString& module) {
+// The verses of a module; in Latin script when `latin` is given; with the references of
+// `references` when it is given, else with their own.
+std::vector<Row> ReadRows(SwordLibrary& library, const QString& module, const SerbianLatin* latin,
+                          const ReferenceFile* references) {
     std::vector<Row> rows;
     rows.reserve(32000);
-    library.readVerses(module, [&rows](const SwordVerse& v) {
+    library.readVerses(module, [&](const SwordVerse& v) {
         Row row{CatalogueBookOfOsis(v.osisBook), v.chapter, v.verse, CleanVerseText(v.text), {}};
         if (row.text.isEmpty())
             return;
-        QStringList refs;
-        for (const QString& osisRef : v.osisRefs)
-            refs << CatalogueReference(osisRef);
-        row.pok = JoinReferences(refs);
+        if (latin)
+            row.text = (*latin)(row.text);
+        if (references) {
+            row.pok = references->at(row.book, row.chapter, row.verse);
+        } else {
+            QStringList refs;
+            for (const QString& osisRef : v.osisRefs)
+                refs << CatalogueReference(osisRef);
+            row.pok = JoinReferences(refs);
+        }
         rows.push_back(std::move(row));
     });
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
@@ -69,15 +80,19 @@ std::vector<Row> ReadRows(SwordLibrary& library, const QString& module) {
 
 ImportCounts ImportModule(SwordLibrary& library, const QString& module,
                           const QString& programFolder, const QString& fileName,
-                          const QString& caption) {
+                          const QString& caption, const ImportOptions& options) {
     CheckArguments(library, module, fileName, caption);
+    const auto latin = options.latin ? std::make_unique<SerbianLatin>() : nullptr;
+    const auto references = options.referencesFrom.isEmpty()
+                                ? nullptr
+                                : std::make_unique<ReferenceFile>(options.referencesFrom);
     const QDir folder(programFolder);
     if (!folder.mkpath(QStringLiteral("baza")))
         throw ImportError(
             ExitCannotWrite,
             QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
     VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
-    const std::vector<Row> rows = ReadRows(library, module);
+    const std::vector<Row> rows = ReadRows(library, module, latin.get(), references.get());
     if (rows.empty())
         throw ImportError(
             ExitNoText,

@@ -10,12 +10,17 @@ struct ImportCounts {
     int references = 0;
 };
 
+struct ImportOptions {
+    bool latin = false;     // the text converted from Serbian Cyrillic into Latin script
+    QString referencesFrom; // a translation file whose references the verses take instead
+};
+
 // Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's
 // line into programFolder/vidoslov.kv. Throws ImportError; on failure an existing
 // translation file and list stay as they were.
 ImportCounts ImportModule(SwordLibrary& library, const QString& module,
                           const QString& programFolder, const QString& fileName,
-                          const QString& caption);
+                          const QString& caption, const ImportOptions& options = {});
 
 // Puts the translation's line into the list file of a program folder (through a temporary
 // file). Throws ImportError.

@@ -9,10 +9,18 @@
 #include <versekey.h>
 
 struct SwordLibrary::Data {
-    sword::SWMgr manager{new sword::MarkupFilterMgr(sword::FMT_PLAIN)};
+    std::unique_ptr<sword::SWMgr> manager;
+
+    // Only the folder's modules: no ~/.sword added to them.
+    explicit Data(const QString& folder)
+        : manager(folder.isEmpty()
+                      ? std::make_unique<sword::SWMgr>(new sword::MarkupFilterMgr(sword::FMT_PLAIN))
+                      : std::make_unique<sword::SWMgr>(folder.toUtf8().constData(), true,
+                                                       new sword::MarkupFilterMgr(sword::FMT_PLAIN),
+                                                       false, false)) {}
 
     sword::SWModule* module(const QString& name) {
-        return manager.getModule(name.toUtf8().constData());
+        return manager->getModule(name.toUtf8().constData());
     }
 };
 
@@ -47,12 +55,12 @@ QStringList ParseReferenceText(const QString& text, const sword::VerseKey& here)
 
 } // namespace
 
-SwordLibrary::SwordLibrary() : d(std::make_unique<Data>()) {
-    for (const sword::SWBuf& option : d->manager.getGlobalOptions()) {
-        const sword::StringList values = d->manager.getGlobalOptionValues(option);
+SwordLibrary::SwordLibrary(const QString& moduleFolder) : d(std::make_unique<Data>(moduleFolder)) {
+    for (const sword::SWBuf& option : d->manager->getGlobalOptions()) {
+        const sword::StringList values = d->manager->getGlobalOptionValues(option);
         for (const sword::SWBuf& value : values)
             if (value == "Off")
-                d->manager.setGlobalOption(option, "Off");
+                d->manager->setGlobalOption(option, "Off");
     }
 }
 
@@ -60,7 +68,7 @@ SwordLibrary::~SwordLibrary() = default;
 
 QList<SwordModuleInfo> SwordLibrary::modules() const {
     QList<SwordModuleInfo> list;
-    for (const auto& [name, m] : d->manager.getModules())
+    for (const auto& [name, m] : d->manager->getModules())
         list.append({FromSword(name), FromSword(m->getDescription()), IsBible(m)});
     return list;
 }

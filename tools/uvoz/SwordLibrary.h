@@ -22,10 +22,11 @@ struct SwordModuleInfo {
 };
 
 // The SWORD modules installed on this computer (where libsword looks for them, SWORD_PATH
-// included), read with every display option off.
+// included), or those of one module folder (holding mods.d), read with every display option off.
 class SwordLibrary {
 public:
-    SwordLibrary();
+    // An empty folder stands for the installed modules.
+    explicit SwordLibrary(const QString& moduleFolder = {});
     ~SwordLibrary();
     SwordLibrary(const SwordLibrary&) = delete;
     SwordLibrary& operator=(const SwordLibrary&) = delete;

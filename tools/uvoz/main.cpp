@@ -1,4 +1,4 @@
-// vidoslov-uvoz: builds a translation file of the reader from an installed SWORD Bible module.
+// vidoslov-uvoz: builds a translation file of the reader from a SWORD Bible module.
 
 #include "ImportError.h"
 #include "Importer.h"
@@ -7,6 +7,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <cstdio>
 
 namespace {
@@ -15,16 +16,21 @@ const char* const Usage =
     "Usage: vidoslov-uvoz [--folder FOLDER] MODULE FILE CAPTION\n"
     "       vidoslov-uvoz --list\n"
     "\n"
-    "Reads the installed SWORD Bible module MODULE and writes the translation file\n"
+    "Reads the SWORD Bible module MODULE and writes the translation file\n"
     "baza/FILE of the program folder, then puts the line of FILE with CAPTION into the\n"
     "translation list vidoslov.kv there (replacing the line of the same file).\n"
     "FILE is at most 20 characters long; CAPTION is what the translation menu shows.\n"
     "Example: vidoslov-uvoz engKJV2006eb kjv.mdb \"King James Version (1769)\"\n"
     "\n"
     "Options:\n"
-    "  -d, --folder FOLDER  the program folder (default: the importer's own folder)\n"
-    "  -l, --list           list the installed Bible modules\n"
-    "  -h, --help           show this text\n"
+    "  -d, --folder FOLDER        the program folder (default: the importer's own folder)\n"
+    "  -m, --modules FOLDER       read the modules of FOLDER (the folder that holds\n"
+    "                             mods.d) instead of the installed ones\n"
+    "      --latin                write a Serbian Cyrillic text in Latin script\n"
+    "      --references-from PATH give each verse the cross references of the same\n"
+    "                             verse in the translation file PATH\n"
+    "  -l, --list                 list the Bible modules\n"
+    "  -h, --help                 show this text\n"
     "\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 unknown module, 3 not a Bible text,\n"
     "4 cannot write the file or the list, 5 the module has no verse of the 66 books.\n";
@@ -47,14 +53,22 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption help({"h", "help"}, "help");
     const QCommandLineOption list({"l", "list"}, "list");
     const QCommandLineOption folder({"d", "folder"}, "folder", "FOLDER");
-    parser.addOptions({help, list, folder});
+    const QCommandLineOption modules({"m", "modules"}, "modules", "FOLDER");
+    const QCommandLineOption latin("latin", "latin");
+    const QCommandLineOption references("references-from", "references", "PATH");
+    parser.addOptions({help, list, folder, modules, latin, references});
     if (!parser.parse(app.arguments()))
         return Fail(ExitUsage, parser.errorText() + QStringLiteral("\n") + Usage);
     if (parser.isSet(help)) {
         std::fputs(Usage, stdout);
         return ExitOk;
     }
-    SwordLibrary library;
+    const QString moduleFolder = parser.value(modules);
+    if (parser.isSet(modules) && !QFileInfo(moduleFolder + "/mods.d").isDir())
+        return Fail(ExitUsage,
+                    QStringLiteral("%1 is no SWORD module folder (it has no mods.d folder).")
+                        .arg(moduleFolder));
+    SwordLibrary library(moduleFolder);
     if (parser.isSet(list)) {
         const QStringList lines = BibleModuleLines(library);
         for (const QString& line : lines)
@@ -68,7 +82,9 @@ int main(int argc, char* argv[]) {
         return Fail(ExitUsage, QStringLiteral("expected MODULE FILE CAPTION.\n") + Usage);
     const QString programFolder = parser.isSet(folder) ? parser.value(folder) : ProgramFolder();
     try {
-        const ImportCounts counts = ImportModule(library, args[0], programFolder, args[1], args[2]);
+        const ImportOptions options{parser.isSet(latin), parser.value(references)};
+        const ImportCounts counts =
+            ImportModule(library, args[0], programFolder, args[1], args[2], options);
         Print(stdout, QStringLiteral("%1: %2 books, %3 verses, %4 cross references.")
                           .arg(args[1])
                           .arg(counts.books)

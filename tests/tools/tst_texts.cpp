@@ -1,0 +1,131 @@
+// The default translation files that tools/build-texts.sh puts beside the program.
+#include "DataModule.h"
+#include "Main.h"
+#include "PopupMenu.h"
+#include "Program.h"
+#include "Query.h"
+#include "ScrollBox.h"
+
+#include <QMenu>
+#include <QtTest>
+#include <sqlite3.h>
+
+namespace {
+
+const QString Folder = QStringLiteral(PROGRAM_FOLDER);
+
+// The column of the statement's first row, on the program's own connection.
+QString Value(const QString& file, const QString& sql, const QString& column = "v") {
+    Query q;
+    q.setConnectionString(TranslationConnectionString(file, Folder));
+    q.addLine(sql);
+    q.open();
+    return q.eof() ? QString() : q.fieldAsText(column);
+}
+
+} // namespace
+
+class TextsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void versesReadAsPrinted_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("place"); // the where clause
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reference");
+        const QString genesis = "knjiga='1 MOJ' and glava=1 and rbr=1";
+        QTest::newRow("Genesis 1:1, Latin")
+            << "vidl.mdb" << genesis << "U početku stvori Bog nebo i zemlju."
+            << "";
+        QTest::newRow("Genesis 1:1, Cyrillic")
+            << "ekavski.mdb" << genesis << "У почетку створи Бог небо и земљу."
+            << "";
+        QTest::newRow("Matthew 4:4, Latin")
+            << "vidl.mdb"
+            << "knjiga='MAT' and glava=4 and rbr=4"
+            << "A On odgovori i reče: Pisano je: Ne živi čovek o samom hlebu, no o svakoj reči "
+               "koja izlazi iz usta Božjih."
+            << "5 MOJ 8:3";
+    }
+    void versesReadAsPrinted() {
+        QFETCH(QString, file);
+        QFETCH(QString, place);
+        QFETCH(QString, text);
+        QFETCH(QString, reference);
+        const QString sql = "select tekst, pok from vidoslov where " + place;
+        QCOMPARE(Value(file, sql, "tekst"), text);
+        if (!reference.isEmpty())
+            QVERIFY(Value(file, sql, "pok").split('|').contains(reference));
+    }
+
+    void everyFileHoldsTheSixtySixBooks() {
+        for (const char* file : {"vidl.mdb", "ekavski.mdb", "ijekavski.mdb", "web.mdb", "kjv.mdb"})
+            QCOMPARE(Value(file, "select count(distinct knjiga) as v from vidoslov"),
+                     QString("66"));
+    }
+
+    void latinFilesHoldNoCyrillic() {
+        for (const char* file : {"vidl.mdb", "ijekavski.mdb"}) {
+            Query q;
+            q.setConnectionString(TranslationConnectionString(file, Folder));
+            q.addLine("select tekst from vidoslov");
+            q.open();
+            for (q.first(); !q.eof(); q.next())
+                for (const QChar c : q.fieldAsText("tekst"))
+                    QVERIFY2(c.script() != QChar::Script_Cyrillic,
+                             qPrintable(q.fieldAsText("tekst")));
+        }
+    }
+
+    void searchIgnoresTheCaseOfEveryLetter() {
+        const QString sql =
+            QStringLiteral("select count(*) as v from vidoslov where tekst like '%%1%'");
+        const QString small = Value("vidl.mdb", sql.arg(QStringLiteral("čovek")));
+        QVERIFY(small.toInt() > 0);
+        QCOMPARE(Value("vidl.mdb", sql.arg(QStringLiteral("ČOVEK"))), small);
+    }
+
+    // The sqlite3 shell knows no collation of the program's; the program's connections find the
+    // chapter through the index.
+    void anySqliteToolReadsTheFile() {
+        const QByteArray path = (Folder + "baza/vidl.mdb").toUtf8();
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READONLY, nullptr), SQLITE_OK);
+        sqlite3_stmt* stmt = nullptr;
+        const int prepared =
+            sqlite3_prepare_v2(db, "select count(*) from vidoslov where knjiga='1 MOJ' and glava=1",
+                               -1, &stmt, nullptr);
+        const QString error = QString::fromUtf8(sqlite3_errmsg(db));
+        const int step = sqlite3_step(stmt);
+        const int count = sqlite3_column_int(stmt, 0);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+        QVERIFY2(prepared == SQLITE_OK, qPrintable(error));
+        QCOMPARE(step, SQLITE_ROW);
+        QCOMPARE(count, 31);
+
+        const QString chapter = "from vidoslov where knjiga='1 moj' and glava=1";
+        QVERIFY(Value("vidl.mdb", "explain query plan select * " + chapter, "detail")
+                    .contains("USING INDEX vidoslov_mesto"));
+        QCOMPARE(Value("vidl.mdb", "select count(*) as v " + chapter), QString("31"));
+    }
+
+    void theTranslationMenuShowsTheFiveCaptions() {
+        TProgram program(Folder);
+        TfMain* w = program.fMain.get();
+        w->PopUpMenu->setPopupComponent(w->SB1);
+        emit w->PopUpMenu->aboutToShow();
+        QVERIFY(w->Prevod1->menu());
+        QStringList captions;
+        for (const QAction* item : w->Prevod1->menu()->actions())
+            captions << item->text().trimmed();
+        QCOMPARE(captions, (QStringList{"Daničić-Karadžić, ekavski (latinica)",
+                                        "Daničić-Karadžić, ekavski (ćirilica)",
+                                        "Daničić-Karadžić, ijekavski (latinica)",
+                                        "World English Bible", "King James Version (1769)"}));
+    }
+};
+
+QTEST_MAIN(TextsTest)
+#include "tst_texts.moc"

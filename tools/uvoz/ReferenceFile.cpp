@@ -1,0 +1,56 @@
+#include "ReferenceFile.h"
+
+#include "BookCatalogue.h"
+#include "ImportError.h"
+#include "TextRules.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <sqlite3.h>
+
+namespace {
+
+QString Column(sqlite3_stmt* stmt, int c) {
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+    return text ? QString::fromUtf8(text, sqlite3_column_bytes(stmt, c)) : QString();
+}
+
+} // namespace
+
+ReferenceFile::ReferenceFile(const QString& path) {
+    const auto refuse = [&path](const QString& why) {
+        return ImportError(ExitUsage,
+                           QStringLiteral("Cannot take references from %1: %2").arg(path, why));
+    };
+    if (!QFileInfo(path).isFile())
+        throw refuse(QStringLiteral("there is no such file."));
+    QHash<QString, int> books;
+    for (int i = 0; i < BookCatalogue::BookCount; ++i)
+        books.insert(QString::fromUtf8(BookCatalogue::Codes[i]), i + 1);
+
+    sqlite3* db = nullptr;
+    sqlite3_stmt* stmt = nullptr;
+    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    if (rc == SQLITE_OK) {
+        RegisterTextRules(db);
+        rc = sqlite3_prepare_v2(db, "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, &stmt,
+                                nullptr);
+    }
+    while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        const int book = books.value(Column(stmt, 0));
+        const QString pok = Column(stmt, 3).trimmed();
+        if (book && !pok.isEmpty() && pok != QLatin1String("."))
+            pok_[{book, sqlite3_column_int(stmt, 1), sqlite3_column_int(stmt, 2)}] = pok;
+        rc = SQLITE_OK;
+    }
+    const QString engine = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    if (rc != SQLITE_DONE)
+        throw refuse(engine);
+}
+
+QString ReferenceFile::at(int book, int chapter, int verse) const {
+    const auto found = pok_.find({book, chapter, verse});
+    return found == pok_.end() ? QString() : found->second;
+}
