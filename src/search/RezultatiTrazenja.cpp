@@ -28,6 +28,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -46,6 +47,8 @@ constexpr int GaugeHeight = 14;
 constexpr int LabelsPerBlock = 200;
 // The gauge is painted at least this often while a list is filled.
 constexpr qint64 GaugePaintMs = 40;
+// How long a newly shown window may take to appear before the fill starts anyway.
+constexpr qint64 ExposeWaitMs = 1000;
 
 // An error a menu or click handler lets through goes to the error box; the window goes on.
 template <class Handler> void Guarded(Handler&& handler) {
@@ -180,12 +183,21 @@ void TfRezultatiTrazenja::ShowResults() {
         show();
         raise();
         activateWindow();
+        WaitUntilExposed();
     }
     const int rows = query_->recordCount();
     if (rows > AskAbove && !(AskToContinue && AskToContinue(TooManyQuestion(rows))))
         return;
     setWindowTitle(TotalCaption(rows));
     FillResults();
+}
+
+void TfRezultatiTrazenja::WaitUntilExposed() {
+    // The gauge paints only on a window the screen shows. The user's input waits.
+    QElapsedTimer clock;
+    clock.start();
+    while (!(windowHandle() && windowHandle()->isExposed()) && clock.elapsed() < ExposeWaitMs)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
 void TfRezultatiTrazenja::RequireOpenQuery() const {
@@ -216,9 +228,12 @@ void TfRezultatiTrazenja::FillResults() {
     int y = FirstTop;
     // Also after a failed read, the list shows what was laid out, without older labels.
     auto finish = [&] {
+        // Labels beyond those of the last list are empty and hidden already. Hidden first,
+        // they make hiding the blocks no longer in use cheap.
+        HideSurplusLabels(labels_, LabelPrefix, labelsUsed_, qMax(labelsUsed_, lastListed_));
+        lastListed_ = labelsUsed_;
         const int right = blocks_->Finish(labelsUsed_, y);
         sb2->setContentSize(QSize(right, y));
-        HideSurplusLabels(labels_, LabelPrefix, labelsUsed_, labelsCreated_);
         q.first();
         sb2->show();
     };

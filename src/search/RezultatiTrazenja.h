@@ -102,6 +102,7 @@ protected:
 private:
     void BuildMenu();
     void RequireOpenQuery() const;
+    void WaitUntilExposed();
 
     Query* query_ = nullptr;
     TReaderLink reader_;
@@ -112,6 +113,7 @@ private:
     std::function<void(TKvlabel*)> onResultClick_;
     int labelsUsed_ = 0;
     int labelsCreated_ = 0;
+    int lastListed_ = 0; // the labels the last fill used
     bool placed_ = false;
     bool destroyed_ = false;
 };
