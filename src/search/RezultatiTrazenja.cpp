@@ -18,7 +18,6 @@
 #include "print.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QCloseEvent>
 #include <QColorDialog>
 #include <QElapsedTimer>
@@ -49,6 +48,7 @@ constexpr int LabelsPerBlock = 200;
 constexpr qint64 GaugePaintMs = 40;
 // How long a newly shown window may take to appear before the fill starts anyway.
 constexpr qint64 ExposeWaitMs = 1000;
+constexpr int RepaintWaitMs = 50;
 
 // An error a menu or click handler lets through goes to the error box; the window goes on.
 template <class Handler> void Guarded(Handler&& handler) {
@@ -69,8 +69,7 @@ bool AskInBox(QWidget* parent, const QString& text) {
 // The picture with its white parts transparent.
 QPixmap TransparentPicture(const QImage& picture) {
     QPixmap pixmap = QPixmap::fromImage(picture);
-    pixmap.setMask(
-        QBitmap::fromImage(picture.createMaskFromColor(QColor(Qt::white).rgb(), Qt::MaskOutColor)));
+    pixmap.setMask(pixmap.createMaskFromColor(Qt::white, Qt::MaskInColor));
     return pixmap;
 }
 
@@ -186,8 +185,13 @@ void TfRezultatiTrazenja::ShowResults() {
         WaitUntilExposed();
     }
     const int rows = query_->recordCount();
-    if (rows > AskAbove && !(AskToContinue && AskToContinue(TooManyQuestion(rows))))
-        return;
+    if (rows > AskAbove) {
+        if (!(AskToContinue && AskToContinue(TooManyQuestion(rows))))
+            return;
+        // What the question covered is painted again before the long fill; the user's input
+        // waits.
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
+    }
     setWindowTitle(TotalCaption(rows));
     FillResults();
 }
