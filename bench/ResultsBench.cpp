@@ -20,6 +20,7 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <malloc.h>
 
 namespace {
 
@@ -122,7 +123,8 @@ void TimePaging(TfRezultatiTrazenja& window) {
     }
     std::printf("paging through the list: %.2f ms a page (cpu %.2f)\n", Ms(clock) / Pages,
                 (CpuMs() - cpu) / Pages);
-    std::printf("memory after the fills: %ld MB\n", ResidentMb());
+    std::printf("memory after the fills: %ld MB (heap in use %zu MB)\n", ResidentMb(),
+                mallinfo2().uordblks >> 20);
 }
 
 } // namespace
