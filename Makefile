@@ -28,6 +28,7 @@ test: texts
 
 bench: texts
 	$(BIN)/vidoslov-bench
+	$(BIN)/vidoslov-results-bench
 
 clean:
 	rm -rf $(BUILD)

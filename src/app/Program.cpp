@@ -27,6 +27,14 @@ TProgram::TProgram(const QString& programFolder) {
     main->setFontDialog(fPodesiFont.get());
     fPodesiFont->setPanes(main);
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
+    TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
+    results->setResultsQuery(&Baze->QueryRezultati);
+    results->setReader({main, [main] { return main->GetActivePane(); },
+                        [main](int pane) { main->SetActivePane(pane); },
+                        [main] { main->ShowActivePane(); }, main->CD1});
+    results->setReminderWindow(fPodsetnik.get());
+    results->setPrintForm(fprint.get());
+    main->ShowSearchResults = [results] { results->ShowResults(); };
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}

@@ -65,11 +65,11 @@ void SetTranslationHint(QAction* item, const QString& fileName) {
     item->setData(fileName);
 }
 
-QFont MenuItemFont() {
+QFont MenuItemFont(bool checked) {
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(9);
     font.setBold(false);
-    font.setItalic(false);
+    font.setItalic(checked);
     font.setUnderline(false);
     font.setStrikeOut(false);
     return font;
@@ -80,10 +80,10 @@ QColor MenuBackground(const QPalette& palette) {
 }
 
 void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
-                             bool selected, const QPalette& palette) {
+                             bool selected, const QPalette& palette, bool checked) {
     canvas.save();
     canvas.fillRect(rect, selected ? palette.color(QPalette::Highlight) : MenuBackground(palette));
-    canvas.setFont(MenuItemFont());
+    canvas.setFont(MenuItemFont(checked));
     canvas.setPen(selected ? palette.color(QPalette::HighlightedText)
                            : palette.color(QPalette::WindowText));
     canvas.setClipRect(rect, Qt::IntersectClip);
@@ -115,7 +115,9 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
         return;
     }
     const bool selected = (item->state & State_Selected) && (item->state & State_Enabled);
-    Podesi1AdvancedDrawItem(*painter, CaptionOf(*item), item->rect, selected, item->palette);
+    const bool checked = item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked;
+    Podesi1AdvancedDrawItem(*painter, CaptionOf(*item), item->rect, selected, item->palette,
+                            checked);
     if (item->menuItemType != QStyleOptionMenuItem::SubMenu)
         return;
     // The toolkit's arrow, at the right end of the item.

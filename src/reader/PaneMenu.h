@@ -44,10 +44,11 @@ void SetTranslationHint(QAction* item, const QString& fileName);
 
 // Draws one menu item of the program's menus: the caption in Arial 9 points at the item's
 // top-left corner, clipped, on the highlight colour when selected, else the menu background.
+// A checked item is drawn in italics (it has no other mark).
 void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
-                             bool selected, const QPalette& palette);
-// The font the items are drawn in.
-QFont MenuItemFont();
+                             bool selected, const QPalette& palette, bool checked = false);
+// The font the items are drawn in; italic for a checked item.
+QFont MenuItemFont(bool checked = false);
 // The menu background the items are drawn on, when not selected.
 QColor MenuBackground(const QPalette& palette);
 

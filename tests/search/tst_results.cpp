@@ -1,0 +1,243 @@
+#include "Application.h"
+#include "DataModule.h"
+#include "PaneMenu.h"
+#include "Podsetnik.h"
+#include "PopupMenu.h"
+#include "ProgramFixture.h"
+#include "RezultatiTrazenja.h"
+#include "ScrollBox.h"
+#include "VerseFixture.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QPainter>
+
+namespace {
+
+const QString ClosedDataset = QStringLiteral("Cannot perform this operation on a closed dataset");
+
+// 501 verses of one book, 50 a chapter, in a translation whose texts start with its name.
+QVector<FixtureRow> Rows(const QString& translation) {
+    QVector<FixtureRow> rows;
+    for (int i = 0; i < 501; ++i)
+        rows << FixtureRow{QStringLiteral("1 MOJ"), i / 50 + 1, i % 50 + 1,
+                           QStringLiteral("%1 stih %2.").arg(translation).arg(i + 1), QVariant()};
+    return rows;
+}
+
+} // namespace
+
+class TestResults : public QObject, private ProgramFixture {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void countsAndQuestion_data();
+    void countsAndQuestion();
+    void refillReusesLabels();
+    void headingOpensChapterInActivePane();
+    void reminderEntryOfVerseIsItsHeadings();
+    void onTopTogglesFlagAndItalics();
+    void closedQueryReachesErrorBox();
+
+private:
+    TfRezultatiTrazenja* r() const { return program_->fRezultatiTrazenja.get(); }
+    TKvlabel* result(int k) const { return r()->FindLabel(QStringLiteral("labela%1").arg(k)); }
+    // Runs a search for the first rows of the default text and shows its results.
+    void search(int rows);
+    QImage onTopItem();
+
+    QStringList asked_;
+    bool answer_ = true;
+};
+
+void TestResults::initTestCase() {
+    prepareFolder();
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), Rows(QStringLiteral("Prvi")));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")), Rows(QStringLiteral("Drugi")));
+}
+
+void TestResults::init() {
+    startProgram();
+    asked_.clear();
+    answer_ = true;
+    r()->AskToContinue = [this](const QString& text) {
+        asked_ << text;
+        return answer_;
+    };
+}
+
+void TestResults::cleanup() {
+    program_.reset();
+}
+
+void TestResults::search(int rows) {
+    Query& q = program_->Baze->QueryRezultati;
+    q.close();
+    q.clearSql();
+    q.addLine(QStringLiteral("select * from vidoslov"));
+    q.addLine(QStringLiteral("where rowid <= %1").arg(rows));
+    q.open();
+    r()->ShowResults();
+}
+
+void TestResults::countsAndQuestion_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asks");
+    QTest::addColumn<int>("shown"); // rows listed afterwards
+    QTest::newRow("none") << 0 << true << false << 0;
+    QTest::newRow("500") << 500 << false << false << 500;
+    QTest::newRow("501 yes") << 501 << true << true << 501;
+    QTest::newRow("501 no") << 501 << false << true << 3;
+}
+
+void TestResults::countsAndQuestion() {
+    QFETCH(int, rows);
+    QFETCH(bool, answer);
+    QFETCH(bool, asks);
+    QFETCH(int, shown);
+    search(3);
+    answer_ = answer;
+    search(rows);
+    QCOMPARE(asked_.size(), asks ? 1 : 0);
+    if (asks)
+        QCOMPARE(asked_.first(), QStringLiteral("Preko 500 poklapanja (501)\nunesite još neki "
+                                                "uslov za traženje radi smanjenja broja "
+                                                "poklapanja.\nPotrajaće duže do celog prikaza. "
+                                                "NASTAVITI?"));
+    QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : %1 poklapanja.").arg(shown));
+    QCOMPARE(r()->ResultLabelsUsed(), 2 * shown);
+    QVERIFY(r()->isVisible() && r()->sb2->isVisible());
+    // Declining keeps the old list while the query holds the new rows.
+    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), rows);
+    if (shown > 0)
+        QVERIFY(result(2 * shown)->Tekst().endsWith(QStringLiteral(". Prvi stih %1.").arg(shown)));
+    if (rows == 0)
+        QVERIFY(result(1)->isHidden());
+}
+
+void TestResults::refillReusesLabels() {
+    search(10);
+    QList<QPointer<TKvlabel>> first;
+    for (int k = 1; k <= 6; ++k)
+        first << result(k);
+    search(3);
+    QCOMPARE(r()->ResultLabelsCreated(), 20);
+    for (int k = 1; k <= 6; ++k) {
+        QCOMPARE(result(k), first[k - 1].data());
+        QCOMPARE(result(k)->Vrsta(), k % 2 ? Knjiga1 : Tekst1);
+        QVERIFY(result(k)->isVisible());
+    }
+    for (int k = 7; k <= 20; ++k)
+        QVERIFY(result(k)->isHidden() && result(k)->Tekst().isEmpty());
+
+    TKvlabel* heading = result(5);
+    TKvlabel* verse = result(6);
+    QCOMPARE(heading->Tekst(), QStringLiteral("knjiga : 1 MOJ  glava: 1"));
+    QCOMPARE(verse->Tekst(), QStringLiteral("3. Prvi stih 3."));
+    QCOMPARE(QStringList({verse->Knjiga, verse->Glava, verse->Rbr}),
+             QStringList({QStringLiteral("1 MOJ"), QStringLiteral("1"), QStringLiteral("3")}));
+    // One under the other from the top, at x = 5.
+    QCOMPARE(r()->ListPos(result(1)), QPoint(5, 10));
+    QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->y()));
+    QVERIFY(!program_->Baze->QueryRezultati.eof());
+    QCOMPARE(program_->Baze->QueryRezultati.fieldAsText(QStringLiteral("rbr")),
+             QStringLiteral("1"));
+}
+
+void TestResults::headingOpensChapterInActivePane() {
+    TfMain* w = m();
+    QAction other(QStringLiteral("Drugi"));
+    SetTranslationHint(&other, QStringLiteral("drugi.mdb"));
+    w->SwitchTranslation(2, &other);
+    search(60);
+    // Row 53: chapter 2, verse 3.
+    TKvlabel* heading = result(105);
+    r()->sb2->ensureWidgetVisible(result(106));
+    const int chapter = w->Chapter[2];
+    QTest::mouseClick(result(106), Qt::LeftButton);
+    QCOMPARE(w->Chapter[2], chapter);
+    QTest::mouseClick(heading, Qt::LeftButton);
+    QCOMPARE(w->ResultsPane, 2);
+    QCOMPARE(w->BookCode, QStringLiteral("1 MOJ"));
+    QCOMPARE(w->Chapter[2], 2);
+    QCOMPARE(w->Verse[2], 3);
+    QCOMPARE(label(2, 3)->Tekst(), QStringLiteral("3. Drugi stih 53."));
+    QVERIFY(!label(2, 3)->isTransparent());
+    QVERIFY(r()->isVisible());
+    QVERIFY(messages_.isEmpty());
+}
+
+void TestResults::reminderEntryOfVerseIsItsHeadings() {
+    search(60);
+    QListWidget* list = program_->fPodsetnik->ListBoxPok;
+    for (int k : {105, 106}) {
+        r()->PopupMenu1->setPopupComponent(result(k));
+        r()->Ubaciupodsetnik2->trigger();
+    }
+    QCOMPARE(list->count(), 2);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("1 MOJ 2:3"));
+    QCOMPARE(list->item(1)->text(), list->item(0)->text());
+    QVERIFY(!program_->fPodsetnik->isVisible());
+}
+
+QImage TestResults::onTopItem() {
+    TPopupMenu* menu = r()->PopupMenu1;
+    menu->popup(QPoint(10, 10));
+    if (!QTest::qWaitForWindowExposed(menu))
+        return {};
+    const QImage item = menu->grab(menu->actionGeometry(r()->OnTop1)).toImage();
+    menu->hide();
+    return item.convertToFormat(QImage::Format_RGB32);
+}
+
+void TestResults::onTopTogglesFlagAndItalics() {
+    search(3);
+    QVERIFY(r()->StaysOnTop());
+    const QImage marked = onTopItem();
+    QImage italic(marked.size(), QImage::Format_RGB32);
+    {
+        QPainter canvas(&italic);
+        Podesi1AdvancedDrawItem(canvas, r()->OnTop1->text(), italic.rect(), false,
+                                r()->PopupMenu1->palette(), true);
+    }
+    QCOMPARE(marked, italic);
+
+    r()->OnTop1->trigger();
+    QVERIFY(!r()->OnTop1->isChecked());
+    QVERIFY(!r()->StaysOnTop());
+    QVERIFY(r()->isVisible());
+    QVERIFY(onTopItem() != marked);
+
+    r()->OnTop1->trigger();
+    QVERIFY(r()->StaysOnTop());
+    QCOMPARE(onTopItem(), marked);
+}
+
+void TestResults::closedQueryReachesErrorBox() {
+    search(3);
+    r()->close();
+    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    for (QAction* item : {r()->Podesi1, r()->Preview1}) {
+        messages_.clear();
+        item->trigger();
+        QCOMPARE(messages_, QStringList{ClosedDataset});
+    }
+    // The list stays as it was and the window goes on.
+    QVERIFY(r()->sb2->isVisibleTo(r()));
+    QCOMPARE(r()->ResultLabelsUsed(), 6);
+    QVERIFY(result(6)->isVisibleTo(r()));
+    search(2);
+    QCOMPARE(r()->ResultLabelsUsed(), 4);
+    QVERIFY(result(5)->isHidden());
+}
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TestResults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_results.moc"
