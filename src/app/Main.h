@@ -23,6 +23,7 @@ class TScrollBox;
 class TUpDown;
 class TfPodsetnik;
 class TfTrazi;
+class Tfprint;
 
 // The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
 // book label, its scroll box of verse and reference labels and a bottom panel of controls.
@@ -38,6 +39,7 @@ public:
     void setSearchDialog(TfTrazi* dialog);
     void setReminderWindow(TfPodsetnik* window);
     TfPodsetnik* ReminderWindow() const;
+    void setReportForm(Tfprint* form) { fprint_ = form; }
     // Fills and shows the results after the search dialog closed with OK.
     std::function<void()> ShowSearchResults;
     // The font command of a pane's "F" button.
@@ -195,6 +197,7 @@ private:
     TBaze* baze_ = nullptr;
     QPointer<TfTrazi> fTrazi_;
     QPointer<TfPodsetnik> fPodsetnik_;
+    Tfprint* fprint_ = nullptr;
     PaneControls panes_[PaneCount + 1];
     QHash<QString, QObject*> components_; // lower-cased name -> control
     bool activatedOnce_ = false;

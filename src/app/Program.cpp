@@ -24,6 +24,8 @@ TProgram::TProgram(const QString& programFolder) {
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
     main->setReminderWindow(fPodsetnik.get());
+    fprint->setBaze(Baze.get());
+    main->setReportForm(fprint.get());
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
 }
 
