@@ -66,7 +66,8 @@ QString CssFont(const ReportFont& font) {
 
 QString HtmlSpan(const PlacedElement& element) {
     QString style = CssFont(element.font);
-    if (element.background)
+    // White is the paper's own colour.
+    if (element.background && qRgb(255, 255, 255) != *element.background)
         style += QStringLiteral("; background: ") + CssColor(*element.background);
     return QStringLiteral("<span style=\"%1\">%2</span>").arg(style, Escaped(element.text));
 }

@@ -6,9 +6,13 @@
 #include "ReportPainter.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPainter>
+#include <QScreen>
+#include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
                                const TextMeasure& measure, const QString& title, QWidget* parent)
@@ -29,23 +33,38 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
     report_ = LayOutReport(definition_, rows_, measure_);
 
     dialog_.setWindowTitle(QStringLiteral("Vidoslov - pregled pre štampe"));
-    dialog_.setWindowState(Qt::WindowMaximized);
+    // Most of the screen, the page as wide as the view: the text can be read at once.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame(QPoint(), room.size() * 0.85);
+        frame.moveCenter(room.center());
+        dialog_.setGeometry(frame);
+    }
+    if (auto* fitWidth = dialog_.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
     connect(&dialog_, &QPrintPreviewDialog::paintRequested, this, &TReportPreview::PaintRequested);
 
-    QToolBar* tools = dialog_.findChild<QToolBar*>();
-    auto tool = [this, tools](const QString& text, void (TReportPreview::*handler)()) {
-        auto* action = new QAction(text, &dialog_);
-        action->setToolTip(text);
+    // One tool with the three ways of saving.
+    SaveMenu = new QMenu(&dialog_);
+    auto item = [this](const QString& text, void (TReportPreview::*handler)()) {
+        QAction* action = SaveMenu->addAction(text);
         connect(action, &QAction::triggered, this, handler);
-        if (tools)
-            tools->addAction(action);
         return action;
     };
-    if (tools)
+    SavePdf1 = item(QStringLiteral("Sačuvaj kao PDF…"), &TReportPreview::SavePdfClick);
+    SaveText1 = item(QStringLiteral("Sačuvaj kao tekst…"), &TReportPreview::SaveTextClick);
+    SaveHtml1 = item(QStringLiteral("Sačuvaj kao HTML…"), &TReportPreview::SaveHtmlClick);
+    SaveButton = new QToolButton(&dialog_);
+    SaveButton->setText(QStringLiteral("Sačuvaj kao"));
+    SaveButton->setToolTip(QStringLiteral("Sačuvaj izveštaj kao PDF, tekst ili HTML"));
+    SaveButton->setIcon(dialog_.style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SaveButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    SaveButton->setPopupMode(QToolButton::InstantPopup);
+    SaveButton->setMenu(SaveMenu);
+    if (QToolBar* tools = dialog_.findChild<QToolBar*>()) {
         tools->addSeparator();
-    SavePdf1 = tool(QStringLiteral("Sačuvaj kao PDF…"), &TReportPreview::SavePdfClick);
-    SaveText1 = tool(QStringLiteral("Sačuvaj kao tekst…"), &TReportPreview::SaveTextClick);
-    SaveHtml1 = tool(QStringLiteral("Sačuvaj kao HTML…"), &TReportPreview::SaveHtmlClick);
+        tools->addWidget(SaveButton);
+    }
 }
 
 void TReportPreview::PaintRequested(QPrinter* printer) {

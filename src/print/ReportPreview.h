@@ -7,9 +7,11 @@
 #include <QPrinter>
 
 class QAction;
+class QMenu;
+class QToolButton;
 
 // The print preview of a report: Qt's preview with its zoom, paging, page set-up and print,
-// and three more tools that save the report as PDF, as plain text and as HTML. The report is
+// and one more tool that saves the report as PDF, as plain text or as HTML. The report is
 // laid out again on the page set-up of the printer whenever the preview paints.
 class TReportPreview : public QObject {
     Q_OBJECT
@@ -23,6 +25,9 @@ public:
     const LaidOutReport& report() const { return report_; }
     const QString& title() const { return title_; }
 
+    // The tool "Sačuvaj kao" and its menu of three.
+    QToolButton* SaveButton;
+    QMenu* SaveMenu;
     QAction* SavePdf1;
     QAction* SaveText1;
     QAction* SaveHtml1;

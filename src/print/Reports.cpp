@@ -10,6 +10,7 @@ constexpr double PenOf3 = 3 * 25.4 / 96;
 const ReportFont HeadingFont{QStringLiteral("Arial"), 9, true};
 const ReportFont TextFont{QStringLiteral("Arial"), 8, false};
 
+// Text boxes are opaque: white unless a colour is given.
 ReportElement Text(const QString& name, double left, double top, double width, double height,
                    const ReportFont& font, std::function<QString(const ReportRow&)> value) {
     ReportElement element;
@@ -19,6 +20,7 @@ ReportElement Text(const QString& name, double left, double top, double width, d
     element.width = width;
     element.height = height;
     element.font = font;
+    element.background = White;
     element.value = std::move(value);
     return element;
 }

@@ -9,6 +9,7 @@ class Query;
 
 // Light grey of the headings: red, green and blue 226.
 inline constexpr QRgb LightGrey = 0xFFE2E2E2;
+inline constexpr QRgb White = 0xFFFFFFFF;
 
 // The chapter report QRTekst: the book and chapter once, then each verse.
 ReportDefinition ChapterReport();

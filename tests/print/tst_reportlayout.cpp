@@ -77,7 +77,7 @@ void TestReportLayout::chapterReportFirstRows() {
     CompareBox(bands[1].elements[0], 12.7, 23.28, 2 * 1.6, 4.50);
     QCOMPARE(bands[1].elements[1].lines, QStringList{"Prvi"});
     CompareBox(bands[1].elements[1], 12.7 + 8.47, 23.28, 175.41, 10.85);
-    QVERIFY(!bands[1].elements[1].background);
+    QCOMPARE(bands[1].elements[1].background, std::optional<QRgb>(qRgb(255, 255, 255)));
     QCOMPARE(bands[1].elements[1].font, (ReportFont{"Arial", 8, false}));
     QCOMPARE(bands[2].top, 23.28 + 15.35);
 }
