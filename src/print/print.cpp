@@ -6,6 +6,7 @@
 #include "Reports.h"
 
 #include <QApplication>
+#include <memory>
 
 namespace {
 
@@ -23,6 +24,15 @@ public:
 private:
     Query& query_;
     QString connection_;
+};
+
+// The wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 } // namespace
@@ -67,7 +77,12 @@ void Tfprint::PreviewResults() {
 
 void Tfprint::Preview(const ReportDefinition& report, std::vector<ReportRow> rows,
                       const QString& title) {
-    TReportPreview preview(report, std::move(rows), measure_, title, QApplication::activeWindow());
+    std::unique_ptr<TReportPreview> preview;
+    {
+        WaitCursor wait;
+        preview = std::make_unique<TReportPreview>(report, std::move(rows), measure_, title,
+                                                   QApplication::activeWindow());
+    }
     if (ShowPreview)
-        ShowPreview(preview);
+        ShowPreview(*preview);
 }
