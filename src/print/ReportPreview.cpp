@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMenu>
-#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QToolBar>
