@@ -3,7 +3,7 @@
 #include "ProgramFolder.h"
 #include "Query.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QFileInfo>
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -55,7 +55,10 @@ BENCHMARK(SearchLamb)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The reports need fonts; no window is shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     Folder = ProgramFolder();
     const QString file = Folder + "baza/" + DefaultTranslationFile;
     if (!QFileInfo::exists(file)) {

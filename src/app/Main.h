@@ -24,6 +24,7 @@ class TUpDown;
 class TfPodesiFont;
 class TfPodsetnik;
 class TfTrazi;
+class Tfprint;
 
 // The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
 // book label, its scroll box of verse and reference labels and a bottom panel of controls.
@@ -39,6 +40,7 @@ public:
     void setSearchDialog(TfTrazi* dialog);
     void setReminderWindow(TfPodsetnik* window);
     TfPodsetnik* ReminderWindow() const;
+    void setReportForm(Tfprint* form) { fprint_ = form; }
     // Fills and shows the results after the search dialog closed with OK.
     std::function<void()> ShowSearchResults;
     // The dialog of a pane's "F" button.
@@ -197,6 +199,7 @@ private:
     QPointer<TfTrazi> fTrazi_;
     QPointer<TfPodsetnik> fPodsetnik_;
     QPointer<TfPodesiFont> fPodesiFont_;
+    Tfprint* fprint_ = nullptr;
     PaneControls panes_[PaneCount + 1];
     QHash<QString, QObject*> components_; // lower-cased name -> control
     bool activatedOnce_ = false;

@@ -1,5 +1,5 @@
-// The pane menu of the main window: books, translations, the reminder list and the pane's
-// colour.
+// The pane menu of the main window: books, translations, the reminder list, the pane's
+// colour and its chapter report.
 #include "Main.h"
 
 #include "Application.h"
@@ -14,6 +14,7 @@
 #include "ReminderEntry.h"
 #include "ScrollBox.h"
 #include "TranslationList.h"
+#include "print.h"
 
 #include <QColorDialog>
 #include <QGuiApplication>
@@ -151,5 +152,6 @@ void TfMain::ApplyPaneColor(int pane, TColor color) {
 }
 
 void TfMain::PrintPreview1Click() {
-    // The chapter report of the active pane comes with the reports.
+    if (baze_ && fprint_)
+        fprint_->PreviewChapter(baze_->PaneQuery(GetActivePane()));
 }

@@ -26,6 +26,8 @@ TProgram::TProgram(const QString& programFolder) {
     main->setReminderWindow(fPodsetnik.get());
     main->setFontDialog(fPodesiFont.get());
     fPodesiFont->setPanes(main);
+    fprint->setBaze(Baze.get());
+    main->setReportForm(fprint.get());
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
     results->setResultsQuery(&Baze->QueryRezultati);

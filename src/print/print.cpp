@@ -1,7 +1,88 @@
 #include "print.h"
 
-Tfprint::Tfprint(QWidget* parent) : QWidget(parent) {
+#include "DataModule.h"
+#include "Errors.h"
+#include "ReportPreview.h"
+#include "Reports.h"
+
+#include <QApplication>
+#include <memory>
+
+namespace {
+
+// Closes the print query and gives it back its own connection, however the preview ends.
+class PrintQueryGuard {
+public:
+    explicit PrintQueryGuard(Query& query) : query_(query), connection_(query.connectionString()) {}
+    ~PrintQueryGuard() {
+        query_.close();
+        query_.setConnectionString(connection_);
+    }
+    PrintQueryGuard(const PrintQueryGuard&) = delete;
+    PrintQueryGuard& operator=(const PrintQueryGuard&) = delete;
+
+private:
+    Query& query_;
+    QString connection_;
+};
+
+// The wait cursor for as long as it lives.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+Tfprint::Tfprint(QWidget* parent)
+    : QWidget(parent), QRTekst(ChapterReport()), QRPretraga(ResultsReport()),
+      ShowPreview([](TReportPreview& preview) { preview.dialog().exec(); }) {
     setObjectName(QStringLiteral("fprint"));
 }
 
-void Tfprint::PreviewResults() {}
+void Tfprint::PreviewChapter(const Query& paneQuery) {
+    if (!baze_)
+        return;
+    Query& q = baze_->QueryTekst;
+    q.close();
+    q.clearSql();
+    if (ReadsWholeTable(paneQuery.sql())) {
+        Preview(QRTekst, {}, QStringLiteral("Vidoslov"));
+        return;
+    }
+    PrintQueryGuard guard(q);
+    q.copySql(paneQuery);
+    q.setConnectionString(paneQuery.connectionString());
+    q.open();
+    q.first();
+    std::vector<ReportRow> rows = ReadReportRows(q);
+    const QString title =
+        rows.empty()
+            ? QStringLiteral("Vidoslov")
+            : QStringLiteral("knjiga: %1    glava:%2").arg(rows.front().knjiga, rows.front().glava);
+    Preview(QRTekst, std::move(rows), title);
+}
+
+void Tfprint::PreviewResults() {
+    if (!baze_)
+        return;
+    Query& q = baze_->QueryRezultati;
+    if (!q.isOpen())
+        throw DatabaseError(QStringLiteral("Operation is not allowed when the object is closed."));
+    Preview(QRPretraga, ReadReportRows(q), QStringLiteral("Vidoslov - rezultati pretrage"));
+}
+
+void Tfprint::Preview(const ReportDefinition& report, std::vector<ReportRow> rows,
+                      const QString& title) {
+    std::unique_ptr<TReportPreview> preview;
+    {
+        WaitCursor wait;
+        preview = std::make_unique<TReportPreview>(report, std::move(rows), measure_, title,
+                                                   QApplication::activeWindow());
+    }
+    if (ShowPreview)
+        ShowPreview(*preview);
+}

@@ -1,6 +1,14 @@
 #pragma once
 
+#include "FontMeasure.h"
+#include "ReportLayout.h"
+
 #include <QWidget>
+#include <functional>
+
+class Query;
+class TBaze;
+class TReportPreview;
 
 // The report form: holds the chapter and results reports; never shown itself.
 class Tfprint : public QWidget {
@@ -8,7 +16,27 @@ class Tfprint : public QWidget {
 public:
     explicit Tfprint(QWidget* parent = nullptr);
 
+    // The data module whose queries the reports run over.
+    void setBaze(TBaze* baze) { baze_ = baze; }
+
+    const ReportDefinition QRTekst;
+    const ReportDefinition QRPretraga;
+
+    // Shows a preview and returns when it is closed; modal by default.
+    std::function<void(TReportPreview&)> ShowPreview;
+
+    // Lays the chapter report out over the chapter a pane query loaded, read from that
+    // query's own translation file, and shows its print preview; a pane query that has
+    // loaded no chapter gives an empty report.
+    void PreviewChapter(const Query& paneQuery);
+
     // Lays the results report out over the results query and shows its print preview;
     // returns when the preview is closed.
     void PreviewResults();
+
+private:
+    void Preview(const ReportDefinition& report, std::vector<ReportRow> rows, const QString& title);
+
+    TBaze* baze_ = nullptr;
+    FontMeasure measure_;
 };

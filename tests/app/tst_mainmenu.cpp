@@ -9,10 +9,12 @@
 #include "PopupMenu.h"
 #include "Program.h"
 #include "ProgramFixture.h"
+#include "ReportPreview.h"
 #include "ScrollBox.h"
 #include "TranslationList.h"
 #include "VerseFixture.h"
 #include "Win1250.h"
+#include "print.h"
 
 #include <QCheckBox>
 #include <QColorDialog>
@@ -101,13 +103,18 @@ void TestMainMenu::menuHasItsSevenItems() {
     for (QMenu* menu :
          {static_cast<QMenu*>(w->PopUpMenu), w->Starizavet1->menu(), w->Novizavet1->menu()})
         QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(menu->style()));
-    // Nothing of the submenus before the first opening; the report item does nothing yet.
+    // Nothing of the submenus before the first opening; a pane that has shown no chapter
+    // prints an empty report.
     QVERIFY(w->Starizavet1->menu()->isEmpty());
     QVERIFY(!w->Prevod1->menu());
     for (int i = 1; i <= 66; ++i)
         QVERIFY(!w->BookItems[i]);
+    QList<LaidOutReport> reports;
+    program_->fprint->ShowPreview = [&](TReportPreview& preview) { reports << preview.report(); };
     w->PrintPreview1->trigger();
     QVERIFY(messages_.isEmpty());
+    QCOMPARE(reports.size(), 1);
+    QVERIFY(reports[0].pages.at(0).bands.empty());
     QVERIFY(w->CD1->testOption(QColorDialog::DontUseNativeDialog));
 }
 
@@ -225,6 +232,13 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     // The menu tells each pane's translation.
     openOn(label(2, 2));
     QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
+    // Its chapter report reads its own file.
+    QString verse;
+    program_->fprint->ShowPreview = [&](TReportPreview& preview) {
+        verse = preview.report().pages.at(0).bands.at(1).elements.at(1).text;
+    };
+    w->PrintPreview1->trigger();
+    QCOMPARE(verse, QStringLiteral("Drugi: Matej 2:1"));
     openOn(w->SB1);
     QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
 

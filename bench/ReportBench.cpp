@@ -1,0 +1,57 @@
+// Times the two reports on the default translation file beside this program.
+#include "DataModule.h"
+#include "FontMeasure.h"
+#include "ProgramFolder.h"
+#include "Query.h"
+#include "ReportExport.h"
+#include "ReportPreview.h"
+#include "Reports.h"
+
+#include <QPrintPreviewWidget>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void OpenOn(Query& q, const QStringList& statement) {
+    q.close();
+    q.setConnectionString(TranslationConnectionString(DefaultTranslationFile, ProgramFolder()));
+    q.clearSql();
+    for (const QString& line : statement)
+        q.addLine(line);
+    q.open();
+}
+
+// The chapter report of Psalm 119 up to a ready preview: rows read, laid out, pages painted.
+void ChapterReportPreview(benchmark::State& state) {
+    const ReportDefinition report = ChapterReport();
+    for (auto _ : state) {
+        FontMeasure measure;
+        Query q;
+        OpenOn(q, ChapterStatement("vidoslov", "PSAL", 119));
+        TReportPreview preview(report, ReadReportRows(q), measure, "Psalam 119");
+        auto* view = preview.dialog().findChild<QPrintPreviewWidget*>();
+        view->updatePreview();
+        state.counters["rows"] = q.recordCount();
+        state.counters["pages"] = view->pageCount();
+    }
+}
+BENCHMARK(ChapterReportPreview)->Unit(benchmark::kMillisecond);
+
+// 5,000 found verses laid out and written as PDF.
+void ResultsReportPdf(benchmark::State& state) {
+    const ReportDefinition report = ResultsReport();
+    QTemporaryDir dir;
+    Query q;
+    OpenOn(q, {"select * from vidoslov where tekst like '%a%' limit 5000"});
+    for (auto _ : state) {
+        FontMeasure measure;
+        const LaidOutReport laidOut = LayOutReport(report, ReadReportRows(q), measure);
+        SavePdf(laidOut, dir.filePath("rezultati.pdf"), "Rezultati");
+        state.counters["rows"] = q.recordCount();
+        state.counters["pages"] = double(laidOut.pages.size());
+    }
+}
+BENCHMARK(ResultsReportPdf)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+} // namespace

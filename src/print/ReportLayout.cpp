@@ -1,0 +1,236 @@
+#include "ReportLayout.h"
+
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Differences below this are rounding, not measure.
+constexpr double Epsilon = 1e-6;
+// The least height a page gives its bands, whatever its margins.
+constexpr double LeastRoom = 10;
+
+// Where a word may be cut: never inside a surrogate pair.
+bool CutAllowed(const QString& text, qsizetype at) {
+    return !(text.at(at).isLowSurrogate() && at > 0 && text.at(at - 1).isHighSurrogate());
+}
+
+// Breaks one word wider than the width into pieces that fit, one character at the least.
+void BreakWord(const QString& word, double widthMm, const ReportFont& font,
+               const TextMeasure& measure, QStringList& lines) {
+    qsizetype start = 0;
+    while (start < word.size()) {
+        qsizetype end = start + 1;
+        double used = measure.widthMm(word.mid(start, 1), font);
+        while (end < word.size()) {
+            const double next = measure.widthMm(word.mid(end, 1), font);
+            if (CutAllowed(word, end) && used + next > widthMm + Epsilon)
+                break;
+            used += next;
+            ++end;
+        }
+        lines << word.mid(start, end - start);
+        start = end;
+    }
+}
+
+void WrapParagraph(const QString& paragraph, double widthMm, const ReportFont& font,
+                   const TextMeasure& measure, QStringList& lines) {
+    static const QRegularExpression blanks(QStringLiteral("\\s+"));
+    const QStringList words = paragraph.split(blanks, Qt::SkipEmptyParts);
+    if (words.isEmpty()) {
+        lines << QString();
+        return;
+    }
+    const double space = measure.widthMm(QStringLiteral(" "), font);
+    QString line;
+    double used = 0;
+    for (const QString& word : words) {
+        const double width = measure.widthMm(word, font);
+        if (!line.isEmpty() && used + space + width <= widthMm + Epsilon) {
+            line += QLatin1Char(' ') + word;
+            used += space + width;
+            continue;
+        }
+        if (!line.isEmpty())
+            lines << line;
+        line.clear();
+        used = 0;
+        if (width <= widthMm + Epsilon) {
+            line = word;
+            used = width;
+            continue;
+        }
+        BreakWord(word, widthMm, font, measure, lines);
+        line = lines.takeLast();
+        used = measure.widthMm(line, font);
+    }
+    lines << line;
+}
+
+PlacedElement PlaceElement(const ReportElement& element, const ReportRow& row, double bandLeft,
+                           double bandWidth, const TextMeasure& measure) {
+    PlacedElement placed;
+    placed.name = element.name;
+    placed.kind = element.kind;
+    placed.left = bandLeft + element.left;
+    placed.top = element.top;
+    placed.width = element.width;
+    placed.height = element.height;
+    placed.font = element.font;
+    placed.background = element.background;
+    placed.penWidth = element.penWidth;
+    if (element.kind != ElementKind::Text)
+        return placed;
+    placed.text = element.value ? element.value(row) : QString();
+    placed.lineHeight = measure.lineHeightMm(element.font);
+    const double room = std::max(0.0, bandWidth - element.left);
+    if (element.autoWidth) {
+        const double natural = measure.widthMm(placed.text, element.font);
+        placed.width = std::min(natural, room);
+        if (natural <= room && !placed.text.contains(QLatin1Char('\n')))
+            placed.lines = QStringList{placed.text};
+    }
+    if (placed.lines.isEmpty())
+        placed.lines = WrapText(placed.text, placed.width, element.font, measure);
+    placed.height = std::max(element.height, placed.lines.size() * placed.lineHeight);
+    return placed;
+}
+
+// The band for one row, its top at 0; it grows by as much as its tallest-growing element.
+PlacedBand PlaceBand(const ReportBand& band, int row, const ReportRow& values, double bandLeft,
+                     double bandWidth, const TextMeasure& measure) {
+    PlacedBand placed{band.name, row, 0, band.height, {}};
+    double growth = 0;
+    for (size_t i = 0; i < band.elements.size(); ++i) {
+        placed.elements.push_back(
+            PlaceElement(band.elements[i], values, bandLeft, bandWidth, measure));
+        growth = std::max(growth, placed.elements.back().height - band.elements[i].height);
+    }
+    placed.height += growth;
+    return placed;
+}
+
+// Cuts a band that starts a page at the page's height: what lies below goes into the rest,
+// whose top is the cut. Lines of a text below the cut go on in the rest; at least one line
+// stays, so that every page takes something.
+PlacedBand CutBand(PlacedBand& band, double room) {
+    PlacedBand rest{band.name, band.row, 0, 0, {}};
+    std::vector<PlacedElement> kept;
+    for (PlacedElement& element : band.elements) {
+        const bool below = element.top >= room - Epsilon;
+        const bool straddles = element.top + element.height > room + Epsilon;
+        if (below && element.top > Epsilon) {
+            element.top -= room;
+            rest.elements.push_back(element);
+            continue;
+        }
+        if (!straddles || element.kind != ElementKind::Text || element.lineHeight <= 0) {
+            kept.push_back(element);
+            continue;
+        }
+        qsizetype fit = qsizetype(std::floor((room - element.top + Epsilon) / element.lineHeight));
+        if (fit <= 0 && element.top > Epsilon) {
+            element.top = 0;
+            rest.elements.push_back(element);
+            continue;
+        }
+        fit = std::max<qsizetype>(fit, 1);
+        if (fit >= element.lines.size()) {
+            element.height = room - element.top;
+            kept.push_back(element);
+            continue;
+        }
+        PlacedElement tail = element;
+        tail.top = 0;
+        tail.lines = element.lines.mid(fit);
+        tail.text = tail.lines.join(QLatin1Char(' '));
+        tail.height = tail.lines.size() * tail.lineHeight;
+        rest.elements.push_back(tail);
+        element.lines = element.lines.mid(0, fit);
+        element.text = element.lines.join(QLatin1Char(' '));
+        element.height = std::max(0.0, room - element.top);
+        kept.push_back(element);
+    }
+    band.elements = std::move(kept);
+    band.height = room;
+    for (const PlacedElement& element : rest.elements)
+        rest.height = std::max(rest.height, element.top + element.height);
+    return rest;
+}
+
+void MoveDown(PlacedBand& band, double top) {
+    band.top = top;
+    for (PlacedElement& element : band.elements)
+        element.top += top;
+}
+
+class Pager {
+public:
+    explicit Pager(LaidOutReport& report) : report_(report) { newPage(); }
+
+    void add(PlacedBand band) {
+        if (y_ + band.height > bottom() + Epsilon && !fresh())
+            newPage();
+        while (y_ + band.height > bottom() + Epsilon) {
+            PlacedBand rest = CutBand(band, bottom() - y_);
+            put(std::move(band));
+            newPage();
+            band = std::move(rest);
+        }
+        put(std::move(band));
+    }
+
+private:
+    double bottom() const {
+        const PageSetup& page = report_.page;
+        return std::max(page.paperHeight - page.marginBottom, page.marginTop + LeastRoom);
+    }
+    bool fresh() const { return report_.pages.back().bands.empty(); }
+    void newPage() {
+        report_.pages.emplace_back();
+        y_ = report_.page.marginTop;
+    }
+    void put(PlacedBand band) {
+        MoveDown(band, y_);
+        y_ += band.height;
+        report_.pages.back().bands.push_back(std::move(band));
+    }
+
+    LaidOutReport& report_;
+    double y_ = 0;
+};
+
+} // namespace
+
+QStringList WrapText(const QString& text, double widthMm, const ReportFont& font,
+                     const TextMeasure& measure) {
+    QStringList lines;
+    if (text.isEmpty())
+        return lines;
+    QString plain = text;
+    plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& paragraph : plain.split(QLatin1Char('\n')))
+        WrapParagraph(paragraph, widthMm, font, measure, lines);
+    return lines;
+}
+
+LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
+                           const TextMeasure& measure) {
+    LaidOutReport out{report.name, report.page, {}};
+    Pager pager(out);
+    const double left = report.page.marginLeft;
+    const double width = report.page.printableWidth();
+    if (rows.empty())
+        return out;
+    for (const ReportBand& band : report.bands)
+        if (band.kind == BandKind::Title)
+            pager.add(PlaceBand(band, 0, rows.front(), left, width, measure));
+    for (size_t r = 0; r < rows.size(); ++r)
+        for (const ReportBand& band : report.bands)
+            if (band.kind == BandKind::Detail)
+                pager.add(PlaceBand(band, int(r), rows[r], left, width, measure));
+    return out;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+class QPagedPaintDevice;
+class QPainter;
+
+// Paints one laid-out page; the painter's origin is the paper's top-left corner.
+void PaintReportPage(QPainter& painter, const LaidOutReport& report, size_t page);
+
+// Paints every page of the report on a device whose origin is the paper's corner.
+// Returns false when the device cannot be painted on.
+bool PaintReport(QPagedPaintDevice& device, const LaidOutReport& report);

@@ -1,0 +1,125 @@
+#include "ReportPreview.h"
+
+#include "Errors.h"
+#include "Messages.h"
+#include "ReportExport.h"
+#include "ReportPainter.h"
+
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QScreen>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+
+TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
+                               const TextMeasure& measure, const QString& title, QWidget* parent)
+    : definition_(report), rows_(std::move(rows)), measure_(measure), title_(title),
+      printer_(QPrinter::HighResolution), dialog_(&printer_, parent) {
+    const PageSetup& page = definition_.page;
+    printer_.setPageLayout(
+        QPageLayout(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Millimeter),
+                    QPageLayout::Portrait,
+                    QMarginsF(page.marginLeft, page.marginTop, page.marginRight, page.marginBottom),
+                    QPageLayout::Millimeter));
+    printer_.setFullPage(true);
+    printer_.setCopyCount(1);
+    printer_.setDuplex(QPrinter::DuplexNone);
+    printer_.setPrintRange(QPrinter::AllPages);
+    printer_.setPaperSource(QPrinter::Auto);
+    printer_.setDocName(title_);
+    report_ = LayOutReport(definition_, rows_, measure_);
+
+    dialog_.setWindowTitle(QStringLiteral("Vidoslov - pregled pre štampe"));
+    // Most of the screen, the page as wide as the view: the text can be read at once.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect room = screen->availableGeometry();
+        QRect frame(QPoint(), room.size() * 0.85);
+        frame.moveCenter(room.center());
+        dialog_.setGeometry(frame);
+    }
+    if (auto* fitWidth = dialog_.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    connect(&dialog_, &QPrintPreviewDialog::paintRequested, this, &TReportPreview::PaintRequested);
+
+    // One tool with the three ways of saving.
+    SaveMenu = new QMenu(&dialog_);
+    auto item = [this](const QString& text, void (TReportPreview::*handler)()) {
+        QAction* action = SaveMenu->addAction(text);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+    SavePdf1 = item(QStringLiteral("Sačuvaj kao PDF…"), &TReportPreview::SavePdfClick);
+    SaveText1 = item(QStringLiteral("Sačuvaj kao tekst…"), &TReportPreview::SaveTextClick);
+    SaveHtml1 = item(QStringLiteral("Sačuvaj kao HTML…"), &TReportPreview::SaveHtmlClick);
+    SaveButton = new QToolButton(&dialog_);
+    SaveButton->setText(QStringLiteral("Sačuvaj kao"));
+    SaveButton->setToolTip(QStringLiteral("Sačuvaj izveštaj kao PDF, tekst ili HTML"));
+    SaveButton->setIcon(dialog_.style()->standardIcon(QStyle::SP_DialogSaveButton));
+    SaveButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    SaveButton->setPopupMode(QToolButton::InstantPopup);
+    SaveButton->setMenu(SaveMenu);
+    if (QToolBar* tools = dialog_.findChild<QToolBar*>()) {
+        tools->addSeparator();
+        tools->addWidget(SaveButton);
+    }
+}
+
+void TReportPreview::PaintRequested(QPrinter* printer) {
+    definition_.page = PageSetupOf(*printer);
+    report_ = LayOutReport(definition_, rows_, measure_);
+    PaintReport(*printer, report_);
+}
+
+void TReportPreview::SavePdfClick() {
+    const QString path = AskFileName(QStringLiteral("Sačuvaj kao PDF"),
+                                     QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
+    SaveGuarded(path, [this](const QString& p) { SavePdf(report_, p, title_); });
+}
+
+void TReportPreview::SaveTextClick() {
+    const QString path = AskFileName(QStringLiteral("Sačuvaj kao tekst"),
+                                     QStringLiteral("Tekst (*.txt)"), QStringLiteral("txt"));
+    SaveGuarded(path, [this](const QString& p) { SavePlainText(report_, p); });
+}
+
+void TReportPreview::SaveHtmlClick() {
+    const QString path = AskFileName(QStringLiteral("Sačuvaj kao HTML"),
+                                     QStringLiteral("HTML (*.html *.htm)"), QStringLiteral("html"));
+    SaveGuarded(path, [this](const QString& p) { SaveHtml(report_, p, title_); });
+}
+
+QString TReportPreview::AskFileName(const QString& caption, const QString& filter,
+                                    const QString& suffix) {
+    QFileDialog files(&dialog_, caption, QString(), filter);
+    files.setAcceptMode(QFileDialog::AcceptSave);
+    files.setDefaultSuffix(suffix);
+    if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
+        return {};
+    return files.selectedFiles().first();
+}
+
+template <class Save> void TReportPreview::SaveGuarded(const QString& path, Save&& save) {
+    if (path.isEmpty())
+        return;
+    try {
+        save(path);
+    } catch (const AppError& error) {
+        ShowMessage(error.text());
+    }
+}
+
+PageSetup PageSetupOf(const QPrinter& printer) {
+    const QPageLayout layout = printer.pageLayout();
+    const QRectF paper = layout.fullRect(QPageLayout::Millimeter);
+    const QMarginsF margins = layout.margins(QPageLayout::Millimeter);
+    PageSetup page;
+    page.paperWidth = paper.width();
+    page.paperHeight = paper.height();
+    page.marginLeft = margins.left();
+    page.marginTop = margins.top();
+    page.marginRight = margins.right();
+    page.marginBottom = margins.bottom();
+    return page;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+#include <QObject>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+class QAction;
+class QMenu;
+class QToolButton;
+
+// The print preview of a report: Qt's preview with its zoom, paging, page set-up and print,
+// and one more tool that saves the report as PDF, as plain text or as HTML. The report is
+// laid out again on the page set-up of the printer whenever the preview paints.
+class TReportPreview : public QObject {
+    Q_OBJECT
+public:
+    TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
+                   const TextMeasure& measure, const QString& title, QWidget* parent = nullptr);
+
+    QPrintPreviewDialog& dialog() { return dialog_; }
+    QPrinter& printer() { return printer_; }
+    // The report as the preview last laid it out.
+    const LaidOutReport& report() const { return report_; }
+    const QString& title() const { return title_; }
+
+    // The tool "Sačuvaj kao" and its menu of three.
+    QToolButton* SaveButton;
+    QMenu* SaveMenu;
+    QAction* SavePdf1;
+    QAction* SaveText1;
+    QAction* SaveHtml1;
+
+    // Lay the report out on the printer's page set-up and paint it there.
+    void PaintRequested(QPrinter* printer);
+    void SavePdfClick();
+    void SaveTextClick();
+    void SaveHtmlClick();
+
+private:
+    // Asks for a file name; empty when the user cancels.
+    QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
+    template <class Save> void SaveGuarded(const QString& path, Save&& save);
+
+    ReportDefinition definition_;
+    std::vector<ReportRow> rows_;
+    const TextMeasure& measure_;
+    QString title_;
+    LaidOutReport report_;
+    QPrinter printer_;
+    QPrintPreviewDialog dialog_;
+};
+
+// The page set-up of a printer: its paper and margins in millimetres.
+PageSetup PageSetupOf(const QPrinter& printer);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ReportLayout.h"
+
+#include <QStringList>
+#include <vector>
+
+class Query;
+
+// Light grey of the headings: red, green and blue 226.
+inline constexpr QRgb LightGrey = 0xFFE2E2E2;
+inline constexpr QRgb White = 0xFFFFFFFF;
+
+// The chapter report QRTekst: the book and chapter once, then each verse.
+ReportDefinition ChapterReport();
+// The results report QRPretraga: each found verse under its book, chapter and verse.
+ReportDefinition ResultsReport();
+
+// The rows of an open query, from its first; the query is left on its first row.
+std::vector<ReportRow> ReadReportRows(Query& query);
+
+// Whether a statement reads the whole verse table, as the pane queries do before their
+// first chapter.
+bool ReadsWholeTable(const QStringList& statement);
