@@ -23,6 +23,8 @@ TProgram::TProgram(const QString& programFolder) {
     TfMain* main = fMain.get();
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
+    fTrazi->setResultsQuery(&Baze->QueryRezultati);
+    main->ShowSearchResults = [results = fRezultatiTrazenja.get()] { results->ShowResults(); };
     main->setReminderWindow(fPodsetnik.get());
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
 }
