@@ -16,10 +16,11 @@ struct BenchWords {
     QString required;
     SearchWords mixed;
     QString newTestament;
+    QString folded; // typed without diacritics
 };
 
-const BenchWords English = {"light", {{"lord"}, {"king"}, {"mercy", "grace"}}, "faith"};
-const BenchWords Serbian = {"svetl", {{"gospod"}, {"car"}, {"milost", "dobrot"}}, "vera"};
+const BenchWords English = {"light", {{"lord"}, {"king"}, {"mercy", "grace"}}, "faith", "light"};
+const BenchWords Serbian = {"hleb", {{"gospod"}, {"car"}, {"milost", "dobrot"}}, "vera", "covek"};
 
 TestamentChoice Testament(bool old, bool whole) {
     TestamentChoice choice;
@@ -32,14 +33,14 @@ TestamentChoice Testament(bool old, bool whole) {
 }
 
 void RunSearch(benchmark::State& state, const QString& connection, const SearchWords& words,
-               bool newTestamentOnly) {
+               bool newTestamentOnly, bool ignoreMarks) {
     Query q;
     q.setConnectionString(connection);
     q.addLine(QString::fromLatin1(SearchSelectLine));
     const QString books = newTestamentOnly
                               ? BuildBookCondition(Testament(true, false), Testament(false, true))
                               : QString();
-    q.addLine(SearchWhereLine(BuildWordCondition(words), books));
+    q.addLine(SearchWhereLine(BuildWordCondition(words, ignoreMarks), books));
     for (auto _ : state) {
         q.open();
         state.counters["rows"] = q.recordCount();
@@ -60,10 +61,13 @@ const BenchWords& WordsOf(const QString& connection) {
 void RegisterSearchBenches(const QString& programFolder) {
     const QString connection = TranslationConnectionString(DefaultTranslationFile, programFolder);
     const BenchWords& words = WordsOf(connection);
-    const auto add = [&](const QString& name, const SearchWords& list, bool newTestamentOnly) {
-        benchmark::RegisterBenchmark(
-            name.toUtf8().constData(),
-            [=](benchmark::State& state) { RunSearch(state, connection, list, newTestamentOnly); })
+    const auto add = [&](const QString& name, const SearchWords& list, bool newTestamentOnly,
+                         bool ignoreMarks = false) {
+        benchmark::RegisterBenchmark(name.toUtf8().constData(),
+                                     [=](benchmark::State& state) {
+                                         RunSearch(state, connection, list, newTestamentOnly,
+                                                   ignoreMarks);
+                                     })
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
@@ -71,4 +75,5 @@ void RegisterSearchBenches(const QString& programFolder) {
     add("SearchRequired/" + words.required, {{words.required}, {}, {}}, false);
     add("SearchMixed/" + words.mixed.required.join(','), words.mixed, false);
     add("SearchNewTestament/" + words.newTestament, {{words.newTestament}, {}, {}}, true);
+    add("SearchWithoutMarks/" + words.folded, {{words.folded}, {}, {}}, false, true);
 }

@@ -9,6 +9,7 @@ packages=(
     libsqlite3-dev
     libsword-dev sword-text-kjv sword-text-web
     libbenchmark-dev
+    libicu-dev
     fonts-liberation2
 )
 

@@ -1,5 +1,7 @@
 #include "QueryBuilder.h"
 
+#include "Folding.h"
+
 namespace {
 
 // A word as a like pattern in quotes: any text around it; an apostrophe of the word is
@@ -13,10 +15,10 @@ QString Pattern(const QString& word) {
 // One part of the WHERE line: each word as prefix + pattern + joint, trimmed, then the last
 // `drop` characters cut off; empty when the trimmed text is shorter than `shortest`.
 QString Part(const QStringList& words, const QString& prefix, const QString& joint,
-             qsizetype shortest, qsizetype drop) {
+             qsizetype shortest, qsizetype drop, bool fold) {
     QString text;
     for (const QString& word : words)
-        text += prefix + Pattern(word) + joint;
+        text += prefix + Pattern(fold ? FoldForSearch(word) : word) + joint;
     text = TrimSearchText(text);
     if (text.size() < shortest)
         return {};
@@ -36,12 +38,16 @@ QString TrimSearchText(const QString& text) {
     return text.mid(from, to - from);
 }
 
-QString BuildWordCondition(const SearchWords& words) {
-    const QString like = QStringLiteral("tekst like ");
-    const QString required = Part(words.required, u' ' + like, QStringLiteral(" and "), 5, 4);
+QString BuildWordCondition(const SearchWords& words, bool ignoreMarks) {
+    const QString like = ignoreMarks
+                             ? QStringLiteral("%1(tekst) like ").arg(QLatin1String(FoldedFunction))
+                             : QStringLiteral("tekst like ");
+    const QString andJoint = QStringLiteral(" and ");
+    const QString required = Part(words.required, u' ' + like, andJoint, 5, 4, ignoreMarks);
     const QString excluded =
-        Part(words.excluded, QStringLiteral(" not ") + like, QStringLiteral(" and "), 5, 3);
-    const QString alternatives = Part(words.alternatives, like, QStringLiteral(" or "), 3, 3);
+        Part(words.excluded, QStringLiteral(" not ") + like, andJoint, 5, 3, ignoreMarks);
+    const QString alternatives =
+        Part(words.alternatives, like, QStringLiteral(" or "), 3, 3, ignoreMarks);
 
     QString where = QStringLiteral("where ");
     if (!required.isEmpty())

@@ -24,8 +24,10 @@ struct TestamentChoice {
 // Removes leading and trailing blanks and control characters (every character up to U+0020).
 QString TrimSearchText(const QString& text);
 
-// The WHERE line of the word lists, or the empty text when all three are empty.
-QString BuildWordCondition(const SearchWords& words);
+// The WHERE line of the word lists, or the empty text when all three are empty. With
+// ignoreMarks every condition compares the folded verse text with the folded word
+// (FoldForSearch), so that "covek" finds "čovek" and "човек".
+QString BuildWordCondition(const SearchWords& words, bool ignoreMarks = false);
 
 // The book restriction, or the empty text when no restriction applies.
 QString BuildBookCondition(const TestamentChoice& oldTestament,

@@ -82,6 +82,13 @@ TfTrazi::TfTrazi(QWidget* parent)
                       false);
     ListBoxNovi = AddBookList(this, QStringLiteral("ListBoxNovi"), QRect(372, 240, 357, 297));
 
+    CheckBoxKvacice = new QCheckBox(this);
+    CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
+    CheckBoxKvacice->setGeometry(748, 444, 14, 14);
+    LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"),
+                            QRect(766, 441, 92, 32), true);
+    LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
+
     BtnTrazi = new TMKvTranBtn(this);
     BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
     BtnTrazi->setGeometry(748, 486, 101, 51);
@@ -162,7 +169,7 @@ TestamentChoice TfTrazi::Choice(const QListWidget* list, const QCheckBox* whole)
 }
 
 QString TfTrazi::BuildWordCondition() const {
-    return ::BuildWordCondition(Words());
+    return ::BuildWordCondition(Words(), CheckBoxKvacice->isChecked());
 }
 
 QString TfTrazi::BuildBookCondition() const {
@@ -249,6 +256,10 @@ void TfTrazi::FormPaint(QPainter& painter) {
 }
 
 bool TfTrazi::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == LabelKvacice && event->type() == QEvent::MouseButtonRelease) {
+        CheckBoxKvacice->toggle();
+        return true;
+    }
     if (event->type() != QEvent::KeyPress)
         return QDialog::eventFilter(watched, event);
     const int key = static_cast<QKeyEvent*>(event)->key();

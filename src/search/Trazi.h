@@ -39,7 +39,9 @@ public:
     QListWidget* ListBoxStari; // Old Testament titles, checkable
     QCheckBox* CheckBoxNovi;
     QLabel* Label2;
-    QListWidget* ListBoxNovi; // New Testament titles, checkable
+    QListWidget* ListBoxNovi;   // New Testament titles, checkable
+    QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
+    QLabel* LabelKvacice;
     TMKvTranBtn* BtnTrazi;
 
     // The words of the three lists.

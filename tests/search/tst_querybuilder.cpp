@@ -35,6 +35,7 @@ private slots:
     void bookRestriction();
     void apostrophesAreDoubled_data();
     void apostrophesAreDoubled();
+    void foldedWords();
 };
 
 void TestQueryBuilder::secondLine_data() {
@@ -126,6 +127,14 @@ void TestQueryBuilder::apostrophesAreDoubled() {
     QFETCH(QString, word);
     QFETCH(QString, line);
     QCOMPARE(TrimSearchText(BuildWordCondition({{word}, {}, {}})), line);
+}
+
+void TestQueryBuilder::foldedWords() {
+    const SearchWords words{{"Čovek'"}, {"ЂАВО"}, {"Život", "dž_%"}};
+    QCOMPARE(TrimSearchText(BuildWordCondition(words, true)),
+             QStringLiteral("where  (folded(tekst) like '%covek''%')  and  (not folded(tekst) like "
+                            "'%djavo%' )  and (folded(tekst) like '%zivot%' or folded(tekst) like "
+                            "'%dz_%%')"));
 }
 
 QTEST_APPLESS_MAIN(TestQueryBuilder)

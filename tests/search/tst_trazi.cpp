@@ -6,6 +6,7 @@
 #include "VerseFixture.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -47,7 +48,28 @@ const QVector<FixtureRow> Verses = {
     {"RIM", 1, 1, "Pavle, sluga Božji' i apostol; ' or '1'='1 stoji ovde.", "."},
     {"RIM", 1, 2, "ČOVEČE, ĐAVO I ŽIVOT; Ćuti Šta.", "."},
     {"GAL", 1, 3, QVariant(), "."},
+    {"JOVAN", 8, 44, "Ваш је отац ђаво; и сласти оца свог хоћете да чините.", "."},
+    {"RIM", 5, 12, "Зато као што кроз једног ЧОВЕКА дође на свет грех.", "."},
+    {"JOVAN", 3, 36, "Који верује Сина има живот вечни.", "."},
+    {"JUDA", 1, 9, "A Mihailo arhanđel, kad se prepiraše s Đavolom.", "."},
 };
+
+// The search's folding done another way: Serbian Cyrillic letters from a table, then
+// compatibility decomposition without marks.
+QString Bare(const QString& text) {
+    static const QString cyrillic = QStringLiteral("абвгдђежзијклљмњнопрстћуфхцчџш");
+    static const QStringList latin = QStringLiteral("a b v g d đ e ž z i j k l lj m n nj o p r "
+                                                    "s t ć u f h c č dž š")
+                                         .split(' ');
+    QString written;
+    for (const QChar c : text.toLower()) {
+        const qsizetype at = cyrillic.indexOf(c);
+        written += at >= 0 ? latin[at] : QString(c);
+    }
+    written.replace(QStringLiteral("đ"), QStringLiteral("dj"));
+    return written.normalized(QString::NormalizationForm_KD)
+        .remove(QRegularExpression(QStringLiteral("\\p{M}")));
+}
 
 } // namespace
 
@@ -110,6 +132,10 @@ void TestTrazi::layoutAndActivation() {
     QVERIFY(d.CheckBoxStari->isChecked());
     QCOMPARE(Items(d.ListBoxAND), QStringList{"reč"});
     QVERIFY(d.isModal());
+    // The caption of the box without diacritics ticks it.
+    QVERIFY(!d.CheckBoxKvacice->isChecked());
+    QTest::mouseClick(d.LabelKvacice, Qt::LeftButton);
+    QVERIFY(d.CheckBoxKvacice->isChecked());
 }
 
 void TestTrazi::enteringAndRemovingWords() {
@@ -179,18 +205,29 @@ void TestTrazi::searchesMatchAScan_data() {
     QTest::addColumn<QStringList>("alternatives");
     QTest::addColumn<int>("markedNewBook"); // index in the New Testament list, -1 for none
     QTest::addColumn<bool>("wholeOld");
+    QTest::addColumn<bool>("ignoreMarks");
     const QStringList none;
     QTest::newRow("letter case of Serbian letters")
-        << QStringList{"čovek"} << none << none << -1 << false;
-    QTest::newRow("capitals") << QStringList{"đavo", "Život"} << none << none << -1 << false;
+        << QStringList{"čovek"} << none << none << -1 << false << false;
+    QTest::newRow("capitals") << QStringList{"đavo", "Život"} << none << none << -1 << false
+                              << false;
     QTest::newRow("all three") << QStringList{"bog"} << QStringList{"reč"}
-                               << QStringList{"zemlj", "SVET"} << -1 << false;
-    QTest::newRow("excluded only") << none << QStringList{"gospod", "Š"} << none << -1 << false;
-    QTest::newRow("blanks: empty word") << QStringList{"  "} << none << none << -1 << false;
-    QTest::newRow("books") << QStringList{"BOG"} << none << none << 3 << true;
-    QTest::newRow("apostrophe") << QStringList{"Božji'"} << none << none << -1 << false;
-    QTest::newRow("injection") << QStringList{"' or '1'='1"} << none << none << -1 << false;
-    QTest::newRow("nothing found") << QStringList{"jagnje"} << none << none << -1 << false;
+                               << QStringList{"zemlj", "SVET"} << -1 << false << false;
+    QTest::newRow("excluded only")
+        << none << QStringList{"gospod", "Š"} << none << -1 << false << false;
+    QTest::newRow("blanks: empty word")
+        << QStringList{"  "} << none << none << -1 << false << false;
+    QTest::newRow("books") << QStringList{"BOG"} << none << none << 3 << true << false;
+    QTest::newRow("apostrophe") << QStringList{"Božji'"} << none << none << -1 << false << false;
+    QTest::newRow("injection") << QStringList{"' or '1'='1"} << none << none << -1 << false
+                               << false;
+    QTest::newRow("nothing found") << QStringList{"jagnje"} << none << none << -1 << false << false;
+    QTest::newRow("without marks") << QStringList{"covek"} << none << none << -1 << false << true;
+    QTest::newRow("dj") << QStringList{"djavo"} << none << none << -1 << false << true;
+    QTest::newRow("capitals, no marks")
+        << QStringList{"ZIVOT"} << none << none << -1 << false << true;
+    QTest::newRow("all three, no marks") << QStringList{"Đavo"} << QStringList{"ARHANĐEL"}
+                                         << QStringList{"oca", "ljubav"} << -1 << false << true;
 }
 
 void TestTrazi::searchesMatchAScan() {
@@ -199,6 +236,7 @@ void TestTrazi::searchesMatchAScan() {
     QFETCH(QStringList, alternatives);
     QFETCH(int, markedNewBook);
     QFETCH(bool, wholeOld);
+    QFETCH(bool, ignoreMarks);
     TfTrazi& d = *dialog_;
     for (const QString& w : required)
         Enter(d.EditRecAnd, w);
@@ -209,6 +247,7 @@ void TestTrazi::searchesMatchAScan() {
     if (markedNewBook >= 0)
         d.ListBoxNovi->item(markedNewBook)->setCheckState(Qt::Checked);
     d.CheckBoxStari->setChecked(wholeOld);
+    d.CheckBoxKvacice->setChecked(ignoreMarks);
     d.open();
     d.BtnTraziClick();
     QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -225,9 +264,10 @@ void TestTrazi::searchesMatchAScan() {
     for (const FixtureRow& row : Verses) {
         if (row.tekst.isNull())
             continue;
-        const QString text = row.tekst.toString();
+        const QString text = ignoreMarks ? Bare(row.tekst.toString()) : row.tekst.toString();
         const auto has = [&](const QString& w) {
-            return text.contains(w.trimmed(), Qt::CaseInsensitive);
+            return text.contains(ignoreMarks ? Bare(w.trimmed()) : w.trimmed(),
+                                 Qt::CaseInsensitive);
         };
         const int book = [&] {
             for (int i = 1; i <= BookCatalogue::BookCount; ++i)
@@ -247,6 +287,7 @@ void TestTrazi::searchesMatchAScan() {
                             row.rbr.toString();
     }
     QCOMPARE(Places(results_), expected);
+    QCOMPARE(expected.isEmpty(), QTest::currentDataTag() == QLatin1String("nothing found"));
     QVERIFY(messages_.isEmpty());
 }
 
