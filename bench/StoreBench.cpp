@@ -2,6 +2,7 @@
 #include "DataModule.h"
 #include "ProgramFolder.h"
 #include "Query.h"
+#include "SearchBench.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -66,6 +67,7 @@ int main(int argc, char** argv) {
                     qPrintable(file));
         return 0;
     }
+    RegisterSearchBenches(Folder);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -23,6 +23,7 @@ TProgram::TProgram(const QString& programFolder) {
     TfMain* main = fMain.get();
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
+    fTrazi->setResultsQuery(&Baze->QueryRezultati);
     main->setReminderWindow(fPodsetnik.get());
     main->setFontDialog(fPodesiFont.get());
     fPodesiFont->setPanes(main);

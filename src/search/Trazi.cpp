@@ -1,10 +1,301 @@
 #include "Trazi.h"
 
-TfTrazi::TfTrazi(QWidget* parent) : QDialog(parent) {
+#include "KvTranBtn.h"
+#include "Messages.h"
+#include "Pictures.h"
+#include "Query.h"
+#include "QueryBuilder.h"
+
+#include <QCheckBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+
+namespace {
+
+QFont ArialPixels(int pixels, bool bold = false) {
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+QListWidget* AddBookList(QWidget* parent, const QString& name, const QRect& place) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    list->setGeometry(place);
+    list->setFont(ArialPixels(12));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+QCheckBox* AddWholeBox(QWidget* parent, const QString& name, int left) {
+    auto* box = new QCheckBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(left, 220, 14, 14);
+    return box;
+}
+
+bool IsEnter(int key) {
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+} // namespace
+
+TfTrazi::TfTrazi(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      tile_(QPixmap::fromImage(BackgroundTile())) {
     setObjectName(QStringLiteral("fTrazi"));
     setWindowTitle(QStringLiteral("Vidoslov - Pretraga"));
     setFixedSize(862, 554);
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(ArialPixels(11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setAutoFillBackground(true);
+    catalogue_.FillBookCatalogue();
+
+    Label3 = AddLabel(QStringLiteral("Mora da postoji u stihu: ( reč ili deo reči)"),
+                      QStringLiteral("Label3"), QRect(16, 8, 209, 33), true);
+    EditRecAnd = AddEdit(16, QStringLiteral("EditRecAnd"));
+    ListBoxAND = AddWordList(16, QStringLiteral("ListBoxAND"));
+    Label4 = AddLabel(QStringLiteral("Bar jedna mora da postoji u stihu: ( reč ili deo reči)"),
+                      QStringLiteral("Label4"), QRect(264, 8, 155, 30), true);
+    EditRecOR = AddEdit(264, QStringLiteral("EditRecOR"));
+    ListBoxOR = AddWordList(264, QStringLiteral("ListBoxOR"));
+    Label5 = AddLabel(QStringLiteral("Ne sme da postoji u stihu: ( reč ili deo reči)"),
+                      QStringLiteral("Label5"), QRect(512, 16, 177, 30), true);
+    EditNeke = AddEdit(512, QStringLiteral("EditNeke"));
+    ListBoxNeke = AddWordList(512, QStringLiteral("ListBoxNeke"));
+
+    CheckBoxStari = AddWholeBox(this, QStringLiteral("CheckBoxStari"), 20);
+    Label1 = AddLabel(QStringLiteral("Stari zavet"), QStringLiteral("Label1"), QRect(36, 217, 0, 0),
+                      false);
+    ListBoxStari = AddBookList(this, QStringLiteral("ListBoxStari"), QRect(20, 240, 341, 294));
+    CheckBoxNovi = AddWholeBox(this, QStringLiteral("CheckBoxNovi"), 372);
+    Label2 = AddLabel(QStringLiteral("Novi zavet"), QStringLiteral("Label2"), QRect(388, 218, 0, 0),
+                      false);
+    ListBoxNovi = AddBookList(this, QStringLiteral("ListBoxNovi"), QRect(372, 240, 357, 297));
+
+    CheckBoxKvacice = new QCheckBox(this);
+    CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
+    CheckBoxKvacice->setGeometry(748, 444, 14, 14);
+    LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"),
+                            QRect(766, 441, 92, 32), true);
+    LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
+
+    BtnTrazi = new TMKvTranBtn(this);
+    BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
+    BtnTrazi->setGeometry(748, 486, 101, 51);
+    BtnTrazi->setCaption(QStringLiteral("&Traži"));
+    BtnTrazi->setFont(ArialPixels(16, true));
+    BtnTrazi->setBorder(BsNormal);
+    BtnTrazi->ColorIn = clBlue;
+    BtnTrazi->ColorOut = clNavy;
+    BtnTrazi->ColorPush = clBlue;
+    // Queued: an error of the search then finds the button released, not stuck pushed.
+    connect(
+        BtnTrazi, &TMKvTranBtn::clicked, this, [this] { BtnTraziClick(); }, Qt::QueuedConnection);
+    auto* mnemonic = new QShortcut(QKeySequence::mnemonic(BtnTrazi->Caption()), this);
+    connect(mnemonic, &QShortcut::activated, BtnTrazi, &TMKvTranBtn::clicked);
+
+    QWidget* order[] = {EditRecAnd,  ListBoxAND,    EditRecOR,    ListBoxOR,    EditNeke,
+                        ListBoxNeke, CheckBoxStari, ListBoxStari, CheckBoxNovi, ListBoxNovi};
+    for (QWidget* w : order)
+        w->installEventFilter(this);
+    for (size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+QLabel* TfTrazi::AddLabel(const QString& caption, const QString& name, const QRect& place,
+                          bool wrap) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(name);
+    label->setFont(ArialPixels(12, true));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(wrap);
+    if (wrap)
+        label->setGeometry(place);
+    else {
+        label->move(place.topLeft());
+        label->adjustSize();
+    }
+    return label;
+}
+
+QLineEdit* TfTrazi::AddEdit(int left, const QString& name) {
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setGeometry(left, 48, 206, 23);
+    edit->setFont(ArialPixels(12));
+    return edit;
+}
+
+QListWidget* TfTrazi::AddWordList(int left, const QString& name) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(name);
+    list->setGeometry(left, 96, 206, 97);
+    list->setFont(ArialPixels(12));
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            [this, list] { ListBoxANDORClick(list); });
+    return list;
+}
+
+SearchWords TfTrazi::Words() const {
+    const auto texts = [](const QListWidget* list) {
+        QStringList words;
+        for (int i = 0; i < list->count(); ++i)
+            words << list->item(i)->text();
+        return words;
+    };
+    return {texts(ListBoxAND), texts(ListBoxNeke), texts(ListBoxOR)};
+}
+
+TestamentChoice TfTrazi::Choice(const QListWidget* list, const QCheckBox* whole) const {
+    TestamentChoice choice;
+    for (int i = 0; i < list->count(); ++i) {
+        const QListWidgetItem* item = list->item(i);
+        choice.codes << catalogue_.BookCodeOfTitle(item->text());
+        choice.marked << (item->checkState() == Qt::Checked);
+    }
+    choice.whole = whole->isChecked();
+    return choice;
+}
+
+QString TfTrazi::BuildWordCondition() const {
+    return ::BuildWordCondition(Words(), CheckBoxKvacice->isChecked());
+}
+
+QString TfTrazi::BuildBookCondition() const {
+    return ::BuildBookCondition(Choice(ListBoxStari, CheckBoxStari),
+                                Choice(ListBoxNovi, CheckBoxNovi));
+}
+
+void TfTrazi::FormActivate() {
+    EditRecAnd->clear();
+    EditRecOR->clear();
+    EditNeke->clear();
+    if (ListBoxNovi->count() > 0)
+        return;
+    for (int i = 1; i <= BookCatalogue::BookCount; ++i) {
+        auto* item = new QListWidgetItem(catalogue_.BookTitles[i]);
+        item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+        (i <= BookCatalogue::LastOldTestamentBook ? ListBoxStari : ListBoxNovi)->addItem(item);
+    }
+}
+
+void TfTrazi::FormKeyDown(int key) {
+    if (key == Qt::Key_Escape)
+        reject();
+}
+
+void TfTrazi::EnterWord(QLineEdit* edit, QListWidget* list, int key) {
+    if (!IsEnter(key) || edit->text().isEmpty())
+        return;
+    list->addItem(TrimSearchText(edit->text()));
+    edit->clear();
+}
+
+void TfTrazi::EditRecAndKeyDown(int key) {
+    EnterWord(EditRecAnd, ListBoxAND, key);
+}
+
+void TfTrazi::EditRecORKeyDown(int key) {
+    EnterWord(EditRecOR, ListBoxOR, key);
+}
+
+void TfTrazi::EditNekeKeyDown(int key) {
+    EnterWord(EditNeke, ListBoxNeke, key);
+}
+
+void TfTrazi::ListBoxANDORClick(QListWidget* list) {
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    // Without signals: the removal moves the current item, which must not remove it too.
+    const QSignalBlocker blockList(list);
+    const QSignalBlocker blockSelection(list->selectionModel());
+    delete list->takeItem(list->row(selected.first()));
+    list->clearSelection();
+    list->setCurrentItem(nullptr);
+    list->viewport()->update();
+}
+
+void TfTrazi::BtnTraziClick() {
+    const QString where = TrimSearchText(BuildWordCondition());
+    if (where.isEmpty()) {
+        ShowMessage(QStringLiteral("Nije unesena nijedna rec!"));
+        return;
+    }
+    if (!results_)
+        return;
+    results_->close();
+    const QString books = BuildBookCondition();
+    results_->clearSql();
+    results_->addLine(QString::fromLatin1(SearchSelectLine));
+    results_->addLine(SearchWhereLine(where, books));
+    results_->open();
+    accept();
+}
+
+void TfTrazi::FormPaint(QPainter& painter) {
+    const int w = tile_.width();
+    const int h = tile_.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int x = 1; x < width(); x += w)
+        for (int y = 1; y < height(); y += h)
+            painter.drawPixmap(x, y, tile_);
+}
+
+bool TfTrazi::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == LabelKvacice && event->type() == QEvent::MouseButtonRelease) {
+        CheckBoxKvacice->toggle();
+        return true;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    FormKeyDown(key);
+    if (key == Qt::Key_Escape)
+        return true;
+    if (!IsEnter(key))
+        return false;
+    if (watched == EditRecAnd)
+        EditRecAndKeyDown(key);
+    else if (watched == EditRecOR)
+        EditRecORKeyDown(key);
+    else if (watched == EditNeke)
+        EditNekeKeyDown(key);
+    else
+        return false;
+    return true;
+}
+
+void TfTrazi::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        FormActivate();
+}
+
+void TfTrazi::setVisible(bool visible) {
+    if (visible && !shownOnce_) {
+        shownOnce_ = true;
+        QRect place = geometry();
+        place.moveCenter(screen()->availableGeometry().center());
+        move(place.topLeft());
+    }
+    QDialog::setVisible(visible);
+}
+
+void TfTrazi::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    FormPaint(painter);
 }

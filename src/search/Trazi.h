@@ -1,10 +1,84 @@
 #pragma once
 
-#include <QDialog>
+#include "BookCatalogue.h"
 
-// The search dialog, shown modally from the main window.
+#include <QDialog>
+#include <QPixmap>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPainter;
+class Query;
+class TMKvTranBtn;
+struct SearchWords;
+struct TestamentChoice;
+
+// The search dialog, shown modally from the main window. It keeps three word lists and a book
+// choice between searches, turns them into one statement and runs it on the results query.
 class TfTrazi : public QDialog {
     Q_OBJECT
 public:
     explicit TfTrazi(QWidget* parent = nullptr);
+
+    // The query the search runs on: the data module's results query.
+    void setResultsQuery(Query* query) { results_ = query; }
+
+    QLabel* Label3;
+    QLineEdit* EditRecAnd;
+    QListWidget* ListBoxAND; // required words
+    QLabel* Label4;
+    QLineEdit* EditRecOR;
+    QListWidget* ListBoxOR; // alternative words
+    QLabel* Label5;
+    QLineEdit* EditNeke;
+    QListWidget* ListBoxNeke; // excluded words
+    QCheckBox* CheckBoxStari;
+    QLabel* Label1;
+    QListWidget* ListBoxStari; // Old Testament titles, checkable
+    QCheckBox* CheckBoxNovi;
+    QLabel* Label2;
+    QListWidget* ListBoxNovi;   // New Testament titles, checkable
+    QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
+    QLabel* LabelKvacice;
+    TMKvTranBtn* BtnTrazi;
+
+    // The words of the three lists.
+    SearchWords Words() const;
+    // A book list as codes and marks, with its whole-testament box.
+    TestamentChoice Choice(const QListWidget* list, const QCheckBox* whole) const;
+
+    QString BuildWordCondition() const;
+    QString BuildBookCondition() const;
+
+    // Handlers.
+    void FormActivate();
+    void FormKeyDown(int key);
+    void EditRecAndKeyDown(int key);
+    void EditRecORKeyDown(int key);
+    void EditNekeKeyDown(int key);
+    void ListBoxANDORClick(QListWidget* list);
+    // Throws DatabaseError when the statement cannot be run; the dialog then stays open.
+    void BtnTraziClick();
+    void FormPaint(QPainter& painter);
+
+    // Centres the dialog on the desktop when it is first shown.
+    void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QLineEdit* AddEdit(int left, const QString& name);
+    QListWidget* AddWordList(int left, const QString& name);
+    QLabel* AddLabel(const QString& caption, const QString& name, const QRect& place, bool wrap);
+    static void EnterWord(QLineEdit* edit, QListWidget* list, int key);
+
+    BookCatalogue catalogue_;
+    Query* results_ = nullptr;
+    QPixmap tile_;
+    bool shownOnce_ = false;
 };

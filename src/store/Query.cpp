@@ -1,6 +1,7 @@
 #include "Query.h"
 
 #include "Errors.h"
+#include "Folding.h"
 #include "TextRules.h"
 
 #include <sqlite3.h>
@@ -47,6 +48,7 @@ void Query::connect() {
         throw DatabaseError(QStringLiteral("%1: %2").arg(text, file));
     }
     RegisterTextRules(db);
+    RegisterFolding(db);
     sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     db_ = db;
 }

@@ -467,12 +467,17 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     QCOMPARE(w->LabelsUsed[1], 5);
     QVERIFY(!program_->Baze->QueryRezultati.isOpen());
 
-    // On OK the results are shown; the menu item opens the same dialog.
+    // A search ends with OK and the results are shown; the menu item opens the same dialog.
+    QVERIFY(w->ShowSearchResults);
     int results = 0;
     w->ShowSearchResults = [&] { ++results; };
-    QTimer::singleShot(0, program_->fTrazi.get(), [&] { program_->fTrazi->accept(); });
+    QTimer::singleShot(0, program_->fTrazi.get(), [&] {
+        program_->fTrazi->ListBoxAND->addItem(QStringLiteral("MATEJ DVA"));
+        program_->fTrazi->BtnTraziClick();
+    });
     w->Pretraga1->trigger();
     QCOMPARE(results, 1);
+    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), 4);
     QCOMPARE(w->GetActivePane(), 1);
 }
 

@@ -1,0 +1,79 @@
+// Times the statements of the search dialog on the default translation file.
+#include "SearchBench.h"
+
+#include "BookCatalogue.h"
+#include "DataModule.h"
+#include "Query.h"
+#include "QueryBuilder.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Words for the three searches in the language of the text: a word that occurs a few hundred
+// times, and one of each kind for the mixed search.
+struct BenchWords {
+    QString required;
+    SearchWords mixed;
+    QString newTestament;
+    QString folded; // typed without diacritics
+};
+
+const BenchWords English = {"light", {{"lord"}, {"king"}, {"mercy", "grace"}}, "faith", "light"};
+const BenchWords Serbian = {"hleb", {{"gospod"}, {"car"}, {"milost", "dobrot"}}, "vera", "covek"};
+
+TestamentChoice Testament(bool old, bool whole) {
+    TestamentChoice choice;
+    const int first = old ? 0 : BookCatalogue::LastOldTestamentBook;
+    const int last = old ? BookCatalogue::LastOldTestamentBook : BookCatalogue::BookCount;
+    for (int i = first; i < last; ++i)
+        choice.codes << QString::fromUtf8(BookCatalogue::Codes[i]);
+    choice.whole = whole;
+    return choice;
+}
+
+void RunSearch(benchmark::State& state, const QString& connection, const SearchWords& words,
+               bool newTestamentOnly, bool ignoreMarks) {
+    Query q;
+    q.setConnectionString(connection);
+    q.addLine(QString::fromLatin1(SearchSelectLine));
+    const QString books = newTestamentOnly
+                              ? BuildBookCondition(Testament(true, false), Testament(false, true))
+                              : QString();
+    q.addLine(SearchWhereLine(BuildWordCondition(words, ignoreMarks), books));
+    for (auto _ : state) {
+        q.open();
+        state.counters["rows"] = q.recordCount();
+    }
+}
+
+// English when the text is full of "the", else Serbian.
+const BenchWords& WordsOf(const QString& connection) {
+    Query q;
+    q.setConnectionString(connection);
+    q.addLine("select count(*) as n from vidoslov where tekst like '% the %'");
+    q.open();
+    return q.fieldAsText("n").toInt() > 1000 ? English : Serbian;
+}
+
+} // namespace
+
+void RegisterSearchBenches(const QString& programFolder) {
+    const QString connection = TranslationConnectionString(DefaultTranslationFile, programFolder);
+    const BenchWords& words = WordsOf(connection);
+    const auto add = [&](const QString& name, const SearchWords& list, bool newTestamentOnly,
+                         bool ignoreMarks = false) {
+        benchmark::RegisterBenchmark(name.toUtf8().constData(),
+                                     [=](benchmark::State& state) {
+                                         RunSearch(state, connection, list, newTestamentOnly,
+                                                   ignoreMarks);
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    };
+    add("SearchRequired/" + words.required, {{words.required}, {}, {}}, false);
+    add("SearchMixed/" + words.mixed.required.join(','), words.mixed, false);
+    add("SearchNewTestament/" + words.newTestament, {{words.newTestament}, {}, {}}, true);
+    add("SearchWithoutMarks/" + words.folded, {{words.folded}, {}, {}}, false, true);
+}

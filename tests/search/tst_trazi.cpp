@@ -1,0 +1,294 @@
+#include "DataModule.h"
+#include "Errors.h"
+#include "Messages.h"
+#include "Query.h"
+#include "Trazi.h"
+#include "VerseFixture.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+QStringList Items(const QListWidget* list) {
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+
+void Enter(QLineEdit* edit, const QString& text) {
+    edit->setText(text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+// The places of the rows of an open query, in the order delivered.
+QStringList Places(Query& q) {
+    QStringList places;
+    for (q.first(); !q.eof(); q.next())
+        places << q.fieldAsText("knjiga") + ' ' + q.fieldAsText("glava") + ':' +
+                      q.fieldAsText("rbr");
+    return places;
+}
+
+const QVector<FixtureRow> Verses = {
+    {"1 MOJ", 1, 1, "U početku stvori Bog nebo i zemlju.", "."},
+    {"1 MOJ", 1, 2, "A zemlja beše bez obličja i pusta.", "."},
+    {"1 MOJ", 2, 7, "I stvori Gospod Bog čoveka od praha zemaljskoga.", "."},
+    {"PSAL", 23, 1, "GOSPOD je pastir moj, ništa mi neće nedostajati.", "."},
+    {"PLAč", 3, 22, "MILOST JE GOSPODNJA ŠTO NE NESTASMO.", "."},
+    {"MAT", 5, 8, "Blago onima koji su čistoga srca, jer će Boga videti.", "."},
+    {"JOVAN", 1, 1, "U početku beše Reč, i Reč beše u Boga, i Bog beše Reč.", "."},
+    {"JOVAN", 3, 16, "Jer Bogu tako omilje svet da je i Sina svog jedinorodnog dao.", "."},
+    {"OTKR", 22, 21, "Blagodat Gospoda našeg Isusa Hrista sa svima vama. Amin.", "."},
+    {"RIM", 1, 1, "Pavle, sluga Božji' i apostol; ' or '1'='1 stoji ovde.", "."},
+    {"RIM", 1, 2, "ČOVEČE, ĐAVO I ŽIVOT; Ćuti Šta.", "."},
+    {"GAL", 1, 3, QVariant(), "."},
+    {"JOVAN", 8, 44, "Ваш је отац ђаво; и сласти оца свог хоћете да чините.", "."},
+    {"RIM", 5, 12, "Зато као што кроз једног ЧОВЕКА дође на свет грех.", "."},
+    {"JOVAN", 3, 36, "Који верује Сина има живот вечни.", "."},
+    {"JUDA", 1, 9, "A Mihailo arhanđel, kad se prepiraše s Đavolom.", "."},
+};
+
+// The search's folding done another way: Serbian Cyrillic letters from a table, then
+// compatibility decomposition without marks.
+QString Bare(const QString& text) {
+    static const QString cyrillic = QStringLiteral("абвгдђежзијклљмњнопрстћуфхцчџш");
+    static const QStringList latin = QStringLiteral("a b v g d đ e ž z i j k l lj m n nj o p r "
+                                                    "s t ć u f h c č dž š")
+                                         .split(' ');
+    QString written;
+    for (const QChar c : text.toLower()) {
+        const qsizetype at = cyrillic.indexOf(c);
+        written += at >= 0 ? latin[at] : QString(c);
+    }
+    written.replace(QStringLiteral("đ"), QStringLiteral("dj"));
+    return written.normalized(QString::NormalizationForm_KD)
+        .remove(QRegularExpression(QStringLiteral("\\p{M}")));
+}
+
+} // namespace
+
+class TestTrazi : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void layoutAndActivation();
+    void enteringAndRemovingWords();
+    void escapeCancels();
+    void emptyListsGiveTheMessage();
+    void failedOpenKeepsTheDialog();
+    void searchesMatchAScan_data();
+    void searchesMatchAScan();
+
+private:
+    QTemporaryDir dir_;
+    Query results_;
+    std::unique_ptr<TfTrazi> dialog_;
+    QStringList messages_;
+};
+
+void TestTrazi::initTestCase() {
+    QVERIFY(dir_.isValid());
+    const QString folder = dir_.path() + '/';
+    QVERIFY(QDir(folder).mkpath("baza"));
+    WriteVerseFile(folder + "baza/" + DefaultTranslationFile, Verses);
+    results_.setConnectionString(TranslationConnectionString(DefaultTranslationFile, folder));
+    SetMessageHandler([this](const QString& text) { messages_ << text; });
+}
+
+void TestTrazi::init() {
+    results_.close();
+    messages_.clear();
+    dialog_ = std::make_unique<TfTrazi>();
+    dialog_->setResultsQuery(&results_);
+    dialog_->FormActivate();
+}
+
+void TestTrazi::layoutAndActivation() {
+    TfTrazi& d = *dialog_;
+    QCOMPARE(d.windowTitle(), QStringLiteral("Vidoslov - Pretraga"));
+    QCOMPARE(d.size(), QSize(862, 554));
+    QCOMPARE(d.ListBoxStari->count(), 39);
+    QCOMPARE(d.ListBoxNovi->count(), 27);
+    QCOMPARE(d.ListBoxStari->item(0)->text(), QStringLiteral("Prva knjiga Mojsijeva"));
+    QCOMPARE(d.ListBoxNovi->item(26)->text(),
+             QStringLiteral("Otkrivenje svetoga Jovana bogoslova"));
+    // Shown, it is centred and activated: the edits are emptied, the lists, marks and boxes stay.
+    d.ListBoxNovi->item(2)->setCheckState(Qt::Checked);
+    d.CheckBoxStari->setChecked(true);
+    Enter(d.EditRecAnd, "reč");
+    d.EditRecOR->setText("typed, not entered");
+    d.open();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QVERIFY(d.EditRecOR->text().isEmpty());
+    QCOMPARE(d.ListBoxNovi->count(), 27);
+    QCOMPARE(d.ListBoxNovi->item(2)->checkState(), Qt::Checked);
+    QVERIFY(d.CheckBoxStari->isChecked());
+    QCOMPARE(Items(d.ListBoxAND), QStringList{"reč"});
+    QVERIFY(d.isModal());
+    // The caption of the box without diacritics ticks it.
+    QVERIFY(!d.CheckBoxKvacice->isChecked());
+    QTest::mouseClick(d.LabelKvacice, Qt::LeftButton);
+    QVERIFY(d.CheckBoxKvacice->isChecked());
+}
+
+void TestTrazi::enteringAndRemovingWords() {
+    TfTrazi& d = *dialog_;
+    Enter(d.EditRecAnd, "  Bog\t");
+    Enter(d.EditRecAnd, "   "); // blanks only: an empty word
+    Enter(d.EditRecAnd, "");    // nothing
+    Enter(d.EditRecAnd, "Bog");
+    QCOMPARE(Items(d.ListBoxAND), (QStringList{"Bog", "", "Bog"}));
+    QVERIFY(d.EditRecAnd->text().isEmpty());
+    Enter(d.EditRecOR, "p");
+    Enter(d.EditNeke, "x");
+    QCOMPARE(Items(d.ListBoxOR), QStringList{"p"});
+    QCOMPARE(Items(d.ListBoxNeke), QStringList{"x"});
+    // The middle list gives the alternatives, the right one the excluded words.
+    QCOMPARE(d.BuildWordCondition(), QStringLiteral("where  (tekst like '%Bog%' and  tekst like "
+                                                    "'%%' and  tekst like '%Bog%')  and  (not "
+                                                    "tekst like '%x%' )  and (tekst like '%p%')"));
+    // Selecting a word removes it, and only it; by keyboard as well.
+    d.ListBoxAND->setCurrentRow(1);
+    QCOMPARE(Items(d.ListBoxAND), (QStringList{"Bog", "Bog"}));
+    d.ListBoxAND->setFocus();
+    QTest::keyClick(d.ListBoxAND, Qt::Key_Down);
+    QCOMPARE(Items(d.ListBoxAND).size(), 1);
+}
+
+void TestTrazi::escapeCancels() {
+    TfTrazi& d = *dialog_;
+    d.open();
+    QVERIFY(QTest::qWaitForWindowActive(&d));
+    QTest::keyClick(d.EditNeke, Qt::Key_Escape);
+    QVERIFY(!d.isVisible());
+    QCOMPARE(d.result(), int(QDialog::Rejected));
+}
+
+void TestTrazi::emptyListsGiveTheMessage() {
+    TfTrazi& d = *dialog_;
+    d.CheckBoxNovi->setChecked(true); // books alone make no search
+    d.EditRecAnd->setText("not entered");
+    results_.clearSql();
+    results_.addLine("earlier");
+    d.open();
+    d.BtnTraziClick();
+    QCOMPARE(messages_, QStringList{"Nije unesena nijedna rec!"});
+    QVERIFY(d.isVisible());
+    QCOMPARE(results_.sql(), QStringList{"earlier"});
+    d.reject();
+}
+
+void TestTrazi::failedOpenKeepsTheDialog() {
+    TfTrazi& d = *dialog_;
+    Query missing;
+    missing.setConnectionString(TranslationConnectionString("nema.mdb", dir_.path() + '/'));
+    d.setResultsQuery(&missing);
+    Enter(d.EditRecAnd, "Bog");
+    d.open();
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, d.BtnTraziClick());
+    QVERIFY(d.isVisible());
+    QVERIFY(!missing.isOpen());
+    QCOMPARE(missing.sql(), (QStringList{"select * from vidoslov", "where  (tekst like '%Bog%')"}));
+    d.reject();
+}
+
+void TestTrazi::searchesMatchAScan_data() {
+    QTest::addColumn<QStringList>("required");
+    QTest::addColumn<QStringList>("excluded");
+    QTest::addColumn<QStringList>("alternatives");
+    QTest::addColumn<int>("markedNewBook"); // index in the New Testament list, -1 for none
+    QTest::addColumn<bool>("wholeOld");
+    QTest::addColumn<bool>("ignoreMarks");
+    const QStringList none;
+    QTest::newRow("letter case of Serbian letters")
+        << QStringList{"čoveče", "đavo", "život", "ćuti", "šta"} << none << none << -1 << false
+        << false;
+    QTest::newRow("all three") << QStringList{"bog"} << QStringList{"reč"}
+                               << QStringList{"zemlj", "SVET"} << -1 << false << false;
+    QTest::newRow("excluded only")
+        << none << QStringList{"gospod", "Š"} << none << -1 << false << false;
+    QTest::newRow("blanks: empty word")
+        << QStringList{"  "} << none << none << -1 << false << false;
+    QTest::newRow("books") << QStringList{"BOG"} << none << none << 3 << true << false;
+    QTest::newRow("apostrophe") << QStringList{"Božji'"} << none << none << -1 << false << false;
+    QTest::newRow("injection") << QStringList{"' or '1'='1"} << none << none << -1 << false
+                               << false;
+    QTest::newRow("nothing found") << QStringList{"jagnje"} << none << none << -1 << false << false;
+    QTest::newRow("without marks") << QStringList{"covek"} << none << none << -1 << false << true;
+    QTest::newRow("dj") << QStringList{"djavo"} << none << none << -1 << false << true;
+    QTest::newRow("capitals, no marks")
+        << QStringList{"ZIVOT"} << none << none << -1 << false << true;
+    QTest::newRow("all three, no marks") << QStringList{"Đavo"} << QStringList{"ARHANĐEL"}
+                                         << QStringList{"oca", "ljubav"} << -1 << false << true;
+}
+
+void TestTrazi::searchesMatchAScan() {
+    QFETCH(QStringList, required);
+    QFETCH(QStringList, excluded);
+    QFETCH(QStringList, alternatives);
+    QFETCH(int, markedNewBook);
+    QFETCH(bool, wholeOld);
+    QFETCH(bool, ignoreMarks);
+    TfTrazi& d = *dialog_;
+    for (const QString& w : required)
+        Enter(d.EditRecAnd, w);
+    for (const QString& w : excluded)
+        Enter(d.EditNeke, w);
+    for (const QString& w : alternatives)
+        Enter(d.EditRecOR, w);
+    if (markedNewBook >= 0)
+        d.ListBoxNovi->item(markedNewBook)->setCheckState(Qt::Checked);
+    d.CheckBoxStari->setChecked(wholeOld);
+    d.CheckBoxKvacice->setChecked(ignoreMarks);
+    d.open();
+    d.BtnTraziClick();
+    QCOMPARE(d.result(), int(QDialog::Accepted));
+    QVERIFY(!d.isVisible());
+    QVERIFY(results_.isOpen());
+
+    BookCatalogue catalogue;
+    catalogue.FillBookCatalogue();
+    const QString newBook =
+        markedNewBook >= 0
+            ? catalogue.BookCodes[BookCatalogue::LastOldTestamentBook + 1 + markedNewBook]
+            : QString();
+    QStringList expected;
+    for (const FixtureRow& row : Verses) {
+        if (row.tekst.isNull())
+            continue;
+        const QString text = ignoreMarks ? Bare(row.tekst.toString()) : row.tekst.toString();
+        const auto has = [&](const QString& w) {
+            return text.contains(ignoreMarks ? Bare(w.trimmed()) : w.trimmed(),
+                                 Qt::CaseInsensitive);
+        };
+        const int book = [&] {
+            for (int i = 1; i <= BookCatalogue::BookCount; ++i)
+                if (catalogue.BookCodes[i] == row.knjiga.toString())
+                    return i;
+            return 0;
+        }();
+        const bool inBooks = (!wholeOld && newBook.isEmpty()) ||
+                             (wholeOld && book <= BookCatalogue::LastOldTestamentBook) ||
+                             row.knjiga.toString() == newBook;
+        if (std::all_of(required.begin(), required.end(), has) &&
+            std::none_of(excluded.begin(), excluded.end(), has) &&
+            (alternatives.isEmpty() ||
+             std::any_of(alternatives.begin(), alternatives.end(), has)) &&
+            inBooks)
+            expected << row.knjiga.toString() + ' ' + row.glava.toString() + ':' +
+                            row.rbr.toString();
+    }
+    QCOMPARE(Places(results_), expected);
+    QCOMPARE(expected.isEmpty(), QTest::currentDataTag() == QLatin1String("nothing found"));
+    QVERIFY(messages_.isEmpty());
+}
+
+QTEST_MAIN(TestTrazi)
+#include "tst_trazi.moc"
