@@ -206,7 +206,8 @@ private:
     PaneControls panes_[PaneCount + 1];
     QHash<QString, QObject*> components_; // lower-cased name -> control
     bool activatedOnce_ = false;
-    bool fromOtherWindow_ = false; // the program's last active window was another one
+    bool fromOtherWindow_ = false;   // the program's last active window was another one
+    QPointer<QWidget> focusAtLeave_; // the focus when the window was left for another
     bool destroyed_ = false;
     QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout

@@ -76,15 +76,23 @@ void TfMain::FocusWindowChanged(QWindow* window) {
     if (!widget || widget->windowType() == Qt::Popup || widget->windowType() == Qt::ToolTip)
         return;
     if (widget != this) {
+        if (!fromOtherWindow_)
+            focusAtLeave_ = focusWidget();
         fromOtherWindow_ = !IsCommonDialog(*widget);
         return;
     }
     // The first activation, or the return from another window of the program.
-    const bool activate = !activatedOnce_ || fromOtherWindow_;
+    const bool returning = activatedOnce_;
+    const bool activate = !returning || fromOtherWindow_;
     activatedOnce_ = true;
     fromOtherWindow_ = false;
-    if (activate)
-        Guarded([this] { FormActivate(); });
+    if (!activate)
+        return;
+    // A control the user clicked to come back keeps the focus the click gave it.
+    QWidget* clicked = returning && focusWidget() != focusAtLeave_ ? focusWidget() : nullptr;
+    Guarded([this] { FormActivate(); });
+    if (clicked && clicked->isVisible())
+        clicked->setFocus(Qt::MouseFocusReason);
 }
 
 void TfMain::FormKeyDown(int& key) {

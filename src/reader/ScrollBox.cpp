@@ -33,9 +33,7 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     QFont hintFont(QStringLiteral("Arial"));
     hintFont.setPixelSize(14);
     hint_->setFont(hintFont);
-    QPalette grey = hint_->palette();
-    grey.setColor(QPalette::WindowText, QColor(128, 128, 128));
-    hint_->setPalette(grey);
+    hint_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
     hint_->hide();
 }
 

@@ -593,6 +593,16 @@ void TestMainWindow::returnFromAnotherWindowFocusesTheFirstEdit() {
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
 
+    // Coming back by a click on an edit: the click's edit keeps the focus.
+    reminders->ShowAt(10, 10);
+    reminders->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(reminders));
+    w->EditGlava3->setFocus(Qt::MouseFocusReason); // as the click does
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    reminders->hide();
+
     // A message box gives the focus back where it was.
     w->EditRbr2->setFocus();
     QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Poruka"), QMessageBox::Ok, w);
