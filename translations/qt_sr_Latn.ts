@@ -940,8 +940,32 @@ Da li ipak želite da je obrišete?</translation>
         <translation>Nepoznata greška</translation>
     </message>
     <message>
+        <source>database disk image is malformed</source>
+        <translation>datoteka baze je oštećena</translation>
+    </message>
+    <message>
+        <source>database is locked</source>
+        <translation>baza je zaključana</translation>
+    </message>
+    <message>
+        <source>disk I/O error</source>
+        <translation>greška pri čitanju diska</translation>
+    </message>
+    <message>
+        <source>file is not a database</source>
+        <translation>datoteka nije baza podataka</translation>
+    </message>
+    <message>
         <source>file to open is a directory</source>
         <translation>datoteka koju treba otvoriti je fascikla</translation>
+    </message>
+    <message>
+        <source>out of memory</source>
+        <translation>nema dovoljno memorije</translation>
+    </message>
+    <message>
+        <source>unable to open database file</source>
+        <translation>datoteka baze ne može da se otvori</translation>
     </message>
 </context>
 <context>
