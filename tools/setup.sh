@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ make cmake pkg-config
     qt6-base-dev libgl-dev
+    qt6-tools-dev qt6-l10n-tools
     libsqlite3-dev libicu-dev unzip
     libsword-dev sword-text-kjv sword-text-web
     libbenchmark-dev

@@ -3,6 +3,8 @@
 #include "Errors.h"
 #include "Messages.h"
 
+#include <QTranslator>
+
 void ReportError(const std::exception& error) {
     if (const auto* app = dynamic_cast<const AppError*>(&error))
         ShowMessage(app->text());
@@ -11,7 +13,18 @@ void ReportError(const std::exception& error) {
 }
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
-    setApplicationDisplayName(QStringLiteral("Vidoslov"));
+    // The name only: a display name would be appended to every window title.
+    setApplicationName(QStringLiteral("Vidoslov"));
+    InstallSerbianTexts(*this);
+}
+
+void InstallSerbianTexts(QCoreApplication& app) {
+    // The texts of Qt's own dialogs and buttons, in Serbian Latin.
+    auto* translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral(":/i18n/qt_sr_Latn.qm")))
+        app.installTranslator(translator);
+    else
+        delete translator;
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

@@ -16,6 +16,9 @@ template <class Handler> void Guarded(Handler&& handler) {
     }
 }
 
+// Installs the Serbian texts of the standard dialogs and buttons on the application.
+void InstallSerbianTexts(QCoreApplication& app);
+
 // The application object: an error that any event handler lets through ends in the error
 // box, and the event loop goes on.
 class TApplication : public QApplication {

@@ -18,7 +18,9 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace {
 
@@ -38,18 +40,26 @@ void DressArrowButton(TMKvTranBtn* button, const QImage& picture) {
     button->ColorPush = clWhite;
 }
 
-// Places of the bottom panel's controls.
-constexpr QRect LinkRect(2, 2, 14, 14);
-constexpr QRect FontRect(4, 42, 23, 23);
-constexpr QRect BackRect(32, 22, 40, 32);
-constexpr QPoint ChapterCaptionPos(78, 4);
-constexpr QRect ChapterEditRect(78, 26, 45, 24);
-constexpr QRect ChapterSpinRect(123, 26, 15, 24);
-constexpr QRect ShowRect(144, 15, 29, 43);
-constexpr QPoint VerseCaptionPos(180, 4);
-constexpr QRect VerseEditRect(180, 26, 45, 24);
-constexpr QRect VerseSpinRect(225, 26, 15, 24);
-constexpr QRect ForwardRect(246, 22, 40, 32);
+// Places of the bottom panel's controls: as designed, and closer together for a narrow pane
+// (an 800-pixel screen), so that every control stays in view.
+struct BottomPlaces {
+    QRect link, font, back;
+    QPoint chapterCaption;
+    QRect chapterEdit, chapterSpin, show;
+    QPoint verseCaption;
+    QRect verseEdit, verseSpin, forward;
+};
+constexpr BottomPlaces DesignPlaces{{2, 2, 14, 14},    {4, 42, 23, 23},  {32, 22, 40, 32},
+                                    {78, 4},           {78, 26, 45, 24}, {123, 26, 15, 24},
+                                    {144, 15, 29, 43}, {180, 4},         {180, 26, 45, 24},
+                                    {225, 26, 15, 24}, {246, 22, 40, 32}};
+constexpr BottomPlaces NarrowPlaces{{2, 2, 14, 14},    {4, 42, 23, 23},  {28, 22, 40, 32},
+                                    {70, 4},           {70, 26, 36, 24}, {106, 26, 15, 24},
+                                    {122, 15, 29, 43}, {153, 4},         {153, 26, 36, 24},
+                                    {189, 26, 15, 24}, {205, 22, 40, 32}};
+constexpr int DesignBottomWidth = 290;
+
+const QString EmptyPaneHint = QStringLiteral("Desni klik: izbor knjige i prevoda");
 
 } // namespace
 
@@ -92,7 +102,7 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     BuildMenu();
     BuildPanes();
     WatchKeys(this);
-    connect(qApp, &QApplication::focusChanged, this, &TfMain::FocusEntered);
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfMain::FocusWindowChanged);
     FormCreate();
 }
 
@@ -156,8 +166,29 @@ void TfMain::BuildPanes() {
     Button1->hide();
     Button2->hide();
 
+    relayoutTimer_ = new QTimer(this);
+    relayoutTimer_->setSingleShot(true);
+    relayoutTimer_->setInterval(150);
+    connect(relayoutTimer_, &QTimer::timeout, this,
+            [this] { Guarded([this] { RelayoutPanes(); }); });
     for (int p = 1; p <= PaneCount; ++p)
         ConnectPane(p);
+}
+
+void TfMain::PlaceBottomControls(int pane) {
+    const PaneControls& c = panes_[pane];
+    const BottomPlaces& at = c.bottom->width() < DesignBottomWidth ? NarrowPlaces : DesignPlaces;
+    c.link->setGeometry(at.link);
+    c.font->setGeometry(at.font);
+    c.back->setGeometry(at.back);
+    c.chapterCaption->move(at.chapterCaption);
+    c.chapter->setGeometry(at.chapterEdit);
+    c.chapterSpinner->setGeometry(at.chapterSpin);
+    c.show->setGeometry(at.show);
+    c.verseCaption->move(at.verseCaption);
+    c.verse->setGeometry(at.verseEdit);
+    c.verseSpinner->setGeometry(at.verseSpin);
+    c.forward->setGeometry(at.forward);
 }
 
 TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
@@ -186,6 +217,8 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.box->Tag = p;
     c.box->Hint = digit;
     c.box->PopupMenu = PopUpMenu;
+    c.box->setEmptyHint(EmptyPaneHint);
+    c.box->showEmptyHint(true);
     column->addWidget(c.box, 1);
 
     c.bottom = Named(new TFlatPanel(c.column), QLatin1String(n.bottom));
@@ -195,11 +228,9 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     TFlatPanel* bottom = c.bottom;
 
     c.link = Named(new QCheckBox(bottom), QStringLiteral("CBSpoji") + digit);
-    c.link->setGeometry(LinkRect);
     WatchKeys(c.link);
 
     c.font = Named(new TMKvTranBtn(bottom), QLatin1String(n.font));
-    c.font->setGeometry(FontRect);
     c.font->setCaption(QStringLiteral("F"));
     c.font->setFont(PixelFont(QStringLiteral("Arial"), 15, true));
     SetTextColor(c.font, clNavy);
@@ -210,44 +241,35 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.font->Tag = p;
 
     c.back = Named(new TMKvTranBtn(bottom), QStringLiteral("BtnNazad") + digit);
-    c.back->setGeometry(BackRect);
     DressArrowButton(c.back, BackArrowPicture());
     c.back->Tag = p;
 
     const QFont captionFont = PixelFont(QStringLiteral("Arial"), 16, true);
-    auto* chapterCaption =
+    c.chapterCaption =
         Named(new QLabel(QStringLiteral("Glava:"), bottom), QLatin1String(n.chapterCaption));
-    chapterCaption->setFont(captionFont);
-    chapterCaption->move(ChapterCaptionPos);
-    chapterCaption->adjustSize();
+    c.chapterCaption->setFont(captionFont);
+    c.chapterCaption->adjustSize();
 
     c.chapter = Named(new TKvEdit(bottom), QStringLiteral("EditGlava") + digit);
-    c.chapter->setGeometry(ChapterEditRect);
 
     c.chapterSpinner = Named(new TUpDown(bottom), QLatin1String(n.chapterSpinner));
-    c.chapterSpinner->setGeometry(ChapterSpinRect);
     c.chapterSpinner->setAssociate(c.chapter);
 
     c.show = Named(new TMKvTranBtn(bottom), QLatin1String(n.show));
-    c.show->setGeometry(ShowRect);
     DressArrowButton(c.show, ShowArrowPicture());
     c.show->Tag = p;
 
-    auto* verseCaption =
+    c.verseCaption =
         Named(new QLabel(QStringLiteral("Stih:"), bottom), QLatin1String(n.verseCaption));
-    verseCaption->setFont(captionFont);
-    verseCaption->move(VerseCaptionPos);
-    verseCaption->adjustSize();
+    c.verseCaption->setFont(captionFont);
+    c.verseCaption->adjustSize();
 
     c.verse = Named(new TKvEdit(bottom), QStringLiteral("EditRbr") + digit);
-    c.verse->setGeometry(VerseEditRect);
 
     c.verseSpinner = Named(new TUpDown(bottom), QLatin1String(n.verseSpinner));
-    c.verseSpinner->setGeometry(VerseSpinRect);
     c.verseSpinner->setAssociate(c.verse);
 
     c.forward = Named(new TMKvTranBtn(bottom), QStringLiteral("BtnNapred") + digit);
-    c.forward->setGeometry(ForwardRect);
     DressArrowButton(c.forward, ForwardArrowPicture());
     c.forward->Tag = p;
 
@@ -259,6 +281,8 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
         edit->setText(QStringLiteral("1"));
         WatchKeys(edit);
     }
+    PlaceBottomControls(p);
+    bottom->installEventFilter(this); // places its controls again when resized
 
     // The named members.
     TScrollBox** boxes[] = {nullptr, &SB1, &SB2, &SB3};
@@ -291,6 +315,7 @@ void TfMain::ConnectPane(int p) {
     auto guard = [this](auto handler, QObject* sender) {
         return [this, handler, sender] { Guarded([&] { (this->*handler)(sender); }); };
     };
+    connect(c.box, &TScrollBox::widthChanged, relayoutTimer_, qOverload<>(&QTimer::start));
     connect(c.box, &TScrollBox::clicked, this, [this, p] {
         Guarded([&] {
             if (p == 1)

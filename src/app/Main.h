@@ -14,6 +14,8 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QSplitter;
+class QTimer;
+class QWindow;
 class TBaze;
 class TFlatPanel;
 class TKvEdit;
@@ -122,6 +124,8 @@ public:
     void Podsetnik2Click();
     void Izlaz1Click();
     void OpenSearch();
+    // Lays the shown chapters out again in panes whose width changed since their layout.
+    void RelayoutPanes();
 
     // Panes.
     void SetActivePane(int pane);
@@ -173,6 +177,8 @@ private:
         QLabel* bookLabel = nullptr;
         TScrollBox* box = nullptr;
         QCheckBox* link = nullptr;
+        QLabel* chapterCaption = nullptr;
+        QLabel* verseCaption = nullptr;
         TMKvTranBtn* font = nullptr;
         TMKvTranBtn* back = nullptr;
         TMKvTranBtn* show = nullptr;
@@ -191,8 +197,10 @@ private:
     template <class T> T* Named(T* object, const QString& name);
     void WatchKeys(QWidget* widget);
     bool IsPaneEdit(const QObject* object) const;
-    void FocusEntered(QWidget* old, QWidget* now);
+    void FocusWindowChanged(QWindow* window);
     void FocusFirstEdit();
+    void RelayoutPane(int pane);
+    void PlaceBottomControls(int pane);
     static void SetTextColor(QWidget* widget, TColor color);
 
     TBaze* baze_ = nullptr;
@@ -203,7 +211,12 @@ private:
     PaneControls panes_[PaneCount + 1];
     QHash<QString, QObject*> components_; // lower-cased name -> control
     bool activatedOnce_ = false;
+    bool fromOtherWindow_ = false;   // the program's last active window was another one
+    QPointer<QWidget> focusAtLeave_; // the focus when the window was left for another
     bool destroyed_ = false;
+    QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
+    int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
+    int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
 };
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {

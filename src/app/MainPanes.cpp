@@ -77,9 +77,41 @@ void TfMain::LoadPane(int pane) {
     LoadChapter(VerseTable[pane], BookCode, Chapter[pane], baze_->PaneQuery(pane),
                 [this, box](Query& q) { LayoutChapter(*this, *box, q); });
     QApplication::processEvents();
+    box->showEmptyHint(LabelsUsed[pane] == 0);
+    laidOutWidth_[pane] = box->width();
+    shownVerse_[pane] = Verse[pane];
     BookLabel(pane)->setText(BookTitleOfCode(BookCode));
     ChapterEdit(pane)->setText(QString::number(Chapter[pane]));
     VerseEdit(pane)->setText(QString::number(Verse[pane]));
+}
+
+void TfMain::RelayoutPanes() {
+    for (int p = 1; p <= PaneCount; ++p)
+        if (ScrollBox(p)->width() != laidOutWidth_[p])
+            RelayoutPane(p);
+}
+
+void TfMain::RelayoutPane(int pane) {
+    if (!baze_ || !baze_->PaneQuery(pane).isOpen() || LabelsUsed[pane] == 0)
+        return;
+    // The chapter as shown, its chosen verse too, whatever the edits hold meanwhile.
+    const int typedVerse = Verse[pane];
+    const int highlightTop = HighlightTop;
+    Verse[pane] = shownVerse_[pane];
+    LabelsUsed[pane] = 0;
+    TScrollBox* box = ScrollBox(pane);
+    Query& q = baze_->PaneQuery(pane);
+    q.first();
+    try {
+        LayoutChapter(*this, *box, q);
+    } catch (...) {
+        Verse[pane] = typedVerse;
+        throw;
+    }
+    q.first();
+    Verse[pane] = typedVerse;
+    HighlightTop = highlightTop;
+    laidOutWidth_[pane] = box->width();
 }
 
 void TfMain::ParseReference(const QString& text) {
@@ -124,6 +156,9 @@ void TfMain::BtnNazad3Click(QObject* sender) {
 void TfMain::BtnNapred3Click(QObject* sender) {
     const int p = TagOf(sender);
     if (!IsPane(p))
+        return;
+    // Past the book's last chapter there is nothing to show.
+    if (baze_ && Chapter[p] >= LastChapter(VerseTable[p], BookCode, baze_->PaneQuery(p)))
         return;
     Chapter[p] = Chapter[p] + 1;
     HighlightTop = 0;

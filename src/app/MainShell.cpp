@@ -3,6 +3,7 @@
 
 #include "Application.h"
 #include "DataModule.h"
+#include "FlatPanel.h"
 #include "KvEdit.h"
 #include "Podsetnik.h"
 #include "ScrollBox.h"
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
+#include <QWindow>
 #include <cmath>
 
 void TfMain::FormCreate() {
@@ -47,20 +49,50 @@ void TfMain::FormActivate() {
     EditGlava1->setFocus();
 }
 
-void TfMain::FocusEntered(QWidget* old, QWidget* now) {
-    // Activation by another of the program's windows, or the first one; not the return from a
-    // message box or a common dialog, nor from another program.
-    if (!now || now->window() != this || (old && old->window() == this))
+namespace {
+
+const QWidget* TopLevelOf(const QWindow* window) {
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == window)
+            return widget;
+    return nullptr;
+}
+
+// The message boxes and the common dialogs give the focus back where it was.
+bool IsCommonDialog(const QWidget& window) {
+    for (const char* name :
+         {"QMessageBox", "QColorDialog", "QFileDialog", "QFontDialog", "QInputDialog",
+          "QErrorMessage", "QAbstractPrintDialog", "QPageSetupDialog"})
+        if (window.inherits(name))
+            return true;
+    return false;
+}
+
+} // namespace
+
+void TfMain::FocusWindowChanged(QWindow* window) {
+    // No window: another program is active; what was active before still counts.
+    const QWidget* widget = window ? TopLevelOf(window) : nullptr;
+    if (!widget || widget->windowType() == Qt::Popup || widget->windowType() == Qt::ToolTip)
         return;
-    bool activate = !activatedOnce_;
-    if (old) {
-        const QWidget* from = old->window();
-        activate = activate || !(from->inherits("QMessageBox") || from->inherits("QColorDialog") ||
-                                 from->inherits("QFileDialog") || from->inherits("QFontDialog"));
+    if (widget != this) {
+        if (!fromOtherWindow_)
+            focusAtLeave_ = focusWidget();
+        fromOtherWindow_ = !IsCommonDialog(*widget);
+        return;
     }
+    // The first activation, or the return from another window of the program.
+    const bool returning = activatedOnce_;
+    const bool activate = !returning || fromOtherWindow_;
     activatedOnce_ = true;
-    if (activate)
-        Guarded([this] { FormActivate(); });
+    fromOtherWindow_ = false;
+    if (!activate)
+        return;
+    // A control the user clicked to come back keeps the focus the click gave it.
+    QWidget* clicked = returning && focusWidget() != focusAtLeave_ ? focusWidget() : nullptr;
+    Guarded([this] { FormActivate(); });
+    if (clicked && clicked->isVisible())
+        clicked->setFocus(Qt::MouseFocusReason);
 }
 
 void TfMain::FormKeyDown(int& key) {
@@ -104,6 +136,14 @@ bool TfMain::IsPaneEdit(const QObject* object) const {
 }
 
 bool TfMain::eventFilter(QObject* watched, QEvent* event) {
+    for (int p = 1; p <= PaneCount; ++p) {
+        if (watched != panes_[p].bottom)
+            continue;
+        // A bottom panel is watched for its size only.
+        if (!destroyed_ && event->type() == QEvent::Resize)
+            PlaceBottomControls(p);
+        return false;
+    }
     if (destroyed_ || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     // The window sees every key first. A key that a control passed on to the window is not
@@ -169,7 +209,7 @@ void TfMain::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
-    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+    disconnect(qApp, &QGuiApplication::focusWindowChanged, this, nullptr);
     CurrentLabel = nullptr;
     Labels.FreeAll();
     for (QAction*& item : BookItems) {

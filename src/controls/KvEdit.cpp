@@ -3,6 +3,7 @@
 #include "Messages.h"
 #include "ValueChecks.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QTimer>
@@ -111,8 +112,10 @@ void TKvEdit::focusOutEvent(QFocusEvent* event) {
     if (event->reason() == Qt::ActiveWindowFocusReason) {
         // The window lost the activation, perhaps because it is closing: check once that has
         // settled, unless the edit is gone, hidden or back in focus by then.
+        // A modal window of the program (a message about this very text) gives the focus back
+        // when it closes: no check behind it, which would rewrite the text meanwhile.
         QTimer::singleShot(0, this, [this] {
-            if (!checking && isVisible() && !hasFocus())
+            if (!checking && !QApplication::activeModalWidget() && isVisible() && !hasFocus())
                 CheckText();
         });
         return;

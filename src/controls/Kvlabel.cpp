@@ -161,6 +161,7 @@ void TKvlabel::setStyleAndRefit(int style) {
 }
 
 void TKvlabel::MouseEnter() {
+    hovered_ = true;
     switch (vrsta_) {
     case Tekst1:
         setFontColor(HoverTekstColor);
@@ -176,6 +177,7 @@ void TKvlabel::MouseEnter() {
 }
 
 void TKvlabel::MouseLeave() {
+    hovered_ = false;
     switch (vrsta_) {
     case Tekst1:
         setFontColor(clBlack);

@@ -51,6 +51,8 @@ public:
     // Pointer notices; public so that tests can call them.
     void MouseEnter();
     void MouseLeave();
+    // Between a pointer-enter notice and the next leave.
+    bool IsHovered() const { return hovered_; }
 
     TColor BackgroundColor() const { return background_; }
     // True when the last Tekst was laid out wrapped (a Tekst1 label).
@@ -88,4 +90,5 @@ private:
     bool transparent_ = true;
     bool wrap_ = false;
     bool pressed_ = false;
+    bool hovered_ = false;
 };

@@ -22,6 +22,11 @@ void ShowMessage(const QString& text) {
     Handler()(text);
 }
 
+QString SystemReason(const QString& text) {
+    // The reasons share the translations of Qt's own file messages.
+    return QCoreApplication::translate("QIODevice", text.toUtf8().constData());
+}
+
 MessageHandler SetMessageHandler(MessageHandler handler) {
     MessageHandler previous = std::move(Handler());
     Handler() = handler ? std::move(handler) : MessageHandler(ShowBox);

@@ -10,3 +10,6 @@ using MessageHandler = std::function<void(const QString& text)>;
 void ShowMessage(const QString& text);
 // Installs a handler and returns the previous one.
 MessageHandler SetMessageHandler(MessageHandler handler);
+
+// A reason the system gave for a failure (a file's errorString()), in the user's language.
+QString SystemReason(const QString& text);

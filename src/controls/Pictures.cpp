@@ -45,23 +45,27 @@ QImage DrawShowArrow() {
     return ToMono(img);
 }
 
+// A mid steel blue, with small four-point stars a shade lighter on a loose diagonal grid: the
+// buttons on it stay readable in every state (navy, blue and white captions, white and grey
+// frame edges).
 QImage DrawBackgroundTile() {
-    QImage img = Canvas(160, 120);
-    // Small four-point stars on a loose diagonal grid, with single dots between them.
+    QImage img(160, 120, QImage::Format_RGB32);
+    img.fill(TileColor);
+    const QRgb star = TileStarColor;
     for (int row = 0; row < 6; ++row) {
         for (int col = 0; col < 8; ++col) {
             const int x = col * 20 + (row % 2) * 10 + 5;
             const int y = row * 20 + 5;
-            img.setPixel(x, y, qRgb(0, 0, 0));
+            img.setPixel(x, y, star);
             if ((row + col) % 2 == 0) {
-                img.setPixel(x - 1, y, qRgb(0, 0, 0));
-                img.setPixel(x + 1, y, qRgb(0, 0, 0));
-                img.setPixel(x, y - 1, qRgb(0, 0, 0));
-                img.setPixel(x, y + 1, qRgb(0, 0, 0));
+                img.setPixel(x - 1, y, star);
+                img.setPixel(x + 1, y, star);
+                img.setPixel(x, y - 1, star);
+                img.setPixel(x, y + 1, star);
             }
         }
     }
-    return ToMono(img);
+    return img.convertToFormat(QImage::Format_Indexed8);
 }
 
 // Outline in black over a white fill, so that what is drawn later hides what lies behind.

@@ -2,9 +2,12 @@
 
 #include <QImage>
 
-// The program's own pictures, monochrome, black on white.
+// The program's own pictures, monochrome, black on white, but for the tile.
 QImage BackArrowPicture();    // 36 x 32, arrow pointing left
 QImage ForwardArrowPicture(); // its mirror
 QImage ShowArrowPicture();    // 28 x 37, arrow bending down
-QImage BackgroundTile();      // 160 x 120, tile of the reminder window and search dialog
 QImage HandPicture();         // 217 x 300, "RUKA": a hand holding a cross
+// 160 x 120, 256 colours: the tile of the reminder window and the search dialog, in two colours.
+QImage BackgroundTile();
+inline constexpr QRgb TileColor = 0xFF879BBE;     // red 135, green 155, blue 190
+inline constexpr QRgb TileStarColor = 0xFF91A5C8; // red 145, green 165, blue 200

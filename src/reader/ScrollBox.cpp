@@ -3,7 +3,9 @@
 #include "PopupMenu.h"
 
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMouseEvent>
+#include <QResizeEvent>
 #include <QScrollBar>
 
 TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
@@ -23,6 +25,25 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     inner->setAutoFillBackground(false); // the view's colour shows through
     viewport()->setAutoFillBackground(true);
     setColor(clWhite);
+
+    hint_ = new QLabel(viewport());
+    hint_->setAlignment(Qt::AlignCenter);
+    hint_->setWordWrap(true);
+    hint_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QFont hintFont(QStringLiteral("Arial"));
+    hintFont.setPixelSize(14);
+    hint_->setFont(hintFont);
+    hint_->setStyleSheet(QStringLiteral("color: rgb(128, 128, 128)"));
+    hint_->hide();
+}
+
+void TScrollBox::setEmptyHint(const QString& text) {
+    hint_->setText(text);
+}
+
+void TScrollBox::showEmptyHint(bool shown) {
+    hint_->setVisible(shown && !hint_->text().isEmpty());
+    hint_->raise();
 }
 
 void TScrollBox::setColor(TColor c) {
@@ -95,4 +116,7 @@ void TScrollBox::contextMenuEvent(QContextMenuEvent* event) {
 void TScrollBox::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
     fitInnerWidget();
+    hint_->setGeometry(viewport()->rect().adjusted(10, 0, -10, 0));
+    if (event->oldSize().width() != event->size().width())
+        emit widthChanged();
 }

@@ -4,6 +4,7 @@
 
 #include <QScrollArea>
 
+class QLabel;
 class TPopupMenu;
 
 // A reading pane's scroll box. Labels are placed on its inner widget (widget()); the inner
@@ -24,6 +25,11 @@ public:
     void setContentSize(const QSize& size);
     QSize contentSize() const { return content_; }
 
+    // A short text in the middle of the box while it shows nothing.
+    void setEmptyHint(const QString& text);
+    void showEmptyHint(bool shown);
+    QLabel* EmptyHint() const { return hint_; }
+
     int VertPosition() const;
     void setVertPosition(int position); // kept within the range
     int HorzPosition() const;
@@ -32,6 +38,8 @@ public:
 signals:
     // A left click on the empty box, not on a label.
     void clicked();
+    // The box's width changed: what is laid out in it may need laying out again.
+    void widthChanged();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,4 +53,5 @@ private:
     TColor color_ = clWhite;
     QSize content_;
     bool pressed_ = false;
+    QLabel* hint_ = nullptr;
 };

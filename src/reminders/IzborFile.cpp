@@ -1,5 +1,6 @@
 #include "IzborFile.h"
 
+#include "Messages.h"
 #include "Win1250.h"
 
 #include <QFile>
@@ -29,7 +30,7 @@ bool SaveIzbor(const QString& path, const QStringList& entries, QString* error) 
     if (!written || !file.commit()) {
         if (error)
             *error = file.error() != QFileDevice::NoError
-                         ? file.errorString()
+                         ? SystemReason(file.errorString())
                          : QStringLiteral("datoteka nije upisana cela");
         return false;
     }
@@ -40,13 +41,13 @@ bool LoadIzbor(const QString& path, QStringList* entries, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = file.errorString();
+            *error = SystemReason(file.errorString());
         return false;
     }
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
-            *error = file.errorString();
+            *error = SystemReason(file.errorString());
         return false;
     }
     *entries = ParseIzbor(bytes);

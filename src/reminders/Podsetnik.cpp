@@ -136,8 +136,12 @@ void TfPodsetnik::ShowAt(int left, int top) {
 
 void TfPodsetnik::ListBoxPokDblClick() {
     const int index = SelectedIndex();
-    if (index >= 0)
-        delete ListBoxPok->takeItem(index);
+    if (index < 0)
+        return;
+    delete ListBoxPok->takeItem(index);
+    // The neighbour that moved up is not the user's choice.
+    ListBoxPok->setCurrentRow(-1);
+    ListBoxPok->clearSelection();
 }
 
 void TfPodsetnik::BtnpokaziClick() {

@@ -69,3 +69,14 @@ void LoadChapter(const QString& table, const QString& bookCode, int chapter, Que
         layout(q);
     q.first();
 }
+
+int LastChapter(const QString& table, const QString& bookCode, const Query& paneQuery) {
+    QString code = bookCode;
+    code.replace('\'', QStringLiteral("''"));
+    Query q;
+    q.setConnectionString(paneQuery.connectionString());
+    q.addLine(QStringLiteral("select max(glava) as glava from ") + table);
+    q.addLine(QStringLiteral("where knjiga='") + code + QLatin1Char('\''));
+    q.open();
+    return q.fieldAsText(QStringLiteral("glava")).toInt();
+}

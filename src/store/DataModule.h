@@ -46,3 +46,7 @@ QStringList ChapterStatement(const QString& table, const QString& bookCode, int 
 // afterwards q stands on its first row again.
 void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,
                  const std::function<void(Query&)>& layout);
+
+// The last chapter of a book in the translation file a query is connected to; 0 when the file
+// holds no chapter of it.
+int LastChapter(const QString& table, const QString& bookCode, const Query& paneQuery);

@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -60,10 +61,11 @@ private slots:
     void cleanup();
     void startsWithEmptyPanes();
     void sizesFollowTheScreen();
+    void resizingLaysTheChapterOutAgain();
     void showReadsVerseThenChapter();
     void typedChapterShowsOnEnter();
     void backStopsAtChapterOne();
-    void forwardPassesTheLastChapter();
+    void forwardStopsAtTheLastChapter();
     void followersLoadInFixedOrder_data();
     void followersLoadInFixedOrder();
     void failedLoadKeepsThePane();
@@ -73,6 +75,9 @@ private slots:
     void functionKeysOpenTheOtherWindows();
     void spinnersStepTheEdits();
     void errorsReachTheErrorBox();
+    void emptiedEditIsLeftAsTyped();
+    void returnFromAnotherWindowFocusesTheFirstEdit();
+    void standardTextsAreSerbian();
     void closingEndsTheRun();
 
 private:
@@ -124,6 +129,9 @@ void TestMainWindow::startsWithEmptyPanes() {
     for (int p = 1; p <= 3; ++p) {
         QCOMPARE(bookColor(p), QColor(0, 0, 128));
         QVERIFY(w->BookLabel(p)->text().isEmpty());
+        QVERIFY(w->ScrollBox(p)->EmptyHint()->isVisible());
+        QCOMPARE(w->ScrollBox(p)->EmptyHint()->text(),
+                 QStringLiteral("Desni klik: izbor knjige i prevoda"));
         QCOMPARE(w->ChapterEdit(p)->text(), QStringLiteral("1"));
         QCOMPARE(w->VerseEdit(p)->text(), QStringLiteral("1"));
         QCOMPARE(w->ChapterEdit(p)->Broj, Ceo);
@@ -189,6 +197,35 @@ void TestMainWindow::sizesFollowTheScreen() {
     QCOMPARE(w->panelDesno->width(), w->panelLevo->width());
 }
 
+void TestMainWindow::resizingLaysTheChapterOutAgain() {
+    TfMain* w = m();
+    showIn(1, QStringLiteral("MAT 1:30"));
+    TScrollBox* box = w->SB1;
+    const int before = label(1, 1)->Sirina;
+    w->EditRbr1->setText(QStringLiteral("2")); // typed, not shown
+    w->resize(w->width() + 200, w->height());
+    QTRY_VERIFY(box->width() != before + 30);
+    w->RelayoutPanes();
+    QCOMPARE(label(1, 1)->Sirina, box->width() - 30);
+    QCOMPARE(w->LabelsUsed[1], 40);
+    // The chosen verse stays highlighted and in view.
+    const QRect chosen = label(1, 30)->geometry();
+    QVERIFY(!label(1, 30)->isTransparent());
+    QVERIFY(label(1, 2)->isTransparent());
+    QVERIFY(chosen.top() >= box->VertPosition());
+    QVERIFY(chosen.bottom() <= box->VertPosition() + box->viewport()->height());
+    QCOMPARE(w->Verse[1], 2);
+    // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen).
+    for (int width : {950, 750}) {
+        w->resize(width, w->height());
+        QTRY_COMPARE(w->panelLevo->width(), int(std::lround((width - 10) / 3.0)));
+        for (QWidget* control : w->panelLevoDole->findChildren<QWidget*>())
+            if (control->isVisibleTo(w))
+                QVERIFY2(control->geometry().right() < w->panelLevoDole->width(),
+                         qPrintable(control->objectName()));
+    }
+}
+
 void TestMainWindow::showReadsVerseThenChapter() {
     TfMain* w = m();
     w->BookCode = QStringLiteral("1 MOJ");
@@ -202,6 +239,7 @@ void TestMainWindow::showReadsVerseThenChapter() {
     w->BtnPokaziClick(w->MKvTranBtn2);
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(w->LabelsUsed[2], 5);
+    QVERIFY(w->SB2->EmptyHint()->isHidden());
     QCOMPARE(w->BookLabel(2)->text(), Genesis);
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
     QVERIFY(!label(2, 3)->isTransparent());
@@ -270,26 +308,33 @@ void TestMainWindow::backStopsAtChapterOne() {
     QVERIFY(!label(1, 4)->isTransparent()); // still the earlier layout
 }
 
-void TestMainWindow::forwardPassesTheLastChapter() {
+void TestMainWindow::forwardStopsAtTheLastChapter() {
     TfMain* w = m();
     showIn(3, QStringLiteral("1 MOJ 3:2"));
     w->SetActivePane(1);
     w->BtnNapred3Click(w->BtnNapred3);
-    QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->Chapter[3], 4);
-    QCOMPARE(w->LabelsUsed[3], 0);
-    QVERIFY(label(3, 1)->isHidden());
-    QCOMPARE(w->EditGlava3->text(), QStringLiteral("4"));
-    QCOMPARE(w->EditRbr3->text(), QStringLiteral("1"));
+    QCOMPARE(w->GetActivePane(), 1);
+    QCOMPARE(w->Chapter[3], 3);
+    QCOMPARE(w->LabelsUsed[3], 2);
+    QVERIFY(!label(3, 2)->isTransparent());
 
-    w->SetActivePane(1);
     w->BtnNazad3Click(w->BtnNazad3);
     QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->Chapter[3], 3);
+    QCOMPARE(w->Chapter[3], 2);
     QCOMPARE(w->Verse[3], 1);
     QVERIFY(!label(3, 1)->isTransparent());
-    QVERIFY(label(3, 2)->isTransparent());
     QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+
+    // The last chapter is the one of the pane's own translation.
+    WriteVerseFile(
+        dir_.filePath(QStringLiteral("baza/kraca.mdb")),
+        {Row("1 MOJ", 1, 1, QStringLiteral("Jedan.")), Row("1 MOJ", 2, 1, QStringLiteral("Dva."))});
+    Query& q = program_->Baze->Query3;
+    q.close();
+    q.setConnectionString(TranslationConnectionString(QStringLiteral("kraca.mdb"), folder_));
+    w->BtnNapred3Click(w->BtnNapred3);
+    QCOMPARE(w->Chapter[3], 2);
+    QCOMPARE(w->LabelsUsed[3], 5);
 }
 
 void TestMainWindow::followersLoadInFixedOrder_data() {
@@ -517,6 +562,78 @@ void TestMainWindow::errorsReachTheErrorBox() {
     QTest::qWait(10);
     w->EditGlava1->setText(QStringLiteral("8"));
     QCOMPARE(w->Chapter[1], 8);
+}
+
+void TestMainWindow::emptiedEditIsLeftAsTyped() {
+    TfMain* w = m();
+    // A real modal box, open until the checks queued behind it have run.
+    SetMessageHandler([this](const QString& text) {
+        messages_ << text;
+        QMessageBox box(QMessageBox::NoIcon, QString(), text, QMessageBox::Ok, m());
+        box.open();
+        QVERIFY(QTest::qWaitForWindowActive(&box));
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        box.accept();
+    });
+    w->EditGlava1->setText(QStringLiteral("7"));
+    w->EditGlava1->setFocus();
+    w->EditGlava1->end(false);
+    QTest::keyClick(w->EditGlava1, Qt::Key_Backspace);
+    SetMessageHandler([this](const QString& text) { messages_ << text; });
+    QCOMPARE(messages_, QStringList{QStringLiteral("'' is not a valid integer value")});
+    QCOMPARE(w->EditGlava1->text(), QString());
+    QCOMPARE(w->Chapter[1], 7);
+}
+
+void TestMainWindow::returnFromAnotherWindowFocusesTheFirstEdit() {
+    TfMain* w = m();
+    TfPodsetnik* reminders = program_->fPodsetnik.get();
+    w->EditRbr2->setFocus();
+    reminders->ShowAt(10, 10);
+    reminders->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(reminders));
+    reminders->BtnNazadClick();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+
+    // Coming back by a click on an edit: the click's edit keeps the focus.
+    reminders->ShowAt(10, 10);
+    reminders->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(reminders));
+    w->EditGlava3->setFocus(Qt::MouseFocusReason); // as the click does
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    reminders->hide();
+
+    // A message box gives the focus back where it was.
+    w->EditRbr2->setFocus();
+    QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Poruka"), QMessageBox::Ok, w);
+    box.open();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    box.accept();
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w->EditRbr2);
+}
+
+void TestMainWindow::standardTextsAreSerbian() {
+    // No display name: Qt would append it to every window title.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+
+    QMessageBox box(QMessageBox::Question, QString(), QString(),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Ok | QMessageBox::Cancel);
+    QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Da"));
+    QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("&Ne"));
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), QStringLiteral("U redu"));
+    QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Otkaži"));
+    QCOMPARE(SystemReason(QStringLiteral("Permission denied")),
+             QStringLiteral("Pristup nije dozvoljen"));
 }
 
 void TestMainWindow::closingEndsTheRun() {

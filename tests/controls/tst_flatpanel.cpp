@@ -3,8 +3,10 @@
 #include "Pictures.h"
 
 #include <QPainter>
+#include <QSet>
 #include <QVBoxLayout>
 #include <QtTest>
+#include <cmath>
 
 namespace {
 
@@ -190,7 +192,7 @@ private slots:
         QCOMPARE(ShowArrowPicture().size(), QSize(28, 37));
         QCOMPARE(BackgroundTile().size(), QSize(160, 120));
         QCOMPARE(HandPicture().size(), QSize(217, 300));
-        for (const QImage& img : {back, ShowArrowPicture(), BackgroundTile(), HandPicture()}) {
+        for (const QImage& img : {back, ShowArrowPicture(), HandPicture()}) {
             QCOMPARE(img.depth(), 1); // two colours, black on white
             int black = 0;
             for (int y = 0; y < img.height(); ++y)
@@ -210,13 +212,26 @@ private slots:
             return n;
         };
         QVERIFY(inkRows(12) > inkRows(30));
-        // The tile is light: few black pixels.
+        // Every caption colour of the buttons on the tile (navy, blue when hovered, white when
+        // pushed) keeps a readable contrast against each colour of the tile.
+        auto luminance = [](QRgb c) {
+            auto lin = [](int v) {
+                const double s = v / 255.0;
+                return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+            };
+            return 0.2126 * lin(qRed(c)) + 0.7152 * lin(qGreen(c)) + 0.0722 * lin(qBlue(c));
+        };
         const QImage tile = BackgroundTile();
-        int black = 0;
+        QSet<QRgb> colours;
         for (int y = 0; y < tile.height(); ++y)
             for (int x = 0; x < tile.width(); ++x)
-                black += (tile.pixel(x, y) & 0xFFFFFF) == 0;
-        QVERIFY(black * 20 < tile.width() * tile.height());
+                colours.insert(tile.pixel(x, y));
+        for (QRgb caption : {qRgb(0, 0, 128), qRgb(0, 0, 255), qRgb(255, 255, 255)})
+            for (QRgb c : colours) {
+                const double a = luminance(caption) + 0.05, b = luminance(c) + 0.05;
+                QVERIFY2(std::max(a, b) / std::min(a, b) >= 2.4,
+                         qPrintable(QString::number(c, 16)));
+            }
     }
 };
 

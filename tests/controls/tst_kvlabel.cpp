@@ -293,6 +293,30 @@ private slots:
         menu.close();
     }
 
+    void closingMenuEndsHoverAwayFromPointer() {
+        TKvlabel* left = NewLabel();
+        TKvlabel* under = NewLabel();
+        for (TKvlabel* l : {left, under}) {
+            l->setVrsta(Pok1);
+            l->setTekst(QStringLiteral("MAT 5:3,"));
+        }
+        left->move(10, 10);
+        under->move(10, 100);
+        pane->show();
+        QVERIFY(QTest::qWaitForWindowExposed(pane));
+        left->MouseEnter();
+        under->MouseEnter();
+        TPopupMenu menu;
+        menu.addAction(QStringLiteral("Podsetnik"));
+        menu.popupFor(left, left->mapToGlobal(QPoint(3, 3)));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QCursor::setPos(under->mapToGlobal(QPoint(3, 3)));
+        menu.hide();
+        QCOMPARE(left->FontColor(), clBlue);
+        QVERIFY(!left->font().italic());
+        QCOMPARE(under->FontColor(), clRed); // still under the pointer
+    }
+
     void opaqueHighlight() {
         pane->setAutoFillBackground(true);
         QPalette pal = pane->palette();

@@ -95,10 +95,16 @@ private slots:
         // Through the list itself: a double click on an item selects and removes it.
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QRect r = f.ListBoxPok->visualItemRect(f.ListBoxPok->item(2));
+        const QRect r = f.ListBoxPok->visualItemRect(f.ListBoxPok->item(1));
         QTest::mouseClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
         QTest::mouseDClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
-        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "C 3:3"}));
+        QCOMPARE(f.Entries(), (QStringList{"A 1:1", "D 4:4"}));
+        // Nothing is left selected for "Pokaži" to show.
+        QCOMPARE(f.SelectedIndex(), -1);
+        QStringList shown;
+        f.ShowReference = [&](const QString& text) { shown << text; };
+        f.BtnpokaziClick();
+        QVERIFY(shown.isEmpty());
     }
 
     void pokaziShowsSelectedEntry() {
