@@ -11,21 +11,13 @@
 #include "PodesiFont.h"
 #include "Reference.h"
 #include "ScrollBox.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 
 namespace {
-
-// The wait cursor for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 // The pane number a control carries in its Tag; 0 for any other sender.
 int TagOf(const QObject* sender) {

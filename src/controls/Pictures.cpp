@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmap>
 
 namespace {
 
@@ -204,4 +205,14 @@ QImage BackgroundTile() {
 QImage HandPicture() {
     static const QImage img = DrawHand();
     return img;
+}
+
+void PaintTiled(QPainter& painter, const QPixmap& tile, QSize area) {
+    const int w = tile.width();
+    const int h = tile.height();
+    if (w <= 0 || h <= 0)
+        return;
+    for (int x = 1; x < area.width(); x += w)
+        for (int y = 1; y < area.height(); y += h)
+            painter.drawPixmap(x, y, tile);
 }

@@ -2,6 +2,10 @@
 
 #include <QImage>
 
+class QPainter;
+class QPixmap;
+class QSize;
+
 // The program's own pictures, monochrome, black on white, but for the tile.
 QImage BackArrowPicture();    // 36 x 32, arrow pointing left
 QImage ForwardArrowPicture(); // its mirror
@@ -11,3 +15,6 @@ QImage HandPicture();         // 217 x 300, "RUKA": a hand holding a cross
 QImage BackgroundTile();
 inline constexpr QRgb TileColor = 0xFF879BBE;     // red 135, green 155, blue 190
 inline constexpr QRgb TileStarColor = 0xFF91A5C8; // red 145, green 165, blue 200
+
+// Covers an area of the given size with the tile, its first copy at (1, 1).
+void PaintTiled(QPainter& painter, const QPixmap& tile, QSize area);

@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "ReportPreview.h"
 #include "Reports.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <memory>
@@ -24,15 +25,6 @@ public:
 private:
     Query& query_;
     QString connection_;
-};
-
-// The wait cursor for as long as it lives.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
 };
 
 } // namespace

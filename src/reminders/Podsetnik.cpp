@@ -191,13 +191,7 @@ bool TfPodsetnik::LoadFromFile(const QString& path) {
 }
 
 void TfPodsetnik::FormPaint(QPainter& painter) {
-    const int w = tile_.width();
-    const int h = tile_.height();
-    if (w <= 0 || h <= 0)
-        return;
-    for (int x = 1; x < width(); x += w)
-        for (int y = 1; y < height(); y += h)
-            painter.drawPixmap(x, y, tile_);
+    PaintTiled(painter, tile_, size());
 }
 
 void TfPodsetnik::paintEvent(QPaintEvent*) {
