@@ -10,6 +10,7 @@ packages=(
     libsword-dev sword-text-kjv sword-text-web
     libbenchmark-dev
     fonts-liberation2
+    clang libclang-rt-14-dev
 )
 
 missing=()

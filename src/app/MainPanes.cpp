@@ -109,7 +109,7 @@ void TfMain::BtnNazad3Click(QObject* sender) {
     const int p = TagOf(sender);
     if (!IsPane(p))
         return;
-    Chapter[p] = Chapter[p] - 1;
+    Chapter[p] = PreviousChapter(Chapter[p]);
     if (Chapter[p] > 0) {
         HighlightTop = 0;
         Verse[p] = 1;
@@ -124,7 +124,7 @@ void TfMain::BtnNapred3Click(QObject* sender) {
     const int p = TagOf(sender);
     if (!IsPane(p))
         return;
-    Chapter[p] = Chapter[p] + 1;
+    Chapter[p] = NextChapter(Chapter[p]);
     HighlightTop = 0;
     Verse[p] = 1;
     SetActivePane(p);

@@ -3,6 +3,7 @@
 #include "Colors.h"
 
 #include <QScrollArea>
+#include <vector>
 
 class TPopupMenu;
 
@@ -24,6 +25,12 @@ public:
     void setContentSize(const QSize& size);
     QSize contentSize() const { return content_; }
 
+    // The widget that holds label number k (from 1) of the pane. Labels go into holders of
+    // LabelsPerHolder, each as large as the inner widget, so that no widget has so many
+    // children that showing and painting them slows down with their square.
+    QWidget* LabelHolder(int k);
+    static constexpr int LabelsPerHolder = 100;
+
     int VertPosition() const;
     void setVertPosition(int position); // kept within the range
     int HorzPosition() const;
@@ -42,6 +49,7 @@ protected:
 private:
     void fitInnerWidget();
 
+    std::vector<QWidget*> holders_; // children of the inner widget
     TColor color_ = clWhite;
     QSize content_;
     bool pressed_ = false;

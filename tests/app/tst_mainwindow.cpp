@@ -64,6 +64,7 @@ private slots:
     void typedChapterShowsOnEnter();
     void backStopsAtChapterOne();
     void forwardPassesTheLastChapter();
+    void chaptersStopAtTheEndsOfTheNumbers();
     void followersLoadInFixedOrder_data();
     void followersLoadInFixedOrder();
     void failedLoadKeepsThePane();
@@ -290,6 +291,17 @@ void TestMainWindow::forwardPassesTheLastChapter() {
     QVERIFY(!label(3, 1)->isTransparent());
     QVERIFY(label(3, 2)->isTransparent());
     QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+}
+
+void TestMainWindow::chaptersStopAtTheEndsOfTheNumbers() {
+    TfMain* w = m();
+    w->EditGlava2->setText(QStringLiteral("2147483647"));
+    w->BtnNapred3Click(w->BtnNapred2);
+    QCOMPARE(w->Chapter[2], 2147483647);
+    QCOMPARE(w->EditGlava2->text(), QStringLiteral("2147483647"));
+    w->EditGlava2->setText(QStringLiteral("-2147483648"));
+    w->BtnNazad3Click(w->BtnNazad2);
+    QCOMPARE(w->Chapter[2], 1);
 }
 
 void TestMainWindow::followersLoadInFixedOrder_data() {

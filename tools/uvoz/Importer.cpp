@@ -109,11 +109,22 @@ void UpdateTranslationListFile(const QString& programFolder, const QString& file
                 QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
         old = current.readAll();
     }
+    const QByteArray bytes = UpdateTranslationList(old, fileName, caption);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(UpdateTranslationList(old, fileName, caption)) < 0 || !file.commit())
-        throw ImportError(ExitCannotWrite,
-                          QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    file.setDirectWriteFallback(false);
+    // A failed write must not reach the rename: QSaveFile can commit a short file (a full
+    // disk), so the written size is checked first.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.size() == bytes.size();
+    if (!written || !file.commit()) {
+        const QString reason = file.error() != QFileDevice::NoError
+                                   ? file.errorString()
+                                   : QStringLiteral("the file was not written whole");
+        file.cancelWriting();
+        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
+                                                          "unchanged.")
+                                               .arg(path, reason));
+    }
 }
 
 QStringList BibleModuleLines(const SwordLibrary& library) {
