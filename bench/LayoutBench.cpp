@@ -54,12 +54,17 @@ void ChapterWithReferences(benchmark::State& state) {
         Query q;
         q.setConnectionString(
             TranslationConnectionString(QStringLiteral("%1.mdb").arg(references), Folder));
+        QElapsedTimer timer;
+        timer.start();
         LoadChapter(QStringLiteral("vidoslov"), QStringLiteral("1 MOJ"), 1, q,
                     [&](Query& r) { LayoutChapter(pane, *box, r); });
+        const qint64 laid = timer.elapsed();
         box->repaint();
         QApplication::processEvents();
         state.PauseTiming();
         state.counters["labels"] = pane.LabelsUsed[1];
+        state.counters["layout_ms"] = double(laid);
+        state.counters["paint_ms"] = double(timer.elapsed() - laid);
         pane.Labels.FreeAll();
         state.ResumeTiming();
     }

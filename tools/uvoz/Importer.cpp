@@ -9,7 +9,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <algorithm>
 #include <set>
 #include <tuple>
@@ -117,10 +119,16 @@ void UpdateTranslationListFile(const QString& programFolder, const QString& file
     const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
                          file.flush() && file.size() == bytes.size();
     if (!written || !file.commit()) {
-        const QString reason = file.error() != QFileDevice::NoError
-                                   ? file.errorString()
-                                   : QStringLiteral("the file was not written whole");
-        file.cancelWriting();
+        const QString error = file.errorString();
+        const bool failed = file.error() != QFileDevice::NoError;
+        file.cancelWriting(); // the temporary file goes, and with it the room it took
+        const QStorageInfo disk(QFileInfo(path).absolutePath());
+        const QString reason = disk.bytesAvailable() < bytes.size()
+                                   ? QStringLiteral("the disk is full (%1 bytes free, %2 needed)")
+                                         .arg(disk.bytesAvailable())
+                                         .arg(bytes.size())
+                               : failed ? error
+                                        : QStringLiteral("the file was not written whole");
         throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
                                                           "unchanged.")
                                                .arg(path, reason));
