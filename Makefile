@@ -35,7 +35,7 @@ bench: texts
 
 SANITIZE_BUILD ?= build-san
 # Any sanitizer report ends the test program with an error.
-SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:abort_on_error=0:detect_leaks=1:strict_string_checks=1 \
+SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
 	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
