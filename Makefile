@@ -1,10 +1,12 @@
 # make run  - install what is missing, build, build the default texts, open the reader
 # make test - the same set-up, then the whole test suite
+# make test-sanitize - the test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
+# make fuzz - each fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer)
 BUILD ?= build
 BIN := $(BUILD)/bin
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build texts run test bench clean
+.PHONY: all setup configure build texts run test bench clean test-sanitize fuzz
 
 all: texts
 
@@ -29,6 +31,29 @@ test: texts
 bench: texts
 	$(BIN)/vidoslov-bench
 	$(BIN)/vidoslov-results-bench
+	$(BIN)/vidoslov-bench-layout
+	@if [ -x $(BIN)/vidoslov-bench-import ]; then $(BIN)/vidoslov-bench-import; fi
+
+SANITIZE_BUILD ?= build-san
+# Any sanitizer report ends the test program with an error.
+SANITIZE_ENV := ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+test-sanitize: setup
+	@test -f $(SANITIZE_BUILD)/CMakeCache.txt || cmake -S . -B $(SANITIZE_BUILD) \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIDOSLOV_SANITIZE=ON
+	@cmake --build $(SANITIZE_BUILD) -j$(JOBS) --target vidoslov_tests
+	@cd $(SANITIZE_BUILD) && $(SANITIZE_ENV) ctest --output-on-failure -j$(JOBS)
+
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+
+fuzz: setup
+	@test -f $(FUZZ_BUILD)/CMakeCache.txt || CXX=clang++ cmake -S . -B $(FUZZ_BUILD) \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVIDOSLOV_FUZZ=ON
+	@cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets
+	@bash fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(FUZZ_BUILD)

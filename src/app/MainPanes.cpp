@@ -134,7 +134,7 @@ void TfMain::BtnNazad3Click(QObject* sender) {
     const int p = TagOf(sender);
     if (!IsPane(p))
         return;
-    Chapter[p] = Chapter[p] - 1;
+    Chapter[p] = PreviousChapter(Chapter[p]);
     if (Chapter[p] > 0) {
         HighlightTop = 0;
         Verse[p] = 1;
@@ -152,7 +152,7 @@ void TfMain::BtnNapred3Click(QObject* sender) {
     // Past the book's last chapter there is nothing to show.
     if (baze_ && Chapter[p] >= LastChapter(VerseTable[p], BookCode, baze_->PaneQuery(p)))
         return;
-    Chapter[p] = Chapter[p] + 1;
+    Chapter[p] = NextChapter(Chapter[p]);
     HighlightTop = 0;
     Verse[p] = 1;
     SetActivePane(p);

@@ -1,7 +1,9 @@
 #include "ChapterLayout.h"
 
 #include "Convert.h"
+#include "Errors.h"
 #include "Kvlabel.h"
+#include "Messages.h"
 #include "PaneState.h"
 #include "Query.h"
 #include "Reference.h"
@@ -42,11 +44,12 @@ int PaneOfBox(const TScrollBox& box) {
 void AcquireLabel(TPaneState& state, TScrollBox& box) {
     const int p = PaneOfBox(box);
     const QString name = LabelPrefix(box) + QString::number(state.LabelsUsed[p]);
+    QWidget* holder = box.LabelHolder(state.LabelsUsed[p]);
     TKvlabel* label = state.Labels.Find(name);
     if (label) {
         label->setTekst(QString());
     } else {
-        label = new TKvlabel(box.widget());
+        label = new TKvlabel(holder);
         label->Tag = box.Tag;
         label->FontTekst.Charset = 238;
         label->FontPok.Charset = 238;
@@ -56,8 +59,8 @@ void AcquireLabel(TPaneState& state, TScrollBox& box) {
     }
     state.CurrentLabel = label;
     label->setTransparent();
-    if (label->parentWidget() != box.widget())
-        label->setParent(box.widget());
+    if (label->parentWidget() != holder)
+        label->setParent(holder);
     label->setText(QString());
     label->setObjectName(name);
     label->FontTekst.assignLook(state.TextFont[box.Tag]);
@@ -67,6 +70,7 @@ void AcquireLabel(TPaneState& state, TScrollBox& box) {
 
 void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
     const int p = PaneOfBox(box);
+    QString badNumber;
     state.HighlightTop = 0;
     box.setVertPosition(0);
     box.setHorzPosition(0);
@@ -102,7 +106,21 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 verse->Rbr = rbr;
                 cover(verse);
                 y += verse->y();
-                if (state.HighlightTop == 0 && std::lround(StrToFloat(rbr)) == state.Verse[p]) {
+                // A verse number that is no number cannot be the chosen verse; the rest of the
+                // chapter is laid out all the same and the first such number is reported.
+                double number = 0;
+                try {
+                    number = StrToFloat(rbr);
+                } catch (const ConvertError& e) {
+                    if (badNumber.isEmpty())
+                        badNumber =
+                            QStringLiteral("%1 (%2, %3 %4)")
+                                .arg(e.text(), Query::DataSourceOf(query.connectionString()),
+                                     knjiga, glava);
+                    number = std::nan("");
+                }
+                if (state.HighlightTop == 0 && std::fabs(number) < 2147483648.0 &&
+                    std::lround(number) == state.Verse[p]) {
                     state.HighlightTop = y;
                     verse->setOpaqueBackground(HighlightColor);
                 }
@@ -151,6 +169,8 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
     }
     HideSurplusLabels(state, box);
     query.first();
+    if (!badNumber.isEmpty())
+        ShowMessage(badNumber);
 }
 
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created) {

@@ -13,7 +13,8 @@ int PaneOfBox(const TScrollBox& box);
 // Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
 // and a reference label per cross reference, reusing the pane's numbered labels. Highlights
 // the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
-// on its first row.
+// on its first row. A verse number that is no number is shown as it is and, once the chapter
+// is laid out, reported with the file, book and chapter.
 void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query);
 
 // Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and

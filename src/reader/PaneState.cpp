@@ -1,5 +1,7 @@
 #include "PaneState.h"
 
+#include <limits>
+
 void TPaneState::SetStartValues() {
     ActivePane = 1;
     for (int p = 1; p <= PaneCount; ++p) {
@@ -26,4 +28,12 @@ std::array<int, 2> FollowerOrder(int activePane) {
     default:
         return {2, 1};
     }
+}
+
+int NextChapter(int chapter) {
+    return chapter < std::numeric_limits<int>::max() ? chapter + 1 : chapter;
+}
+
+int PreviousChapter(int chapter) {
+    return chapter > std::numeric_limits<int>::min() ? chapter - 1 : chapter;
 }

@@ -46,5 +46,9 @@ struct TPaneState : BookCatalogue {
     void SetStartValues();
 };
 
+// The chapter after and the chapter before, held at the ends of the number range.
+int NextChapter(int chapter);
+int PreviousChapter(int chapter);
+
 // The panes that follow the active pane, in the order they are loaded.
 std::array<int, 2> FollowerOrder(int activePane);

@@ -33,15 +33,15 @@ void ParseReference(const QString& text, QString& bookCode, int& chapter, int& v
     if (i >= text.size())
         NotAReference(text);
     QString book = TrimBlanks(text.left(i));
-    if (book.isEmpty())
+    if (book.endsWith(QLatin1Char('.')))
+        book.chop(1);
+    if (book.isEmpty()) // nothing but blanks or a full stop before the chapter
         NotAReference(text);
     const QString rest = TrimBlanks(text.mid(i));
     const qsizetype colon = rest.indexOf(QLatin1Char(':'));
     if (colon < 0)
         NotAReference(text);
 
-    if (book.endsWith(QLatin1Char('.')))
-        book.chop(1);
     bookCode = book;
     chapter = StrToInt(rest.left(colon));
     QString digits;

@@ -12,6 +12,6 @@ QString TrimBlanks(const QString& text);
 // chapter and a verse, written in that order. The chapter is the number between the book and
 // the first ":", the verse the digits after the last ":". A chapter or verse that is not a
 // whole number throws ConvertError after the parts before it have been written. A text with
-// no digit after its first character, with only blanks before that digit, or with no ":"
-// after it, throws ConvertError for the whole text and writes nothing.
+// no digit after its first character, with only blanks or a full stop before that digit, or
+// with no ":" after it, throws ConvertError for the whole text and writes nothing.
 void ParseReference(const QString& text, QString& bookCode, int& chapter, int& verse);

@@ -66,12 +66,25 @@ void TScrollBox::fitInnerWidget() {
     const QSize inner(std::max(view.width(), content_.width()),
                       std::max(view.height(), content_.height()));
     widget()->resize(inner);
+    for (QWidget* holder : holders_)
+        holder->resize(inner);
     // A hidden box gets the inner widget's resize only when shown again: set the ranges now,
     // as the scroll area itself will.
     verticalScrollBar()->setPageStep(view.height());
     verticalScrollBar()->setRange(0, inner.height() - view.height());
     horizontalScrollBar()->setPageStep(view.width());
     horizontalScrollBar()->setRange(0, inner.width() - view.width());
+}
+
+QWidget* TScrollBox::LabelHolder(int k) {
+    const size_t index = size_t(std::max(k - 1, 0) / LabelsPerHolder);
+    while (holders_.size() <= index) {
+        auto* holder = new QWidget(widget());
+        holder->resize(widget()->size());
+        holder->show();
+        holders_.push_back(holder);
+    }
+    return holders_[index];
 }
 
 int TScrollBox::VertPosition() const {

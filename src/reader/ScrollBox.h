@@ -3,6 +3,7 @@
 #include "Colors.h"
 
 #include <QScrollArea>
+#include <vector>
 
 class QLabel;
 class TPopupMenu;
@@ -29,6 +30,11 @@ public:
     void setEmptyHint(const QString& text);
     void showEmptyHint(bool shown);
     QLabel* EmptyHint() const { return hint_; }
+    // The widget that holds label number k (from 1) of the pane. Labels go into holders of
+    // LabelsPerHolder, each as large as the inner widget, so that no widget has so many
+    // children that showing and painting them slows down with their square.
+    QWidget* LabelHolder(int k);
+    static constexpr int LabelsPerHolder = 100;
 
     int VertPosition() const;
     void setVertPosition(int position); // kept within the range
@@ -50,6 +56,7 @@ protected:
 private:
     void fitInnerWidget();
 
+    std::vector<QWidget*> holders_; // children of the inner widget
     TColor color_ = clWhite;
     QSize content_;
     bool pressed_ = false;

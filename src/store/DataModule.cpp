@@ -48,9 +48,11 @@ Query& TBaze::PaneQuery(int pane) {
 }
 
 QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter) {
-    // A quote in the code is doubled so that it stays part of the value.
+    // A quote in the code is doubled so that it stays part of the value; a NUL, which would end
+    // the statement, is joined in as char(0).
     QString code = bookCode;
     code.replace('\'', QStringLiteral("''"));
+    code.replace(QChar(0), QStringLiteral("'||char(0)||'"));
     return {QStringLiteral("select * from ") + table, QStringLiteral("where knjiga='") + code +
                                                           QStringLiteral("' and glava=") +
                                                           QString::number(chapter)};

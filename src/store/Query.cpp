@@ -35,6 +35,10 @@ QString Query::DataSourceOf(const QString& connectionString) {
     return connectionString.mid(from, end - from);
 }
 
+QString Query::WithFile(const QString& text) const {
+    return QStringLiteral("%1 (%2)").arg(text, DataSourceOf(connectionString_));
+}
+
 void Query::connect() {
     if (db_)
         return;
@@ -45,7 +49,7 @@ void Query::connect() {
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("%1: %2").arg(text, file));
+        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, file));
     }
     RegisterTextRules(db);
     RegisterFolding(db);
@@ -91,7 +95,7 @@ void Query::open() {
                                     : QStringLiteral("Command text was not set for the command.");
         sqlite3_finalize(stmt);
         disconnect(); // the next open starts from a fresh connection
-        throw DatabaseError(message);
+        throw DatabaseError(WithFile(message));
     }
     sqlite3_finalize(stmt);
     columns_ = std::move(columns);
@@ -114,7 +118,7 @@ QString Query::fieldAsText(const QString& column) const {
     while (c >= 0 && columns_[c].compare(column, Qt::CaseInsensitive) != 0)
         --c;
     if (c < 0)
-        throw DatabaseError(QStringLiteral("Field '%1' not found").arg(column));
+        throw DatabaseError(WithFile(QStringLiteral("Field '%1' not found").arg(column)));
     if (eof())
         throw DatabaseError(
             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));

@@ -27,8 +27,8 @@ public:
     const QStringList& sql() const { return lines_; }
     QString statementText() const { return lines_.join('\n'); }
 
-    // Runs the statement; throws DatabaseError with the engine's text and stays closed on
-    // failure.
+    // Runs the statement; throws DatabaseError with the engine's text and the file, and stays
+    // closed on failure.
     void open();
     void close();
     bool isOpen() const { return open_; }
@@ -42,6 +42,9 @@ public:
     int recordCount() const { return rowCount_; }
     // The named column of the current row as text; null gives the empty text.
     QString fieldAsText(const QString& column) const;
+
+    // An error text followed by the file of the connection: "no such table: x (file)".
+    QString WithFile(const QString& text) const;
 
 private:
     void connect();

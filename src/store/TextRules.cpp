@@ -18,15 +18,19 @@ void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
         }
         char32_t cp;
         int extra;
+        char32_t least; // the smallest code point that needs this many bytes
         if ((c & 0xE0) == 0xC0) {
             cp = c & 0x1F;
             extra = 1;
+            least = 0x80;
         } else if ((c & 0xF0) == 0xE0) {
             cp = c & 0x0F;
             extra = 2;
+            least = 0x800;
         } else if ((c & 0xF8) == 0xF0) {
             cp = c & 0x07;
             extra = 3;
+            least = 0x10000;
         } else {
             *o++ = 0xFFFD;
             ++i;
@@ -35,7 +39,11 @@ void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
         ++i;
         for (; extra > 0 && i < n && (s[i] & 0xC0) == 0x80; --extra, ++i)
             cp = (cp << 6) | (s[i] & 0x3F);
-        *o++ = extra == 0 ? QChar::toCaseFolded(cp) : 0xFFFD;
+        // Cut short, overlong, a surrogate or beyond Unicode: one replacement character. This
+        // also keeps LikeAnyRun and LikeAnyOne out of reach of any text.
+        const bool valid =
+            extra == 0 && cp >= least && cp <= 0x10FFFF && (cp < 0xD800 || cp > 0xDFFF);
+        *o++ = valid ? QChar::toCaseFolded(cp) : 0xFFFD;
     }
     out.resize(size_t(o - out.data()));
 }

@@ -11,7 +11,8 @@ struct sqlite3;
 // with "%" and "_" as wildcards and an optional ESCAPE.
 void RegisterTextRules(sqlite3* db);
 
-// Case-folded code points of a UTF-8 text.
+// Case-folded code points of a UTF-8 text. A byte that cannot start a character, and a
+// sequence that is cut short, overlong, a surrogate or beyond U+10FFFF, each read as one U+FFFD.
 void FoldUtf8(const unsigned char* text, int length, std::u32string& out);
 
 // Whether a folded text matches a folded `like` pattern (wildcards already turned into

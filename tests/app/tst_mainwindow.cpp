@@ -66,6 +66,7 @@ private slots:
     void typedChapterShowsOnEnter();
     void backStopsAtChapterOne();
     void forwardStopsAtTheLastChapter();
+    void chaptersStopAtTheEndsOfTheNumbers();
     void followersLoadInFixedOrder_data();
     void followersLoadInFixedOrder();
     void failedLoadKeepsThePane();
@@ -335,6 +336,17 @@ void TestMainWindow::forwardStopsAtTheLastChapter() {
     w->BtnNapred3Click(w->BtnNapred3);
     QCOMPARE(w->Chapter[3], 2);
     QCOMPARE(w->LabelsUsed[3], 5);
+}
+
+void TestMainWindow::chaptersStopAtTheEndsOfTheNumbers() {
+    TfMain* w = m();
+    w->EditGlava2->setText(QStringLiteral("2147483647"));
+    w->BtnNapred3Click(w->BtnNapred2);
+    QCOMPARE(w->Chapter[2], 2147483647);
+    QCOMPARE(w->EditGlava2->text(), QStringLiteral("2147483647"));
+    w->EditGlava2->setText(QStringLiteral("-2147483648"));
+    w->BtnNazad3Click(w->BtnNazad2);
+    QCOMPARE(w->Chapter[2], 1);
 }
 
 void TestMainWindow::followersLoadInFixedOrder_data() {

@@ -13,8 +13,10 @@ void Bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
         sqlite3_bind_null(stmt, index);
     else if (value.typeId() == QMetaType::Int)
         sqlite3_bind_int(stmt, index, value.toInt());
-    else
-        sqlite3_bind_text(stmt, index, value.toString().toUtf8().constData(), -1, SQLITE_TRANSIENT);
+    else {
+        const QByteArray text = value.toString().toUtf8(); // NUL characters included
+        sqlite3_bind_text(stmt, index, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+    }
 }
 
 } // namespace

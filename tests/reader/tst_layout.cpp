@@ -2,6 +2,7 @@
 #include "DataModule.h"
 #include "Errors.h"
 #include "Kvlabel.h"
+#include "Messages.h"
 #include "PaneState.h"
 #include "ScrollBox.h"
 #include "VerseFixture.h"
@@ -42,7 +43,7 @@ private slots:
     void highlightFollowsTheChosenVerse();
     void chosenVerseIsScrolledIntoView();
     void paneFontsReachTheLabels();
-    void badVerseNumberStopsTheLayout();
+    void badVerseNumberIsReportedAndTheRestShown();
     void freedLabelsAreCreatedAgain();
 
 private:
@@ -280,21 +281,22 @@ void TestLayout::paneFontsReachTheLabels() {
     QCOMPARE(label(2)->FontColor(), clNavy);
 }
 
-void TestLayout::badVerseNumberStopsTheLayout() {
+void TestLayout::badVerseNumberIsReportedAndTheRestShown() {
     lay("LONG", 2);
     state_->Verse[1] = 2;
-    try {
-        lay("NUL", 1);
-        QFAIL("no error");
-    } catch (const ConvertError& e) {
-        QCOMPARE(e.text(), QStringLiteral("'' is not a valid floating point value"));
-    }
-    // The pane is shown again with what was laid out, without the older labels.
+    QStringList messages;
+    const MessageHandler previous =
+        SetMessageHandler([&messages](const QString& text) { messages << text; });
+    lay("NUL", 1);
+    SetMessageHandler(previous);
+    QCOMPARE(messages, QStringList{"'' is not a valid floating point value (" +
+                                   dir_.filePath("baza/vidl.mdb") + ", NUL 1)"});
     QVERIFY(box_->isVisible());
-    QCOMPARE(state_->LabelsUsed[1], 1);
+    QCOMPARE(state_->LabelsUsed[1], 2);
     QCOMPARE(label(1)->Tekst(), QStringLiteral(". No number."));
-    QVERIFY(label(2)->isHidden());
-    QVERIFY(label(20)->isHidden());
+    QCOMPARE(label(2)->Tekst(), QStringLiteral("2. Two."));
+    QVERIFY(!label(2)->isTransparent()); // the chosen verse after the bad one
+    QVERIFY(label(3)->isHidden());
 }
 
 void TestLayout::freedLabelsAreCreatedAgain() {

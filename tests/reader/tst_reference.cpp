@@ -102,6 +102,7 @@ void TestReference::textsWithoutAPlaceChangeNothing_data() {
     QTest::newRow("no digit") << QStringLiteral("MAT");
     QTest::newRow("only blanks") << QStringLiteral("    ");
     QTest::newRow("blanks before the digit") << QStringLiteral("  5:3");
+    QTest::newRow("a full stop before the digit") << QStringLiteral(" .9:5,");
     QTest::newRow("no colon after the digit") << QStringLiteral("MAT 5");
     QTest::newRow("colon only before the digit") << QStringLiteral("A:B 5");
     QTest::newRow("a word of a file") << QStringLiteral("Beleške");

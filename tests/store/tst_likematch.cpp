@@ -55,6 +55,28 @@ private slots:
         QVERIFY(LikeMatch(Pattern("ab%ba"), U"abba"));
     }
 
+    // Bytes that are no UTF-8 character never become a wildcard mark, whatever they decode to.
+    void invalidUtf8IsOneReplacementCharacter_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("folded");
+        QTest::newRow("beyond U+10FFFF") << QByteArray("a\xF4\x90\x80\x80") << "a\uFFFD";
+        QTest::newRow("the one-character mark") << QByteArray("\xF4\x90\x80\x81") << "\uFFFD";
+        QTest::newRow("overlong percent") << QByteArray("\xC0\xA5") << "\uFFFD";
+        QTest::newRow("surrogate") << QByteArray("\xED\xA0\x80") << "\uFFFD";
+        QTest::newRow("cut short") << QByteArray("\xE2\x82x") << "\uFFFDx";
+        QTest::newRow("stray continuation") << QByteArray("\x80\x80") << "\uFFFD\uFFFD";
+        QTest::newRow("valid, folded") << QByteArray("\xC5\xBD") << QString::fromUtf8("ž");
+    }
+
+    void invalidUtf8IsOneReplacementCharacter() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, folded);
+        std::u32string out;
+        FoldUtf8(reinterpret_cast<const unsigned char*>(bytes.constData()), int(bytes.size()), out);
+        QCOMPARE(QString::fromStdU32String(out), folded);
+        QVERIFY(!LikeMatch(out, U"abcdef"));
+    }
+
     void agreesWithTheBacktrackingMatcher() {
         QRandomGenerator random(20240611);
         const char letters[] = {'a', 'b', 'c'};

@@ -1,10 +1,15 @@
 // The importer's conversion rules, without SWORD: book names, references, text, list file.
+#include "ImportError.h"
 #include "ImportRules.h"
+#include "Importer.h"
 #include "SerbianLatin.h"
 #include "TranslationList.h"
 #include "Win1250.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
+#include <csignal>
+#include <sys/resource.h>
 
 class ImportRulesTest : public QObject {
     Q_OBJECT
@@ -154,7 +159,8 @@ private slots:
         QVERIFY(FileNameProblem("vidl.mdb").isEmpty());
         QVERIFY(FileNameProblem("abcdefghijklmnop.mdb").isEmpty()); // 20 characters
         QVERIFY(FileNameProblem("abcdefghijklmnopq.mdb").contains("longer than 20"));
-        for (const char* bad : {"", "../x.mdb", "a/b", "a\\b", " x.mdb", "x.mdb ", "..", "a\tb"})
+        for (const char* bad :
+             {"", "../x.mdb", "a/b", "a\\b", " x.mdb", "x.mdb ", "..", "a\tb", "a;b.mdb"})
             QVERIFY2(!FileNameProblem(bad).isEmpty(), bad);
         QVERIFY(!FileNameProblem(QString::fromUtf8("библија.mdb")).isEmpty());
         QVERIFY(FileNameProblem(QString::fromUtf8("čitanje.mdb")).isEmpty());
@@ -215,6 +221,39 @@ private slots:
         const QByteArray hidden = "\r\nb.mdb               old\r\n";
         QCOMPARE(UpdateTranslationList(hidden, "b.mdb", "B"),
                  QByteArray("b.mdb               B\r\n\r\nb.mdb               old\r\n"));
+    }
+
+    // A device that takes no more bytes (here a file size limit, as on a full disk) leaves the
+    // old list byte for byte and says why.
+    void aListThatCannotBeWrittenStaysAsItWas() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(TranslationListFile);
+        const QByteArray old = "a.mdb               A\r\nb.mdb               B\r\n";
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit small = saved;
+        small.rlim_cur = rlim_t(old.size() + 10);
+        setrlimit(RLIMIT_FSIZE, &small);
+        QString text;
+        try {
+            UpdateTranslationListFile(dir.path(), "c.mdb", QString(40, 'C'));
+        } catch (const ImportError& e) {
+            QCOMPARE(e.code(), ExitCannotWrite);
+            text = e.text();
+        }
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldSignal);
+
+        QVERIFY2(text.contains(path) && text.contains("unchanged"), qPrintable(text));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{TranslationListFile});
     }
 };
 

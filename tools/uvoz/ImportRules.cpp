@@ -311,6 +311,10 @@ QString FileNameProblem(const QString& name) {
     if (name.contains('/') || name.contains('\\') || name == "." || name == ".." ||
         HasControl(name))
         return QStringLiteral("\"%1\" is not a plain file name.").arg(name);
+    // The reader finds the file through a connection string, whose parts end at ";".
+    if (name.contains(';'))
+        return QStringLiteral("The file name \"%1\" holds a \";\", which the reader cannot open.")
+            .arg(name);
     if (name.front().isSpace() || name.back().isSpace())
         return QStringLiteral("The file name \"%1\" begins or ends with a blank.").arg(name);
     if (!FitsWin1250(name))

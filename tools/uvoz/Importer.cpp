@@ -11,7 +11,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 #include <algorithm>
 #include <set>
 #include <tuple>
@@ -124,11 +126,28 @@ void UpdateTranslationListFile(const QString& programFolder, const QString& file
                 QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
         old = current.readAll();
     }
+    const QByteArray bytes = UpdateTranslationList(old, fileName, caption);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(UpdateTranslationList(old, fileName, caption)) < 0 || !file.commit())
-        throw ImportError(ExitCannotWrite,
-                          QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    file.setDirectWriteFallback(false);
+    // A failed write must not reach the rename: QSaveFile can commit a short file (a full
+    // disk), so the written size is checked first.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.size() == bytes.size();
+    if (!written || !file.commit()) {
+        const QString error = file.errorString();
+        const bool failed = file.error() != QFileDevice::NoError;
+        file.cancelWriting(); // the temporary file goes, and with it the room it took
+        const QStorageInfo disk(QFileInfo(path).absolutePath());
+        const QString reason = disk.bytesAvailable() < bytes.size()
+                                   ? QStringLiteral("the disk is full (%1 bytes free, %2 needed)")
+                                         .arg(disk.bytesAvailable())
+                                         .arg(bytes.size())
+                               : failed ? error
+                                        : QStringLiteral("the file was not written whole");
+        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
+                                                          "unchanged.")
+                                               .arg(path, reason));
+    }
 }
 
 QStringList BibleModuleLines(const SwordLibrary& library) {

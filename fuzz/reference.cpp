@@ -1,0 +1,32 @@
+// The reference parser on any text: it either throws ConvertError or gives a place that reads
+// back the same when written out again.
+#include "Reference.h"
+#include "Errors.h"
+
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data), qsizetype(size));
+    QString book;
+    int chapter = -1, verse = -1;
+    try {
+        ParseReference(text, book, chapter, verse);
+    } catch (const ConvertError&) {
+        return 0;
+    }
+    if (book.isEmpty() || chapter < 0 || verse < 0)
+        std::abort();
+    // Written out, a book code that ends in a full stop or, once its full stop is dropped, in
+    // a blank or control character, reads back shorter.
+    if (book.endsWith(QLatin1Char('.')) || book != TrimBlanks(book))
+        return 0;
+    QString again;
+    int chapterAgain = -1, verseAgain = -1;
+    ParseReference(QStringLiteral("%1 %2:%3").arg(book).arg(chapter).arg(verse), again,
+                   chapterAgain, verseAgain);
+    if (again != book || chapterAgain != chapter || verseAgain != verse)
+        std::abort();
+    return 0;
+}
