@@ -2,6 +2,51 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="sr_Latn">
 <context>
+    <name>Print Device Input Slot</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatski</translation>
+    </message>
+</context>
+<context>
+    <name>Print Device Output Bin</name>
+    <message>
+        <source>Automatic</source>
+        <translation>Automatski</translation>
+    </message>
+</context>
+<context>
+    <name>QAbstractFileIconProvider</name>
+    <message>
+        <source>Alias</source>
+        <translation>Prečica</translation>
+    </message>
+    <message>
+        <source>Drive</source>
+        <translation>Disk</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datoteka</translation>
+    </message>
+    <message>
+        <source>File Folder</source>
+        <translation>Fascikla</translation>
+    </message>
+    <message>
+        <source>Folder</source>
+        <translation>Fascikla</translation>
+    </message>
+    <message>
+        <source>Shortcut</source>
+        <translation>Prečica</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Nepoznato</translation>
+    </message>
+</context>
+<context>
     <name>QAbstractSpinBox</name>
     <message>
         <source>&amp;Select All</source>

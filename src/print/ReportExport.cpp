@@ -1,6 +1,7 @@
 #include "ReportExport.h"
 
 #include "Errors.h"
+#include "Messages.h"
 #include "ReportPainter.h"
 
 #include <QColor>
@@ -146,7 +147,7 @@ QString ReportHtml(const LaidOutReport& report, const QString& title) {
 
 QString SaveFailedText(const QString& path, const QString& reason) {
     return QStringLiteral("Datoteka \"%1\" nije sačuvana: %2")
-        .arg(QDir::toNativeSeparators(path), reason);
+        .arg(QDir::toNativeSeparators(path), SystemReason(reason));
 }
 
 void SaveBytes(const QString& path, const QByteArray& bytes) {

@@ -13,7 +13,7 @@ QString ReportPlainText(const LaidOutReport& report);
 // elements.
 QString ReportHtml(const LaidOutReport& report, const QString& title);
 
-// The failure of a save: names the file and the reason.
+// The failure of a save: names the file and the reason, in the user's language.
 QString SaveFailedText(const QString& path, const QString& reason);
 
 // Writes the bytes under the name through a temporary file, so that a failure leaves any

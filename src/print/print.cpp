@@ -62,8 +62,7 @@ void Tfprint::PreviewResults() {
     if (!baze_)
         return;
     Query& q = baze_->QueryRezultati;
-    if (!q.isOpen())
-        throw DatabaseError(QStringLiteral("Operation is not allowed when the object is closed."));
+    q.requireOpen();
     Preview(QRPretraga, ReadReportRows(q), QStringLiteral("Vidoslov - rezultati pretrage"));
 }
 

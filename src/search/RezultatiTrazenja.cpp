@@ -33,8 +33,6 @@ namespace {
 
 const QString InitialCaption = QStringLiteral("Vidoslov - rezultati traženja");
 const QString LabelPrefix = QStringLiteral("labela");
-const QString ClosedDatasetText =
-    QStringLiteral("Cannot perform this operation on a closed dataset");
 constexpr int ClientWidth = 440;
 constexpr TColor WindowColor = 215 | 218 << 8 | 223 << 16;
 constexpr int AskAbove = 500;
@@ -205,8 +203,9 @@ void TfRezultatiTrazenja::WaitUntilExposed() {
 }
 
 void TfRezultatiTrazenja::RequireOpenQuery() const {
-    if (!query_ || !query_->isOpen())
-        throw DatabaseError(ClosedDatasetText);
+    if (!query_)
+        throw Query::ClosedError();
+    query_->requireOpen();
 }
 
 void TfRezultatiTrazenja::FillResults() {

@@ -11,6 +11,15 @@ Query::~Query() {
     disconnect();
 }
 
+DatabaseError Query::ClosedError() {
+    return DatabaseError(QStringLiteral("Cannot perform this operation on a closed dataset"));
+}
+
+void Query::requireOpen() const {
+    if (!open_)
+        throw ClosedError();
+}
+
 void Query::setConnectionString(const QString& text) {
     if (open_)
         throw DatabaseError(QStringLiteral("Operation is not allowed when the object is open."));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Errors.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -32,6 +34,10 @@ public:
     void open();
     void close();
     bool isOpen() const { return open_; }
+    // The error of reading the rows of a closed query.
+    static DatabaseError ClosedError();
+    // Throws ClosedError() unless the query is open.
+    void requireOpen() const;
 
     void first() { row_ = 0; }
     void next() {

@@ -8,9 +8,11 @@
 #include "Kvlabel.h"
 #include "Main.h"
 #include "Messages.h"
+#include "PodesiFont.h"
 #include "Podsetnik.h"
 #include "Program.h"
 #include "ProgramFixture.h"
+#include "ReportExport.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
 #include "Trazi.h"
@@ -19,6 +21,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -601,14 +604,18 @@ void TestMainWindow::emptiedEditIsLeftAsTyped() {
 void TestMainWindow::returnFromAnotherWindowFocusesTheFirstEdit() {
     TfMain* w = m();
     TfPodsetnik* reminders = program_->fPodsetnik.get();
-    w->EditRbr2->setFocus();
-    reminders->ShowAt(10, 10);
-    reminders->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(reminders));
-    reminders->BtnNazadClick();
-    w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    const QList<QWidget*> others{reminders, program_->fRezultatiTrazenja.get(),
+                                 program_->fPodesiFont.get()};
+    for (QWidget* other : others) {
+        w->EditRbr2->setFocus();
+        other->show();
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other));
+        other->hide();
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    }
 
     // Coming back by a click on an edit: the click's edit keeps the focus.
     reminders->ShowAt(10, 10);
@@ -646,6 +653,9 @@ void TestMainWindow::standardTextsAreSerbian() {
     QCOMPARE(box.button(QMessageBox::Cancel)->text(), QStringLiteral("Otkaži"));
     QCOMPARE(SystemReason(QStringLiteral("Permission denied")),
              QStringLiteral("Pristup nije dozvoljen"));
+    QVERIFY(SaveFailedText(QStringLiteral("x.pdf"), QStringLiteral("Permission denied"))
+                .endsWith(QStringLiteral(": Pristup nije dozvoljen")));
+    QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QStringLiteral("Fascikla"));
 }
 
 void TestMainWindow::closingEndsTheRun() {
