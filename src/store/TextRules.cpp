@@ -1,8 +1,10 @@
 #include "TextRules.h"
 
 #include <QChar>
+#include <cstring>
 #include <memory>
 #include <sqlite3.h>
+#include <string>
 #include <string_view>
 
 void FoldUtf8(const unsigned char* s, int n, std::u32string& out) {
@@ -158,8 +160,17 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
             return sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
         pattern = fresh.get();
     }
+    // A search lays several conditions on the same verse: the text folded last is kept with
+    // the bytes it was folded from, and reused when the next text has exactly those bytes.
+    thread_local std::string lastBytes;
     thread_local std::u32string text;
-    FoldUtf8(sqlite3_value_text(argv[1]), sqlite3_value_bytes(argv[1]), text);
+    const unsigned char* bytes = sqlite3_value_text(argv[1]);
+    const int length = sqlite3_value_bytes(argv[1]);
+    const size_t size = bytes ? size_t(length > 0 ? length : 0) : 0;
+    if (size != lastBytes.size() || (size > 0 && std::memcmp(lastBytes.data(), bytes, size) != 0)) {
+        lastBytes.assign(reinterpret_cast<const char*>(bytes), size);
+        FoldUtf8(bytes, int(size), text);
+    }
     const bool matches = LikeMatch(pattern->folded, text);
     if (fresh) // kept for the next rows of the same statement
         sqlite3_set_auxdata(ctx, 0, fresh.release(), FreePattern);

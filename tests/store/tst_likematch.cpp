@@ -3,6 +3,7 @@
 
 #include <QRandomGenerator>
 #include <QtTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -75,6 +76,24 @@ private slots:
         FoldUtf8(reinterpret_cast<const unsigned char*>(bytes.constData()), int(bytes.size()), out);
         QCOMPARE(QString::fromStdU32String(out), folded);
         QVERIFY(!LikeMatch(out, U"abcdef"));
+    }
+
+    // Two conditions on each row: a text as long as the one before it is folded anew.
+    void likeFoldsEachNewText() {
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        RegisterTextRules(db);
+        sqlite3_exec(db,
+                     "create table t (x text); insert into t values ('Ab'), ('Cb'), ('ab'), "
+                     "(cast(x'FF62' as text))",
+                     nullptr, nullptr, nullptr);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "select count(*) from t where x like '%a%' and x like '_b'", -1,
+                           &stmt, nullptr);
+        QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+        QCOMPARE(sqlite3_column_int(stmt, 0), 2);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
     }
 
     void agreesWithTheBacktrackingMatcher() {
