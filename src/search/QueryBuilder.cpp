@@ -5,9 +5,10 @@
 namespace {
 
 // A word as a like pattern in quotes: any text around it; an apostrophe of the word is
-// doubled so that it is searched for as typed.
+// doubled so that it is searched for as typed. A NUL would end the statement: it is dropped.
 QString Pattern(const QString& word) {
     QString quoted = word;
+    quoted.remove(QChar(u'\0'));
     quoted.replace(QLatin1Char('\''), QStringLiteral("''"));
     return QStringLiteral("'%") + quoted + QStringLiteral("%'");
 }

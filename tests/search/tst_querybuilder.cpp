@@ -121,6 +121,8 @@ void TestQueryBuilder::apostrophesAreDoubled_data() {
                                << "where  (tekst like '%'' or ''1''=''1%')";
     QTest::newRow("wildcards stay") << "a%b_c"
                                     << "where  (tekst like '%a%b_c%')";
+    // A statement ends at a NUL: the word's NUL characters are dropped.
+    QTest::newRow("nul") << QStringLiteral("a\0' or 1\0") << "where  (tekst like '%a'' or 1%')";
 }
 
 void TestQueryBuilder::apostrophesAreDoubled() {
