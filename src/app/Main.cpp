@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "FlatPanel.h"
+#include "Fonts.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
@@ -23,13 +24,6 @@
 #include <QWindow>
 
 namespace {
-
-QFont PixelFont(const QString& face, int pixels, bool bold = false) {
-    QFont font(face);
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 void DressArrowButton(TMKvTranBtn* button, const QImage& picture) {
     button->setBitMap(picture);

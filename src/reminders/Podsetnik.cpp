@@ -1,5 +1,6 @@
 #include "Podsetnik.h"
 
+#include "Fonts.h"
 #include "ItemHeightDelegate.h"
 #include "IzborFile.h"
 #include "KvTranBtn.h"
@@ -15,13 +16,6 @@
 #include <QPainter>
 
 namespace {
-
-QFont ArialPixels(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 void DressButton(TMKvTranBtn* button, const QString& caption, int pixels) {
     button->setCaption(caption);

@@ -1,5 +1,6 @@
 #include "Trazi.h"
 
+#include "Fonts.h"
 #include "KvTranBtn.h"
 #include "Messages.h"
 #include "Pictures.h"
@@ -17,13 +18,6 @@
 #include <QSignalBlocker>
 
 namespace {
-
-QFont ArialPixels(int pixels, bool bold = false) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
 
 QListWidget* AddBookList(QWidget* parent, const QString& name, const QRect& place) {
     auto* list = new QListWidget(parent);

@@ -1,6 +1,7 @@
 #include "PodesiFont.h"
 
 #include "FontDialog.h"
+#include "Fonts.h"
 #include "Kvlabel.h"
 #include "PaneState.h"
 
@@ -13,16 +14,9 @@
 
 namespace {
 
-QFont PixelFont(int pixels, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setPixelSize(pixels);
-    font.setBold(bold);
-    return font;
-}
-
 QLabel* Heading(const QString& caption, QWidget* parent, const QPoint& at) {
     auto* label = new QLabel(caption, parent);
-    label->setFont(PixelFont(12, true));
+    label->setFont(ArialPixels(12, true));
     label->move(at);
     label->adjustSize();
     return label;
@@ -63,7 +57,7 @@ TfPodesiFont::TfPodesiFont(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("fPodesiFont"));
     setWindowTitle(QStringLiteral("Vidoslov - podešavanja"));
     setFixedSize(332, 250);
-    setFont(PixelFont(11, false));
+    setFont(ArialPixels(11, false));
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
