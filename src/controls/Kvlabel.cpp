@@ -2,6 +2,7 @@
 
 #include "PopupMenu.h"
 
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,7 +11,24 @@ namespace {
 
 constexpr TColor HoverTekstColor = 0x460000; // dark blue
 
-// The caption as drawn: "&&" is one "&", a lone "&" is not drawn.
+// What a screen reader learns of a label: static text, its caption as drawn.
+class KvlabelAccessible : public QAccessibleWidget {
+public:
+    explicit KvlabelAccessible(TKvlabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name)
+            return StripAccelerators(static_cast<const TKvlabel*>(widget())->Tekst());
+        return QAccessibleWidget::text(t);
+    }
+};
+
+QAccessibleInterface* KvlabelAccessibleFactory(const QString& className, QObject* object) {
+    if (className == QLatin1String("TKvlabel") && object && object->isWidgetType())
+        return new KvlabelAccessible(static_cast<TKvlabel*>(object));
+    return nullptr;
+}
+
 } // namespace
 
 QString StripAccelerators(const QString& text) {
@@ -29,7 +47,12 @@ QString StripAccelerators(const QString& text) {
     return out;
 }
 
-TKvlabel::TKvlabel(QWidget* parent) : QLabel(parent) {
+TKvlabel::TKvlabel(QWidget* parent) : QWidget(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(KvlabelAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     FontTekst.Name = QStringLiteral("Miroslavljeva Cirilica");
     FontTekst.Size = 13;
     FontTekst.Style = fsBold;
@@ -40,7 +63,8 @@ TKvlabel::TKvlabel(QWidget* parent) : QLabel(parent) {
     FontPok.Style = 0;
     FontPok.Color = clBlue;
     FontPok.Charset = 238;
-    setTextFormat(Qt::PlainText);
+    // Sized by setTekst: showing it first must not size it to a hint.
+    setAttribute(Qt::WA_Resized);
 }
 
 void TKvlabel::setFontIfChanged(const QFont& f) {
@@ -105,8 +129,10 @@ int TKvlabel::OneLineWidth() const {
 }
 
 void TKvlabel::setTekst(const QString& text) {
-    tekst_ = text;
-    setText(text);
+    if (tekst_ != text) {
+        tekst_ = text;
+        update();
+    }
     wrap_ = vrsta_ == Tekst1;
     x_ = OneLineWidth();
     if (wrap_) {

@@ -2,7 +2,7 @@
 
 #include "Colors.h"
 
-#include <QLabel>
+#include <QWidget>
 #include <functional>
 
 class TPopupMenu;
@@ -15,7 +15,8 @@ enum VRSTA_SKUP { Tekst1 = 0, Pok1 = 1, Knjiga1 = 2 };
 // The label of every verse, cross reference and result heading. Setting Vrsta dresses it for
 // its kind; setting Tekst lays it out and leaves its one-line width in x() and its height in
 // y(). Note that x() and y() are these measurements, not the position (use pos()).
-class TKvlabel : public QLabel {
+// A plain widget that draws its own text: a chapter may hold a hundred thousand of them.
+class TKvlabel : public QWidget {
     Q_OBJECT
 public:
     explicit TKvlabel(QWidget* parent = nullptr);
@@ -34,6 +35,8 @@ public:
     void setVrsta(VRSTA_SKUP kind);
     const QString& Tekst() const { return tekst_; }
     void setTekst(const QString& text);
+    // The caption as a screen reader reads it: Tekst.
+    const QString& text() const { return tekst_; }
     int x() const { return x_; }
     int y() const { return y_; }
 

@@ -61,7 +61,6 @@ void AcquireLabel(TPaneState& state, TScrollBox& box) {
     label->setTransparent();
     if (label->parentWidget() != holder)
         label->setParent(holder);
-    label->setText(QString());
     label->setObjectName(name);
     label->FontTekst.assignLook(state.TextFont[box.Tag]);
     label->FontPok.assignLook(state.RefFont[box.Tag]);

@@ -18,7 +18,7 @@ int PaneOfBox(const TScrollBox& box);
 void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query);
 
 // Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and
-// prepares it for placing.
+// prepares it for placing. The label shows once the box's content size is set.
 void AcquireLabel(TPaneState& state, TScrollBox& box);
 
 // Empties and hides the labels prefix + k for k = used + 1 .. created.

@@ -14,6 +14,9 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setTracking(true);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TScrollBox::showHoldersNearView);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
+            &TScrollBox::showHoldersNearView);
     verticalScrollBar()->setSingleStep(15);
     horizontalScrollBar()->setSingleStep(15);
     QPalette bar = verticalScrollBar()->palette(); // a white vertical bar
@@ -57,8 +60,29 @@ void TScrollBox::setColor(TColor c) {
 }
 
 void TScrollBox::setContentSize(const QSize& size) {
+    // A new size means the labels were laid out again.
     content_ = size;
+    holderBounds_.clear();
     fitInnerWidget();
+    showHoldersNearView();
+}
+
+void TScrollBox::showHoldersNearView() {
+    if (holders_.empty())
+        return;
+    if (holderBounds_.size() != holders_.size()) {
+        holderBounds_.clear();
+        for (QWidget* holder : holders_)
+            holderBounds_.push_back(holder->childrenRect());
+    }
+    const QSize view = viewport()->size();
+    const QRect near = QRect(QPoint(HorzPosition(), VertPosition()), view)
+                           .adjusted(-view.width(), -view.height(), view.width(), view.height());
+    for (size_t i = 0; i < holders_.size(); ++i) {
+        const bool shown = holderBounds_[i].intersects(near);
+        if (holders_[i]->isHidden() == shown)
+            holders_[i]->setVisible(shown);
+    }
 }
 
 void TScrollBox::fitInnerWidget() {
@@ -79,9 +103,11 @@ void TScrollBox::fitInnerWidget() {
 QWidget* TScrollBox::LabelHolder(int k) {
     const size_t index = size_t(std::max(k - 1, 0) / LabelsPerHolder);
     while (holders_.size() <= index) {
+        // Hidden until the layout ends (setContentSize): hiding a holder once its labels
+        // are shown would cost a hide notice per label.
         auto* holder = new QWidget(widget());
         holder->resize(widget()->size());
-        holder->show();
+        holder->hide();
         holders_.push_back(holder);
     }
     return holders_[index];
@@ -129,6 +155,7 @@ void TScrollBox::contextMenuEvent(QContextMenuEvent* event) {
 void TScrollBox::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
     fitInnerWidget();
+    showHoldersNearView();
     hint_->setGeometry(viewport()->rect().adjusted(10, 0, -10, 0));
     if (event->oldSize().width() != event->size().width())
         emit widthChanged();

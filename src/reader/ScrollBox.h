@@ -32,7 +32,9 @@ public:
     QLabel* EmptyHint() const { return hint_; }
     // The widget that holds label number k (from 1) of the pane. Labels go into holders of
     // LabelsPerHolder, each as large as the inner widget, so that no widget has so many
-    // children that showing and painting them slows down with their square.
+    // children that showing and painting them slows down with their square. Only holders
+    // with labels near the view are shown: a chapter of many thousands of labels shows
+    // (and makes known to screen readers) those the reader can scroll to at once.
     QWidget* LabelHolder(int k);
     static constexpr int LabelsPerHolder = 100;
 
@@ -55,8 +57,11 @@ protected:
 
 private:
     void fitInnerWidget();
+    // Shows the holders whose labels lie within a view's height of the view, hides the rest.
+    void showHoldersNearView();
 
-    std::vector<QWidget*> holders_; // children of the inner widget
+    std::vector<QWidget*> holders_;   // children of the inner widget
+    std::vector<QRect> holderBounds_; // of each holder's shown labels; empty when stale
     TColor color_ = clWhite;
     QSize content_;
     bool pressed_ = false;

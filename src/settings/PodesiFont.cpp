@@ -101,11 +101,10 @@ TfPodesiFont::~TfPodesiFont() {
 
 void TfPodesiFont::FormCreate() {
     labelTekstProba_ = new TKvlabel(this);
-    labelTekstProba_->setText(QString());
     labelTekstProba_->setObjectName(QStringLiteral("LabelTekstProba"));
     labelTekstProba_->move(10, 10);
     labelTekstPok_ = new TKvlabel(this);
-    labelTekstPok_->setText(QStringLiteral("1 MOJ 10:5"));
+    labelTekstPok_->setTekst(QStringLiteral("1 MOJ 10:5"));
     labelTekstPok_->setObjectName(QStringLiteral("LabelTekstPok"));
     labelTekstPok_->move(10, 150);
     // The panel covers them.

@@ -2,6 +2,7 @@
 #include "Kvlabel.h"
 #include "PopupMenu.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QtTest>
 
@@ -146,6 +147,9 @@ private slots:
         l->setTekst(QStringLiteral("R && &D"));
         QCOMPARE(l->x(), QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("R & D")));
         QCOMPARE(l->Tekst(), QStringLiteral("R && &D"));
+        // A screen reader reads the caption as drawn.
+        QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name),
+                 QStringLiteral("R & D"));
     }
 
     void tekstBeforeVrstaMeasuresInTheOldFont() {

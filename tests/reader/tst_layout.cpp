@@ -45,6 +45,7 @@ private slots:
     void paneFontsReachTheLabels();
     void badVerseNumberIsReportedAndTheRestShown();
     void freedLabelsAreCreatedAgain();
+    void onlyLabelsNearTheViewAreShown();
 
 private:
     void lay(const char* book, int chapter);
@@ -81,6 +82,7 @@ void TestLayout::initTestCase() {
         rows << Row("LONG", 2, v, QStringLiteral("Short %1.").arg(v));
     rows << Row("DUP", 1, 1, QStringLiteral("One.")) << Row("DUP", 1, 2, QStringLiteral("Two."))
          << Row("DUP", 1, 2, QStringLiteral("Two again.")) << Row("DUP", 1, 3, QStringLiteral("3"));
+    rows << Row("MANY", 1, 1, QStringLiteral("Many references."), Refs(1000, "MAT 1:1"));
     rows << Row("NUL", 1, QVariant(), QStringLiteral("No number."))
          << Row("NUL", 1, 2, QStringLiteral("Two."));
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), rows);
@@ -308,6 +310,20 @@ void TestLayout::freedLabelsAreCreatedAgain() {
     QCOMPARE(state_->Labels.Count(), 0);
     lay("GEN", 1);
     QCOMPARE(state_->LabelsCreated[1], 3);
+}
+
+void TestLayout::onlyLabelsNearTheViewAreShown() {
+    lay("MANY", 1);
+    const int last = state_->LabelsUsed[1];
+    QCOMPARE(last, 1001);
+    QVERIFY(label(last)->pos().y() > 4 * box_->height());
+    QVERIFY(label(1)->isVisible() && !label(last)->isVisible());
+    QVERIFY(!label(last)->isHidden()); // laid out, shown when scrolled to
+    box_->setVertPosition(label(last)->pos().y());
+    QVERIFY(label(last)->isVisible() && !label(1)->isVisible());
+    // A short chapter after it shows at once.
+    lay("GEN", 1);
+    QVERIFY(label(1)->isVisible() && label(3)->isVisible());
 }
 
 QTEST_MAIN(TestLayout)
