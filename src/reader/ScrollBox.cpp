@@ -14,9 +14,9 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     verticalScrollBar()->setTracking(true);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TScrollBox::showHoldersNearView);
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &TScrollBox::showHoldersNearView);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &TScrollBox::viewMoved);
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, this, &TScrollBox::viewMoved);
+    connect(this, &TScrollBox::viewMoved, this, &TScrollBox::showHoldersNearView);
     verticalScrollBar()->setSingleStep(15);
     horizontalScrollBar()->setSingleStep(15);
     QPalette bar = verticalScrollBar()->palette(); // a white vertical bar
@@ -75,9 +75,7 @@ void TScrollBox::showHoldersNearView() {
         for (QWidget* holder : holders_)
             holderBounds_.push_back(holder->childrenRect());
     }
-    const QSize view = viewport()->size();
-    const QRect near = QRect(QPoint(HorzPosition(), VertPosition()), view)
-                           .adjusted(-view.width(), -view.height(), view.width(), view.height());
+    const QRect near = NearView();
     for (size_t i = 0; i < holders_.size(); ++i) {
         const bool shown = holderBounds_[i].intersects(near);
         if (holders_[i]->isHidden() == shown)
@@ -111,6 +109,12 @@ QWidget* TScrollBox::LabelHolder(int k) {
         holders_.push_back(holder);
     }
     return holders_[index];
+}
+
+QRect TScrollBox::NearView() const {
+    const QSize view = viewport()->size();
+    return QRect(QPoint(HorzPosition(), VertPosition()), view)
+        .adjusted(-view.width(), -view.height(), view.width(), view.height());
 }
 
 int TScrollBox::VertPosition() const {
@@ -155,7 +159,7 @@ void TScrollBox::contextMenuEvent(QContextMenuEvent* event) {
 void TScrollBox::resizeEvent(QResizeEvent* event) {
     QScrollArea::resizeEvent(event);
     fitInnerWidget();
-    showHoldersNearView();
+    emit viewMoved();
     hint_->setGeometry(viewport()->rect().adjusted(10, 0, -10, 0));
     if (event->oldSize().width() != event->size().width())
         emit widthChanged();

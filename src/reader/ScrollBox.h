@@ -38,6 +38,10 @@ public:
     QWidget* LabelHolder(int k);
     static constexpr int LabelsPerHolder = 100;
 
+    // The part of the inner widget in view, with a view's size around it: what is placed
+    // there is shown, what lies beyond may stay hidden until the view moves (viewMoved).
+    QRect NearView() const;
+
     int VertPosition() const;
     void setVertPosition(int position); // kept within the range
     int HorzPosition() const;
@@ -48,6 +52,8 @@ signals:
     void clicked();
     // The box's width changed: what is laid out in it may need laying out again.
     void widthChanged();
+    // The view scrolled or changed its size.
+    void viewMoved();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

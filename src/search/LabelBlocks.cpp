@@ -10,7 +10,9 @@ QWidget* TLabelBlocks::Block(int k) {
         auto* block = new QWidget(inner_);
         block->setObjectName(QStringLiteral("blok%1").arg(blocks_.size() + 1));
         block->setAttribute(Qt::WA_NoSystemBackground);
-        block->show();
+        // Hidden until ShowNear: hiding a block once its widgets are shown would cost a hide
+        // notice for each of them.
+        block->hide();
         blocks_ << block;
         tops_ << 0;
     }
@@ -33,18 +35,25 @@ void TLabelBlocks::Place(QWidget* widget, int k, int left, int top) {
 int TLabelBlocks::Finish(int used, int bottom) {
     if (used == 0)
         right_ = 0;
-    const int inUse = (used + per_ - 1) / per_;
+    inUse_ = (used + per_ - 1) / per_;
     const int width = qMax(right_, inner_->width());
     for (int b = 0; b < blocks_.size(); ++b) {
-        if (b >= inUse) {
+        if (b >= inUse_) {
             blocks_[b]->hide();
             continue;
         }
-        const int end = b + 1 < inUse ? tops_[b + 1] : bottom;
+        const int end = b + 1 < inUse_ ? tops_[b + 1] : bottom;
         blocks_[b]->setGeometry(0, tops_[b], width, qMax(end - tops_[b], 0));
-        blocks_[b]->show();
     }
     return right_;
+}
+
+void TLabelBlocks::ShowNear(const QRect& area) {
+    for (int b = 0; b < qMin(inUse_, int(blocks_.size())); ++b) {
+        const bool shown = blocks_[b]->geometry().intersects(area);
+        if (blocks_[b]->isHidden() == shown)
+            blocks_[b]->setVisible(shown);
+    }
 }
 
 QPoint TLabelBlocks::PosOnInner(const QWidget* widget) const {

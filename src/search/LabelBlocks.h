@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
 #include <QVector>
 
 class QWidget;
@@ -23,6 +24,9 @@ public:
     // Ends a layout of widgets 1..used whose content ends at bottom: fits the blocks in use to
     // their widgets and hides the others. Returns the width the content needs.
     int Finish(int used, int bottom);
+    // Shows the blocks in use that meet the area of the inner widget, hides the rest: a long
+    // list shows only the widgets near the view. Blocks start hidden.
+    void ShowNear(const QRect& area);
 
     // Where a widget of a block stands on the inner widget.
     QPoint PosOnInner(const QWidget* widget) const;
@@ -34,5 +38,6 @@ private:
     int per_;
     QVector<QWidget*> blocks_;
     QVector<int> tops_;
+    int inUse_ = 0;
     int right_ = 0;
 };

@@ -108,6 +108,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);
     blocks_ = std::make_unique<TLabelBlocks>(sb2->widget(), LabelsPerBlock);
+    connect(sb2, &TScrollBox::viewMoved, this, [this] { blocks_->ShowNear(sb2->NearView()); });
     onResultClick_ = [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); };
 
     BuildMenu();
@@ -237,6 +238,7 @@ void TfRezultatiTrazenja::FillResults() {
         lastListed_ = labelsUsed_;
         const int right = blocks_->Finish(labelsUsed_, y);
         sb2->setContentSize(QSize(right, y));
+        blocks_->ShowNear(sb2->NearView());
         q.first();
         sb2->show();
     };

@@ -114,6 +114,11 @@ void TestResults::countsAndQuestion() {
     QCOMPARE(program_->Baze->QueryRezultati.recordCount(), rows);
     if (shown > 0)
         QVERIFY(result(2 * shown)->Tekst().endsWith(QStringLiteral(". Prvi stih %1.").arg(shown)));
+    if (shown == 500) { // a long list shows the labels near the view, the rest when scrolled to
+        QVERIFY(result(1)->isVisible() && !result(1000)->isVisible());
+        r()->sb2->setVertPosition(r()->ListPos(result(1000)).y());
+        QVERIFY(result(1000)->isVisible() && !result(1)->isVisible());
+    }
     if (rows == 0)
         QVERIFY(result(1)->isHidden());
 }
