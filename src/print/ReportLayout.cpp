@@ -11,9 +11,11 @@ constexpr double Epsilon = 1e-6;
 // The least height a page gives its bands, whatever its margins.
 constexpr double LeastRoom = 10;
 
-// Where a word may be cut: never inside a surrogate pair.
-bool CutAllowed(const QString& text, qsizetype at) {
-    return !(text.at(at).isLowSurrogate() && at > 0 && text.at(at - 1).isHighSurrogate());
+// The length of the character at `at`: two for a surrogate pair, which is never cut.
+qsizetype CharLength(const QString& text, qsizetype at) {
+    const bool pair =
+        at + 1 < text.size() && text.at(at).isHighSurrogate() && text.at(at + 1).isLowSurrogate();
+    return pair ? 2 : 1;
 }
 
 // Breaks one word wider than the width into pieces that fit, one character at the least.
@@ -21,14 +23,15 @@ void BreakWord(const QString& word, double widthMm, const ReportFont& font,
                const TextMeasure& measure, QStringList& lines) {
     qsizetype start = 0;
     while (start < word.size()) {
-        qsizetype end = start + 1;
-        double used = measure.widthMm(word.mid(start, 1), font);
+        qsizetype end = start + CharLength(word, start);
+        double used = measure.widthMm(word.mid(start, end - start), font);
         while (end < word.size()) {
-            const double next = measure.widthMm(word.mid(end, 1), font);
-            if (CutAllowed(word, end) && used + next > widthMm + Epsilon)
+            const qsizetype length = CharLength(word, end);
+            const double next = measure.widthMm(word.mid(end, length), font);
+            if (used + next > widthMm + Epsilon)
                 break;
             used += next;
-            ++end;
+            end += length;
         }
         lines << word.mid(start, end - start);
         start = end;

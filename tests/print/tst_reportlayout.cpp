@@ -174,6 +174,9 @@ void TestReportLayout::wrapping_data() {
     QTest::newRow("long word") << "abcdefghij kl" << 8.0 << QStringList{"abcde", "fghij", "kl"};
     QTest::newRow("line breaks") << "a\r\nb\n\nc" << 100.0 << QStringList{"a", "b", "", "c"};
     QTest::newRow("narrower than a letter") << "ab" << 0.0 << QStringList{"a", "b"};
+    // A character outside the basic plane is two code units, measured and kept together.
+    QTest::newRow("surrogate pair")
+        << QStringLiteral("ab\U0001F600") << 4.8 << QStringList{"ab", QStringLiteral("\U0001F600")};
 }
 
 void TestReportLayout::wrapping() {
