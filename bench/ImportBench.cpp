@@ -1,4 +1,5 @@
 // Times the import of the KJV module into a translation file: vidoslov-bench-import.
+#include "BenchMain.h"
 #include "Importer.h"
 #include "SwordLibrary.h"
 
@@ -29,10 +30,5 @@ int main(int argc, char** argv) {
         std::printf("vidoslov-bench-import: the SWORD module engKJV2006eb is not installed.\n");
         return 0;
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

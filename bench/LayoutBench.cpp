@@ -1,5 +1,6 @@
 // Times a chapter of one verse with many cross references in a reading pane: the query, the
 // layout of a label per reference and the painting of the pane. vidoslov-bench-layout [N...]
+#include "BenchMain.h"
 #include "ChapterLayout.h"
 #include "DataModule.h"
 #include "PaneState.h"
@@ -115,16 +116,10 @@ BENCHMARK(ChapterAgain)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecon
 } // namespace
 
 int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     Folder = dir.path() + QStringLiteral("/");
     QDir(Folder).mkpath(QStringLiteral("baza"));
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

@@ -1,4 +1,5 @@
 // Times the reader's queries on the default translation file beside this program.
+#include "BenchMain.h"
 #include "DataModule.h"
 #include "ProgramFolder.h"
 #include "Query.h"
@@ -57,8 +58,7 @@ BENCHMARK(SearchLamb)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     // The reports need fonts; no window is shown.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    PreferOffscreen();
     QApplication app(argc, argv);
     Folder = ProgramFolder();
     const QString file = Folder + "baza/" + DefaultTranslationFile;
@@ -68,10 +68,5 @@ int main(int argc, char** argv) {
         return 0;
     }
     RegisterSearchBenches(Folder);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunBenchmarks(argc, argv);
 }

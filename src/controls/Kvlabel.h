@@ -35,7 +35,7 @@ public:
     void setVrsta(VRSTA_SKUP kind);
     const QString& Tekst() const { return tekst_; }
     void setTekst(const QString& text);
-    // The caption as a screen reader reads it: Tekst.
+    // The caption (Tekst), as a label gives it.
     const QString& text() const { return tekst_; }
     int x() const { return x_; }
     int y() const { return y_; }
