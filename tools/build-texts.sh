@@ -7,6 +7,7 @@ bin=${1:?usage: build-texts.sh BIN_FOLDER [MODULE_FOLDER]}
 modules=${2:-$bin/../sword}
 importer="$bin/vidoslov-uvoz"
 archives=$(cd "$(dirname "$0")/../data/sword" && pwd)
+xref=$(cd "$(dirname "$0")/../data/xref" && pwd)/cross-references.tsv.xz
 [[ -x "$importer" ]] || exit 0
 
 for zip in "$archives"/*.zip; do
@@ -31,20 +32,21 @@ build() {
     shift
     if [[ $fresh -eq 0 ]]; then
         echo "Building $target"
-        "$importer" "$@" "$(basename "$target")" "$caption" >/dev/null
+        "$importer" "$@" "$(basename "$target")" "$caption"
     fi
 }
 
+# Every file takes its cross references from the collection of data/xref.
 ekavian="Daničić-Karadžić, ekavski"
-build web.mdb "World English Bible" "$importer" -- engWEB2015eb
-build kjv.mdb "King James Version (1769)" "$importer" -- engKJV2006eb
-build vidl.mdb "$ekavian (latinica)" "$importer" "$modules/.SrKDEkavski.zip.unpacked" \
-    "$bin/baza/web.mdb" -- -m "$modules" --latin --references-from "$bin/baza/web.mdb" SrKDEkavski
-build ekavski.mdb "$ekavian (ćirilica)" "$importer" "$modules/.SrKDEkavski.zip.unpacked" \
-    "$bin/baza/web.mdb" -- -m "$modules" --references-from "$bin/baza/web.mdb" SrKDEkavski
-build ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" "$importer" \
-    "$modules/.SrKDIjekav.zip.unpacked" "$bin/baza/web.mdb" -- \
-    -m "$modules" --latin --references-from "$bin/baza/web.mdb" SrKDIjekav
+refs=(--cross-references "$xref")
+build web.mdb "World English Bible" "$importer" "$xref" -- "${refs[@]}" engWEB2015eb
+build kjv.mdb "King James Version (1769)" "$importer" "$xref" -- "${refs[@]}" engKJV2006eb
+build vidl.mdb "$ekavian (latinica)" "$importer" "$xref" "$modules/.SrKDEkavski.zip.unpacked" \
+    -- -m "$modules" --latin "${refs[@]}" SrKDEkavski
+build ekavski.mdb "$ekavian (ćirilica)" "$importer" "$xref" "$modules/.SrKDEkavski.zip.unpacked" \
+    -- -m "$modules" "${refs[@]}" SrKDEkavski
+build ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" "$importer" "$xref" \
+    "$modules/.SrKDIjekav.zip.unpacked" -- -m "$modules" --latin "${refs[@]}" SrKDIjekav
 
 # The list names the translations in this order, the default first; Windows-1250 text.
 list="$bin/vidoslov.kv"

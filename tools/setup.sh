@@ -7,7 +7,7 @@ packages=(
     g++ make cmake pkg-config
     qt6-base-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools
-    libsqlite3-dev libicu-dev unzip
+    libsqlite3-dev libicu-dev liblzma-dev unzip
     libsword-dev sword-text-kjv sword-text-web
     libbenchmark-dev
     fonts-liberation2

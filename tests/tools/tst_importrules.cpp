@@ -1,4 +1,7 @@
-// The importer's conversion rules, without SWORD: book names, references, text, list file.
+// The importer's conversion rules, without SWORD: book names, references, text, list file,
+// the cross-reference collection.
+#include "BookCatalogue.h"
+#include "CrossReferences.h"
 #include "ImportError.h"
 #include "ImportRules.h"
 #include "Importer.h"
@@ -153,6 +156,87 @@ private slots:
         QCOMPARE(JoinReferences({"ISA 40:3", "", "MAR 1:3", "ISA 40:3"}),
                  QString("ISA 40:3|MAR 1:3"));
         QCOMPARE(JoinReferences({}), QString());
+    }
+
+    void collectionCodesMapOntoTheCatalogue_data() {
+        QTest::addColumn<QByteArray>("code");
+        QTest::addColumn<int>("book");
+        const char* const codes =
+            "gen exo lev num deu jos jdg rut 1sa 2sa 1ki 2ki 1ch 2ch ezr neh est job psa pro ecc "
+            "sng isa jer lam ezk dan hos jol amo oba jon mic nam hab zep hag zec mal mat mrk luk "
+            "jhn act rom 1co 2co gal eph php col 1th 2th 1ti 2ti tit phm heb jas 1pe 2pe 1jn 2jn "
+            "3jn jud rev";
+        int book = 0;
+        for (const QByteArray& code : QByteArray(codes).split(' '))
+            QTest::newRow(BookCatalogue::Codes[book]) << code << ++book;
+        for (const char* other : {"Gen", "ge", "genx", "", "jude"})
+            QTest::newRow(other) << QByteArray(other) << 0;
+    }
+    void collectionCodesMapOntoTheCatalogue() {
+        QFETCH(QByteArray, code);
+        QFETCH(int, book);
+        QCOMPARE(CatalogueBookOfCollectionCode(code), book);
+    }
+
+    // References to verses the translation does not hold are left out; the rest keep the
+    // collection's order, each once.
+    void referencesToMissingVersesAreLeftOut() {
+        const CrossReferences refs(QByteArray("mat 4:4\texo 16:8;deu 8:3;mal 4:6;deu 8:3\r\n"
+                                              "\n"
+                                              "jhn 3:16\tgen 22:12\n"),
+                                   "test");
+        QCOMPARE(refs.size(), 4);
+        const std::unordered_set<PlaceKey> held{KeyOfPlace(2, 16, 8), KeyOfPlace(5, 8, 3),
+                                                KeyOfPlace(1, 22, 12)};
+        QCOMPARE(refs.pokOf(KeyOfPlace(40, 4, 4), held), QString("2 MOJ 16:8|5 MOJ 8:3"));
+        QCOMPARE(refs.pokOf(KeyOfPlace(43, 3, 16), held), QString("1 MOJ 22:12"));
+        QCOMPARE(refs.pokOf(KeyOfPlace(43, 3, 16), {}), QString());
+        QCOMPARE(refs.pokOf(KeyOfPlace(1, 1, 1), held), QString());
+    }
+
+    void aCollectionItCannotReadNamesTheLine_data() {
+        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("no tab") << QByteArray("gen 1:2 exo 1:1") << "no tab";
+        QTest::newRow("unknown code") << QByteArray("gen 1:2\texo 1:1;xyz 1:1") << "\"xyz\"";
+        QTest::newRow("no verse") << QByteArray("gen 1:2\texo 1") << "\"exo 1\"";
+        QTest::newRow("verse 0") << QByteArray("gen 0:2\texo 1:1") << "\"gen 0:2\"";
+        QTest::newRow("empty reference") << QByteArray("gen 1:2\texo 1:1;;lev 1:1") << "\"\"";
+        QTest::newRow("no references") << QByteArray("gen 1:2\t") << "no references";
+    }
+    void aCollectionItCannotReadNamesTheLine() {
+        QFETCH(QByteArray, line);
+        QFETCH(QString, problem);
+        try {
+            CrossReferences(QByteArray("gen 1:1\texo 20:11\n") + line + "\n", "refs.tsv");
+            QFAIL("read");
+        } catch (const ImportError& e) {
+            QCOMPARE(e.code(), ExitUsage);
+            QVERIFY2(e.text().startsWith("Cannot read the cross references refs.tsv, line 2: "),
+                     qPrintable(e.text()));
+            QVERIFY2(e.text().contains(problem), qPrintable(e.text()));
+        }
+    }
+
+    void theCollectionIsReadPackedOrPlain() {
+        const CrossReferences packed(QStringLiteral(XREF_PATH));
+        QCOMPARE(packed.size(), 386550 - 32); // 32 repeat a reference of the same verse
+        QTemporaryDir dir;
+        QFile cut(dir.filePath("cut.xz"));
+        QVERIFY(cut.open(QIODevice::WriteOnly));
+        QFile whole(QStringLiteral(XREF_PATH));
+        QVERIFY(whole.open(QIODevice::ReadOnly));
+        cut.write(whole.read(4000));
+        cut.close();
+        QVERIFY_THROWS_EXCEPTION(ImportError, CrossReferences{cut.fileName()});
+        QVERIFY_THROWS_EXCEPTION(ImportError, CrossReferences{dir.filePath("none.tsv")});
+        QFile plain(dir.filePath("plain.tsv"));
+        QVERIFY(plain.open(QIODevice::WriteOnly));
+        plain.write("rev 22:21\tgen 1:1");
+        plain.close();
+        QCOMPARE(
+            CrossReferences(plain.fileName()).pokOf(KeyOfPlace(66, 22, 21), {KeyOfPlace(1, 1, 1)}),
+            QString("1 MOJ 1:1"));
     }
 
     void fileNamesAndCaptionsAreChecked() {

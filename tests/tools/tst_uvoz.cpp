@@ -272,6 +272,47 @@ private slots:
         QVERIFY(!QDir(target).exists());
     }
 
+    // References to verses the translation does not hold, and those of verses it does not hold,
+    // are left out and counted.
+    void crossReferencesComeFromACollection() {
+        const QString target = dir.path() + "/collection/";
+        QDir().mkpath(target);
+        WriteAll(target + "refs.tsv", "gen 1:1\texo 20:11;mal 4:7\n"
+                                      "mat 4:4\tdeu 8:3\n"
+                                      "3jn 1:15\tgen 1:1\n");
+        const Run run = Importer({"-d", target, "--cross-references", target + "refs.tsv",
+                                  "engKJV2006eb", "kjv.mdb", "KJV"});
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY2(run.out.contains("2 verses got cross references; 2 references of the collection "
+                                  "were left out"),
+                 qPrintable(run.out));
+        const QString saved = folder;
+        folder = target;
+        QCOMPARE(Verse("kjv.mdb", "1 MOJ", 1, 1, "pok"), QString("2 MOJ 20:11"));
+        QCOMPARE(Verse("kjv.mdb", "MAT", 4, 4, "pok"), QString("5 MOJ 8:3"));
+        folder = saved;
+    }
+
+    void aCollectionItCannotReadLeavesTheOldFiles() {
+        const QString target = dir.path() + "/badcollection/";
+        QDir().mkpath(target + "baza");
+        WriteAll(target + "baza/x.mdb", "the old translation");
+        WriteAll(target + "vidoslov.kv", "x.mdb               Old\r\n");
+        WriteAll(target + "refs.tsv", "gen 1:1\texo 20:11\nmat 4:4\tdeu 8:3;xyz 1:1\n");
+        const Run bad = Importer({"-d", target, "--cross-references", target + "refs.tsv",
+                                  "engKJV2006eb", "x.mdb", "New"});
+        QCOMPARE(bad.exitCode, int(ExitUsage));
+        QVERIFY2(bad.err.contains("refs.tsv, line 2: unknown book code \"xyz\""),
+                 qPrintable(bad.err));
+        const Run both =
+            Importer({"-d", target, "--cross-references", target + "refs.tsv", "--references-from",
+                      target + "baza/x.mdb", "engKJV2006eb", "x.mdb", "New"});
+        QCOMPARE(both.exitCode, int(ExitUsage));
+        QCOMPARE(ReadAll(target + "baza/x.mdb"), QByteArray("the old translation"));
+        QCOMPARE(ReadAll(target + "vidoslov.kv"), QByteArray("x.mdb               Old\r\n"));
+        QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});
+    }
+
     void aFailedImportLeavesTheOldFile() {
         const QString target = dir.path() + "/kept/";
         QDir().mkpath(target + "baza");

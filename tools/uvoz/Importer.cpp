@@ -1,6 +1,7 @@
 #include "Importer.h"
 
 #include "BookCatalogue.h"
+#include "CrossReferences.h"
 #include "ImportError.h"
 #include "ImportRules.h"
 #include "ReferenceFile.h"
@@ -17,6 +18,7 @@
 #include <algorithm>
 #include <set>
 #include <tuple>
+#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -78,12 +80,34 @@ std::vector<Row> ReadRows(SwordLibrary& library, const QString& module, const Se
     return rows;
 }
 
+// Gives every row the collection's references to verses the rows hold; the number of the
+// collection's references left out.
+int TakeCrossReferences(const CrossReferences& collection, std::vector<Row>& rows) {
+    std::unordered_set<PlaceKey> held;
+    held.reserve(rows.size());
+    for (const Row& row : rows)
+        held.insert(KeyOfPlace(row.book, row.chapter, row.verse));
+    int taken = 0;
+    for (Row& row : rows) {
+        row.pok = collection.pokOf(KeyOfPlace(row.book, row.chapter, row.verse), held);
+        taken += row.pok.isEmpty() ? 0 : int(row.pok.count('|')) + 1;
+    }
+    return collection.size() - taken;
+}
+
 } // namespace
 
 ImportCounts ImportModule(SwordLibrary& library, const QString& module,
                           const QString& programFolder, const QString& fileName,
                           const QString& caption, const ImportOptions& options) {
     CheckArguments(library, module, fileName, caption);
+    if (!options.referencesFrom.isEmpty() && !options.crossReferences.isEmpty())
+        throw ImportError(ExitUsage, QStringLiteral("The references come either from a "
+                                                    "translation file or from a collection, "
+                                                    "not from both."));
+    const auto collection = options.crossReferences.isEmpty()
+                                ? nullptr
+                                : std::make_unique<CrossReferences>(options.crossReferences);
     const auto latin = options.latin ? std::make_unique<SerbianLatin>() : nullptr;
     const auto references = options.referencesFrom.isEmpty()
                                 ? nullptr
@@ -94,18 +118,21 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
             ExitCannotWrite,
             QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
     VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
-    const std::vector<Row> rows = ReadRows(library, module, latin.get(), references.get());
+    std::vector<Row> rows = ReadRows(library, module, latin.get(), references.get());
     if (rows.empty())
         throw ImportError(
             ExitNoText,
             QStringLiteral("The module \"%1\" has no verse of the 66 books.").arg(module));
     ImportCounts counts;
+    if (collection)
+        counts.referencesLeftOut = TakeCrossReferences(*collection, rows);
     std::set<int> books;
     for (const Row& row : rows) {
         writer.add(QString::fromUtf8(BookCatalogue::Codes[row.book - 1]), row.chapter, row.verse,
                    row.text, row.pok);
         books.insert(row.book);
         counts.references += row.pok.isEmpty() ? 0 : int(row.pok.count('|')) + 1;
+        counts.versesWithReferences += row.pok.isEmpty() ? 0 : 1;
     }
     writer.commit();
     counts.books = int(books.size());

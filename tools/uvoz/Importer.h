@@ -8,11 +8,14 @@ struct ImportCounts {
     int books = 0;
     int verses = 0;
     int references = 0;
+    int versesWithReferences = 0;
+    int referencesLeftOut = 0; // of the collection: their verse is not in the translation
 };
 
 struct ImportOptions {
-    bool latin = false;     // the text converted from Serbian Cyrillic into Latin script
-    QString referencesFrom; // a translation file whose references the verses take instead
+    bool latin = false;      // the text converted from Serbian Cyrillic into Latin script
+    QString referencesFrom;  // a translation file whose references the verses take instead
+    QString crossReferences; // a cross-reference collection the verses take them from instead
 };
 
 // Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's

@@ -29,6 +29,11 @@ const char* const Usage =
     "      --latin                write a Serbian Cyrillic text in Latin script\n"
     "      --references-from PATH give each verse the cross references of the same\n"
     "                             verse in the translation file PATH\n"
+    "      --cross-references FILE\n"
+    "                             give each verse the cross references of the\n"
+    "                             collection FILE (xz-compressed or plain lines\n"
+    "                             \"gen 1:1<TAB>exo 20:11;...\"); a reference to a verse\n"
+    "                             the translation does not hold is left out\n"
     "  -l, --list                 list the Bible modules\n"
     "  -h, --help                 show this text\n"
     "\n"
@@ -56,7 +61,8 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption modules({"m", "modules"}, "modules", "FOLDER");
     const QCommandLineOption latin("latin", "latin");
     const QCommandLineOption references("references-from", "references", "PATH");
-    parser.addOptions({help, list, folder, modules, latin, references});
+    const QCommandLineOption collection("cross-references", "cross references", "FILE");
+    parser.addOptions({help, list, folder, modules, latin, references, collection});
     if (!parser.parse(app.arguments()))
         return Fail(ExitUsage, parser.errorText() + QStringLiteral("\n") + Usage);
     if (parser.isSet(help)) {
@@ -82,7 +88,8 @@ int main(int argc, char* argv[]) {
         return Fail(ExitUsage, QStringLiteral("expected MODULE FILE CAPTION.\n") + Usage);
     const QString programFolder = parser.isSet(folder) ? parser.value(folder) : ProgramFolder();
     try {
-        const ImportOptions options{parser.isSet(latin), parser.value(references)};
+        const ImportOptions options{parser.isSet(latin), parser.value(references),
+                                    parser.value(collection)};
         const ImportCounts counts =
             ImportModule(library, args[0], programFolder, args[1], args[2], options);
         Print(stdout, QStringLiteral("%1: %2 books, %3 verses, %4 cross references.")
@@ -90,6 +97,12 @@ int main(int argc, char* argv[]) {
                           .arg(counts.books)
                           .arg(counts.verses)
                           .arg(counts.references));
+        if (parser.isSet(collection))
+            Print(stdout, QStringLiteral("%1 verses got cross references; %2 references of the "
+                                         "collection were left out (their verse is not in this "
+                                         "translation).")
+                              .arg(counts.versesWithReferences)
+                              .arg(counts.referencesLeftOut));
         return ExitOk;
     } catch (const ImportError& e) {
         return Fail(e.code(), e.text());
