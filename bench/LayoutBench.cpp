@@ -1,22 +1,33 @@
-// Times a chapter of one verse with many cross references in a reading pane: the query, the
-// layout of a label per reference and the painting of the pane. vidoslov-bench-layout [N...]
+// Times chapters with many cross references in a reading pane: the query, the layout of a
+// label per reference and the painting of the pane. A chapter of one verse with N references,
+// and, on the default translation file beside the program, Psalm 119 and the slowest chapter
+// of the whole text. vidoslov-bench-layout [benchmark options]
 #include "BenchMain.h"
 #include "ChapterLayout.h"
 #include "DataModule.h"
 #include "PaneState.h"
+#include "ProgramFolder.h"
+#include "Query.h"
 #include "ScrollBox.h"
 #include "TextRules.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <cstdio>
+#include <ctime>
 #include <memory>
 #include <sqlite3.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QString Folder;
+QString Folder;       // of the made-up chapters
+QString ProgramFiles; // the program folder, with the default translation file
+bool HasDefaultText = false;
 
 // baza/N.mdb: chapter 1 of 1 MOJ, one verse with N references.
 void WriteChapter(int references) {
@@ -57,13 +68,17 @@ struct Pane {
 
     // Shows the chapter of N.mdb, painted; returns the milliseconds of the layout.
     qint64 show(int references) {
+        return show(Folder, QStringLiteral("%1.mdb").arg(references), QStringLiteral("1 MOJ"), 1);
+    }
+
+    // Shows a chapter of a translation file, painted; returns the milliseconds of the layout.
+    qint64 show(const QString& folder, const QString& file, const QString& book, int chapter) {
         Query q;
-        q.setConnectionString(
-            TranslationConnectionString(QStringLiteral("%1.mdb").arg(references), Folder));
+        q.setConnectionString(TranslationConnectionString(file, folder));
         state.LabelsUsed[1] = 0;
         QElapsedTimer timer;
         timer.start();
-        LoadChapter(QStringLiteral("vidoslov"), QStringLiteral("1 MOJ"), 1, q,
+        LoadChapter(QStringLiteral("vidoslov"), book, chapter, q,
                     [&](Query& r) { LayoutChapter(state, *box, r); });
         const qint64 laid = timer.elapsed();
         box->repaint();
@@ -71,6 +86,27 @@ struct Pane {
         return laid;
     }
 };
+
+// The processor time this thread has used, in milliseconds.
+double ThreadMilliseconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) * 1e3 + double(t.tv_nsec) / 1e6;
+}
+
+// Every chapter of the default translation file, in the order of the text.
+std::vector<std::pair<QString, int>> Chapters() {
+    Query q;
+    q.setConnectionString(TranslationConnectionString(DefaultTranslationFile, ProgramFiles));
+    q.addLine(QStringLiteral(
+        "select knjiga, glava, min(rowid) as r from vidoslov group by knjiga, glava order by r"));
+    q.open();
+    std::vector<std::pair<QString, int>> chapters;
+    for (q.first(); !q.eof(); q.next())
+        chapters.emplace_back(q.fieldAsText(QStringLiteral("knjiga")),
+                              q.fieldAsText(QStringLiteral("glava")).toInt());
+    return chapters;
+}
 
 // A fresh pane shows the chapter: labels created, laid out and painted.
 void ChapterWithReferences(benchmark::State& state) {
@@ -113,6 +149,63 @@ void ChapterAgain(benchmark::State& state) {
 }
 BENCHMARK(ChapterAgain)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// Psalm 119 of the default file with all its references, in a fresh pane: 176 verses and
+// about 2,300 references laid out and painted.
+void Psalm119(benchmark::State& state) {
+    if (!HasDefaultText) {
+        state.SkipWithError("no default translation file beside the program");
+        return;
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto pane = std::make_unique<Pane>();
+        state.ResumeTiming();
+        QElapsedTimer timer;
+        timer.start();
+        const qint64 laid = pane->show(ProgramFiles, DefaultTranslationFile, "PSAL", 119);
+        state.counters["labels"] = pane->state.LabelsUsed[1];
+        state.counters["layout_ms"] = double(laid);
+        state.counters["paint_ms"] = double(timer.elapsed() - laid);
+        state.PauseTiming();
+        pane.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(Psalm119)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Every chapter of the default file shown in turn in one pane, as a reader moves through the
+// text; the time is that of the slowest chapter, layout and paint, in processor time of this
+// thread, so that other programs on the machine do not blur it (wall_ms: its time on the clock).
+void SlowestChapter(benchmark::State& state) {
+    if (!HasDefaultText) {
+        state.SkipWithError("no default translation file beside the program");
+        return;
+    }
+    const std::vector<std::pair<QString, int>> chapters = Chapters();
+    for (auto _ : state) {
+        Pane pane;
+        double slowest = 0, wall = 0;
+        QString which;
+        for (const auto& [book, chapter] : chapters) {
+            QElapsedTimer timer;
+            timer.start();
+            const double cpu = ThreadMilliseconds();
+            pane.show(ProgramFiles, DefaultTranslationFile, book, chapter);
+            const double ms = ThreadMilliseconds() - cpu;
+            if (ms > slowest) {
+                slowest = ms;
+                wall = double(timer.nsecsElapsed()) / 1e6;
+                which = QStringLiteral("%1 %2").arg(book).arg(chapter);
+            }
+        }
+        state.SetIterationTime(slowest / 1000);
+        state.counters["chapters"] = double(chapters.size());
+        state.counters["wall_ms"] = wall;
+        state.SetLabel(which.toStdString());
+    }
+}
+BENCHMARK(SlowestChapter)->Iterations(1)->Unit(benchmark::kMillisecond)->UseManualTime();
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -121,5 +214,11 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Folder = dir.path() + QStringLiteral("/");
     QDir(Folder).mkpath(QStringLiteral("baza"));
+    ProgramFiles = ProgramFolder();
+    HasDefaultText = QFileInfo::exists(ProgramFiles + "baza/" + DefaultTranslationFile);
+    if (!HasDefaultText)
+        std::printf("vidoslov-bench-layout: no %sbaza/%s; Psalm 119 and the whole text are "
+                    "skipped.\n",
+                    qPrintable(ProgramFiles), DefaultTranslationFile);
     return RunBenchmarks(argc, argv);
 }

@@ -174,7 +174,10 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
 
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created) {
     for (int k = used + 1; k <= created; ++k) {
-        if (TKvlabel* label = labels.Find(prefix + QString::number(k))) {
+        TKvlabel* label = labels.Find(prefix + QString::number(k));
+        // Most surplus labels were hidden and emptied by an earlier layout already: emptying
+        // them again (which measures them) would change nothing.
+        if (label && !(label->isHidden() && label->Tekst().isEmpty())) {
             label->setTekst(QString());
             label->hide();
         }

@@ -7,6 +7,40 @@
 #include <QMouseEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
+#include <algorithm>
+#include <climits>
+#include <utility>
+
+namespace {
+
+// The part of a label holder that its shown labels take: from its first label rightwards, and
+// the whole width from its second line down. Holders lie over each other, later ones on top;
+// a point outside this part falls through to the holders beneath, so that a label of an
+// earlier holder on the line where the next holder begins still takes its clicks.
+QRegion LabelArea(const QWidget& holder) {
+    const QRect bounds = holder.childrenRect();
+    if (bounds.isEmpty())
+        return {};
+    QPoint first(INT_MAX, INT_MAX);
+    for (const QObject* child : holder.children()) {
+        const auto* label = qobject_cast<const QWidget*>(child);
+        if (label && !label->isHidden() &&
+            std::make_pair(label->y(), label->x()) < std::make_pair(first.y(), first.x()))
+            first = label->pos();
+    }
+    int nextLine = INT_MAX;
+    for (const QObject* child : holder.children()) {
+        const auto* label = qobject_cast<const QWidget*>(child);
+        if (label && !label->isHidden() && label->y() > first.y())
+            nextLine = std::min(nextLine, label->y());
+    }
+    QRegion area(QRect(first, bounds.bottomRight()));
+    if (nextLine != INT_MAX)
+        area += QRect(QPoint(bounds.left(), nextLine), bounds.bottomRight());
+    return area;
+}
+
+} // namespace
 
 TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     setWidgetResizable(false);
@@ -72,8 +106,14 @@ void TScrollBox::showHoldersNearView() {
         return;
     if (holderBounds_.size() != holders_.size()) {
         holderBounds_.clear();
-        for (QWidget* holder : holders_)
+        for (QWidget* holder : holders_) {
             holderBounds_.push_back(holder->childrenRect());
+            const QRegion area = LabelArea(*holder);
+            if (area.isEmpty())
+                holder->clearMask();
+            else
+                holder->setMask(area);
+        }
     }
     const QRect near = NearView();
     for (size_t i = 0; i < holders_.size(); ++i) {

@@ -46,6 +46,7 @@ private slots:
     void badVerseNumberIsReportedAndTheRestShown();
     void freedLabelsAreCreatedAgain();
     void onlyLabelsNearTheViewAreShown();
+    void everyShownLabelTakesItsClicks();
 
 private:
     void lay(const char* book, int chapter);
@@ -324,6 +325,22 @@ void TestLayout::onlyLabelsNearTheViewAreShown() {
     // A short chapter after it shows at once.
     lay("GEN", 1);
     QVERIFY(label(1)->isVisible() && label(3)->isVisible());
+}
+
+// Labels go into holders of a hundred that lie over each other: a label whose line the next
+// holder begins on is still the widget under the pointer.
+void TestLayout::everyShownLabelTakesItsClicks() {
+    lay("MANY", 1);
+    int checked = 0;
+    for (int k = 1; k <= state_->LabelsUsed[1]; ++k) {
+        TKvlabel* l = label(k);
+        if (!l->isVisible())
+            continue;
+        const QPoint at = l->mapTo(box_->widget(), l->rect().center());
+        QVERIFY2(box_->widget()->childAt(at) == l, qPrintable(QString::number(k)));
+        ++checked;
+    }
+    QVERIFY(checked > 2 * TScrollBox::LabelsPerHolder);
 }
 
 QTEST_MAIN(TestLayout)
