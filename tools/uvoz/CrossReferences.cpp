@@ -4,6 +4,7 @@
 #include "ImportError.h"
 
 #include <QFile>
+#include <algorithm>
 #include <lzma.h>
 
 namespace {
@@ -16,6 +17,9 @@ const char* const CollectionBooks[BookCatalogue::BookCount] = {
     "nam", "hab", "zep", "hag", "zec", "mal", "mat", "mrk", "luk", "jhn", "act",
     "rom", "1co", "2co", "gal", "eph", "php", "col", "1th", "2th", "1ti", "2ti",
     "tit", "phm", "heb", "jas", "1pe", "2pe", "1jn", "2jn", "3jn", "jud", "rev"};
+
+// More than any collection of references needs: a file that unpacks to more is refused.
+constexpr qsizetype MaxUnpacked = qsizetype(256) << 20;
 
 const QByteArrayView XzMagic("\xFD"
                              "7zXZ\0",
@@ -71,8 +75,16 @@ QByteArray Unxz(const QByteArray& packed, const QString& path) {
     stream.avail_in = size_t(packed.size());
     lzma_ret rc = LZMA_OK;
     while (rc == LZMA_OK) {
-        if (stream.total_out == uint64_t(out.size()))
-            out.resize(out.size() * 2);
+        if (stream.total_out == uint64_t(out.size())) {
+            if (out.size() >= MaxUnpacked) {
+                lzma_end(&stream);
+                throw ImportError(ExitUsage,
+                                  QStringLiteral("Cannot unpack %1: it unpacks to more than %2 MB.")
+                                      .arg(path)
+                                      .arg(MaxUnpacked >> 20));
+            }
+            out.resize(std::min(out.size() * 2, MaxUnpacked));
+        }
         stream.next_out = reinterpret_cast<uint8_t*>(out.data()) + stream.total_out;
         stream.avail_out = size_t(out.size()) - size_t(stream.total_out);
         rc = lzma_code(&stream, LZMA_FINISH);
