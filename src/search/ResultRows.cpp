@@ -11,9 +11,10 @@ QString ResultRow::VerseText() const {
 }
 
 void TResultRows::Clear(int top, int headingHeight) {
-    rows_.clear();
-    verseHeights_.clear();
-    tops_.assign(1, top);
+    // The memory of a long list goes back.
+    rows_ = {};
+    verseHeights_ = {};
+    tops_ = {top};
     settledTo_ = 0;
     top_ = top;
     headingHeight_ = headingHeight;

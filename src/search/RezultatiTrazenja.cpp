@@ -245,8 +245,11 @@ void TfRezultatiTrazenja::FillResults() {
     const TKvFont tekst = TKvlabel::DefaultFontTekst();
     const TKvFont pok = TKvlabel::DefaultFontPok();
     const QFont headingFont = TKvlabel::KindFont(Knjiga1, sb2->widget()->font(), tekst, pok);
-    const QFont verseFont = TKvlabel::KindFont(Tekst1, QFont(), tekst, pok);
-    TWrapEstimate verses(verseFont, wrapWidth_, KvLineHeight(QFontMetrics(verseFont)));
+    if (!verses_ || verses_->Width() != wrapWidth_) {
+        const QFont verseFont = TKvlabel::KindFont(Tekst1, QFont(), tekst, pok);
+        verses_ = std::make_unique<TWrapEstimate>(verseFont, wrapWidth_,
+                                                  KvLineHeight(QFontMetrics(verseFont)));
+    }
     rows_.Clear(FirstTop, KvLineHeight(QFontMetrics(headingFont)));
     ++fill_;
 
@@ -277,7 +280,7 @@ void TfRezultatiTrazenja::FillResults() {
             row.Tekst = q.fieldAsText(QStringLiteral("tekst"));
             row.Rbr = q.fieldAsText(QStringLiteral("rbr"));
             q.next();
-            const int height = verses.Height(row.VerseText());
+            const int height = verses_->Height(row.VerseText());
             rows_.Add(std::move(row), height);
             if (clock.elapsed() - painted >= GaugePaintMs) {
                 Gauge1->setValue(rows_.Count());

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <unordered_map>
 
 class QAction;
@@ -14,6 +15,7 @@ class Query;
 class TKvlabel;
 class TPopupMenu;
 class TScrollBox;
+class TWrapEstimate;
 class TfPodsetnik;
 class Tfprint;
 struct TPaneState;
@@ -146,7 +148,8 @@ private:
     TfPodsetnik* fPodsetnik_ = nullptr;
     Tfprint* fprint_ = nullptr;
     TResultRows rows_;
-    std::unordered_map<int, Slot> labels_; // every result label, by its number
+    std::unique_ptr<TWrapEstimate> verses_; // kept from fill to fill: it learns the words
+    std::unordered_map<int, Slot> labels_;  // every result label, by its number
     std::function<void(TKvlabel*)> onResultClick_;
     int labelsUsed_ = 0;
     int fill_ = 0;      // counts the fills

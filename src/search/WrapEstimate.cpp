@@ -18,12 +18,16 @@ TWrapEstimate::TWrapEstimate(const QFont& font, int width, int lineHeight)
       lineHeight_(lineHeight) {}
 
 qreal TWrapEstimate::PieceWidth(QStringView piece) {
-    const QString key = piece.toString();
-    auto found = pieces_.constFind(key);
-    if (found != pieces_.constEnd())
-        return *found;
-    const qreal w = metrics_.horizontalAdvance(key);
-    pieces_.insert(key, w);
+    const std::u16string_view key(reinterpret_cast<const char16_t*>(piece.utf16()),
+                                  size_t(piece.size()));
+    const auto found = pieces_.find(key);
+    if (found != pieces_.end())
+        return found->second;
+    const QString& text = texts_.emplace_back(piece.toString());
+    const qreal w = metrics_.horizontalAdvance(text);
+    pieces_.emplace(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
+        w);
     return w;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QString>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
 
 // How high a verse label will be for a text, found fast without the label: the words of a
 // text are measured one by one, each once for all the texts, and put on lines the way the
@@ -15,6 +17,7 @@ public:
 
     int Height(const QString& text);
     int Lines(const QString& text);
+    int Width() const { return int(width_); }
 
 private:
     qreal PieceWidth(QStringView piece);
@@ -23,5 +26,7 @@ private:
     qreal width_;
     qreal blank_;
     int lineHeight_;
-    QHash<QString, qreal> pieces_;
+    // The widths of the pieces met so far, looked up without copying the piece.
+    std::deque<QString> texts_;
+    std::unordered_map<std::u16string_view, qreal> pieces_;
 };
