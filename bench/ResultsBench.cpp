@@ -31,13 +31,12 @@
 namespace {
 
 // The figures of the design before this one (every row's labels laid out at once and kept),
-// measured with this program on the development machine, offscreen, under a shared load.
+// measured with this program on the development machine, offscreen.
 struct Previous {
     double open, small, medium, large, all, peakMb, smallAfter, openAfter, afterMb;
     double page, wheel, end;
 };
-constexpr Previous Before = {0.4,   107.3, 202.2, 3438.8, 14049.4, 166,
-                             456.5, 119.1, 163,   47.0,   17.9,    2.9};
+constexpr Previous Before = {0.3, 14.5, 27.4, 318.3, 1833.7, 166, 72.9, 22.7, 162, 2.9, 2.2, 2.5};
 
 // A search word of the Serbian default and about how many verses hold it.
 struct Word {
