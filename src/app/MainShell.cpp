@@ -51,11 +51,12 @@ void TfMain::FormActivate() {
 
 namespace {
 
+// The window's widget, found by the window's id: not by a walk over every widget.
 const QWidget* TopLevelOf(const QWindow* window) {
-    for (const QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->windowHandle() == window)
-            return widget;
-    return nullptr;
+    if (!window->handle())
+        return nullptr;
+    const QWidget* widget = QWidget::find(window->winId());
+    return widget && widget->windowHandle() == window ? widget : nullptr;
 }
 
 // The message boxes and the common dialogs give the focus back where it was.

@@ -10,6 +10,8 @@
 namespace {
 
 constexpr TColor HoverTekstColor = 0x460000; // dark blue
+constexpr int WrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
+constexpr int LineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
 
 // What a screen reader learns of a label: static text, its caption as drawn.
 class KvlabelAccessible : public QAccessibleWidget {
@@ -47,62 +49,101 @@ QString StripAccelerators(const QString& text) {
     return out;
 }
 
+int KvLineHeight(const QFontMetrics& fm) {
+    return qMax(fm.lineSpacing(), fm.height());
+}
+
+int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width) {
+    int lines = 1;
+    if (!text.isEmpty()) {
+        const QRect r = fm.boundingRect(QRect(0, 0, qMax(width, 0), 1 << 24), WrapFlags, text);
+        // Lines follow each other at the line spacing; the last one is one text height.
+        const int spacing = qMax(fm.lineSpacing(), 1);
+        lines = qMax(1, 1 + qRound(double(r.height() - fm.height()) / spacing));
+    }
+    return lines * KvLineHeight(fm);
+}
+
+TKvFont TKvlabel::DefaultFontTekst() {
+    TKvFont f;
+    f.Name = QStringLiteral("Miroslavljeva Cirilica");
+    f.Size = 13;
+    f.Style = fsBold;
+    f.Color = clBlack;
+    f.Charset = 238;
+    return f;
+}
+
+TKvFont TKvlabel::DefaultFontPok() {
+    TKvFont f;
+    f.Name = QStringLiteral("Arial cirilica");
+    f.Size = 10;
+    f.Style = 0;
+    f.Color = clBlue;
+    f.Charset = 238;
+    return f;
+}
+
+QFont TKvlabel::KindFont(VRSTA_SKUP kind, const QFont& before, const TKvFont& fontTekst,
+                         const TKvFont& fontPok) {
+    switch (kind) {
+    case Tekst1:
+        return fontTekst.toQFont();
+    case Pok1:
+        return fontPok.toQFont();
+    case Knjiga1:
+        break;
+    }
+    QFont f = before;
+    f.setBold(true);
+    f.setItalic(false);
+    f.setUnderline(false);
+    f.setStrikeOut(false);
+    f.setPointSize(11);
+    return f;
+}
+
 TKvlabel::TKvlabel(QWidget* parent) : QWidget(parent) {
     static const bool accessible = [] {
         QAccessible::installFactory(KvlabelAccessibleFactory);
         return true;
     }();
     Q_UNUSED(accessible);
-    FontTekst.Name = QStringLiteral("Miroslavljeva Cirilica");
-    FontTekst.Size = 13;
-    FontTekst.Style = fsBold;
-    FontTekst.Color = clBlack;
-    FontTekst.Charset = 238;
-    FontPok.Name = QStringLiteral("Arial cirilica");
-    FontPok.Size = 10;
-    FontPok.Style = 0;
-    FontPok.Color = clBlue;
-    FontPok.Charset = 238;
+    FontTekst = DefaultFontTekst();
+    FontPok = DefaultFontPok();
     // Sized by setTekst: showing it first must not size it to a hint.
     setAttribute(Qt::WA_Resized);
 }
 
 void TKvlabel::setFontIfChanged(const QFont& f) {
-    if (font() != f)
-        setFont(f);
+    if (font() == f)
+        return;
+    settleX();
+    setFont(f);
 }
 
 void TKvlabel::setVrsta(VRSTA_SKUP kind) {
     vrsta_ = kind;
+    setFontIfChanged(KindFont(kind, font(), FontTekst, FontPok));
     switch (kind) {
     case Tekst1:
-        setFontIfChanged(FontTekst.toQFont());
         setFontColor(FontTekst.Color);
         OnClick = nullptr;
         PopupMenu = nullptr;
         unsetCursor();
         break;
     case Pok1:
-        setFontIfChanged(FontPok.toQFont());
         setFontColor(FontPok.Color);
         ColorIn = clRed;
         ColorOut = FontPok.Color;
         setCursor(Qt::PointingHandCursor);
         break;
-    case Knjiga1: {
-        QFont f = font();
-        f.setBold(true);
-        f.setItalic(false);
-        f.setUnderline(false);
-        f.setStrikeOut(false);
-        f.setPointSize(11);
-        setFontIfChanged(f);
+    case Knjiga1:
         setFontColor(clBlue);
         ColorIn = clRed;
         ColorOut = clBlue;
         setCursor(Qt::PointingHandCursor);
         break;
-    }
     }
     setTransparent();
     if (parentWidget())
@@ -110,22 +151,23 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
 }
 
 int TKvlabel::LineHeight() const {
-    const QFontMetrics fm = fontMetrics();
-    return qMax(fm.lineSpacing(), fm.height());
-}
-
-int TKvlabel::WrappedLines(int width) const {
-    if (tekst_.isEmpty())
-        return 1;
-    const QFontMetrics fm = fontMetrics();
-    const QRect r = fm.boundingRect(QRect(0, 0, qMax(width, 0), 1 << 24), WrapFlags, tekst_);
-    // Lines follow each other at the line spacing; the last one is one text height.
-    const int spacing = qMax(fm.lineSpacing(), 1);
-    return qMax(1, 1 + qRound(double(r.height() - fm.height()) / spacing));
+    return KvLineHeight(fontMetrics());
 }
 
 int TKvlabel::OneLineWidth() const {
     return tekst_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(StripAccelerators(tekst_));
+}
+
+int TKvlabel::x() const {
+    if (xStale_) {
+        x_ = OneLineWidth();
+        xStale_ = false;
+    }
+    return x_;
+}
+
+void TKvlabel::settleX() {
+    x();
 }
 
 void TKvlabel::setTekst(const QString& text) {
@@ -134,11 +176,14 @@ void TKvlabel::setTekst(const QString& text) {
         update();
     }
     wrap_ = vrsta_ == Tekst1;
-    x_ = OneLineWidth();
     if (wrap_) {
-        y_ = WrappedLines(Sirina) * LineHeight();
+        // The one-line width waits until someone reads it.
+        xStale_ = true;
+        y_ = KvWrappedHeight(fontMetrics(), tekst_, Sirina);
         resize(Sirina, y_);
     } else {
+        x_ = OneLineWidth();
+        xStale_ = false;
         y_ = LineHeight();
         resize(x_, y_);
     }
@@ -147,7 +192,7 @@ void TKvlabel::setTekst(const QString& text) {
 void TKvlabel::refit() {
     // The hover style changed the font: fit the label to it again, as auto-size does.
     if (wrap_)
-        resize(width(), WrappedLines(width()) * LineHeight());
+        resize(width(), KvWrappedHeight(fontMetrics(), tekst_, width()));
     else
         resize(OneLineWidth(), LineHeight());
 }
@@ -182,6 +227,7 @@ void TKvlabel::setStyleAndRefit(int style) {
     f.setStrikeOut(style & fsStrikeOut);
     if (f == font())
         return;
+    settleX();
     setFont(f);
     refit();
 }

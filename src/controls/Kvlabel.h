@@ -2,6 +2,7 @@
 
 #include "Colors.h"
 
+#include <QFontMetrics>
 #include <QWidget>
 #include <functional>
 
@@ -11,6 +12,11 @@ class TPopupMenu;
 QString StripAccelerators(const QString& text);
 
 enum VRSTA_SKUP { Tekst1 = 0, Pok1 = 1, Knjiga1 = 2 };
+
+// The height of one line of a label's text: a wrapped label is a whole number of them.
+int KvLineHeight(const QFontMetrics& fm);
+// The height a label gives a text wrapped at word boundaries within width pixels.
+int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width);
 
 // The label of every verse, cross reference and result heading. Setting Vrsta dresses it for
 // its kind; setting Tekst lays it out and leaves its one-line width in x() and its height in
@@ -34,10 +40,17 @@ public:
     VRSTA_SKUP Vrsta() const { return vrsta_; }
     void setVrsta(VRSTA_SKUP kind);
     const QString& Tekst() const { return tekst_; }
+    // The font the label takes when dressed as the kind, from the font it has before.
+    static QFont KindFont(VRSTA_SKUP kind, const QFont& before, const TKvFont& fontTekst,
+                          const TKvFont& fontPok);
+    // The two fonts a new label has.
+    static TKvFont DefaultFontTekst();
+    static TKvFont DefaultFontPok();
     void setTekst(const QString& text);
     // The caption (Tekst), as a label gives it.
     const QString& text() const { return tekst_; }
-    int x() const { return x_; }
+    // Measured when first read: a wrapped verse label's one-line width is seldom wanted.
+    int x() const;
     int y() const { return y_; }
 
     // The colour the text is drawn in, and the label's background when opaque.
@@ -73,20 +86,17 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    static constexpr int WrapFlags =
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
-    static constexpr int LineFlags =
-        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
-
     void setFontIfChanged(const QFont& f);
     void setStyleAndRefit(int style);
-    int WrappedLines(int width) const;
     int OneLineWidth() const;
+    // Measures x() now if it is still to be measured: before the font changes.
+    void settleX();
     void refit();
 
     VRSTA_SKUP vrsta_ = Tekst1;
     QString tekst_;
-    int x_ = 0;
+    mutable int x_ = 0;
+    mutable bool xStale_ = false;
     int y_ = 0;
     TColor fontColor_ = clBlack;
     TColor background_ = clWhite;

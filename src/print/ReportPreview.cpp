@@ -12,6 +12,7 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QToolButton>
+#include <cmath>
 
 TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
                                const TextMeasure& measure, const QString& title, QWidget* parent)
@@ -67,8 +68,12 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
 }
 
 void TReportPreview::PaintRequested(QPrinter* printer) {
-    definition_.page = PageSetupOf(*printer);
-    report_ = LayOutReport(definition_, rows_, measure_);
+    // Laid out again only when the user chose another page set-up.
+    const PageSetup page = PageSetupOf(*printer);
+    if (!SamePage(page, report_.page)) {
+        definition_.page = page;
+        report_ = LayOutReport(definition_, rows_, measure_);
+    }
     PaintReport(*printer, report_);
 }
 
@@ -108,6 +113,18 @@ template <class Save> void TReportPreview::SaveGuarded(const QString& path, Save
     } catch (const AppError& error) {
         ShowMessage(error.text());
     }
+}
+
+bool SamePage(const PageSetup& a, const PageSetup& b) {
+    // The printer gives its sizes back in points: a hundredth of a millimetre is the same.
+    constexpr double Tolerance = 0.01;
+    const double pairs[][2] = {{a.paperWidth, b.paperWidth},   {a.paperHeight, b.paperHeight},
+                               {a.marginLeft, b.marginLeft},   {a.marginTop, b.marginTop},
+                               {a.marginRight, b.marginRight}, {a.marginBottom, b.marginBottom}};
+    for (const auto& pair : pairs)
+        if (std::abs(pair[0] - pair[1]) > Tolerance)
+            return false;
+    return true;
 }
 
 PageSetup PageSetupOf(const QPrinter& printer) {

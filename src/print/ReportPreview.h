@@ -12,7 +12,7 @@ class QToolButton;
 
 // The print preview of a report: Qt's preview with its zoom, paging, page set-up and print,
 // and one more tool that saves the report as PDF, as plain text or as HTML. The report is
-// laid out again on the page set-up of the printer whenever the preview paints.
+// laid out once, and again only when the preview paints it on another page set-up.
 class TReportPreview : public QObject {
     Q_OBJECT
 public:
@@ -32,7 +32,7 @@ public:
     QAction* SaveText1;
     QAction* SaveHtml1;
 
-    // Lay the report out on the printer's page set-up and paint it there.
+    // Paint the report on the printer, laid out again if its page set-up changed.
     void PaintRequested(QPrinter* printer);
     void SavePdfClick();
     void SaveTextClick();
@@ -54,3 +54,5 @@ private:
 
 // The page set-up of a printer: its paper and margins in millimetres.
 PageSetup PageSetupOf(const QPrinter& printer);
+// Whether two page set-ups are the same to a hundredth of a millimetre.
+bool SamePage(const PageSetup& a, const PageSetup& b);

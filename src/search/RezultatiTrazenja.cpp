@@ -1,10 +1,8 @@
 #include "RezultatiTrazenja.h"
 
-#include "ChapterLayout.h"
 #include "Convert.h"
 #include "Errors.h"
 #include "Kvlabel.h"
-#include "LabelBlocks.h"
 #include "Messages.h"
 #include "PaneMenu.h"
 #include "PaneState.h"
@@ -15,6 +13,7 @@
 #include "ReminderEntry.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
+#include "WrapEstimate.h"
 #include "print.h"
 
 #include <QApplication>
@@ -25,7 +24,9 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -40,10 +41,12 @@ constexpr int FirstTop = 10;
 constexpr int LeftEdge = 5;
 constexpr int WrapMargin = 30;
 constexpr int GaugeHeight = 14;
-// Two labels a row: a block holds a hundred rows.
-constexpr int LabelsPerBlock = 200;
 // The gauge is painted at least this often while a list is filled.
 constexpr qint64 GaugePaintMs = 40;
+// Labels kept after a fill: twice those it shows, and at least this many.
+constexpr size_t KeptLabels = 40;
+// Rounds of laying out near the view while corrected heights move the rows.
+constexpr int NearRounds = 4;
 // How long a newly shown window may take to appear before the fill starts anyway.
 constexpr qint64 ExposeWaitMs = 1000;
 constexpr int RepaintWaitMs = 50;
@@ -56,6 +59,15 @@ template <class Handler> void Guarded(Handler&& handler) {
         const auto* app = dynamic_cast<const AppError*>(&error);
         ShowMessage(app ? app->text() : QString::fromLocal8Bit(error.what()));
     }
+}
+
+// The number of a result label's name, 0 for another name.
+int NumberInName(const QString& name) {
+    if (!name.startsWith(LabelPrefix, Qt::CaseInsensitive))
+        return 0;
+    bool ok = false;
+    const int k = QStringView(name).mid(LabelPrefix.size()).toInt(&ok);
+    return ok ? k : 0;
 }
 
 bool AskInBox(QWidget* parent, const QString& text) {
@@ -107,8 +119,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     auto* client = new QVBoxLayout(this);
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);
-    blocks_ = std::make_unique<TLabelBlocks>(sb2->widget(), LabelsPerBlock);
-    connect(sb2, &TScrollBox::viewMoved, this, [this] { blocks_->ShowNear(sb2->NearView()); });
+    connect(sb2, &TScrollBox::viewMoved, this, &TfRezultatiTrazenja::ShowNear);
     onResultClick_ = [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); };
 
     BuildMenu();
@@ -152,7 +163,6 @@ void TfRezultatiTrazenja::BuildMenu() {
 
 void TfRezultatiTrazenja::FormCreate() {
     labelsUsed_ = 0;
-    labelsCreated_ = 0;
     Image1->setPixmap(TransparentPicture(HandPicture()));
     Image1->adjustSize();
 }
@@ -223,22 +233,38 @@ void TfRezultatiTrazenja::FillResults() {
     Image1->move((outer.width() - Image1->width()) / 2, (outer.height() - Image1->height()) / 2);
     sb2->setVertPosition(0);
     sb2->hide();
-    Gauge1->setRange(0, q.recordCount());
+    const int count = q.recordCount();
+    Gauge1->setRange(0, count);
     Gauge1->setValue(0);
     Gauge1->setGeometry(Image1->x(), Image1->y() + Image1->height(), Image1->width(), GaugeHeight);
     Gauge1->show();
     repaint();
 
-    int y = FirstTop;
-    // Also after a failed read, the list shows what was laid out, without older labels.
+    // The rows are measured in the fonts their labels will have, without the labels.
+    wrapWidth_ = sb2->width() - WrapMargin;
+    const TKvFont tekst = TKvlabel::DefaultFontTekst();
+    const TKvFont pok = TKvlabel::DefaultFontPok();
+    const QFont headingFont = TKvlabel::KindFont(Knjiga1, sb2->widget()->font(), tekst, pok);
+    if (!verses_ || verses_->Width() != wrapWidth_) {
+        const QFont verseFont = TKvlabel::KindFont(Tekst1, QFont(), tekst, pok);
+        verses_ = std::make_unique<TWrapEstimate>(verseFont, wrapWidth_,
+                                                  KvLineHeight(QFontMetrics(verseFont)));
+    }
+    rows_.Clear(FirstTop, KvLineHeight(QFontMetrics(headingFont)));
+    ++fill_;
+
+    // Also after a failed read, the list shows what was read, without older labels.
     auto finish = [&] {
-        // Labels beyond those of the last list are empty and hidden already. Hidden first,
-        // they make hiding the blocks no longer in use cheap.
-        HideSurplusLabels(labels_, LabelPrefix, labelsUsed_, qMax(labelsUsed_, lastListed_));
-        lastListed_ = labelsUsed_;
-        const int right = blocks_->Finish(labelsUsed_, y);
-        sb2->setContentSize(QSize(right, y));
-        blocks_->ShowNear(sb2->NearView());
+        labelsUsed_ = 2 * rows_.Count();
+        Gauge1->setValue(rows_.Count());
+        nearFirst_ = nearLast_ = 0;
+        FitContent();
+        ShowNear();
+        // Spare labels keep no text of an earlier list.
+        for (auto& [k, slot] : labels_)
+            if (slot.fill != fill_ && !slot.label->Tekst().isEmpty())
+                slot.label->setTekst(QString());
+        FreeSpareLabels();
         q.first();
         sb2->show();
     };
@@ -248,41 +274,19 @@ void TfRezultatiTrazenja::FillResults() {
     try {
         q.first();
         while (!q.eof()) {
-            const QString knjiga = q.fieldAsText(QStringLiteral("knjiga"));
-            const QString glava = q.fieldAsText(QStringLiteral("glava"));
-            const QString tekst = q.fieldAsText(QStringLiteral("tekst"));
-            const QString rbr = q.fieldAsText(QStringLiteral("rbr"));
+            ResultRow row;
+            row.Knjiga = q.fieldAsText(QStringLiteral("knjiga"));
+            row.Glava = q.fieldAsText(QStringLiteral("glava"));
+            row.Tekst = q.fieldAsText(QStringLiteral("tekst"));
+            row.Rbr = q.fieldAsText(QStringLiteral("rbr"));
             q.next();
-            Gauge1->setValue(Gauge1->value() + 1);
+            const int height = verses_->Height(row.VerseText());
+            rows_.Add(std::move(row), height);
             if (clock.elapsed() - painted >= GaugePaintMs) {
+                Gauge1->setValue(rows_.Count());
                 Gauge1->repaint();
                 painted = clock.elapsed();
             }
-
-            ++labelsUsed_;
-            TKvlabel* heading = AcquireResultLabel();
-            heading->setVrsta(Knjiga1);
-            heading->setTekst(QStringLiteral("knjiga : ") + knjiga + QStringLiteral("  glava: ") +
-                              glava);
-            blocks_->Place(heading, labelsUsed_, LeftEdge, y);
-            heading->OnClick = onResultClick_;
-            heading->PopupMenu = PopupMenu1;
-            heading->Knjiga = knjiga;
-            heading->Glava = glava;
-            heading->Rbr = rbr;
-            y += heading->y();
-
-            ++labelsUsed_;
-            TKvlabel* verse = AcquireResultLabel();
-            verse->setVrsta(Tekst1);
-            verse->setTekst(rbr + QStringLiteral(". ") + tekst);
-            blocks_->Place(verse, labelsUsed_, LeftEdge, y);
-            verse->OnClick = nullptr;
-            verse->PopupMenu = PopupMenu1;
-            verse->Knjiga = knjiga;
-            verse->Glava = glava;
-            verse->Rbr = rbr;
-            y += verse->y();
         }
     } catch (...) {
         finish();
@@ -291,23 +295,168 @@ void TfRezultatiTrazenja::FillResults() {
     finish();
 }
 
-TKvlabel* TfRezultatiTrazenja::AcquireResultLabel() {
-    const QString name = LabelPrefix + QString::number(labelsUsed_);
-    QWidget* block = blocks_->Block(labelsUsed_);
-    TKvlabel* label = labels_.Find(name);
-    if (label) {
-        label->setTekst(QString());
-    } else {
-        label = new TKvlabel(block);
-        label->setObjectName(name);
-        labels_.Add(label);
-        ++labelsCreated_;
+void TfRezultatiTrazenja::FitContent() {
+    const int width = rows_.Count() > 0 ? LeftEdge + wrapWidth_ : 0;
+    sb2->setContentSize(QSize(width, rows_.Bottom()));
+}
+
+TfRezultatiTrazenja::ViewAnchor TfRezultatiTrazenja::AnchorOfView() const {
+    const QScrollBar* bar = sb2->verticalScrollBar();
+    ViewAnchor anchor;
+    const int view = bar->value();
+    anchor.atEnd = view > 0 && view >= bar->maximum();
+    anchor.row = rows_.RowAt(view);
+    anchor.offset = anchor.row >= 0 ? view - rows_.HeadingTop(anchor.row) : view;
+    return anchor;
+}
+
+void TfRezultatiTrazenja::RestoreView(const ViewAnchor& anchor) {
+    FitContent();
+    QScrollBar* bar = sb2->verticalScrollBar();
+    if (anchor.atEnd)
+        bar->setValue(bar->maximum());
+    else if (anchor.row >= 0)
+        bar->setValue(rows_.HeadingTop(anchor.row) + anchor.offset);
+}
+
+void TfRezultatiTrazenja::ShowNear() {
+    if (showingNear_)
+        return;
+    const QScopedValueRollback<bool> busy(showingNear_, true);
+    // A label that finds its row higher or lower than measured moves the rows under it; the
+    // place at the top of the view stays where it is, and the rows then near are laid out.
+    int first = 0;
+    int last = 0;
+    for (int round = 0; round < NearRounds; ++round) {
+        const ViewAnchor anchor = AnchorOfView();
+        const QRect near = sb2->NearView();
+        std::tie(first, last) = rows_.RowsIn(near.top(), near.bottom() + 1);
+        bool corrected = false;
+        for (int k = 2 * first + 1; k <= 2 * last; ++k)
+            LabelNumbered(k, 2 * first + 1, 2 * last, corrected);
+        if (!corrected)
+            break;
+        RestoreView(anchor);
     }
-    label->setTransparent();
-    if (label->parentWidget() != block)
-        label->setParent(block);
-    label->Sirina = sb2->width() - WrapMargin;
+    nearFirst_ = first;
+    nearLast_ = last;
+    for (auto& [k, slot] : labels_) {
+        TKvlabel* label = slot.label;
+        if (slot.fill != fill_ || k > labelsUsed_) {
+            if (!label->isHidden())
+                label->hide();
+            continue;
+        }
+        const int row = (k - 1) / 2;
+        label->move(LeftEdge, k % 2 ? rows_.HeadingTop(row) : rows_.VerseTop(row));
+        const bool shown = row >= first && row < last;
+        if (label->isHidden() == shown)
+            label->setVisible(shown);
+    }
+}
+
+TKvlabel* TfRezultatiTrazenja::LabelNumbered(int k, int first, int last, bool& corrected) {
+    auto found = labels_.find(k);
+    if (found != labels_.end() && found->second.fill == fill_)
+        return found->second.label;
+    TKvlabel* label = found != labels_.end() ? found->second.label : TakeSpare(k, first, last);
+    if (!label)
+        label = new TKvlabel(sb2->widget());
+    label->setObjectName(LabelPrefix + QString::number(k));
+    labels_[k] = Slot{label, fill_};
+    corrected = Bind(label, k) || corrected;
     return label;
+}
+
+TKvlabel* TfRezultatiTrazenja::TakeSpare(int k, int first, int last) {
+    // A label of the same kind, of a row away from the view: one beyond the list first.
+    auto spare = labels_.end();
+    for (auto it = labels_.begin(); it != labels_.end(); ++it) {
+        const int j = it->first;
+        if (j % 2 != k % 2 || (j >= first && j <= last))
+            continue;
+        spare = it;
+        if (j > labelsUsed_ || it->second.fill != fill_)
+            break;
+    }
+    if (spare == labels_.end())
+        return nullptr;
+    TKvlabel* label = spare->second.label;
+    labels_.erase(spare);
+    return label;
+}
+
+bool TfRezultatiTrazenja::Bind(TKvlabel* label, int k) {
+    const int i = (k - 1) / 2;
+    const ResultRow& row = rows_.Row(i);
+    const bool heading = k % 2 == 1;
+    label->setTransparent();
+    label->Sirina = wrapWidth_;
+    label->setVrsta(heading ? Knjiga1 : Tekst1);
+    label->setTekst(heading ? row.HeadingText() : row.VerseText());
+    label->OnClick = heading ? onResultClick_ : nullptr;
+    label->PopupMenu = PopupMenu1;
+    label->Knjiga = row.Knjiga;
+    label->Glava = row.Glava;
+    label->Rbr = row.Rbr;
+    return !heading && rows_.SetVerseHeight(i, label->y());
+}
+
+void TfRezultatiTrazenja::FreeSpareLabels() {
+    const size_t keep = std::max(KeptLabels, size_t(4 * (nearLast_ - nearFirst_)));
+    if (labels_.size() <= keep)
+        return;
+    std::vector<int> spare;
+    for (const auto& [k, slot] : labels_)
+        if (slot.label->isHidden())
+            spare.push_back(k);
+    // The highest numbers go first: the labels of a short list stay.
+    std::sort(spare.begin(), spare.end(), std::greater<int>());
+    for (int k : spare) {
+        if (labels_.size() <= keep)
+            break;
+        delete labels_[k].label;
+        labels_.erase(k);
+    }
+}
+
+TKvlabel* TfRezultatiTrazenja::AcquireResultLabel(int k) {
+    if (k < 1 || k > labelsUsed_)
+        return nullptr;
+    const ViewAnchor anchor = AnchorOfView();
+    bool corrected = false;
+    TKvlabel* label = LabelNumbered(k, 2 * nearFirst_ + 1, 2 * nearLast_, corrected);
+    const int row = (k - 1) / 2;
+    if (row < nearFirst_ || row >= nearLast_)
+        label->hide();
+    if (corrected) {
+        RestoreView(anchor);
+        ShowNear();
+    } else {
+        label->move(LeftEdge, k % 2 ? rows_.HeadingTop(row) : rows_.VerseTop(row));
+    }
+    return label;
+}
+
+int TfRezultatiTrazenja::NumberOf(const TKvlabel* label) {
+    return label ? NumberInName(label->objectName()) : 0;
+}
+
+TKvlabel* TfRezultatiTrazenja::FindLabel(const QString& name) {
+    const int k = NumberInName(name);
+    if (k >= 1 && k <= labelsUsed_)
+        return AcquireResultLabel(k);
+    const auto found = labels_.find(k);
+    return found != labels_.end() ? found->second.label : nullptr;
+}
+
+int TfRezultatiTrazenja::RowOf(const TKvlabel* label) const {
+    const int k = NumberOf(label);
+    const auto found = labels_.find(k);
+    if (k < 1 || k > labelsUsed_ || found == labels_.end() || found->second.label != label ||
+        found->second.fill != fill_)
+        return -1;
+    return (k - 1) / 2;
 }
 
 void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
@@ -332,8 +481,9 @@ void TfRezultatiTrazenja::Podesi1Click() {
 }
 
 void TfRezultatiTrazenja::Ubaciupodsetnik2Click() {
+    // A label of an earlier list that has since been freed or emptied adds nothing.
     const auto* label = qobject_cast<const TKvlabel*>(PopupMenu1->PopupComponent());
-    if (label && fPodsetnik_)
+    if (label && RowOf(label) >= 0 && fPodsetnik_)
         fPodsetnik_->AddEntry(VerseLabelEntry(*label));
 }
 
@@ -379,7 +529,10 @@ bool TfRezultatiTrazenja::StaysOnTop() const {
 }
 
 QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {
-    return blocks_->PosOnInner(label);
+    const int row = RowOf(label);
+    if (row < 0)
+        return label->mapTo(sb2->widget(), QPoint(0, 0));
+    return QPoint(LeftEdge, NumberOf(label) % 2 ? rows_.HeadingTop(row) : rows_.VerseTop(row));
 }
 
 void TfRezultatiTrazenja::FormKeyDown(int key) {
@@ -405,5 +558,7 @@ void TfRezultatiTrazenja::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
-    labels_.FreeAll();
+    for (auto& [k, slot] : labels_)
+        delete slot.label;
+    labels_.clear();
 }

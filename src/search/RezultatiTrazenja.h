@@ -1,10 +1,11 @@
 #pragma once
 
-#include "LabelIndex.h"
+#include "ResultRows.h"
 
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <unordered_map>
 
 class QAction;
 class QColorDialog;
@@ -12,9 +13,9 @@ class QLabel;
 class QProgressBar;
 class Query;
 class TKvlabel;
-class TLabelBlocks;
 class TPopupMenu;
 class TScrollBox;
+class TWrapEstimate;
 class TfPodsetnik;
 class Tfprint;
 struct TPaneState;
@@ -31,6 +32,10 @@ struct TReaderLink {
 // The search results window: a tool window as high as the main window, on top of the others.
 // Lists the rows of the results query as a heading (book and chapter) and a verse label each;
 // a click on a heading opens its chapter in the reader's active pane.
+// The rows are measured when the list is filled, without labels; labels are laid out only for
+// the rows near the view, and again as the view moves. Label k (from 1) is row (k - 1) / 2's
+// heading when odd, its verse when even. A few spare labels are kept for reuse, never more
+// than a few screenfuls need.
 class TfRezultatiTrazenja : public QWidget {
     Q_OBJECT
 public:
@@ -64,8 +69,9 @@ public:
     void ShowResults();
     // Lists the rows of the open results query, from its first row.
     void FillResults();
-    // Finds or creates the label numbered ResultLabelsUsed.
-    TKvlabel* AcquireResultLabel();
+    // The label numbered k of the list (1 to ResultLabelsUsed()) laid out with its row, found
+    // or made; shown only when its row is near the view.
+    TKvlabel* AcquireResultLabel(int k);
     void ResultClick(TKvlabel* label);
 
     // Menu handlers.
@@ -82,12 +88,20 @@ public:
     void FormClose();
     void FormDestroy();
 
+    // The labels the list has, two a row, and the labels that exist (in use or spare).
     int ResultLabelsUsed() const { return labelsUsed_; }
-    int ResultLabelsCreated() const { return labelsCreated_; }
-    // A result label by name ("labela" + number), without regard to letter case.
-    TKvlabel* FindLabel(const QString& name) const { return labels_.Find(name); }
+    int ResultLabelsCreated() const { return int(labels_.size()); }
+    // A result label by name ("labela" + number), without regard to letter case. A label of
+    // the list is laid out with its row if it was not; a number beyond the list gives a spare
+    // label of that name or none.
+    TKvlabel* FindLabel(const QString& name);
     // Where a result label stands in the list (on the scroll box's inner widget).
     QPoint ListPos(const TKvlabel* label) const;
+    // The rows of the list, the row a label of the list shows (-1 for none), and the row at a
+    // point of the list (-1 between rows and beyond them).
+    const TResultRows& Rows() const { return rows_; }
+    int RowOf(const TKvlabel* label) const;
+    int RowAt(const QPoint& listPos) const { return rows_.RowAt(listPos.y()); }
     bool StaysOnTop() const;
 
     // The question asked above 500 rows.
@@ -100,20 +114,49 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A label and the fill whose row it shows.
+    struct Slot {
+        TKvlabel* label = nullptr;
+        int fill = 0;
+    };
+    // The row at the top of the view and how far into it the view begins.
+    struct ViewAnchor {
+        int row = -1;
+        int offset = 0;
+        bool atEnd = false;
+    };
+
     void BuildMenu();
     void RequireOpenQuery() const;
     void WaitUntilExposed();
+    // Lays out the labels of the rows near the view and hides the others.
+    void ShowNear();
+    // The label numbered k with its row's text; labels first to last (numbers) are not taken
+    // as spares. Sets corrected when the label's height differed from the row's.
+    TKvlabel* LabelNumbered(int k, int first, int last, bool& corrected);
+    TKvlabel* TakeSpare(int k, int first, int last);
+    bool Bind(TKvlabel* label, int k);
+    ViewAnchor AnchorOfView() const;
+    // Fits the scroll range to the rows and puts the anchor's place back at the view's top.
+    void RestoreView(const ViewAnchor& anchor);
+    void FitContent();
+    void FreeSpareLabels();
+    static int NumberOf(const TKvlabel* label);
 
     Query* query_ = nullptr;
     TReaderLink reader_;
     TfPodsetnik* fPodsetnik_ = nullptr;
     Tfprint* fprint_ = nullptr;
-    TLabelIndex labels_;
-    std::unique_ptr<TLabelBlocks> blocks_;
+    TResultRows rows_;
+    std::unique_ptr<TWrapEstimate> verses_; // kept from fill to fill: it learns the words
+    std::unordered_map<int, Slot> labels_;  // every result label, by its number
     std::function<void(TKvlabel*)> onResultClick_;
     int labelsUsed_ = 0;
-    int labelsCreated_ = 0;
-    int lastListed_ = 0; // the labels the last fill used
+    int fill_ = 0;      // counts the fills
+    int wrapWidth_ = 0; // Sirina of the verse labels of this fill
+    int nearFirst_ = 0; // the rows whose labels are shown: first and one past the last
+    int nearLast_ = 0;
+    bool showingNear_ = false;
     bool placed_ = false;
     bool destroyed_ = false;
 };

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollBar>
 
 namespace {
 
@@ -40,6 +41,9 @@ private slots:
     void reminderEntryOfVerseIsItsHeadings();
     void onTopTogglesFlagAndItalics();
     void closedQueryReachesErrorBox();
+    void lastRowShowsAtTheEnd();
+    void headingFarDownOpensItsChapter();
+    void shorterListFreesTheLabels();
 
 private:
     TfRezultatiTrazenja* r() const { return program_->fRezultatiTrazenja.get(); }
@@ -237,6 +241,63 @@ void TestResults::closedQueryReachesErrorBox() {
     search(2);
     QCOMPARE(r()->ResultLabelsUsed(), 4);
     QVERIFY(result(5)->isHidden());
+}
+
+void TestResults::lastRowShowsAtTheEnd() {
+    // Verses of one to five lines: every seventh row is long.
+    Query& q = program_->Baze->QueryRezultati;
+    q.close();
+    q.clearSql();
+    q.addLine(QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
+                             "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
+                             "end || tekst as tekst from vidoslov"));
+    q.open();
+    r()->ShowResults();
+    QScrollBar* bar = r()->sb2->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    TKvlabel* last = result(1002);
+    QCOMPARE(last->Tekst(), QStringLiteral("1. Prvi stih 501."));
+    QVERIFY(last->isVisible());
+    // The last verse ends the list, at the bottom of the view.
+    const QWidget* view = r()->sb2->viewport();
+    QCOMPARE(r()->ListPos(last).y() + last->y(), r()->Rows().Bottom());
+    QCOMPARE(last->mapTo(view, QPoint(0, last->height())).y(), view->height());
+    // The rows in view stand one under the other.
+    for (int k = 990; k < 1002; ++k)
+        QCOMPARE(r()->ListPos(result(k + 1)).y(), r()->ListPos(result(k)).y() + result(k)->y());
+    QCOMPARE(r()->RowOf(last), 500);
+    QCOMPARE(r()->RowAt(r()->ListPos(last)), 500);
+}
+
+void TestResults::headingFarDownOpensItsChapter() {
+    search(501);
+    TKvlabel* heading = result(901); // row 451: chapter 10, verse 1
+    r()->sb2->ensureWidgetVisible(heading);
+    QVERIFY(heading->isVisible());
+    QTest::mouseClick(heading, Qt::LeftButton);
+    QCOMPARE(m()->Chapter[m()->ResultsPane], 10);
+    QCOMPARE(m()->Verse[m()->ResultsPane], 1);
+}
+
+void TestResults::shorterListFreesTheLabels() {
+    r()->setFixedSize(r()->width(), 1500); // many rows in view
+    search(501);
+    QScrollBar* bar = r()->sb2->verticalScrollBar();
+    bar->setValue(bar->maximum());
+    QPointer<TKvlabel> last = result(1002);
+    const int made = r()->ResultLabelsCreated();
+    QVERIFY(made < 1002);
+    search(3);
+    // The labels kept are few, all on the list, and only those of the list show.
+    QVERIFY(r()->ResultLabelsCreated() <= std::max(made, 200));
+    const QList<TKvlabel*> kept = r()->sb2->widget()->findChildren<TKvlabel*>();
+    QCOMPARE(kept.size(), r()->ResultLabelsCreated());
+    for (TKvlabel* label : kept)
+        QCOMPARE(label->isVisible(), r()->RowOf(label) >= 0);
+    QVERIFY(r()->ResultLabelsCreated() < made);
+    // A label of the long list is gone, or serves the short one, or waits empty.
+    QVERIFY(!last || r()->RowOf(last) >= 0 || (last->isHidden() && last->Tekst().isEmpty()));
+    QCOMPARE(result(6)->Tekst(), QStringLiteral("3. Prvi stih 3."));
 }
 
 int main(int argc, char** argv) {

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <utility>
+#include <vector>
+
+// One found verse as the results list shows it: a heading with its book and chapter, and the
+// verse under it.
+struct ResultRow {
+    QString Knjiga;
+    QString Glava;
+    QString Rbr;
+    QString Tekst;
+
+    QString HeadingText() const;
+    QString VerseText() const;
+};
+
+// The rows of a results list stacked from a top down, each as high as its heading and its
+// verse. The heights are known before any label is made, and may be corrected as the labels
+// of a row are laid out; the rows below then move.
+class TResultRows {
+public:
+    void Clear(int top, int headingHeight);
+    void Add(ResultRow row, int verseHeight);
+
+    int Count() const { return int(rows_.size()); }
+    const ResultRow& Row(int i) const { return rows_[size_t(i)]; }
+    int HeadingHeight() const { return headingHeight_; }
+    int VerseHeight(int i) const { return verseHeights_[size_t(i)]; }
+    // Where row i's heading and verse begin.
+    int HeadingTop(int i) const;
+    int VerseTop(int i) const { return HeadingTop(i) + headingHeight_; }
+    // Below the last row; the top when there is none.
+    int Bottom() const;
+
+    // The rows that meet the band from top to bottom (exclusive): the first and one past
+    // the last.
+    std::pair<int, int> RowsIn(int top, int bottom) const;
+    // The row whose heading or verse holds y, or -1.
+    int RowAt(int y) const;
+
+    // The height of row i's verse as its label measured it. True when it differed.
+    bool SetVerseHeight(int i, int height);
+
+private:
+    void Settle() const;
+
+    std::vector<ResultRow> rows_;
+    std::vector<int> verseHeights_;
+    mutable std::vector<int> tops_; // tops_[i]: row i's heading; tops_[Count()]: the bottom
+    mutable int settledTo_ = 0;     // tops_ up to this index are right
+    int top_ = 0;
+    int headingHeight_ = 0;
+};

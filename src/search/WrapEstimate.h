@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QFontMetricsF>
+#include <QString>
+#include <deque>
+#include <string_view>
+#include <unordered_map>
+
+// How high a verse label will be for a text, found fast without the label: the words of a
+// text are measured one by one, each once for all the texts, and put on lines the way the
+// label wraps them. It can miss by a line where kerning across a blank moves a line's end,
+// so a list corrects it from the label once a label is made.
+class TWrapEstimate {
+public:
+    // The font of the label, the width it wraps at and the height of one of its lines.
+    TWrapEstimate(const QFont& font, int width, int lineHeight);
+
+    int Height(const QString& text);
+    int Lines(const QString& text);
+    int Width() const { return int(width_); }
+
+private:
+    qreal PieceWidth(QStringView piece);
+
+    QFontMetricsF metrics_;
+    qreal width_;
+    qreal blank_;
+    int lineHeight_;
+    // The widths of the pieces met so far, looked up without copying the piece.
+    std::deque<QString> texts_;
+    std::unordered_map<std::u16string_view, qreal> pieces_;
+};
