@@ -193,6 +193,10 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password,
     return db;
 }
 
+void ForgetJetImages() {
+    Images().clear();
+}
+
 QString DatabasePasswordOf(const QString& connectionString) {
     static const QString key = QStringLiteral("Jet OLEDB:Database Password=");
     const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);

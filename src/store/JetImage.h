@@ -41,6 +41,9 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
 sqlite3* OpenJetDatabase(const QString& file, const QString& password,
                          std::shared_ptr<const JetImage>& image);
 
+// Drops the loaded images, so that the next open of each file loads it again (benchmarks).
+void ForgetJetImages();
+
 // The Database Password a connection string names ("Jet OLEDB:Database Password=..."); empty
 // when it names none.
 QString DatabasePasswordOf(const QString& connectionString);

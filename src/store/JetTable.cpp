@@ -123,8 +123,9 @@ void JetTableReader::readMemo(const uint8_t* field, int size, std::string& bytes
         Fail("a memo value is shorter than its header");
     const uint32_t length = Le32(field) & 0x3FFFFFFF;
     const uint8_t kind = field[3] & 0xC0;
-    if (uint64_t(length) > uint64_t(pages_.count()) * JetPageSize)
-        Fail("a memo value is longer than the file");
+    if (length > memoBudget_)
+        Fail("the memo values are longer than the file");
+    memoBudget_ -= length;
     if (kind == 0x80) {
         if (uint32_t(size - MemoHeader) != length)
             Fail("an inline memo value does not have its stated length");
@@ -211,6 +212,7 @@ void JetTableReader::readRows(const JetTableDefinition& table, const std::vector
     std::vector<JetValue> values(chosen.size());
     std::vector<uint16_t> offsets;
     uint64_t rows = 0;
+    memoBudget_ = uint64_t(pages_.count()) * JetPageSize;
     for (uint32_t page : table.dataPages) {
         const int count = pages_.rowCount(page);
         for (int index = 0; index < count; ++index) {

@@ -71,4 +71,7 @@ private:
 
     const JetPages& pages_;
     mutable std::string memo_;
+    // Bytes of memo values left to read in this table: each long-value row belongs to one
+    // value, so a sound file's values together are no longer than the file.
+    mutable uint64_t memoBudget_ = 0;
 };
