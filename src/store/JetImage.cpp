@@ -84,6 +84,14 @@ sqlite3* JetImage::connect() const {
     int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc == SQLITE_OK && data_) // a file without the table gives an empty database
         rc = sqlite3_deserialize(db, "main", data_, size_, size_, SQLITE_DESERIALIZE_READONLY);
+    // The connection holds the image as the data of a function, which it drops when it closes.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(
+            db, "jet_image", 0, SQLITE_UTF8,
+            new std::shared_ptr<const JetImage>(shared_from_this()),
+            [](sqlite3_context* c, int, sqlite3_value**) { sqlite3_result_null(c); }, nullptr,
+            nullptr,
+            [](void* image) { delete static_cast<std::shared_ptr<const JetImage>*>(image); });
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
@@ -149,8 +157,7 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
     return std::make_shared<const JetImage>(data, size, header.password);
 }
 
-sqlite3* OpenJetDatabase(const QString& file, const QString& password,
-                         std::shared_ptr<const JetImage>& image) {
+sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
         return nullptr;
@@ -188,9 +195,7 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password,
         }
         images[key.path] = {key, loaded};
     }
-    sqlite3* db = loaded->connect();
-    image = loaded;
-    return db;
+    return loaded->connect();
 }
 
 void ForgetJetImages() {

@@ -54,7 +54,7 @@ void Query::connect() {
         return;
     const QString file = DataSourceOf(connectionString_);
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
-    sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_), jetImage_);
+    sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
     const int rc = db ? SQLITE_OK
                       : sqlite3_open_v2(file.toUtf8().constData(), &db,
                                         SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
@@ -72,7 +72,6 @@ void Query::connect() {
 void Query::disconnect() {
     sqlite3_close(db_);
     db_ = nullptr;
-    jetImage_.reset();
 }
 
 void Query::open() {

@@ -4,11 +4,9 @@
 
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <vector>
 
 struct sqlite3;
-class JetImage;
 
 // A query on one translation file, over its own read-only connection. Opening runs the
 // statement and reads all its rows into the query, which then stands on the first row.
@@ -61,7 +59,6 @@ private:
     QString connectionString_;
     QStringList lines_;
     sqlite3* db_ = nullptr;
-    std::shared_ptr<const JetImage> jetImage_; // what a connection on a Jet file reads
     bool open_ = false;
     QStringList columns_;
     std::vector<QString> cells_; // row by row
