@@ -17,8 +17,11 @@ for target in "$build"/bin/fuzz_*; do
     seeds=$here/corpus/$name
     work=$build/fuzz-corpus/$name
     mkdir -p "$work"
+    # A Jet file is pages of 4 KB: its seeds are a few pages long.
+    max_len=4096
+    [[ $name == jet ]] && max_len=65536
     echo "== $name: $seconds s"
-    if ! "$target" -max_total_time="$seconds" -max_len=4096 -timeout=10 -print_final_stats=1 \
+    if ! "$target" -max_total_time="$seconds" -max_len=$max_len -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$build/fuzz-findings/$name-" "$work" "$seeds" \
         >"$build/fuzz-$name.log" 2>&1; then
         tail -n 60 "$build/fuzz-$name.log"

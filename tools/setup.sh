@@ -12,6 +12,7 @@ packages=(
     libbenchmark-dev
     fonts-liberation2
     poppler-utils
+    mdbtools
     clang libclang-rt-14-dev
 )
 

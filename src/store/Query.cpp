@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Folding.h"
+#include "JetImage.h"
 #include "TextRules.h"
 
 #include <sqlite3.h>
@@ -52,9 +53,11 @@ void Query::connect() {
     if (db_)
         return;
     const QString file = DataSourceOf(connectionString_);
-    sqlite3* db = nullptr;
-    const int rc = sqlite3_open_v2(file.toUtf8().constData(), &db,
-                                   SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
+    sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
+    const int rc = db ? SQLITE_OK
+                      : sqlite3_open_v2(file.toUtf8().constData(), &db,
+                                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);

@@ -1,4 +1,5 @@
 #include "DataModule.h"
+#include "JetWriter.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
@@ -74,12 +75,17 @@ private:
 void TestMainMenu::initTestCase() {
     prepareFolder();
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), Rows(QStringLiteral("Osnovni")));
-    WriteVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")), Rows(QStringLiteral("Drugi")));
+    // The second translation in the Jet 4 format, and one with another Database Password.
+    WriteJetVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")),
+                      Rows(QStringLiteral("Drugi")), {.password = "zelmorka"});
+    WriteJetVerseFile(dir_.filePath(QStringLiteral("baza/tajna.mdb")),
+                      Rows(QStringLiteral("Tajni")), {.password = "druga"});
     QFile list(folder_ + QLatin1String(TranslationListFile));
     QVERIFY(list.open(QIODevice::WriteOnly));
     list.write(EncodeWin1250(TranslationLine("vidl.mdb", "Osnovni prevod") + "\r\n" +
                              TranslationLine("drugi.mdb", "Drugi prevod") + "\r\n" +
-                             TranslationLine("nema.mdb", QStringLiteral("Nepostojeći"))));
+                             TranslationLine("nema.mdb", QStringLiteral("Nepostojeći")) + "\r\n" +
+                             TranslationLine("tajna.mdb", QStringLiteral("Tajni"))));
     list.close();
 }
 
@@ -134,7 +140,7 @@ void TestMainMenu::firstOpeningBuildsTheSubmenusOnce() {
     QMenu* translations = w->Prevod1->menu();
     QVERIFY(translations);
     QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(translations->style()));
-    QCOMPARE(translations->actions().size(), 3);
+    QCOMPARE(translations->actions().size(), 4);
     QCOMPARE(translation(1)->text(), QStringLiteral("  Drugi prevod") + QString(10, ' '));
     QCOMPARE(TranslationHint(translation(1)), QStringLiteral("drugi.mdb           "));
     QCOMPARE(translation(2)->text(), QStringLiteral("  Nepostojeći") + QString(10, ' '));
@@ -147,7 +153,7 @@ void TestMainMenu::firstOpeningBuildsTheSubmenusOnce() {
     QCOMPARE(w->Starizavet1->menu()->actions().size(), 39);
     QCOMPARE(w->Novizavet1->menu()->actions().size(), 27);
     QCOMPARE(w->Prevod1->menu(), translations);
-    QCOMPARE(translations->actions().size(), 3);
+    QCOMPARE(translations->actions().size(), 4);
     QCOMPARE(w->BookItems[1], first);
 }
 
@@ -270,6 +276,12 @@ void TestMainMenu::unusableTranslationFailsAtTheLoad() {
     QVERIFY(label(3, 1)->isVisible());
     emit w->BtnNapred3->clicked();
     QCOMPARE(messages_.size(), 2);
+    // A file with another Database Password: the engine's words, the labels stay.
+    openOn(w->SB3);
+    translation(3)->trigger();
+    QCOMPARE(messages_.size(), 3);
+    QCOMPARE(messages_.last(), "Not a valid password. (" + folder_ + "baza/tajna.mdb)");
+    QCOMPARE(label(3, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
 }
 
 void TestMainMenu::noListFileNoTranslations() {

@@ -1,0 +1,119 @@
+// Times Jet 4 translation files: the first open, which loads the file into the shared
+// in-memory image, every later open, and a chapter and a search on them. The Jet files are
+// written beside the benchmark from the SQLite files built by make texts, with the same rows.
+#include "BenchMain.h"
+#include "DataModule.h"
+#include "JetImage.h"
+#include "JetWriter.h"
+#include "ProgramFolder.h"
+#include "Query.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <cstdio>
+#include <sqlite3.h>
+
+namespace {
+
+QString JetFolder; // program folder whose baza/ holds the Jet files
+
+// The rows of a SQLite translation file, in its order.
+QVector<FixtureRow> RowsOf(const QString& file) {
+    QVector<FixtureRow> rows;
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(file.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(db, "select knjiga, glava, rbr, tekst, pok from vidoslov", -1, &stmt,
+                       nullptr);
+    auto text = [&](int c) {
+        const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+        return v ? QVariant(QString::fromUtf8(v)) : QVariant();
+    };
+    while (sqlite3_step(stmt) == SQLITE_ROW)
+        rows.push_back(
+            {text(0), sqlite3_column_int(stmt, 1), sqlite3_column_int(stmt, 2), text(3), text(4)});
+    sqlite3_finalize(stmt);
+    sqlite3_close(db);
+    return rows;
+}
+
+QString Connection(const char* file) {
+    return TranslationConnectionString(file, JetFolder);
+}
+
+void Open(Query& q, const char* file) {
+    q.setConnectionString(Connection(file));
+    q.clearSql();
+    q.addLine("select * from vidoslov where knjiga='PSAL' and glava=117");
+    q.open();
+}
+
+// The first open of a file: read, password checked, table loaded into the image.
+void FirstOpen(benchmark::State& state, const char* file) {
+    for (auto _ : state) {
+        ForgetJetImages();
+        Query q;
+        Open(q, file);
+        benchmark::DoNotOptimize(q.recordCount());
+    }
+}
+BENCHMARK_CAPTURE(FirstOpen, Latin, "vidl.mdb")->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK_CAPTURE(FirstOpen, Cyrillic, "ekavski.mdb")
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10);
+
+// Every later open: a new connection on the loaded image.
+void LaterOpen(benchmark::State& state) {
+    Query first;
+    Open(first, "vidl.mdb");
+    for (auto _ : state) {
+        Query q;
+        Open(q, "vidl.mdb");
+        benchmark::DoNotOptimize(q.recordCount());
+    }
+}
+BENCHMARK(LaterOpen)->Unit(benchmark::kMicrosecond);
+
+// Psalm 119 and a word search on the Jet file, as on the SQLite one in vidoslov-bench.
+void JetChapterPsalm119(benchmark::State& state) {
+    Query q;
+    q.setConnectionString(Connection("vidl.mdb"));
+    for (auto _ : state)
+        LoadChapter("vidoslov", "PSAL", 119, q, nullptr);
+}
+BENCHMARK(JetChapterPsalm119)->Unit(benchmark::kMicrosecond);
+
+void JetSearchLamb(benchmark::State& state) {
+    Query q;
+    q.setConnectionString(Connection("vidl.mdb"));
+    q.addLine("select * from vidoslov where tekst like '%jagnje%'");
+    for (auto _ : state) {
+        q.open();
+        state.counters["rows"] = q.recordCount();
+    }
+}
+BENCHMARK(JetSearchLamb)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    const QString baza = ProgramFolder() + "baza/";
+    QTemporaryDir dir;
+    JetFolder = dir.path() + '/';
+    QDir(JetFolder).mkpath("baza");
+    for (const char* file : {"vidl.mdb", "ekavski.mdb"}) {
+        if (!QFileInfo::exists(baza + file)) {
+            std::printf("vidoslov-bench-jet: %s is missing (build it with make texts); nothing "
+                        "to time.\n",
+                        qPrintable(baza + file));
+            return 0;
+        }
+        WriteJetVerseFile(JetFolder + "baza/" + file, RowsOf(baza + file),
+                          {.password = "zelmorka"});
+    }
+    return RunBenchmarks(argc, argv);
+}

@@ -1,0 +1,215 @@
+#include "JetImage.h"
+
+#include "Errors.h"
+#include "JetFile.h"
+#include "JetTable.h"
+#include "TextRules.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+#include <map>
+#include <sqlite3.h>
+#include <tuple>
+
+namespace {
+
+struct ImageKey {
+    QString path;
+    qint64 size;
+    qint64 modified;
+    bool operator<(const ImageKey& o) const {
+        return std::tie(path, size, modified) < std::tie(o.path, o.size, o.modified);
+    }
+};
+
+// The loaded images by file; a changed file gets a new one.
+std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>>& Images() {
+    static std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>> images;
+    return images;
+}
+
+void Exec(sqlite3* db, const QString& sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string text = error ? error : "cannot build the verse table";
+        sqlite3_free(error);
+        throw JetFormatError(text);
+    }
+}
+
+QString Quoted(const QString& name) {
+    return '"' + QString(name).replace('"', QStringLiteral("\"\"")) + '"';
+}
+
+// The table in SQLite: numbers as INTEGER, texts as TEXT, `knjiga` compared without regard
+// to case, and the index on the place when the table has its three columns.
+void CreateTable(sqlite3* db, const QString& table, const std::vector<JetColumn>& columns) {
+    QStringList defs;
+    for (const JetColumn& c : columns)
+        defs << Quoted(c.name) +
+                    (c.isNumber() ? QStringLiteral(" INTEGER") : QStringLiteral(" TEXT")) +
+                    (c.name.compare(QLatin1String("knjiga"), Qt::CaseInsensitive) == 0
+                         ? QStringLiteral(" COLLATE NOCASE")
+                         : QString());
+    Exec(db, QStringLiteral("CREATE TABLE %1 (%2)").arg(Quoted(table), defs.join(", ")));
+}
+
+void CreatePlaceIndex(sqlite3* db, const QString& table, const std::vector<JetColumn>& columns) {
+    int found = 0;
+    for (const JetColumn& c : columns)
+        for (const char* name : {"knjiga", "glava", "rbr"})
+            found += c.name.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    if (found == 3)
+        Exec(db, QStringLiteral("CREATE INDEX vidoslov_mesto ON %1 (knjiga, glava, rbr)")
+                     .arg(Quoted(table)));
+}
+
+struct Connection {
+    sqlite3* db = nullptr;
+    ~Connection() { sqlite3_close(db); }
+};
+
+} // namespace
+
+JetImage::JetImage(unsigned char* data, long long size, QString password)
+    : data_(data), size_(size), password_(std::move(password)) {}
+
+JetImage::~JetImage() {
+    sqlite3_free(data_);
+}
+
+sqlite3* JetImage::connect() const {
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    if (rc == SQLITE_OK && data_) // a file without the table gives an empty database
+        rc = sqlite3_deserialize(db, "main", data_, size_, size_, SQLITE_DESERIALIZE_READONLY);
+    // The connection holds the image as the data of a function, which it drops when it closes.
+    if (rc == SQLITE_OK)
+        rc = sqlite3_create_function_v2(
+            db, "jet_image", 0, SQLITE_UTF8,
+            new std::shared_ptr<const JetImage>(shared_from_this()),
+            [](sqlite3_context* c, int, sqlite3_value**) { sqlite3_result_null(c); }, nullptr,
+            nullptr,
+            [](void* image) { delete static_cast<std::shared_ptr<const JetImage>*>(image); });
+    if (rc != SQLITE_OK) {
+        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw DatabaseError(text);
+    }
+    return db;
+}
+
+std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
+                                             const QString& table) {
+    const JetHeader header = ReadJetHeader(file.left(JetPageSize));
+    if (!JetPasswordAccepts(header.password, password))
+        throw JetPasswordError();
+    const JetPages pages(file, header.pageKey);
+    const JetTableReader reader(pages);
+    Connection c;
+    if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK)
+        throw JetFormatError("cannot open an in-memory database");
+    RegisterTextRules(c.db);
+    if (const uint32_t page = reader.findTable(table)) {
+        const JetTableDefinition def = reader.definition(page);
+        CreateTable(c.db, table, def.columns);
+        std::vector<int> chosen;
+        for (size_t i = 0; i < def.columns.size(); ++i)
+            chosen.push_back(int(i));
+        QStringList marks;
+        for (size_t i = 0; i < chosen.size(); ++i)
+            marks << QStringLiteral("?");
+        sqlite3_stmt* insert = nullptr;
+        Exec(c.db, QStringLiteral("BEGIN"));
+        const QByteArray sql = QStringLiteral("INSERT INTO %1 VALUES (%2)")
+                                   .arg(Quoted(table), marks.join(','))
+                                   .toUtf8();
+        sqlite3_prepare_v2(c.db, sql.constData(), -1, &insert, nullptr);
+        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> own(insert, sqlite3_finalize);
+        for (const JetColumn& column : def.columns)
+            if (!column.isNumber() && !column.isText())
+                throw JetFormatError("column " + column.name.toStdString() +
+                                     " is of a type this reader does not read");
+        reader.readRows(def, chosen, [&](const std::vector<JetValue>& values) {
+            for (size_t i = 0; i < values.size(); ++i) {
+                const JetValue& v = values[i];
+                const int at = int(i) + 1;
+                if (v.kind == JetValue::Null)
+                    sqlite3_bind_null(insert, at);
+                else if (v.kind == JetValue::Number)
+                    sqlite3_bind_int64(insert, at, v.number);
+                else
+                    sqlite3_bind_text16(insert, at, v.text.data(), int(v.text.size() * 2),
+                                        SQLITE_TRANSIENT);
+            }
+            if (sqlite3_step(insert) != SQLITE_DONE)
+                throw JetFormatError(sqlite3_errmsg(c.db));
+            sqlite3_reset(insert);
+        });
+        own.reset();
+        CreatePlaceIndex(c.db, table, def.columns);
+        Exec(c.db, QStringLiteral("COMMIT"));
+    }
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(c.db, "main", &size, 0);
+    return std::make_shared<const JetImage>(data, size, header.password);
+}
+
+sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly))
+        return nullptr;
+    const DatabaseFormat format = DatabaseFormatOf(in.read(JetHeadSize));
+    if (format != DatabaseFormat::Jet4 && format != DatabaseFormat::OtherJet)
+        return nullptr;
+    const QString refused = UnrecognizedFormatText(file);
+    if (format == DatabaseFormat::OtherJet)
+        throw DatabaseError(refused);
+    const QFileInfo info(file);
+    const ImageKey key{info.absoluteFilePath(), info.size(),
+                       info.lastModified().toMSecsSinceEpoch()};
+    auto& images = Images();
+    auto known = images.find(key.path);
+    std::shared_ptr<const JetImage> loaded;
+    if (known != images.end() && !(known->second.first < key) && !(key < known->second.first)) {
+        loaded = known->second.second;
+        if (!JetPasswordAccepts(loaded->password(), password))
+            throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
+    } else {
+        try {
+            // The header and its password first; the rest only when the password opens it.
+            in.seek(0);
+            QByteArray bytes = in.read(JetPageSize);
+            const JetHeader header = ReadJetHeader(bytes);
+            if (!JetPasswordAccepts(header.password, password))
+                throw JetPasswordError();
+            bytes += in.readAll();
+            loaded = LoadJetImage(bytes, password);
+        } catch (const JetPasswordError&) {
+            throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
+        } catch (const JetFormatError& e) {
+            throw DatabaseError(
+                QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
+        }
+        images[key.path] = {key, loaded};
+    }
+    return loaded->connect();
+}
+
+void ForgetJetImages() {
+    Images().clear();
+}
+
+QString DatabasePasswordOf(const QString& connectionString) {
+    static const QString key = QStringLiteral("Jet OLEDB:Database Password=");
+    const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
+    if (at < 0)
+        return {};
+    const qsizetype from = at + key.size();
+    qsizetype to = connectionString.indexOf(';', from);
+    if (to < 0)
+        to = connectionString.size();
+    return connectionString.mid(from, to - from);
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <exception>
+#include <memory>
+
+struct sqlite3;
+
+// The verse table of a Jet 4 file loaded into an in-memory SQLite database with the schema
+// and text rules of the program's own files, kept as one serialized image per file.
+class JetImage : public std::enable_shared_from_this<JetImage> {
+public:
+    JetImage(unsigned char* data, long long size, QString password);
+    ~JetImage();
+    JetImage(const JetImage&) = delete;
+    JetImage& operator=(const JetImage&) = delete;
+
+    // A new read-only connection on the image, which the connection keeps alive until it is
+    // closed.
+    sqlite3* connect() const;
+    const QString& password() const { return password_; }
+
+private:
+    unsigned char* data_;
+    long long size_;
+    QString password_; // the file's Database Password
+};
+
+// A wrong Database Password.
+class JetPasswordError : public std::exception {};
+
+// Loads the table `table` of a whole Jet 4 file into an image; throws JetFormatError, or
+// JetPasswordError when the password is not the file's.
+std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
+                                             const QString& table = QStringLiteral("vidoslov"));
+
+// Opens a connection on a file when it is a Jet file; returns nullptr for any other file. The image
+// of a file is loaded on its first open and shared, by path, size and modification time, by every
+// later one. Throws DatabaseError with the engine's words: "Not a valid password." or "Unrecognized
+// database format '<file>'.".
+sqlite3* OpenJetDatabase(const QString& file, const QString& password);
+
+// Drops the loaded images, so that the next open of each file loads it again (benchmarks).
+void ForgetJetImages();
+
+// The Database Password a connection string names ("Jet OLEDB:Database Password=..."); empty
+// when it names none.
+QString DatabasePasswordOf(const QString& connectionString);
