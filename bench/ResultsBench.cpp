@@ -1,11 +1,10 @@
-// Times the results window on the default translation file beside this program: the fill of
+// Times the results window on the default translation file of the program folder: the fill of
 // 500, 5,000 and all the rows of a one-letter search, the first fill and a second one that
 // reuses the labels, the first paint after each, paging through the longest list, the longest
 // wait between two paints of the gauge and the program's memory afterwards.
 #include "DataModule.h"
 #include "Main.h"
 #include "Program.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
@@ -133,7 +132,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString folder = ProgramFolder();
+    const QString folder = QStringLiteral(PROGRAM_FOLDER);
     const QString file = folder + "baza/" + DefaultTranslationFile;
     if (!QFileInfo::exists(file)) {
         std::printf("vidoslov-results-bench: %s is missing (build it with make texts); nothing "
