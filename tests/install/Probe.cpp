@@ -50,18 +50,20 @@ class ProbePlugin : public QGenericPlugin {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "probe.json")
 public:
+    // The application deletes the object returned when it ends.
     QObject* create(const QString&, const QString&) override {
+        auto* probe = new QObject;
         // Runs once the event loop has started, after the program made its windows.
-        QTimer::singleShot(0, qApp, &Probe);
+        QTimer::singleShot(0, probe, &Probe);
         // An error box would wait for a click for ever.
-        auto* watch = new QTimer(qApp);
+        auto* watch = new QTimer(probe);
         QObject::connect(watch, &QTimer::timeout, [] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
                 Fail(QStringLiteral("message: ") + box->text());
         });
         watch->start(100);
-        QTimer::singleShot(30000, qApp, [] { Fail(QStringLiteral("no answer in 30 s")); });
-        return new QObject(qApp);
+        QTimer::singleShot(30000, probe, [] { Fail(QStringLiteral("no answer in 30 s")); });
+        return probe;
     }
 };
 

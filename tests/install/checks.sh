@@ -22,7 +22,7 @@ fail() {
 
 # The files and links under a folder, one a line: "path" or "path -> target".
 listing() {
-    (cd "$1" && find . -type f -printf '%P\n' -o -type l -printf '%P -> %l\n' | sort)
+    (cd "$1" && find . -type f -printf '%P\n' -o -type l -printf '%P -> %l\n' | LC_ALL=C sort)
 }
 
 case $step in
