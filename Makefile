@@ -2,11 +2,14 @@
 # make test - the same set-up, then the whole test suite
 # make test-sanitize - the test suite built with AddressSanitizer and UndefinedBehaviorSanitizer
 # make fuzz - each fuzz target for FUZZ_SECONDS seconds (clang, libFuzzer)
+# make install PREFIX=/usr/local [DESTDIR=...] - the program folder into PREFIX/lib/vidoslov,
+#   its links into PREFIX/bin, the menu entry, the icon and the manual pages into PREFIX/share
+# make package - the Debian package build/vidoslov_<version>_<arch>.deb, default texts inside
 BUILD ?= build
 BIN := $(BUILD)/bin
 JOBS ?= $(shell nproc)
 
-.PHONY: all setup configure build texts run test bench clean test-sanitize fuzz
+.PHONY: all setup configure build texts run test bench clean test-sanitize fuzz install package
 
 all: texts
 
@@ -28,12 +31,22 @@ run: texts
 test: texts
 	@cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
+BENCH_BIN := $(BUILD)/bench-bin
+
 bench: texts
-	$(BIN)/vidoslov-bench
-	$(BIN)/vidoslov-results-bench
-	$(BIN)/vidoslov-bench-layout
-	$(BIN)/vidoslov-bench-jet
-	@if [ -x $(BIN)/vidoslov-bench-import ]; then $(BIN)/vidoslov-bench-import; fi
+	$(BENCH_BIN)/vidoslov-bench
+	$(BENCH_BIN)/vidoslov-results-bench
+	$(BENCH_BIN)/vidoslov-bench-layout
+	$(BENCH_BIN)/vidoslov-bench-jet
+	@if [ -x $(BENCH_BIN)/vidoslov-bench-import ]; then $(BENCH_BIN)/vidoslov-bench-import; fi
+
+PREFIX ?= /usr/local
+
+install: texts
+	DESTDIR=$(DESTDIR) cmake --install $(BUILD) --prefix $(PREFIX) --strip
+
+package: texts
+	@cd $(BUILD) && cpack
 
 SANITIZE_BUILD ?= build-san
 # Any sanitizer report ends the test program with an error.

@@ -3,7 +3,6 @@
 // script with the collection's references: vidoslov-bench-import.
 #include "BenchMain.h"
 #include "Importer.h"
-#include "ProgramFolder.h"
 #include "SwordLibrary.h"
 
 #include <QCoreApplication>
@@ -42,7 +41,7 @@ BENCHMARK(ImportKjvWithCollection)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 // The Serbian modules unpacked beside the program folder by the build of the default texts.
 void ImportSerbianWithCollection(benchmark::State& state) {
-    const QString modules = ProgramFolder() + QStringLiteral("../sword");
+    const QString modules = QStringLiteral(PROGRAM_FOLDER) + QStringLiteral("../sword");
     if (!QFileInfo::exists(modules + QStringLiteral("/mods.d/srkdekavski.conf"))) {
         state.SkipWithError("the Serbian modules are not unpacked (make texts)");
         return;

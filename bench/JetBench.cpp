@@ -5,7 +5,6 @@
 #include "DataModule.h"
 #include "JetImage.h"
 #include "JetWriter.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 
 #include <QCoreApplication>
@@ -101,7 +100,7 @@ BENCHMARK(JetSearchLamb)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const QString baza = ProgramFolder() + "baza/";
+    const QString baza = QStringLiteral(PROGRAM_FOLDER) + "baza/";
     QTemporaryDir dir;
     JetFolder = dir.path() + '/';
     QDir(JetFolder).mkpath("baza");

@@ -6,7 +6,6 @@
 #include "ChapterLayout.h"
 #include "DataModule.h"
 #include "PaneState.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 #include "ScrollBox.h"
 #include "TextRules.h"
@@ -214,7 +213,7 @@ int main(int argc, char** argv) {
     QTemporaryDir dir;
     Folder = dir.path() + QStringLiteral("/");
     QDir(Folder).mkpath(QStringLiteral("baza"));
-    ProgramFiles = ProgramFolder();
+    ProgramFiles = QStringLiteral(PROGRAM_FOLDER);
     HasDefaultText = QFileInfo::exists(ProgramFiles + "baza/" + DefaultTranslationFile);
     if (!HasDefaultText)
         std::printf("vidoslov-bench-layout: no %sbaza/%s; Psalm 119 and the whole text are "

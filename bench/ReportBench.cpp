@@ -1,7 +1,6 @@
-// Times the two reports on the default translation file beside this program.
+// Times the two reports on the default translation file of the program folder.
 #include "DataModule.h"
 #include "FontMeasure.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 #include "ReportExport.h"
 #include "ReportPreview.h"
@@ -15,7 +14,8 @@ namespace {
 
 void OpenOn(Query& q, const QStringList& statement) {
     q.close();
-    q.setConnectionString(TranslationConnectionString(DefaultTranslationFile, ProgramFolder()));
+    q.setConnectionString(
+        TranslationConnectionString(DefaultTranslationFile, QStringLiteral(PROGRAM_FOLDER)));
     q.clearSql();
     for (const QString& line : statement)
         q.addLine(line);

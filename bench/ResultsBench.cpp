@@ -8,7 +8,6 @@
 #include "Kvlabel.h"
 #include "Main.h"
 #include "Program.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
@@ -218,7 +217,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const QString folder = ProgramFolder();
+    const QString folder = QStringLiteral(PROGRAM_FOLDER);
     const QString file = folder + "baza/" + DefaultTranslationFile;
     if (!QFileInfo::exists(file)) {
         std::printf("vidoslov-results-bench: %s is missing (build it with make texts); nothing "

@@ -1,7 +1,6 @@
-// Times the reader's queries on the default translation file beside this program.
+// Times the reader's queries on the default translation file of the program folder.
 #include "BenchMain.h"
 #include "DataModule.h"
-#include "ProgramFolder.h"
 #include "Query.h"
 #include "SearchBench.h"
 
@@ -60,7 +59,7 @@ int main(int argc, char** argv) {
     // The reports need fonts; no window is shown.
     PreferOffscreen();
     QApplication app(argc, argv);
-    Folder = ProgramFolder();
+    Folder = QStringLiteral(PROGRAM_FOLDER);
     const QString file = Folder + "baza/" + DefaultTranslationFile;
     if (!QFileInfo::exists(file)) {
         std::printf("vidoslov-bench: %s is missing (build it with make texts); nothing to time.\n",

@@ -12,7 +12,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen
 mkdir -p "$build/fuzz-findings"
 status=0
-for target in "$build"/bin/fuzz_*; do
+for target in "$build"/fuzz-bin/fuzz_*; do
     name=${target##*/fuzz_}
     seeds=$here/corpus/$name
     work=$build/fuzz-corpus/$name

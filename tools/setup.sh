@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
     g++ make cmake pkg-config
+    librsvg2-bin dpkg-dev file desktop-file-utils appstream lintian
     qt6-base-dev libgl-dev
     qt6-tools-dev qt6-l10n-tools
     libsqlite3-dev libicu-dev liblzma-dev unzip

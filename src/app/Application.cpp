@@ -15,7 +15,17 @@ void ReportError(const std::exception& error) {
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name only: a display name would be appended to every window title.
     setApplicationName(QStringLiteral("Vidoslov"));
+    // Every window carries the icon; desktops find the menu entry vidoslov.desktop by the name.
+    setWindowIcon(ProgramIcon());
+    setDesktopFileName(QStringLiteral("vidoslov"));
     InstallSerbianTexts(*this);
+}
+
+QIcon ProgramIcon() {
+    QIcon icon;
+    for (int size : {16, 32, 48, 256})
+        icon.addFile(QStringLiteral(":/icons/vidoslov-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
 
 void InstallSerbianTexts(QCoreApplication& app) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QIcon>
 #include <exception>
 
 // Shows an error that reached the top of a handler in the error box: the text of an AppError,
@@ -15,6 +16,9 @@ template <class Handler> void Guarded(Handler&& handler) {
         ReportError(error);
     }
 }
+
+// The program's icon, an open book, in the sizes built in (16, 32, 48 and 256 pixels).
+QIcon ProgramIcon();
 
 // Installs the Serbian texts of the standard dialogs and buttons on the application.
 void InstallSerbianTexts(QCoreApplication& app);

@@ -131,7 +131,8 @@ public:
     void SetActivePane(int pane);
     int GetActivePane() const { return ActivePane; }
     void ShowActivePane();
-    void ShowReference(const QString& text);
+    // Invokable by name: a test probe inside the installed program shows a chapter with it.
+    Q_INVOKABLE void ShowReference(const QString& text);
     void ParseReference(const QString& text);
     void LoadPane(int pane);
     void BtnPokaziClick(QObject* sender);

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The checks of the installed program and of its Debian package, one step each:
+#   checks.sh STEP BUILD_FOLDER
+# tree     installs the build into BUILD/install-check/root (prefix /usr)
+# files    the installed files are exactly those of installed-files.txt; the menu entry and
+#          the software centre's description pass their validators
+# start    the installed program, started through its bin/ link, shows Genesis 1:1
+# package  builds the .deb into BUILD/package-check
+# deb      the .deb unpacks to the same files as the install, with its dependencies
+# lintian  lintian finds no error in the .deb (its warnings are printed)
+set -euo pipefail
+step=${1:?usage: checks.sh STEP BUILD_FOLDER}
+build=$(cd "${2:?usage: checks.sh STEP BUILD_FOLDER}" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+root=$build/install-check/root
+packages=$build/package-check
+
+fail() {
+    echo "FAIL: $*" >&2
+    exit 1
+}
+
+# The files and links under a folder, one a line: "path" or "path -> target".
+listing() {
+    (cd "$1" && find . -type f -printf '%P\n' -o -type l -printf '%P -> %l\n' | LC_ALL=C sort)
+}
+
+case $step in
+tree)
+    rm -rf "$build/install-check"
+    DESTDIR=$root cmake --install "$build" --prefix /usr >/dev/null
+    ;;
+files)
+    diff -u "$here/installed-files.txt" <(listing "$root") || fail "the installed files differ"
+    desktop-file-validate "$root/usr/share/applications/vidoslov.desktop"
+    appstreamcli validate --no-net "$root"/usr/share/metainfo/*.metainfo.xml
+    ;;
+start)
+    out=$(QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$build/tests-bin/plugins \
+        "$root/usr/bin/vidoslov" -plugin vidoslovprobe)
+    echo "$out"
+    grep -qx 'icon: 48 256' <<<"$out" || fail "the main window lacks the program's icon"
+    grep -qx 'book: Prva knjiga Mojsijeva' <<<"$out" || fail "no book title"
+    grep -q '^verse: .*U početku stvori Bog nebo i zemlju' <<<"$out" || fail "no verse"
+    ;;
+package)
+    rm -rf "$packages"
+    cpack --config "$build/CPackConfig.cmake" -B "$packages" >"$build/package-check.log" ||
+        { cat "$build/package-check.log"; fail "cpack failed"; }
+    ;;
+deb)
+    deb=$(echo "$packages"/vidoslov_*_"$(dpkg --print-architecture)".deb)
+    [[ -f $deb ]] || fail "no package in $packages"
+    scratch=$build/install-check/deb
+    rm -rf "$scratch"
+    dpkg-deb -x "$deb" "$scratch"
+    diff -u <(listing "$root") <(listing "$scratch") || fail "the package holds other files"
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "Depends: $depends"
+    for lib in libqt6widgets6 libqt6printsupport6 libsqlite3-0 libsword qt6-qpa-plugins; do
+        [[ $depends == *"$lib"* ]] || fail "Depends lacks $lib"
+    done
+    ;;
+lintian)
+    deb=$(echo "$packages"/vidoslov_*.deb)
+    lintian --fail-on error "$deb"
+    ;;
+*)
+    fail "unknown step $step"
+    ;;
+esac
