@@ -11,6 +11,7 @@
 #include "Trazi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +47,7 @@ void TfMain::resizeEvent(QResizeEvent* event) {
 
 void TfMain::FormActivate() {
     FillBookCatalogue();
-    EditGlava1->setFocus();
+    ChapterEdit(ActivePane)->setFocus();
 }
 
 namespace {
@@ -112,7 +113,7 @@ void TfMain::FormKeyDown(int& key) {
     case Qt::Key_PageDown:
     case Qt::Key_Left:
     case Qt::Key_Right:
-        ScrollByKey(key, SB1);
+        ScrollByKey(key, ScrollBox(ActivePane));
         break;
     default:
         break;
@@ -161,6 +162,12 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (target && IsPaneEdit(target))
         Guarded([&] { PokaziIzEdita(target, key); });
+    // Enter ticks a link box as Space does.
+    if (auto* link = qobject_cast<QCheckBox*>(target.data());
+        link && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        link->toggle();
+        return true;
+    }
     // F10 became Enter: the control got its Enter above, F10 goes no further.
     return key != typed;
 }

@@ -75,7 +75,8 @@ private slots:
     void failedLoadKeepsThePane();
     void referenceClickShowsThePlace();
     void badReferenceLoadsNothing();
-    void keysScrollTheLeftPane();
+    void keysScrollTheActivePane();
+    void keyboardFollowsTheActivePane();
     void functionKeysOpenTheOtherWindows();
     void spinnersStepTheEdits();
     void errorsReachTheErrorBox();
@@ -219,15 +220,21 @@ void TestMainWindow::resizingLaysTheChapterOutAgain() {
     QVERIFY(chosen.top() >= box->VertPosition());
     QVERIFY(chosen.bottom() <= box->VertPosition() + box->viewport()->height());
     QCOMPARE(w->Verse[1], 2);
-    // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen).
-    for (int width : {950, 750}) {
+    // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen),
+    // and the panes keep that width however narrow the window is made.
+    for (int width : {950, 750, 500}) {
         w->resize(width, w->height());
-        QTRY_COMPARE(w->panelLevo->width(), int(std::lround((width - 10) / 3.0)));
-        for (QWidget* control : w->panelLevoDole->findChildren<QWidget*>())
-            if (control->isVisibleTo(w))
-                QVERIFY2(control->geometry().right() < w->panelLevoDole->width(),
-                         qPrintable(control->objectName()));
+        if (width > 500)
+            QTRY_COMPARE(w->panelLevo->width(), int(std::lround((width - 10) / 3.0)));
+        else
+            QTRY_VERIFY(w->width() > width);
+        for (TFlatPanel* bottom : {w->panelLevoDole, w->panelSredinaDole, w->panelDesnoDole})
+            for (QWidget* control : bottom->findChildren<QWidget*>())
+                if (control->isVisibleTo(w))
+                    QVERIFY2(control->geometry().right() < bottom->width(),
+                             qPrintable(control->objectName()));
     }
+    QVERIFY(w->frameGeometry().width() <= 800);
 }
 
 void TestMainWindow::showReadsVerseThenChapter() {
@@ -251,7 +258,7 @@ void TestMainWindow::showReadsVerseThenChapter() {
     QCOMPARE(bookColor(2), QColor(Qt::red).toRgb());
     QCOMPARE(bookColor(1), QColor(0, 0, 128));
     QCOMPARE(bookColor(3), QColor(0, 0, 128));
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava2);
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(w->LabelsCreated[1], 0);
 
@@ -294,7 +301,7 @@ void TestMainWindow::typedChapterShowsOnEnter() {
     QCOMPARE(w->LabelsUsed[3], 0);
     QCOMPARE(w->EditGlava3->text(), QStringLiteral("12"));
     QCOMPARE(w->BookLabel(3)->text(), Matthew);
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
 
     w->EditGlava3->setText(QStringLiteral("2"));
     QTest::keyClick(w->EditRbr3, Qt::Key_Enter);
@@ -327,7 +334,7 @@ void TestMainWindow::forwardStopsAtTheLastChapter() {
     QCOMPARE(w->Chapter[3], 2);
     QCOMPARE(w->Verse[3], 1);
     QVERIFY(!label(3, 1)->isTransparent());
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
 
     // The last chapter is the one of the pane's own translation.
     WriteVerseFile(
@@ -468,11 +475,11 @@ void TestMainWindow::badReferenceLoadsNothing() {
     QVERIFY(!label(2, 4)->isTransparent());
 }
 
-void TestMainWindow::keysScrollTheLeftPane() {
+void TestMainWindow::keysScrollTheActivePane() {
     TfMain* w = m();
     showIn(1, QStringLiteral("MAT 1:1"));
-    w->SetActivePane(3);
-    TScrollBox* sb = w->SB1;
+    showIn(3, QStringLiteral("MAT 1:1"));
+    TScrollBox* sb = w->SB3;
     QVERIFY(sb->verticalScrollBar()->maximum() > 400);
     QCOMPARE(sb->VertPosition(), 0);
     int key = Qt::Key_Down;
@@ -480,20 +487,53 @@ void TestMainWindow::keysScrollTheLeftPane() {
     QCOMPARE(sb->VertPosition(), 15);
     QCOMPARE(key, int(Qt::Key_Down));
     // From an edit of another pane, as typed.
-    w->EditRbr3->setFocus();
-    QTest::keyClick(w->EditRbr3, Qt::Key_Down);
+    w->EditRbr1->setFocus();
+    QTest::keyClick(w->EditRbr1, Qt::Key_Down);
     QCOMPARE(sb->VertPosition(), 30);
-    QTest::keyClick(w->EditRbr3, Qt::Key_PageDown);
+    QTest::keyClick(w->EditRbr1, Qt::Key_PageDown);
     QCOMPARE(sb->VertPosition(), 30 + sb->height() - 50);
-    QTest::keyClick(w->EditRbr3, Qt::Key_Home);
+    QTest::keyClick(w->EditRbr1, Qt::Key_Home);
     QCOMPARE(sb->VertPosition(), 1);
-    QTest::keyClick(w->EditRbr3, Qt::Key_End);
+    QTest::keyClick(w->EditRbr1, Qt::Key_End);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum());
-    QTest::keyClick(w->EditRbr3, Qt::Key_Up);
+    QTest::keyClick(w->EditRbr1, Qt::Key_Up);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum() - 15);
-    QCOMPARE(w->SB3->VertPosition(), 0);
+    QCOMPARE(w->SB1->VertPosition(), 0);
     QCOMPARE(w->GetActivePane(), 3);
     QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::keyboardFollowsTheActivePane() {
+    TfMain* w = m();
+    // A book chosen from the middle pane's menu: the keys go to the middle pane.
+    w->PopUpMenu->setPopupComponent(w->SB3);
+    emit w->PopUpMenu->aboutToShow();
+    w->BookClick(w->BookItems[40]);
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    QTest::keyClick(w->EditGlava3, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(w->Chapter[3], 2);
+    QCOMPARE(w->LabelsUsed[3], 4);
+    QCOMPARE(w->LabelsCreated[1], 0);
+    QTest::keyClick(w->EditGlava3, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(w->Chapter[3], 1);
+
+    // Tab reaches every button of the pane; Enter and Space work them.
+    w->CBSpoji3->setFocus();
+    QTest::keyClick(w->CBSpoji3, Qt::Key_Return);
+    QVERIFY(w->CBSpoji3->isChecked());
+    const QList<QWidget*> order{w->MKvTranBtn1, w->BtnNazad3, w->EditGlava3,
+                                w->Btnpokazi,   w->EditRbr3,  w->BtnNapred3};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(w->BtnNapred3, Qt::Key_Space);
+    QCOMPARE(w->Chapter[3], 2);
+    for (QWidget* button : {w->CBSpoji3, static_cast<QWidget*>(w->BtnNazad3),
+                            static_cast<QWidget*>(w->Btnpokazi), w->MKvTranBtn1})
+        QVERIFY(!button->toolTip().isEmpty());
 }
 
 void TestMainWindow::functionKeysOpenTheOtherWindows() {
