@@ -60,9 +60,14 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
     SaveButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SaveButton->setPopupMode(QToolButton::InstantPopup);
     SaveButton->setMenu(SaveMenu);
+    // Print and save first: on a small screen the tool bar hides its last tools behind its
+    // overflow button.
     if (QToolBar* tools = dialog_.findChild<QToolBar*>()) {
-        tools->addSeparator();
-        tools->addWidget(SaveButton);
+        QAction* first = tools->actions().value(0);
+        if (auto* print = dialog_.findChild<QAction*>(QStringLiteral("printAction")))
+            tools->insertAction(first, print);
+        tools->insertWidget(first, SaveButton);
+        tools->insertSeparator(first);
     }
 }
 

@@ -111,6 +111,12 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     connect(sb2, &TScrollBox::viewMoved, this, [this] { blocks_->ShowNear(sb2->NearView()); });
     onResultClick_ = [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); };
 
+    // Over an empty list, so that a search without hits does not look broken.
+    NoHitLine = new QLabel(QStringLiteral("Nema poklapanja."), this);
+    NoHitLine->setObjectName(QStringLiteral("NoHitLine"));
+    NoHitLine->move(LeftEdge + 5, FirstTop);
+    NoHitLine->hide();
+
     BuildMenu();
     setFixedSize(ClientWidth, mainWindow ? mainWindow->height() : 600);
     FormCreate();
@@ -289,6 +295,13 @@ void TfRezultatiTrazenja::FillResults() {
         throw;
     }
     finish();
+    ShowNoHitLine();
+}
+
+void TfRezultatiTrazenja::ShowNoHitLine() {
+    NoHitLine->adjustSize();
+    NoHitLine->setVisible(labelsUsed_ == 0);
+    NoHitLine->raise();
 }
 
 TKvlabel* TfRezultatiTrazenja::AcquireResultLabel() {
@@ -383,7 +396,10 @@ QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {
 }
 
 void TfRezultatiTrazenja::FormKeyDown(int key) {
-    ScrollByKey(key, *sb2);
+    if (key == Qt::Key_Escape)
+        close();
+    else
+        ScrollByKey(key, *sb2);
 }
 
 void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {

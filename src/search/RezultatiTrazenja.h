@@ -58,7 +58,8 @@ public:
     QAction* Podsetnik1;
     QAction* Preview1;
     QAction* Color1;
-    QAction* OnTop1; // checkable: the window stays on top while it is checked
+    QAction* OnTop1;   // checkable: the window stays on top while it is checked
+    QLabel* NoHitLine; // "Nema poklapanja." over a list without rows
 
     // Counts the rows of the results query, asks above 500 and lists them.
     void ShowResults();
@@ -103,6 +104,7 @@ private:
     void BuildMenu();
     void RequireOpenQuery() const;
     void WaitUntilExposed();
+    void ShowNoHitLine();
 
     Query* query_ = nullptr;
     TReaderLink reader_;
