@@ -54,7 +54,7 @@ constexpr BottomPlaces NarrowPlaces{{2, 2, 14, 14},    {4, 42, 23, 23},  {28, 22
                                     {189, 26, 15, 24}, {205, 22, 40, 32}};
 constexpr int DesignBottomWidth = 290;
 // The narrowest pane whose bottom controls are all whole.
-constexpr int PaneMinimumWidth = 248;
+constexpr int PaneMinimumWidth = 246;
 
 const QString EmptyPaneHint = QStringLiteral("Desni klik: izbor knjige i prevoda");
 
@@ -171,6 +171,8 @@ void TfMain::BuildPanes() {
     for (int p = 1; p <= PaneCount; ++p)
         ConnectPane(p);
     SetTabOrder();
+    // No narrower than three panes of their least width.
+    setMinimumWidth(3 * PaneMinimumWidth + 2 * Splitters->handleWidth());
     for (int key : {Qt::Key_Left, Qt::Key_Right}) {
         auto* shortcut = new QShortcut(QKeySequence(Qt::AltModifier | key), this);
         connect(shortcut, &QShortcut::activated, this,

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 void TfMain::FormCreate() {
@@ -35,7 +36,9 @@ void TfMain::FormCreate() {
 }
 
 void TfMain::FormResize() {
-    const int side = static_cast<int>(std::lround((width() - 10) / 3.0));
+    // A third each, but no pane narrower than its least width.
+    const int side =
+        std::max(static_cast<int>(std::lround((width() - 10) / 3.0)), panelLevo->minimumWidth());
     const int rest = Splitters->width() - 2 * Splitters->handleWidth() - 2 * side;
     Splitters->setSizes({side, std::max(rest, 0), side});
 }

@@ -63,9 +63,12 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
     // Print and save first: on a small screen the tool bar hides its last tools behind its
     // overflow button.
     if (QToolBar* tools = dialog_.findChild<QToolBar*>()) {
+        // The preview's print tool is the last of its tool bar.
         QAction* first = tools->actions().value(0);
-        if (auto* print = dialog_.findChild<QAction*>(QStringLiteral("printAction")))
+        if (QAction* print = tools->actions().value(tools->actions().size() - 1)) {
+            print->setObjectName(QStringLiteral("printAction"));
             tools->insertAction(first, print);
+        }
         tools->insertWidget(first, SaveButton);
         tools->insertSeparator(first);
     }

@@ -314,15 +314,14 @@ void TfTrazi::changeEvent(QEvent* event) {
         FormActivate();
 }
 
-void TfTrazi::FitToScreen() {
+void TfTrazi::FitToScreen(const QSize& screenRoom) {
     // The frame's own size is known only once the window is shown: an allowance for it.
-    const QSize room = screen()->availableGeometry().size() - FrameAllowance;
-    setFixedSize(sizeHint().boundedTo(room));
+    setFixedSize(sizeHint().boundedTo(screenRoom - FrameAllowance));
 }
 
 void TfTrazi::setVisible(bool visible) {
     if (visible)
-        FitToScreen();
+        FitToScreen(screen()->availableGeometry().size());
     if (visible && !shownOnce_) {
         shownOnce_ = true;
         QRect place = geometry();

@@ -73,8 +73,8 @@ public:
     void BtnTraziClick();
     void FormPaint(QPainter& painter);
 
-    // Fits the dialog into its screen: as large as its rows ask, no larger than the screen.
-    void FitToScreen();
+    // Fits the dialog into a screen's free room: as large as its rows ask, no larger than that.
+    void FitToScreen(const QSize& screenRoom);
     // Fits the dialog into its screen; centres it on the desktop when it is first shown.
     void setVisible(bool visible) override;
 
