@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -52,6 +53,8 @@ constexpr BottomPlaces NarrowPlaces{{2, 2, 14, 14},    {4, 42, 23, 23},  {28, 22
                                     {122, 15, 29, 43}, {153, 4},         {153, 26, 36, 24},
                                     {189, 26, 15, 24}, {205, 22, 40, 32}};
 constexpr int DesignBottomWidth = 290;
+// The narrowest pane whose bottom controls are all whole.
+constexpr int PaneMinimumWidth = 246;
 
 const QString EmptyPaneHint = QStringLiteral("Desni klik: izbor knjige i prevoda");
 
@@ -167,6 +170,28 @@ void TfMain::BuildPanes() {
             [this] { Guarded([this] { RelayoutPanes(); }); });
     for (int p = 1; p <= PaneCount; ++p)
         ConnectPane(p);
+    SetTabOrder();
+    // No narrower than three panes of their least width.
+    setMinimumWidth(3 * PaneMinimumWidth + 2 * Splitters->handleWidth());
+    for (int key : {Qt::Key_Left, Qt::Key_Right}) {
+        auto* shortcut = new QShortcut(QKeySequence(Qt::AltModifier | key), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, key] { Guarded([&] { ChapterByKey(key); }); });
+    }
+}
+
+void TfMain::SetTabOrder() {
+    // Pane by pane as they stand, left to right; in a pane as its controls stand.
+    QWidget* previous = nullptr;
+    for (int p : {1, 3, 2}) {
+        const PaneControls& c = panes_[p];
+        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter, c.show,
+                                                          c.verse, c.forward}) {
+            if (previous)
+                setTabOrder(previous, w);
+            previous = w;
+        }
+    }
 }
 
 void TfMain::PlaceBottomControls(int pane) {
@@ -194,6 +219,7 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.column->setColorHighLight(clWhite);
     c.column->setColorShadow(clWhite);
     c.column->resize(300, c.column->height());
+    c.column->setMinimumWidth(PaneMinimumWidth);
     auto* column = new QVBoxLayout(c.column);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -266,6 +292,17 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.forward = Named(new TMKvTranBtn(bottom), QStringLiteral("BtnNapred") + digit);
     DressArrowButton(c.forward, ForwardArrowPicture());
     c.forward->Tag = p;
+
+    c.link->setToolTip(QStringLiteral("Prati okno u kome radite"));
+    c.font->setToolTip(QStringLiteral("Slova i boje ovog okna"));
+    c.back->setToolTip(QStringLiteral("Prethodna glava (Alt+←)"));
+    c.show->setToolTip(QStringLiteral("Prikaži upisanu glavu i stih"));
+    c.forward->setToolTip(QStringLiteral("Sledeća glava (Alt+→)"));
+    // Reached with Tab, clicked with Space or Enter.
+    for (TMKvTranBtn* button : {c.font, c.back, c.show, c.forward}) {
+        button->setFocusPolicy(Qt::TabFocus);
+        WatchKeys(button);
+    }
 
     const QFont editFont = PixelFont(QStringLiteral("MS Sans Serif"), 15);
     for (TKvEdit* edit : {c.chapter, c.verse}) {

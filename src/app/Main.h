@@ -138,6 +138,8 @@ public:
     void BtnPokaziClick(QObject* sender);
     void BtnNazad3Click(QObject* sender);
     void BtnNapred3Click(QObject* sender);
+    // Alt+Left and Alt+Right: the previous and the next chapter of the active pane.
+    void ChapterByKey(int key);
     void EditGlava3Change(QObject* sender);
     void EditRbr3Change(QObject* sender);
     void PokaziIzEdita(QObject* sender, int key);
@@ -199,9 +201,11 @@ private:
     void WatchKeys(QWidget* widget);
     bool IsPaneEdit(const QObject* object) const;
     void FocusWindowChanged(QWindow* window);
+    // Puts the focus into the active pane's chapter edit.
     void FocusFirstEdit();
     void RelayoutPane(int pane);
     void PlaceBottomControls(int pane);
+    void SetTabOrder();
     static void SetTextColor(QWidget* widget, TColor color);
 
     TBaze* baze_ = nullptr;

@@ -58,7 +58,15 @@ void TfMain::ShowActivePane() {
 
 void TfMain::FocusFirstEdit() {
     activateWindow();
-    EditGlava1->setFocus();
+    ChapterEdit(ActivePane)->setFocus();
+}
+
+void TfMain::ChapterByKey(int key) {
+    const int p = ActivePane;
+    if (key == Qt::Key_Left)
+        BtnNazad3Click(panes_[p].back);
+    else if (key == Qt::Key_Right)
+        BtnNapred3Click(panes_[p].forward);
 }
 
 void TfMain::LoadPane(int pane) {

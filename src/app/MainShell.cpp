@@ -11,12 +11,14 @@
 #include "Trazi.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QSplitter>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 void TfMain::FormCreate() {
@@ -34,7 +36,9 @@ void TfMain::FormCreate() {
 }
 
 void TfMain::FormResize() {
-    const int side = static_cast<int>(std::lround((width() - 10) / 3.0));
+    // A third each, but no pane narrower than its least width.
+    const int side =
+        std::max(static_cast<int>(std::lround((width() - 10) / 3.0)), panelLevo->minimumWidth());
     const int rest = Splitters->width() - 2 * Splitters->handleWidth() - 2 * side;
     Splitters->setSizes({side, std::max(rest, 0), side});
 }
@@ -46,7 +50,7 @@ void TfMain::resizeEvent(QResizeEvent* event) {
 
 void TfMain::FormActivate() {
     FillBookCatalogue();
-    EditGlava1->setFocus();
+    ChapterEdit(ActivePane)->setFocus();
 }
 
 namespace {
@@ -113,7 +117,7 @@ void TfMain::FormKeyDown(int& key) {
     case Qt::Key_PageDown:
     case Qt::Key_Left:
     case Qt::Key_Right:
-        ScrollByKey(key, SB1);
+        ScrollByKey(key, ScrollBox(ActivePane));
         break;
     default:
         break;
@@ -162,6 +166,12 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (target && IsPaneEdit(target))
         Guarded([&] { PokaziIzEdita(target, key); });
+    // Enter ticks a link box as Space does.
+    if (auto* link = qobject_cast<QCheckBox*>(target.data());
+        link && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        link->toggle();
+        return true;
+    }
     // F10 became Enter: the control got its Enter above, F10 goes no further.
     return key != typed;
 }

@@ -3,6 +3,7 @@
 #include "Frame3D.h"
 
 #include <QEnterEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -118,6 +119,31 @@ void TMKvTranBtn::paintEvent(QPaintEvent*) {
     case NoFrame:
         break;
     }
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(2, 2, -3, -3));
+    }
+}
+
+void TMKvTranBtn::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            emit clicked();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TMKvTranBtn::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void TMKvTranBtn::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
 }
 
 TMKvTranBtn::FrameKind TMKvTranBtn::FrameNow() const {

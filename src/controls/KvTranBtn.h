@@ -7,8 +7,10 @@
 
 enum BStyle : unsigned char { BSnone = 0, BsNormal = 1, BsIe = 2 };
 
-// The push button of every window: no keyboard focus, drawn over its parent, with a picture
-// whose transparent colour is left out, a caption, or both, and a frame by Border and state.
+// The push button of every window: no keyboard focus unless a window gives it one (then
+// Space and Enter click it and a dotted frame shows the focus), drawn over its parent, with a
+// picture whose transparent colour is left out, a caption, or both, and a frame by Border and
+// state.
 class TMKvTranBtn : public QWidget {
     Q_OBJECT
 public:
@@ -61,6 +63,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     int TextHeight() const;

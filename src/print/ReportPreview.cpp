@@ -61,9 +61,17 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
     SaveButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     SaveButton->setPopupMode(QToolButton::InstantPopup);
     SaveButton->setMenu(SaveMenu);
+    // Print and save first: on a small screen the tool bar hides its last tools behind its
+    // overflow button.
     if (QToolBar* tools = dialog_.findChild<QToolBar*>()) {
-        tools->addSeparator();
-        tools->addWidget(SaveButton);
+        // The preview's print tool is the last of its tool bar.
+        QAction* first = tools->actions().value(0);
+        if (QAction* print = tools->actions().value(tools->actions().size() - 1)) {
+            print->setObjectName(QStringLiteral("printAction"));
+            tools->insertAction(first, print);
+        }
+        tools->insertWidget(first, SaveButton);
+        tools->insertSeparator(first);
     }
 }
 

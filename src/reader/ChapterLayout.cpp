@@ -9,6 +9,7 @@
 #include "Reference.h"
 #include "ScrollBox.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -36,6 +37,11 @@ private:
 };
 
 } // namespace
+
+int HighlightScrollPosition(int verseTop, int verseBottom) {
+    // A tall verse would lose its first lines below the usual distance: its top stays in view.
+    return std::min(verseBottom - HighlightDistance, verseTop - FirstTop);
+}
 
 int PaneOfBox(const TScrollBox& box) {
     return StrToInt(box.Hint);
@@ -70,6 +76,7 @@ void AcquireLabel(TPaneState& state, TScrollBox& box) {
 void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
     const int p = PaneOfBox(box);
     QString badNumber;
+    int highlightScroll = 0;
     state.HighlightTop = 0;
     box.setVertPosition(0);
     box.setHorzPosition(0);
@@ -104,6 +111,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 verse->Glava = glava;
                 verse->Rbr = rbr;
                 cover(verse);
+                const int verseTop = y;
                 y += verse->y();
                 // A verse number that is no number cannot be the chosen verse; the rest of the
                 // chapter is laid out all the same and the first such number is reported.
@@ -121,6 +129,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 if (state.HighlightTop == 0 && std::fabs(number) < 2147483648.0 &&
                     std::lround(number) == state.Verse[p]) {
                     state.HighlightTop = y;
+                    highlightScroll = HighlightScrollPosition(verseTop, y);
                     verse->setOpaqueBackground(HighlightColor);
                 }
 
@@ -164,7 +173,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
         }
         finish();
         if (state.HighlightTop != 0)
-            box.setVertPosition(state.HighlightTop - HighlightDistance);
+            box.setVertPosition(highlightScroll);
     }
     HideSurplusLabels(state, box);
     query.first();

@@ -10,6 +10,10 @@ struct TPaneState;
 // The pane a scroll box belongs to: the number in its Hint.
 int PaneOfBox(const TScrollBox& box);
 
+// The scroll position that shows the chosen verse: its bottom 100 pixels below the top of the
+// view, or its top just below the top of the view when the verse is taller than that.
+int HighlightScrollPosition(int verseTop, int verseBottom);
+
 // Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
 // and a reference label per cross reference, reusing the pane's numbered labels. Highlights
 // the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query

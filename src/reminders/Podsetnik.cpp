@@ -10,6 +10,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFileDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -62,6 +63,7 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     ListBoxPok->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBoxPok->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ListBoxPok, &QListWidget::itemDoubleClicked, this, [this] { ListBoxPokDblClick(); });
+    ListBoxPok->installEventFilter(this); // Enter shows the chosen entry
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -145,6 +147,31 @@ void TfPodsetnik::BtnpokaziClick() {
     // A copy: the hook may change the list.
     const QString entry = ListBoxPok->item(index)->text();
     ShowReference(entry);
+}
+
+bool TfPodsetnik::FormKeyDown(int key) {
+    switch (key) {
+    case Qt::Key_Escape:
+        BtnNazadClick();
+        return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        BtnpokaziClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfPodsetnik::keyPressEvent(QKeyEvent* event) {
+    if (!FormKeyDown(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool TfPodsetnik::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == ListBoxPok && event->type() == QEvent::KeyPress)
+        return FormKeyDown(static_cast<QKeyEvent*>(event)->key());
+    return QWidget::eventFilter(watched, event);
 }
 
 void TfPodsetnik::BtnNazadClick() {

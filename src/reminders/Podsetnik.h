@@ -47,6 +47,8 @@ public:
     void ListBoxPokDblClick();
     void BtnpokaziClick();
     void BtnNazadClick();
+    // Escape closes the window, Enter shows the chosen entry; true for these keys.
+    bool FormKeyDown(int key);
     void Snimi1Click();
     void Ucitaj1Click();
     void FormPaint(QPainter& painter);
@@ -59,6 +61,8 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QPixmap tile_;

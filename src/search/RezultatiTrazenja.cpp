@@ -122,6 +122,12 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     connect(sb2, &TScrollBox::viewMoved, this, &TfRezultatiTrazenja::ShowNear);
     onResultClick_ = [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); };
 
+    // Over an empty list, so that a search without hits does not look broken.
+    NoHitLine = new QLabel(QStringLiteral("Nema poklapanja."), this);
+    NoHitLine->setObjectName(QStringLiteral("NoHitLine"));
+    NoHitLine->move(LeftEdge + 5, FirstTop);
+    NoHitLine->hide();
+
     BuildMenu();
     setFixedSize(ClientWidth, mainWindow ? mainWindow->height() : 600);
     FormCreate();
@@ -293,6 +299,13 @@ void TfRezultatiTrazenja::FillResults() {
         throw;
     }
     finish();
+    ShowNoHitLine();
+}
+
+void TfRezultatiTrazenja::ShowNoHitLine() {
+    NoHitLine->adjustSize();
+    NoHitLine->setVisible(labelsUsed_ == 0);
+    NoHitLine->raise();
 }
 
 void TfRezultatiTrazenja::FitContent() {
@@ -536,7 +549,10 @@ QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {
 }
 
 void TfRezultatiTrazenja::FormKeyDown(int key) {
-    ScrollByKey(key, *sb2);
+    if (key == Qt::Key_Escape)
+        close();
+    else
+        ScrollByKey(key, *sb2);
 }
 
 void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {

@@ -63,7 +63,8 @@ public:
     QAction* Podsetnik1;
     QAction* Preview1;
     QAction* Color1;
-    QAction* OnTop1; // checkable: the window stays on top while it is checked
+    QAction* OnTop1;   // checkable: the window stays on top while it is checked
+    QLabel* NoHitLine; // "Nema poklapanja." over a list without rows
 
     // Counts the rows of the results query, asks above 500 and lists them.
     void ShowResults();
@@ -142,6 +143,7 @@ private:
     void FitContent();
     void FreeSpareLabels();
     static int NumberOf(const TKvlabel* label);
+    void ShowNoHitLine();
 
     Query* query_ = nullptr;
     TReaderLink reader_;

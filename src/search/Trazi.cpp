@@ -14,10 +14,26 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
 namespace {
+
+const QSize DesignSize(862, 554);
+const QSize FrameAllowance(16, 48);
+
+// A scroll area that asks for its whole page, so that the dialog is as large as the design
+// where the screen has room for it.
+class PageScrollArea : public QScrollArea {
+public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return (widget() ? widget()->size() : QSize()) + QSize(frame, frame);
+    }
+};
 
 QListWidget* AddBookList(QWidget* parent, const QString& name, const QRect& place) {
     auto* list = new QListWidget(parent);
@@ -46,13 +62,29 @@ TfTrazi::TfTrazi(QWidget* parent)
       tile_(QPixmap::fromImage(BackgroundTile())) {
     setObjectName(QStringLiteral("fTrazi"));
     setWindowTitle(QStringLiteral("Vidoslov - Pretraga"));
-    setFixedSize(862, 554);
     setFont(ArialPixels(11));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
     setAutoFillBackground(true);
     catalogue_.FillBookCatalogue();
+
+    // The controls stand on a page of the design size; on a smaller screen the page scrolls.
+    Page = new QWidget;
+    Page->setObjectName(QStringLiteral("Page"));
+    Page->resize(DesignSize);
+    Scroller = new PageScrollArea(this);
+    Scroller->setObjectName(QStringLiteral("Scroller"));
+    Scroller->setFrameShape(QFrame::NoFrame);
+    Scroller->setFocusPolicy(Qt::NoFocus);
+    Scroller->setWidget(Page);
+    // The dialog's tiles show through.
+    Page->setAutoFillBackground(false);
+    Scroller->viewport()->setAutoFillBackground(false);
+    Rows = new QVBoxLayout(this);
+    Rows->setContentsMargins(0, 0, 0, 0);
+    Rows->setSpacing(0);
+    Rows->addWidget(Scroller, 1);
 
     Label3 = AddLabel(QStringLiteral("Mora da postoji u stihu: ( reč ili deo reči)"),
                       QStringLiteral("Label3"), QRect(16, 8, 209, 33), true);
@@ -67,23 +99,23 @@ TfTrazi::TfTrazi(QWidget* parent)
     EditNeke = AddEdit(512, QStringLiteral("EditNeke"));
     ListBoxNeke = AddWordList(512, QStringLiteral("ListBoxNeke"));
 
-    CheckBoxStari = AddWholeBox(this, QStringLiteral("CheckBoxStari"), 20);
+    CheckBoxStari = AddWholeBox(Page, QStringLiteral("CheckBoxStari"), 20);
     Label1 = AddLabel(QStringLiteral("Stari zavet"), QStringLiteral("Label1"), QRect(36, 217, 0, 0),
                       false);
-    ListBoxStari = AddBookList(this, QStringLiteral("ListBoxStari"), QRect(20, 240, 341, 294));
-    CheckBoxNovi = AddWholeBox(this, QStringLiteral("CheckBoxNovi"), 372);
+    ListBoxStari = AddBookList(Page, QStringLiteral("ListBoxStari"), QRect(20, 240, 341, 294));
+    CheckBoxNovi = AddWholeBox(Page, QStringLiteral("CheckBoxNovi"), 372);
     Label2 = AddLabel(QStringLiteral("Novi zavet"), QStringLiteral("Label2"), QRect(388, 218, 0, 0),
                       false);
-    ListBoxNovi = AddBookList(this, QStringLiteral("ListBoxNovi"), QRect(372, 240, 357, 297));
+    ListBoxNovi = AddBookList(Page, QStringLiteral("ListBoxNovi"), QRect(372, 240, 357, 297));
 
-    CheckBoxKvacice = new QCheckBox(this);
+    CheckBoxKvacice = new QCheckBox(Page);
     CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
     CheckBoxKvacice->setGeometry(748, 444, 14, 14);
     LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"),
                             QRect(766, 441, 92, 32), true);
     LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
 
-    BtnTrazi = new TMKvTranBtn(this);
+    BtnTrazi = new TMKvTranBtn(Page);
     BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
     BtnTrazi->setGeometry(748, 486, 101, 51);
     BtnTrazi->setCaption(QStringLiteral("&Traži"));
@@ -108,7 +140,7 @@ TfTrazi::TfTrazi(QWidget* parent)
 
 QLabel* TfTrazi::AddLabel(const QString& caption, const QString& name, const QRect& place,
                           bool wrap) {
-    auto* label = new QLabel(caption, this);
+    auto* label = new QLabel(caption, Page);
     label->setObjectName(name);
     label->setFont(ArialPixels(12, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -123,7 +155,7 @@ QLabel* TfTrazi::AddLabel(const QString& caption, const QString& name, const QRe
 }
 
 QLineEdit* TfTrazi::AddEdit(int left, const QString& name) {
-    auto* edit = new QLineEdit(this);
+    auto* edit = new QLineEdit(Page);
     edit->setObjectName(name);
     edit->setGeometry(left, 48, 206, 23);
     edit->setFont(ArialPixels(12));
@@ -131,7 +163,7 @@ QLineEdit* TfTrazi::AddEdit(int left, const QString& name) {
 }
 
 QListWidget* TfTrazi::AddWordList(int left, const QString& name) {
-    auto* list = new QListWidget(this);
+    auto* list = new QListWidget(Page);
     list->setObjectName(name);
     list->setGeometry(left, 96, 206, 97);
     list->setFont(ArialPixels(12));
@@ -222,7 +254,16 @@ void TfTrazi::ListBoxANDORClick(QListWidget* list) {
     list->viewport()->update();
 }
 
+void TfTrazi::TakeTypedWords() {
+    const int enter = Qt::Key_Return;
+    EnterWord(EditRecAnd, ListBoxAND, enter);
+    EnterWord(EditRecOR, ListBoxOR, enter);
+    EnterWord(EditNeke, ListBoxNeke, enter);
+}
+
 void TfTrazi::BtnTraziClick() {
+    // A word still in its edit counts as entered: the user sees it and means it.
+    TakeTypedWords();
     const QString where = TrimSearchText(BuildWordCondition());
     if (where.isEmpty()) {
         ShowMessage(QStringLiteral("Nije unesena nijedna rec!"));
@@ -273,7 +314,14 @@ void TfTrazi::changeEvent(QEvent* event) {
         FormActivate();
 }
 
+void TfTrazi::FitToScreen(const QSize& screenRoom) {
+    // The frame's own size is known only once the window is shown: an allowance for it.
+    setFixedSize(sizeHint().boundedTo(screenRoom - FrameAllowance));
+}
+
 void TfTrazi::setVisible(bool visible) {
+    if (visible)
+        FitToScreen(screen()->availableGeometry().size());
     if (visible && !shownOnce_) {
         shownOnce_ = true;
         QRect place = geometry();

@@ -10,6 +10,8 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPainter;
+class QScrollArea;
+class QVBoxLayout;
 class Query;
 class TMKvTranBtn;
 struct SearchWords;
@@ -24,6 +26,12 @@ public:
 
     // The query the search runs on: the data module's results query.
     void setResultsQuery(Query* query) { results_ = query; }
+
+    // The rows of the dialog: the page of the controls, in a scroll area that shows all of it
+    // where the screen has room. Another row can join the layout.
+    QVBoxLayout* Rows;
+    QScrollArea* Scroller;
+    QWidget* Page;
 
     QLabel* Label3;
     QLineEdit* EditRecAnd;
@@ -59,11 +67,15 @@ public:
     void EditRecORKeyDown(int key);
     void EditNekeKeyDown(int key);
     void ListBoxANDORClick(QListWidget* list);
+    // Moves the text of every edit that is not empty into its list, as Enter does.
+    void TakeTypedWords();
     // Throws DatabaseError when the statement cannot be run; the dialog then stays open.
     void BtnTraziClick();
     void FormPaint(QPainter& painter);
 
-    // Centres the dialog on the desktop when it is first shown.
+    // Fits the dialog into a screen's free room: as large as its rows ask, no larger than that.
+    void FitToScreen(const QSize& screenRoom);
+    // Fits the dialog into its screen; centres it on the desktop when it is first shown.
     void setVisible(bool visible) override;
 
 protected:

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -58,6 +59,25 @@ QLineEdit* SampleEdit(QFontDialog& dialog) {
     return nullptr;
 }
 
+// The style of a face that draws a font: the same slant, the nearest weight. Empty when the
+// face lists no styles.
+QString StyleOf(const QFont& font) {
+    QString best;
+    int bestDistance = 0;
+    const QString family = font.family();
+    for (const QString& style : QFontDatabase::styles(family)) {
+        const QFont drawn = QFontDatabase::font(family, style, 12);
+        if ((drawn.style() != QFont::StyleNormal) != font.italic())
+            continue;
+        const int distance = std::abs(int(drawn.weight()) - int(font.weight()));
+        if (best.isEmpty() || distance < bestDistance) {
+            best = style;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 } // namespace
 
 TKvFont KvFontOf(const QFont& f, TColor color, int charset) {
@@ -75,11 +95,18 @@ TFontDialog::TFontDialog(const TKvFont& start, QWidget* parent)
     : QFontDialog(parent), charset_(start.Charset) {
     // The toolkit's own dialog, so that the colour row can be added.
     setOption(QFontDialog::DontUseNativeDialog);
-    // A face this system lacks starts as the face drawn in its place, whose styles the lists
-    // know; the toolkit would otherwise pick a stand-in without the bold style.
+    // A face this system lacks, or knows only under another name (Arial drawn as Liberation
+    // Sans), starts as the face drawn in its place, whose styles the lists know; the toolkit
+    // would otherwise pick a stand-in of its own and its first style.
     QFont font = start.toQFont();
-    if (!QFontDatabase::hasFamily(font.family()))
-        font.setFamily(QFontInfo(font).family());
+    const QString drawn = QFontInfo(font).family();
+    if (drawn.compare(font.family(), Qt::CaseInsensitive) != 0)
+        font.setFamily(drawn);
+    // Named outright, the style is found in the list; else the list starts on its first
+    // style, which may be another weight or slant than the font's.
+    const QString style = StyleOf(font);
+    if (!style.isEmpty())
+        font.setStyleName(style);
     setCurrentFont(font);
 
     ColorBox = new QComboBox(this);

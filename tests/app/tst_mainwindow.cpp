@@ -10,6 +10,7 @@
 #include "Messages.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
+#include "PopupMenu.h"
 #include "Program.h"
 #include "ProgramFixture.h"
 #include "ReportExport.h"
@@ -75,7 +76,8 @@ private slots:
     void failedLoadKeepsThePane();
     void referenceClickShowsThePlace();
     void badReferenceLoadsNothing();
-    void keysScrollTheLeftPane();
+    void keysScrollTheActivePane();
+    void keyboardFollowsTheActivePane();
     void functionKeysOpenTheOtherWindows();
     void spinnersStepTheEdits();
     void errorsReachTheErrorBox();
@@ -194,9 +196,9 @@ void TestMainWindow::sizesFollowTheScreen() {
     QVERIFY(w->panelSredina->x() < w->panelDesno->x());
 
     // A resize undoes the dragging of the splitters.
-    w->Splitters->setSizes({100, w->width() - 204, 100});
-    QCOMPARE(w->panelLevo->width(), 100);
-    w->resize(w->width() - 31, w->height());
+    w->Splitters->setSizes({252, w->width() - 504, 248});
+    QCOMPARE(w->panelLevo->width(), 252);
+    w->resize(w->width() + 31, w->height());
     QTRY_COMPARE(w->panelLevo->width(), int(std::lround((w->width() - 10) / 3.0)));
     QCOMPARE(w->panelDesno->width(), w->panelLevo->width());
 }
@@ -219,15 +221,19 @@ void TestMainWindow::resizingLaysTheChapterOutAgain() {
     QVERIFY(chosen.top() >= box->VertPosition());
     QVERIFY(chosen.bottom() <= box->VertPosition() + box->viewport()->height());
     QCOMPARE(w->Verse[1], 2);
-    // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen).
+    // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen);
+    // the window keeps the width of three such panes.
     for (int width : {950, 750}) {
         w->resize(width, w->height());
         QTRY_COMPARE(w->panelLevo->width(), int(std::lround((width - 10) / 3.0)));
-        for (QWidget* control : w->panelLevoDole->findChildren<QWidget*>())
-            if (control->isVisibleTo(w))
-                QVERIFY2(control->geometry().right() < w->panelLevoDole->width(),
-                         qPrintable(control->objectName()));
+        for (TFlatPanel* bottom : {w->panelLevoDole, w->panelSredinaDole, w->panelDesnoDole})
+            for (QWidget* control : bottom->findChildren<QWidget*>())
+                if (control->isVisibleTo(w))
+                    QVERIFY2(control->geometry().right() < bottom->width(),
+                             qPrintable(control->objectName()));
     }
+    QCOMPARE(w->minimumWidth(), 3 * w->panelLevo->minimumWidth() + 4);
+    QVERIFY(w->minimumWidth() <= 750);
 }
 
 void TestMainWindow::showReadsVerseThenChapter() {
@@ -251,7 +257,7 @@ void TestMainWindow::showReadsVerseThenChapter() {
     QCOMPARE(bookColor(2), QColor(Qt::red).toRgb());
     QCOMPARE(bookColor(1), QColor(0, 0, 128));
     QCOMPARE(bookColor(3), QColor(0, 0, 128));
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava2);
     QVERIFY(!QApplication::overrideCursor());
     QCOMPARE(w->LabelsCreated[1], 0);
 
@@ -294,7 +300,7 @@ void TestMainWindow::typedChapterShowsOnEnter() {
     QCOMPARE(w->LabelsUsed[3], 0);
     QCOMPARE(w->EditGlava3->text(), QStringLiteral("12"));
     QCOMPARE(w->BookLabel(3)->text(), Matthew);
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
 
     w->EditGlava3->setText(QStringLiteral("2"));
     QTest::keyClick(w->EditRbr3, Qt::Key_Enter);
@@ -327,7 +333,7 @@ void TestMainWindow::forwardStopsAtTheLastChapter() {
     QCOMPARE(w->Chapter[3], 2);
     QCOMPARE(w->Verse[3], 1);
     QVERIFY(!label(3, 1)->isTransparent());
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
 
     // The last chapter is the one of the pane's own translation.
     WriteVerseFile(
@@ -468,11 +474,11 @@ void TestMainWindow::badReferenceLoadsNothing() {
     QVERIFY(!label(2, 4)->isTransparent());
 }
 
-void TestMainWindow::keysScrollTheLeftPane() {
+void TestMainWindow::keysScrollTheActivePane() {
     TfMain* w = m();
     showIn(1, QStringLiteral("MAT 1:1"));
-    w->SetActivePane(3);
-    TScrollBox* sb = w->SB1;
+    showIn(3, QStringLiteral("MAT 1:1"));
+    TScrollBox* sb = w->SB3;
     QVERIFY(sb->verticalScrollBar()->maximum() > 400);
     QCOMPARE(sb->VertPosition(), 0);
     int key = Qt::Key_Down;
@@ -480,20 +486,53 @@ void TestMainWindow::keysScrollTheLeftPane() {
     QCOMPARE(sb->VertPosition(), 15);
     QCOMPARE(key, int(Qt::Key_Down));
     // From an edit of another pane, as typed.
-    w->EditRbr3->setFocus();
-    QTest::keyClick(w->EditRbr3, Qt::Key_Down);
+    w->EditRbr1->setFocus();
+    QTest::keyClick(w->EditRbr1, Qt::Key_Down);
     QCOMPARE(sb->VertPosition(), 30);
-    QTest::keyClick(w->EditRbr3, Qt::Key_PageDown);
+    QTest::keyClick(w->EditRbr1, Qt::Key_PageDown);
     QCOMPARE(sb->VertPosition(), 30 + sb->height() - 50);
-    QTest::keyClick(w->EditRbr3, Qt::Key_Home);
+    QTest::keyClick(w->EditRbr1, Qt::Key_Home);
     QCOMPARE(sb->VertPosition(), 1);
-    QTest::keyClick(w->EditRbr3, Qt::Key_End);
+    QTest::keyClick(w->EditRbr1, Qt::Key_End);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum());
-    QTest::keyClick(w->EditRbr3, Qt::Key_Up);
+    QTest::keyClick(w->EditRbr1, Qt::Key_Up);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum() - 15);
-    QCOMPARE(w->SB3->VertPosition(), 0);
+    QCOMPARE(w->SB1->VertPosition(), 0);
     QCOMPARE(w->GetActivePane(), 3);
     QVERIFY(messages_.isEmpty());
+}
+
+void TestMainWindow::keyboardFollowsTheActivePane() {
+    TfMain* w = m();
+    // A book chosen from the middle pane's menu: the keys go to the middle pane.
+    w->PopUpMenu->setPopupComponent(w->SB3);
+    emit w->PopUpMenu->aboutToShow();
+    w->BookClick(w->BookItems[40]);
+    QCOMPARE(w->GetActivePane(), 3);
+    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    QTest::keyClick(w->EditGlava3, Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(w->Chapter[3], 2);
+    QCOMPARE(w->LabelsUsed[3], 4);
+    QCOMPARE(w->LabelsCreated[1], 0);
+    QTest::keyClick(w->EditGlava3, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(w->Chapter[3], 1);
+
+    // Tab reaches every button of the pane; Enter and Space work them.
+    w->CBSpoji3->setFocus();
+    QTest::keyClick(w->CBSpoji3, Qt::Key_Return);
+    QVERIFY(w->CBSpoji3->isChecked());
+    const QList<QWidget*> order{w->MKvTranBtn1, w->BtnNazad3, w->EditGlava3,
+                                w->Btnpokazi,   w->EditRbr3,  w->BtnNapred3};
+    for (QWidget* next : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QTest::keyClick(w->BtnNapred3, Qt::Key_Space);
+    QCOMPARE(w->Chapter[3], 2);
+    for (QWidget* button :
+         std::initializer_list<QWidget*>{w->CBSpoji3, w->BtnNazad3, w->Btnpokazi, w->MKvTranBtn1})
+        QVERIFY(!button->toolTip().isEmpty());
 }
 
 void TestMainWindow::functionKeysOpenTheOtherWindows() {

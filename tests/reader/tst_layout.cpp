@@ -81,6 +81,10 @@ void TestLayout::initTestCase() {
         rows << Row("LONG", 1, v, QStringLiteral("Verse number %1 of the long chapter.").arg(v));
     for (int v = 1; v <= 20; ++v)
         rows << Row("LONG", 2, v, QStringLiteral("Short %1.").arg(v));
+    for (int v = 1; v <= 20; ++v)
+        rows << Row("LONG", 3, v,
+                    v == 9 ? QStringLiteral("A verse of many lines. ").repeated(40)
+                           : QStringLiteral("Short %1.").arg(v));
     rows << Row("DUP", 1, 1, QStringLiteral("One.")) << Row("DUP", 1, 2, QStringLiteral("Two."))
          << Row("DUP", 1, 2, QStringLiteral("Two again.")) << Row("DUP", 1, 3, QStringLiteral("3"));
     rows << Row("MANY", 1, 1, QStringLiteral("Many references."), Refs(1000, "MAT 1:1"));
@@ -268,6 +272,14 @@ void TestLayout::chosenVerseIsScrolledIntoView() {
     state_->Verse[1] = 1;
     lay("LONG", 1);
     QCOMPARE(box_->VertPosition(), 0);
+
+    // A verse taller than the distance keeps its first line in view, near the top.
+    QCOMPARE(HighlightScrollPosition(300, 340), 240);
+    QCOMPARE(HighlightScrollPosition(300, 700), 290);
+    state_->Verse[1] = 9;
+    lay("LONG", 3);
+    QVERIFY(label(9)->y() > 300);
+    QCOMPARE(box_->VertPosition(), label(9)->pos().y() - 10);
 }
 
 void TestLayout::paneFontsReachTheLabels() {

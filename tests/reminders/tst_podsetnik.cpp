@@ -129,6 +129,14 @@ private slots:
         QTRY_COMPARE(shown, (QStringList{"RIM 3:7", "1 MOJ 10:5"}));
         QVERIFY(!f.Btnpokazi->Pushed());
         QVERIFY(f.isVisible());
+
+        // Enter on an entry shows it; Escape closes the window.
+        f.ListBoxPok->setFocus();
+        QTest::keyClick(f.ListBoxPok, Qt::Key_Return);
+        QCOMPARE(shown.size(), 3);
+        QCOMPARE(shown.last(), QStringLiteral("1 MOJ 10:5"));
+        QTest::keyClick(f.ListBoxPok, Qt::Key_Escape);
+        QVERIFY(!f.isVisible());
     }
 
     void pokaziLetsConversionErrorsThrough() {

@@ -36,6 +36,7 @@ private slots:
     void cleanup();
     void countsAndQuestion_data();
     void countsAndQuestion();
+    void keysScrollAndEscapeCloses();
     void refillReusesLabels();
     void headingOpensChapterInActivePane();
     void reminderEntryOfVerseIsItsHeadings();
@@ -125,6 +126,19 @@ void TestResults::countsAndQuestion() {
     }
     if (rows == 0)
         QVERIFY(result(1)->isHidden());
+    QCOMPARE(r()->NoHitLine->isVisible(), shown == 0);
+    QCOMPARE(r()->NoHitLine->text(), QStringLiteral("Nema poklapanja."));
+}
+
+void TestResults::keysScrollAndEscapeCloses() {
+    search(40);
+    QVERIFY(QTest::qWaitForWindowExposed(r()));
+    QCOMPARE(r()->sb2->VertPosition(), 0);
+    QTest::keyClick(r(), Qt::Key_Down);
+    QCOMPARE(r()->sb2->VertPosition(), 15);
+    QTest::keyClick(r(), Qt::Key_Escape);
+    QVERIFY(!r()->isVisible());
+    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
 }
 
 void TestResults::refillReusesLabels() {

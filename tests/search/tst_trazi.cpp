@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -79,9 +80,11 @@ private slots:
     void initTestCase();
     void init();
     void layoutAndActivation();
+    void fitsASmallScreen();
     void enteringAndRemovingWords();
     void escapeCancels();
     void emptyListsGiveTheMessage();
+    void typedWordsTakePart();
     void failedOpenKeepsTheDialog();
     void searchesMatchAScan_data();
     void searchesMatchAScan();
@@ -113,7 +116,7 @@ void TestTrazi::init() {
 void TestTrazi::layoutAndActivation() {
     TfTrazi& d = *dialog_;
     QCOMPARE(d.windowTitle(), QStringLiteral("Vidoslov - Pretraga"));
-    QCOMPARE(d.size(), QSize(862, 554));
+    QCOMPARE(d.Page->size(), QSize(862, 554));
     QCOMPARE(d.ListBoxStari->count(), 39);
     QCOMPARE(d.ListBoxNovi->count(), 27);
     QCOMPARE(d.ListBoxStari->item(0)->text(), QStringLiteral("Prva knjiga Mojsijeva"));
@@ -136,6 +139,25 @@ void TestTrazi::layoutAndActivation() {
     QVERIFY(!d.CheckBoxKvacice->isChecked());
     QTest::mouseClick(d.LabelKvacice, Qt::LeftButton);
     QVERIFY(d.CheckBoxKvacice->isChecked());
+}
+
+void TestTrazi::fitsASmallScreen() {
+    TfTrazi& d = *dialog_;
+    d.open();
+    QVERIFY(QTest::qWaitForWindowExposed(&d));
+    d.FitToScreen(QSize(800, 600));
+    QVERIFY(d.width() < 800 && d.height() < 600);
+    // Every control can be scrolled into view, whole.
+    QWidget* view = d.Scroller->viewport();
+    for (QWidget* w : d.Page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        d.Scroller->ensureWidgetVisible(w, 0, 0);
+        const QRect place(w->mapTo(view, QPoint()), w->size());
+        QVERIFY2(view->rect().contains(place), qPrintable(w->objectName()));
+    }
+    // Where there is room, the whole page shows.
+    d.FitToScreen(QSize(1280, 800));
+    QCOMPARE(d.size(), QSize(862, 554));
+    d.reject();
 }
 
 void TestTrazi::enteringAndRemovingWords() {
@@ -174,7 +196,6 @@ void TestTrazi::escapeCancels() {
 void TestTrazi::emptyListsGiveTheMessage() {
     TfTrazi& d = *dialog_;
     d.CheckBoxNovi->setChecked(true); // books alone make no search
-    d.EditRecAnd->setText("not entered");
     results_.clearSql();
     results_.addLine("earlier");
     d.open();
@@ -183,6 +204,21 @@ void TestTrazi::emptyListsGiveTheMessage() {
     QVERIFY(d.isVisible());
     QCOMPARE(results_.sql(), QStringList{"earlier"});
     d.reject();
+}
+
+void TestTrazi::typedWordsTakePart() {
+    TfTrazi& d = *dialog_;
+    Enter(d.EditRecAnd, "zemlj");
+    d.EditRecAnd->setText("stvori");
+    d.EditNeke->setText("Gospod");
+    d.open();
+    d.BtnTraziClick();
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(Items(d.ListBoxAND), (QStringList{"zemlj", "stvori"}));
+    QCOMPARE(Items(d.ListBoxNeke), QStringList{"Gospod"});
+    QVERIFY(d.EditRecAnd->text().isEmpty() && d.EditNeke->text().isEmpty());
+    QCOMPARE(Places(results_), QStringList{"1 MOJ 1:1"});
+    QCOMPARE(d.result(), int(QDialog::Accepted));
 }
 
 void TestTrazi::failedOpenKeepsTheDialog() {

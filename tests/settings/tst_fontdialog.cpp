@@ -9,6 +9,8 @@ private slots:
     void givesBackTheStartFont();
     void colourRowPicksTheColour();
     void missingFaceKeepsItsStyle();
+    void unchangedDialogGivesTheFontBack_data();
+    void unchangedDialogGivesTheFontBack();
 };
 
 void TestFontDialog::givesBackTheStartFont() {
@@ -33,6 +35,27 @@ void TestFontDialog::missingFaceKeepsItsStyle() {
     QCOMPARE(chosen.Name, QFontInfo(start.toQFont()).family());
     QCOMPARE(chosen.Size, 13);
     QCOMPARE(chosen.Style, int(fsBold));
+}
+
+void TestFontDialog::unchangedDialogGivesTheFontBack_data() {
+    QTest::addColumn<QString>("face");
+    QTest::addColumn<int>("style");
+    QTest::newRow("Arial bold") << "Arial" << int(fsBold);
+    QTest::newRow("Arial") << "Arial" << 0;
+    QTest::newRow("italic") << "DejaVu Sans" << int(fsItalic);
+    QTest::newRow("bold italic") << "DejaVu Serif" << int(fsBold | fsItalic);
+    QTest::newRow("missing italic") << "Nema Takvog Fonta" << int(fsItalic);
+}
+
+void TestFontDialog::unchangedDialogGivesTheFontBack() {
+    QFETCH(QString, face);
+    QFETCH(int, style);
+    const TKvFont start{face, 13, style, 0x800000, 238};
+    const TKvFont chosen = TFontDialog(start).Chosen();
+    QCOMPARE(chosen.Name, QFontInfo(start.toQFont()).family());
+    QCOMPARE(chosen.Size, start.Size);
+    QCOMPARE(chosen.Style, start.Style);
+    QCOMPARE(chosen.Color, start.Color);
 }
 
 QTEST_MAIN(TestFontDialog)
