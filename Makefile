@@ -32,6 +32,7 @@ bench: texts
 	$(BIN)/vidoslov-bench
 	$(BIN)/vidoslov-results-bench
 	$(BIN)/vidoslov-bench-layout
+	$(BIN)/vidoslov-bench-reminders
 	@if [ -x $(BIN)/vidoslov-bench-import ]; then $(BIN)/vidoslov-bench-import; fi
 
 SANITIZE_BUILD ?= build-san
