@@ -23,8 +23,9 @@ ReferenceFile::ReferenceFile(const QString& path) {
         return ImportError(ExitUsage,
                            QStringLiteral("Cannot take references from %1: %2").arg(path, why));
     };
-    if (!QFileInfo(path).isFile())
-        throw refuse(QStringLiteral("there is no such file."));
+    if (!IsRegularFile(path))
+        throw refuse(QFileInfo::exists(path) ? QStringLiteral("it is not a regular file.")
+                                             : QStringLiteral("there is no such file."));
     QHash<QString, int> books;
     for (int i = 0; i < BookCatalogue::BookCount; ++i)
         books.insert(QString::fromUtf8(BookCatalogue::Codes[i]), i + 1);
