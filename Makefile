@@ -38,6 +38,7 @@ bench: texts
 	$(BENCH_BIN)/vidoslov-results-bench
 	$(BENCH_BIN)/vidoslov-bench-layout
 	$(BENCH_BIN)/vidoslov-bench-jet
+	$(BENCH_BIN)/vidoslov-bench-reminders
 	@if [ -x $(BENCH_BIN)/vidoslov-bench-import ]; then $(BENCH_BIN)/vidoslov-bench-import; fi
 
 PREFIX ?= /usr/local

@@ -4,9 +4,13 @@
 // the statement of the same lists with plain words, so no word changes what the statement does.
 // Input: one byte of options (marks ignored, whole testaments, words as UTF-16), nine bytes
 // of book marks, then words separated by 0xFF, each led by the byte choosing its list.
+// The statement then runs on a small translation file as the search runs it, without error.
 #include "BookCatalogue.h"
+#include "DataModule.h"
+#include "Errors.h"
 #include "Folding.h"
 #include "QueryBuilder.h"
+#include "SmallTranslation.h"
 #include "TextRules.h"
 
 #include <QByteArray>
@@ -156,5 +160,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             .toUtf8();
     if (!Literals(plainStatement, plainLiterals, plainOutside) || outside != plainOutside)
         std::abort();
+
+    static TBaze baze(SmallTranslationFolder());
+    Query& results = baze.QueryRezultati;
+    results.clearSql();
+    results.addLine(QString::fromLatin1(SearchSelectLine));
+    results.addLine(SearchWhereLine(where, books));
+    try {
+        results.open();
+    } catch (const DatabaseError&) {
+        std::abort();
+    }
+    if (results.recordCount() > 8)
+        std::abort();
+    results.close();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "ChapterLayout.h"
 #include "Convert.h"
 #include "DataModule.h"
+#include "Errors.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
@@ -119,7 +120,18 @@ void TfMain::ParseReference(const QString& text) {
 }
 
 void TfMain::ShowReference(const QString& text) {
+    const QString book = BookCode;
+    const int chapter = Chapter[ActivePane];
+    const int verse = Verse[ActivePane];
     ParseReference(text);
+    // A place in no book of the catalogue would show an empty pane without a title.
+    if (!IsBookCode(BookCode)) {
+        const QString unknown = BookCode;
+        BookCode = book;
+        Chapter[ActivePane] = chapter;
+        Verse[ActivePane] = verse;
+        throw AppError(UnknownBookText(unknown));
+    }
     HighlightTop = 0;
     ShowActivePane();
 }

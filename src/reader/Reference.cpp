@@ -50,3 +50,7 @@ void ParseReference(const QString& text, QString& bookCode, int& chapter, int& v
             digits += text[k];
     verse = StrToInt(digits);
 }
+
+QString UnknownBookText(const QString& code) {
+    return QStringLiteral("Nepoznata knjiga: ") + code;
+}

@@ -15,3 +15,6 @@ QString TrimBlanks(const QString& text);
 // no digit after its first character, with only blanks or a full stop before that digit, or
 // with no ":" after it, throws ConvertError for the whole text and writes nothing.
 void ParseReference(const QString& text, QString& bookCode, int& chapter, int& verse);
+
+// The message for a reference to a book the catalogue does not know.
+QString UnknownBookText(const QString& code);

@@ -4,7 +4,15 @@
 #include "Win1250.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+qsizetype FirstOverlongEntry(const QStringList& entries) {
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        if (entries[i].size() > MaxIzborEntryLength)
+            return i;
+    return -1;
+}
 
 QStringList ParseIzbor(const QByteArray& bytes) {
     const qsizetype end = bytes.indexOf('\0');
@@ -38,18 +46,29 @@ bool SaveIzbor(const QString& path, const QStringList& entries, QString* error) 
 }
 
 bool LoadIzbor(const QString& path, QStringList* entries, QString* error) {
+    const auto refuse = [error](const QString& reason) {
+        if (error)
+            *error = reason;
+        return false;
+    };
+    // A FIFO or device would block the reading or never end it.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return refuse(QStringLiteral("to nije obična datoteka"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = SystemReason(file.errorString());
-        return false;
-    }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        if (error)
-            *error = SystemReason(file.errorString());
-        return false;
-    }
-    *entries = ParseIzbor(bytes);
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(SystemReason(file.errorString()));
+    const QByteArray bytes = file.read(MaxIzborFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refuse(SystemReason(file.errorString()));
+    if (bytes.size() > MaxIzborFileBytes)
+        return refuse(QStringLiteral("datoteka je veća od %1 MB").arg(MaxIzborFileBytes >> 20));
+    const QStringList read = ParseIzbor(bytes);
+    const qsizetype overlong = FirstOverlongEntry(read);
+    if (overlong >= 0)
+        return refuse(QStringLiteral("red %1 je duži od %2 znakova")
+                          .arg(overlong + 1)
+                          .arg(MaxIzborEntryLength));
+    *entries = read;
     return true;
 }

@@ -30,8 +30,8 @@ void DressButton(TMKvTranBtn* button, const QString& caption, int pixels) {
 
 QFileDialog* IzborDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
     auto* dialog = new QFileDialog(parent, title);
-    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails |
-                       QFileDialog::DontConfirmOverwrite);
+    // Saving over an existing file asks first, in the dialog's own words.
+    dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog->setAcceptMode(mode);
     dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                         : QFileDialog::AnyFile);

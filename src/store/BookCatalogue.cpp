@@ -92,11 +92,29 @@ QString BookCatalogue::BookCodeOfTitle(const QString& title) const {
     return code;
 }
 
-QString BookCatalogue::BookTitleOfCode(const QString& code) const {
+namespace {
+
+// a..z as A..Z; every other character as it is.
+QString AsciiUpper(const QString& code) {
     QString upper = code;
     for (QChar& c : upper)
         if (c >= 'a' && c <= 'z')
             c = QChar(c.unicode() - 32);
+    return upper;
+}
+
+} // namespace
+
+bool BookCatalogue::IsBookCode(const QString& code) {
+    const QString upper = AsciiUpper(code);
+    for (const char* known : Codes)
+        if (upper == QString::fromUtf8(known))
+            return true;
+    return false;
+}
+
+QString BookCatalogue::BookTitleOfCode(const QString& code) const {
+    const QString upper = AsciiUpper(code);
     QString title;
     for (int i = 1; i <= BookCount; ++i)
         if (upper == BookCodes[i])

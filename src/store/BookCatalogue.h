@@ -17,6 +17,8 @@ public:
     QString BookCodeOfTitle(const QString& title) const;
     // The title of the book with this code (a..z taken as capitals), or the empty text.
     QString BookTitleOfCode(const QString& code) const;
+    // Whether the code (a..z taken as capitals) is one of the 66, filled or not.
+    static bool IsBookCode(const QString& code);
 
     // The fixed table the catalogue is filled from.
     static const char* const Codes[BookCount];

@@ -1,10 +1,11 @@
 #include "DataModule.h"
 
+#include "ConnectionString.h"
 #include "ProgramFolder.h"
 
 QString TranslationConnectionString(const QString& file, const QString& programFolder) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + programFolder +
-           QStringLiteral("baza/") + file +
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
+           ConnectionValue(programFolder + QStringLiteral("baza/") + file) +
            QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=zelmorka");
 }
 
@@ -47,15 +48,19 @@ Query& TBaze::PaneQuery(int pane) {
     }
 }
 
-QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter) {
+QString BookCodeLiteral(const QString& bookCode) {
     // A quote in the code is doubled so that it stays part of the value; a NUL, which would end
     // the statement, is joined in as char(0).
     QString code = bookCode;
     code.replace('\'', QStringLiteral("''"));
     code.replace(QChar(0), QStringLiteral("'||char(0)||'"));
-    return {QStringLiteral("select * from ") + table, QStringLiteral("where knjiga='") + code +
-                                                          QStringLiteral("' and glava=") +
-                                                          QString::number(chapter)};
+    return QLatin1Char('\'') + code + QLatin1Char('\'');
+}
+
+QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter) {
+    return {QStringLiteral("select * from ") + table,
+            QStringLiteral("where knjiga=") + BookCodeLiteral(bookCode) +
+                QStringLiteral(" and glava=") + QString::number(chapter)};
 }
 
 void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,
@@ -73,12 +78,10 @@ void LoadChapter(const QString& table, const QString& bookCode, int chapter, Que
 }
 
 int LastChapter(const QString& table, const QString& bookCode, const Query& paneQuery) {
-    QString code = bookCode;
-    code.replace('\'', QStringLiteral("''"));
     Query q;
     q.setConnectionString(paneQuery.connectionString());
     q.addLine(QStringLiteral("select max(glava) as glava from ") + table);
-    q.addLine(QStringLiteral("where knjiga='") + code + QLatin1Char('\''));
+    q.addLine(QStringLiteral("where knjiga=") + BookCodeLiteral(bookCode));
     q.open();
     return q.fieldAsText(QStringLiteral("glava")).toInt();
 }

@@ -39,6 +39,9 @@ private:
     QString programFolder_;
 };
 
+// A book code as an SQL text literal that selects exactly that code, quotes and NULs included.
+QString BookCodeLiteral(const QString& bookCode);
+
 // The two lines of the chapter query.
 QStringList ChapterStatement(const QString& table, const QString& bookCode, int chapter);
 

@@ -1,10 +1,13 @@
 #include "Query.h"
 
+#include "ConnectionString.h"
 #include "Errors.h"
 #include "Folding.h"
 #include "JetImage.h"
+#include "ReadOnlyFile.h"
 #include "TextRules.h"
 
+#include <QFileInfo>
 #include <sqlite3.h>
 
 Query::~Query() {
@@ -31,18 +34,10 @@ void Query::setConnectionString(const QString& text) {
 }
 
 QString Query::DataSourceOf(const QString& connectionString) {
-    static const QString key = QStringLiteral("Data Source=");
-    const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + key.size();
-    qsizetype to = connectionString.indexOf(';', from);
-    if (to < 0)
-        to = connectionString.size();
-    qsizetype end = to;
-    while (end > from && connectionString[end - 1] == ' ')
-        --end;
-    return connectionString.mid(from, end - from);
+    QString file = ConnectionStringValue(connectionString, QStringLiteral("Data Source"));
+    while (file.endsWith(QLatin1Char(' ')))
+        file.chop(1);
+    return file;
 }
 
 QString Query::WithFile(const QString& text) const {
@@ -53,19 +48,27 @@ void Query::connect() {
     if (db_)
         return;
     const QString file = DataSourceOf(connectionString_);
+    // A FIFO or device would block the open or be read without end.
+    if (QFileInfo::exists(file) && !IsRegularFile(file))
+        throw DatabaseError(
+            WithFile(QStringLiteral("unable to open database file: not a regular file")));
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
     sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
-    const int rc = db ? SQLITE_OK
-                      : sqlite3_open_v2(file.toUtf8().constData(), &db,
-                                        SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = db ? SQLITE_OK : OpenImmutable(file, &db);
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
-        throw DatabaseError(QStringLiteral("%1 (%2)").arg(text, file));
+        throw DatabaseError(WithFile(text));
     }
     RegisterTextRules(db);
     RegisterFolding(db);
+    LimitQuerySteps(db, &stepsLeft_);
     sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+    const QString table = VerseTableError(db);
+    if (!table.isEmpty()) {
+        sqlite3_close(db);
+        throw DatabaseError(WithFile(table));
+    }
     db_ = db;
 }
 
@@ -76,6 +79,7 @@ void Query::disconnect() {
 
 void Query::open() {
     close();
+    stepsLeft_ = MaxQuerySteps;
     connect();
     const QByteArray text = statementText().toUtf8();
     sqlite3_stmt* stmt = nullptr;
@@ -86,6 +90,7 @@ void Query::open() {
     std::vector<QString> cells;
     QStringList columns;
     int rows = 0;
+    long long bytes = 0;
     if (rc == SQLITE_OK) {
         const int n = sqlite3_column_count(stmt);
         for (int c = 0; c < n; ++c)
@@ -93,16 +98,23 @@ void Query::open() {
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
             for (int c = 0; c < n; ++c) {
                 const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                cells.push_back(v ? QString::fromUtf8(v, sqlite3_column_bytes(stmt, c))
-                                  : QString());
+                const int size = sqlite3_column_bytes(stmt, c);
+                cells.push_back(v ? QString::fromUtf8(v, size) : QString());
+                bytes += qsizetype(sizeof(QString)) + 2 * size;
             }
             ++rows;
+            if (bytes > MaxQueryBytes) {
+                stepsLeft_ = -1;
+                rc = SQLITE_INTERRUPT;
+                break;
+            }
         }
         if (rc == SQLITE_DONE)
             rc = SQLITE_OK;
     }
     if (rc != SQLITE_OK) {
-        const QString message = stmt || rc != SQLITE_MISUSE
+        const QString message = rc == SQLITE_INTERRUPT && stepsLeft_ < 0 ? QueryTooCostlyText()
+                                : stmt || rc != SQLITE_MISUSE
                                     ? QString::fromUtf8(sqlite3_errmsg(db_))
                                     : QStringLiteral("Command text was not set for the command.");
         sqlite3_finalize(stmt);

@@ -59,6 +59,7 @@ private:
     QString connectionString_;
     QStringList lines_;
     sqlite3* db_ = nullptr;
+    long long stepsLeft_ = 0; // of the statement running
     bool open_ = false;
     QStringList columns_;
     std::vector<QString> cells_; // row by row

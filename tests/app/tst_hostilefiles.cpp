@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <sqlite3.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +29,11 @@ enum Hostile {
     ManyReferences,
     GarbageReferences,
     Unreadable,
+    ViewInsteadOfTable,
+    RecursiveView,
+    Fifo,
+    WalFile,
+    SemicolonInFolder,
 };
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -85,6 +91,23 @@ void WriteHostile(Hostile kind, const QString& path) {
         WriteVerseFile(path, {Row(1, "Zaključano.")});
         QFile::setPermissions(path, {});
         return;
+    case ViewInsteadOfTable:
+        return RunSql(path, "CREATE TABLE stihovi (knjiga, glava, rbr, tekst, pok);"
+                            "INSERT INTO stihovi VALUES ('1 MOJ', 1, 1, 'Pogled.', '');"
+                            "CREATE VIEW vidoslov AS SELECT * FROM stihovi;");
+    case RecursiveView:
+        return RunSql(path, "CREATE VIEW vidoslov AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL "
+                            "SELECT x+1 FROM c) SELECT '1 MOJ' AS knjiga, 1 AS glava, x AS rbr, "
+                            "'x' AS tekst, '' AS pok FROM c;");
+    case Fifo:
+        QCOMPARE(mkfifo(path.toUtf8().constData(), 0600), 0);
+        return;
+    case WalFile:
+        WriteVerseFile(path, {Row(1, "Dnevnik.")});
+        return RunSql(path, "PRAGMA journal_mode=WAL;");
+    case SemicolonInFolder:
+        QVERIFY(QDir().mkpath(QFileInfo(path).path()));
+        return WriteVerseFile(path, {Row(1, "Tačka i zarez.")});
     }
 }
 
@@ -147,22 +170,32 @@ void TestHostileFiles::fileGivesAMessageOrItsRows_data() {
     QTest::newRow("100,000 references") << int(ManyReferences) << "" << 100001;
     QTest::newRow("garbage references") << int(GarbageReferences) << "" << 11;
     QTest::newRow("unreadable file") << int(Unreadable) << "unable to open database file" << 0;
+    QTest::newRow("view instead of table")
+        << int(ViewInsteadOfTable) << "no such table: vidoslov" << 0;
+    QTest::newRow("recursive view") << int(RecursiveView) << "no such table: vidoslov" << 0;
+    QTest::newRow("fifo") << int(Fifo) << "not a regular file" << 0;
+    QTest::newRow("WAL file") << int(WalFile) << "" << 1;
+    QTest::newRow("folder with ; % ? #") << int(SemicolonInFolder) << "" << 1;
 }
 
 void TestHostileFiles::fileGivesAMessageOrItsRows() {
     QFETCH(int, kind);
     QFETCH(QString, message);
     QFETCH(int, labels);
-    const QString path = dir_.filePath(QStringLiteral("baza/x.mdb"));
+    const QString folder =
+        kind == SemicolonInFolder ? folder_ + QStringLiteral("pro;gram %41?#/") : folder_;
+    const QString path = folder + QStringLiteral("baza/x.mdb");
     WriteHostile(Hostile(kind), path);
     if (kind == Unreadable && geteuid() == 0) {
         // The superuser reads every file: a folder in its place cannot be read either.
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));
-        message = QStringLiteral("error");
+        message = QStringLiteral("not a regular file");
     }
+    const QDir baza(folder + QStringLiteral("baza"));
+    const QStringList files = baza.entryList(QDir::AllEntries | QDir::Hidden | QDir::System);
     TfMain* w = m();
-    w->Baze()->Query1.setConnectionString(TranslationConnectionString("x.mdb", folder_));
+    w->Baze()->Query1.setConnectionString(TranslationConnectionString("x.mdb", folder));
 
     const QStringList errors = show(1, QStringLiteral("1 MOJ 1:1"));
     if (message.isEmpty()) {
@@ -179,13 +212,18 @@ void TestHostileFiles::fileGivesAMessageOrItsRows() {
         show(3, text);
         QVERIFY2(messages_.size() <= 1, qPrintable(text));
         for (const QString& error : messages_)
-            QVERIFY2(error.contains("is not a valid integer value"), qPrintable(error));
+            QVERIFY2(error.contains("is not a valid integer value") ||
+                         error.startsWith("Nepoznata knjiga: "),
+                     qPrintable(error));
     }
+    // Nothing was written beside the file: no journal, WAL or shared memory.
+    QCOMPARE(baza.entryList(QDir::AllEntries | QDir::Hidden | QDir::System), files);
     // The reader goes on with the good file.
     QCOMPARE(show(2, QStringLiteral("1 MOJ 1:2")), QStringList());
     QCOMPARE(label(2, 2)->Tekst(), QStringLiteral("2. Drugi stih."));
     QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
     QDir().rmdir(path);
+    QFile::remove(path);
 }
 
 void TestHostileFiles::translationFilesAreNeverWritten() {

@@ -465,6 +465,24 @@ void TestMainWindow::badReferenceLoadsNothing() {
     QVERIFY_THROWS_EXCEPTION(ConvertError, w->ShowReference(QStringLiteral("MAT")));
     QCOMPARE(w->BookCode, QStringLiteral("MAT"));
     QCOMPARE(w->Chapter[2], 2);
+    // A place in no book of the catalogue says so and leaves the pane and its place as they were.
+    const QString title = w->BookLabel(2)->text();
+    const int labels = w->LabelsUsed[2];
+    const std::pair<const char*, const char*> unknown[] = {{"NOPE 1:1", "NOPE"},
+                                                           {"MAT -5:3", "MAT -"}};
+    for (const auto& [text, code] : unknown) {
+        try {
+            w->ShowReference(QString::fromUtf8(text));
+            QFAIL(text);
+        } catch (const AppError& e) {
+            QCOMPARE(e.text(), QStringLiteral("Nepoznata knjiga: ") + QString::fromUtf8(code));
+        }
+        QCOMPARE(w->BookCode, QStringLiteral("MAT"));
+        QCOMPARE(w->Chapter[2], 2);
+        QCOMPARE(w->Verse[2], 1);
+        QCOMPARE(w->BookLabel(2)->text(), title);
+        QCOMPARE(w->LabelsUsed[2], labels);
+    }
     // The reminder list shows its entries the same way, through the main window.
     program_->fPodsetnik->AddEntry(QStringLiteral("1 MOJ 2:4"));
     program_->fPodsetnik->ListBoxPok->setCurrentRow(0);

@@ -1,5 +1,6 @@
 // The reminder window: its list, "Pokaži", the file commands and the tiled surface.
 #include "Errors.h"
+#include "IzborFile.h"
 #include "KvTranBtn.h"
 #include "Messages.h"
 #include "Pictures.h"
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QAbstractButton>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -195,32 +198,66 @@ private slots:
         QCOMPARE(f.Entries(), QStringList{"A 1:1"});
     }
 
+    // A file that cannot be read, or that no real list could be, is refused whole.
+    void failedLoadTellsAndKeepsList_data() {
+        QTest::addColumn<QByteArray>("bytes"); // "<missing>": no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray("<missing>") << "";
+        QTest::newRow("larger than 10 MB")
+            << QByteArray("RIM 3:7\r\n").repeated(MaxIzborFileBytes / 9 + 1) << "veća od 10 MB";
+        QTest::newRow("overlong entry") << "A 1:1\r\n" + QByteArray(201, 'x') + "\r\n"
+                                        << "red 2 je duži od 200 znakova";
+    }
     void failedLoadTellsAndKeepsList() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
         TfPodsetnik f;
         f.SetEntries({"A 1:1", "B 2:2"});
         f.ListBoxPok->setCurrentRow(1);
-        const QString path = dir.filePath("nepostojeca.Izbor");
+        const QString path = dir.filePath("ucitaj.Izbor");
+        QFile::remove(path);
+        if (bytes != "<missing>")
+            Write(path, bytes);
         QVERIFY(!f.LoadFromFile(path));
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)), qPrintable(messages[0]));
+        QVERIFY2(messages[0].contains(QDir::toNativeSeparators(path)) &&
+                     messages[0].contains(reason),
+                 qPrintable(messages[0]));
         QCOMPARE(f.Entries(), (QStringList{"A 1:1", "B 2:2"}));
         QCOMPARE(f.SelectedIndex(), 1);
     }
 
     // The menu commands through their dialogs: a name typed without extension gets ".Izbor",
-    // an existing file is replaced without asking, cancelling does nothing.
+    // saving over an existing file asks first, cancelling does nothing.
     void fileCommandsThroughDialogs() {
         TfPodsetnik f;
         f.SetEntries({"A 1:1", "B 2:2"});
         const QString path = dir.filePath("dijalog.Izbor");
         Write(path, "STARO 1:1\r\n");
 
-        QTimer::singleShot(0, f.SD1, [&] {
-            f.SD1->setDirectory(dir.path());
-            f.SD1->selectFile("dijalog");
-            static_cast<QDialog*>(f.SD1)->accept(); // the dialog's own accept
-        });
-        f.Snimi1Click();
+        QStringList asked;
+        const auto save = [&](QMessageBox::StandardButton answer) {
+            QTimer::singleShot(0, f.SD1, [&, answer] {
+                f.SD1->setDirectory(dir.path());
+                f.SD1->selectFile("dijalog");
+                QTimer::singleShot(0, f.SD1, [&, answer] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    QVERIFY(box);
+                    asked << box->text();
+                    box->button(answer)->click();
+                    if (answer == QMessageBox::No) // the dialog stays open for another name
+                        QTimer::singleShot(0, f.SD1, [&] { f.SD1->reject(); });
+                });
+                static_cast<QDialog*>(f.SD1)->accept(); // the dialog's own accept
+            });
+            f.Snimi1Click();
+        };
+        save(QMessageBox::No);
+        QCOMPARE(asked.size(), 1);
+        QVERIFY2(asked[0].contains("dijalog.Izbor"), qPrintable(asked[0]));
+        QCOMPARE(Read(path), QByteArray("STARO 1:1\r\n"));
+        save(QMessageBox::Yes);
+        QCOMPARE(asked.size(), 2);
         QCOMPARE(Read(path), QByteArray("A 1:1\r\nB 2:2\r\n"));
 
         TfPodsetnik g;

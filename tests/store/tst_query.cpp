@@ -1,10 +1,12 @@
 // The verse store: rows, letter case, nulls, errors. Built twice: over SQLite files, and over
 // Jet 4 files with the same rows (JET_FILES) whose memos chain over pages and whose rows move
 // and are deleted.
+#include "ConnectionString.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "JetWriter.h"
 #include "Query.h"
+#include "ReadOnlyFile.h"
 #include "VerseFixture.h"
 
 #include <QFile>
@@ -177,6 +179,7 @@ private slots:
              {QString("1 MOJ") + QChar(0), QString("1 M") + QChar(0) + "OJ"}) {
             LoadChapter("vidoslov", code, 1, q, nullptr);
             QCOMPARE(q.recordCount(), 0);
+            QCOMPARE(LastChapter("vidoslov", code, q), 0); // the statement of the forward button
         }
     }
 
@@ -212,6 +215,18 @@ private slots:
         QTest::newRow("no column") << "vidl.mdb"
                                    << "select * from vidoslov where x=1"
                                    << "no such column: x";
+        QTest::newRow("runaway statement") << "vidl.mdb"
+                                           << "with recursive c(x) as (select 1 union all select "
+                                              "x+1 from c) select count(*) from c"
+                                           << QueryTooCostlyText();
+        QTest::newRow("rows without end")
+            << "vidl.mdb"
+            << "with recursive c(x) as (select 1 union all select x+1 from c) "
+               "select printf('%.*c', 1000000, 'x') from c"
+            << QueryTooCostlyText();
+        QTest::newRow("huge value") << "vidl.mdb"
+                                    << "select zeroblob(100000000)"
+                                    << "string or blob too big";
     }
 
     void failuresCarryTheEnginesText() {
@@ -250,6 +265,25 @@ private slots:
         q.setConnectionString(Connection(padded));
         LoadChapter("vidoslov", "1 MOJ", 2, q, nullptr);
         QCOMPARE(q.recordCount(), 1);
+    }
+
+    // The data source reads back whatever the folder's name holds; a plain one is written as is.
+    void dataSourceOfAnyFolder_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("plain") << "/opt/vidoslov/";
+        QTest::newRow("semicolon") << "/home/a;b/Persist Security Info=x;/";
+        QTest::newRow("leading quote") << "\"x\"y'/";
+        QTest::newRow("quotes after a semicolon") << "/a;\"b\"'c/";
+    }
+    void dataSourceOfAnyFolder() {
+        QFETCH(QString, folder);
+        const QString text = TranslationConnectionString("vidl.mdb  ", folder);
+        QCOMPARE(Query::DataSourceOf(text), folder + "baza/vidl.mdb");
+        QCOMPARE(ConnectionStringValue(text, "jet oledb:database password"), QString("zelmorka"));
+        if (QTest::currentDataTag() == QLatin1String("plain"))
+            QCOMPARE(text, QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vidoslov/"
+                                   "baza/vidl.mdb  ;Persist Security Info=False;"
+                                   "Jet OLEDB:Database Password=zelmorka"));
     }
 
     void connectionStringOnlyWhileClosed() {

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <sqlite3.h>
 
 namespace {
 
@@ -270,6 +271,22 @@ private slots:
         QCOMPARE(refs.exitCode, int(ExitUsage));
         QVERIFY(refs.err.contains("none.mdb"));
         QVERIFY(!QDir(target).exists());
+        // A view without end in place of the verse table is refused, not read forever.
+        const QString view = dir.path() + "/view.mdb";
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(view.toUtf8().constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db,
+                              "CREATE VIEW vidoslov AS WITH RECURSIVE c(x) AS (SELECT 1 UNION ALL "
+                              "SELECT x+1 FROM c) SELECT 'MAT' AS knjiga, 1 AS glava, x AS rbr, "
+                              "'x' AS tekst, 'MAT 1:1' AS pok FROM c",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+        const Run looping =
+            Importer({"-d", target, "--references-from", view, "engKJV2006eb", "x.mdb", "X"});
+        QCOMPARE(looping.exitCode, int(ExitUsage));
+        QVERIFY2(looping.err.contains(view) && looping.err.contains("no such table"),
+                 qPrintable(looping.err));
     }
 
     // References to verses the translation does not hold, and those of verses it does not hold,

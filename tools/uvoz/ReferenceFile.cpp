@@ -2,6 +2,7 @@
 
 #include "BookCatalogue.h"
 #include "ImportError.h"
+#include "ReadOnlyFile.h"
 #include "TextRules.h"
 
 #include <QFileInfo>
@@ -22,19 +23,26 @@ ReferenceFile::ReferenceFile(const QString& path) {
         return ImportError(ExitUsage,
                            QStringLiteral("Cannot take references from %1: %2").arg(path, why));
     };
-    if (!QFileInfo(path).isFile())
-        throw refuse(QStringLiteral("there is no such file."));
+    if (!IsRegularFile(path))
+        throw refuse(QFileInfo::exists(path) ? QStringLiteral("it is not a regular file.")
+                                             : QStringLiteral("there is no such file."));
     QHash<QString, int> books;
     for (int i = 0; i < BookCatalogue::BookCount; ++i)
         books.insert(QString::fromUtf8(BookCatalogue::Codes[i]), i + 1);
 
     sqlite3* db = nullptr;
     sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READONLY, nullptr);
+    long long stepsLeft = MaxQuerySteps;
+    QString table;
+    int rc = OpenImmutable(path, &db);
     if (rc == SQLITE_OK) {
         RegisterTextRules(db);
-        rc = sqlite3_prepare_v2(db, "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, &stmt,
-                                nullptr);
+        LimitQuerySteps(db, &stepsLeft);
+        table = VerseTableError(db);
+        rc = table.isEmpty()
+                 ? sqlite3_prepare_v2(db, "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, &stmt,
+                                      nullptr)
+                 : SQLITE_ERROR;
     }
     while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         const int book = books.value(Column(stmt, 0));
@@ -43,7 +51,10 @@ ReferenceFile::ReferenceFile(const QString& path) {
             pok_[{book, sqlite3_column_int(stmt, 1), sqlite3_column_int(stmt, 2)}] = pok;
         rc = SQLITE_OK;
     }
-    const QString engine = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    const QString engine = !table.isEmpty() ? table
+                           : stepsLeft < 0
+                               ? QueryTooCostlyText()
+                               : QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     sqlite3_finalize(stmt);
     sqlite3_close(db);
     if (rc != SQLITE_DONE)
