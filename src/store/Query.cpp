@@ -55,6 +55,8 @@ void Query::connect() {
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
     sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
     const int rc = db ? SQLITE_OK : OpenImmutable(file, &db);
+    if (db)
+        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxValueBytes);
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);

@@ -167,8 +167,10 @@ private slots:
             "jhn act rom 1co 2co gal eph php col 1th 2th 1ti 2ti tit phm heb jas 1pe 2pe 1jn 2jn "
             "3jn jud rev";
         int book = 0;
-        for (const QByteArray& code : QByteArray(codes).split(' '))
-            QTest::newRow(BookCatalogue::Codes[book]) << code << ++book;
+        for (const QByteArray& code : QByteArray(codes).split(' ')) {
+            QTest::newRow(BookCatalogue::Codes[book]) << code << book + 1;
+            ++book;
+        }
         for (const char* other : {"Gen", "ge", "genx", "", "jude"})
             QTest::newRow(other) << QByteArray(other) << 0;
     }
