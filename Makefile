@@ -31,6 +31,7 @@ test: texts
 bench: texts
 	$(BIN)/vidoslov-bench
 	$(BIN)/vidoslov-results-bench
+	$(BIN)/vidoslov-marks-bench
 	$(BIN)/vidoslov-bench-layout
 	@if [ -x $(BIN)/vidoslov-bench-import ]; then $(BIN)/vidoslov-bench-import; fi
 

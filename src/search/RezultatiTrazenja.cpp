@@ -2,7 +2,9 @@
 
 #include "ChapterLayout.h"
 #include "Convert.h"
+#include "CopyText.h"
 #include "Errors.h"
+#include "HitMarks.h"
 #include "Kvlabel.h"
 #include "LabelBlocks.h"
 #include "Messages.h"
@@ -13,6 +15,7 @@
 #include "PopupMenu.h"
 #include "Query.h"
 #include "ReminderEntry.h"
+#include "Reports.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
 #include "print.h"
@@ -148,6 +151,8 @@ void TfRezultatiTrazenja::BuildMenu() {
                   &TfRezultatiTrazenja::OnTop1Click);
     OnTop1->setCheckable(true);
     OnTop1->setChecked(true);
+    KopirajStih2 = item(QStringLiteral("  Kopiraj stih"), QStringLiteral("KopirajStih2"),
+                        &TfRezultatiTrazenja::KopirajStih2Click);
 }
 
 void TfRezultatiTrazenja::FormCreate() {
@@ -166,6 +171,20 @@ QString TfRezultatiTrazenja::TooManyQuestion(int rows) {
 
 QString TfRezultatiTrazenja::TotalCaption(int rows) {
     return QStringLiteral("Ukupno : %1 poklapanja.").arg(rows);
+}
+
+QList<TextRange> TfRezultatiTrazenja::VerseMarks(const QString& tekst, qsizetype prefix) const {
+    QList<TextRange> marks;
+    if (Searched.words.isEmpty())
+        return marks;
+    for (const HitRange& hit : HitRanges(tekst, Searched.words, Searched.folded))
+        marks.append({hit.start + prefix, hit.length});
+    return marks;
+}
+
+QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) {
+    return translation.isEmpty() ? TotalCaption(rows)
+                                 : TotalCaption(rows) + QStringLiteral(" — ") + translation;
 }
 
 void TfRezultatiTrazenja::ShowResults() {
@@ -191,7 +210,7 @@ void TfRezultatiTrazenja::ShowResults() {
         // waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
     }
-    setWindowTitle(TotalCaption(rows));
+    setWindowTitle(TotalCaption(rows, Searched.translation));
     FillResults();
 }
 
@@ -276,6 +295,7 @@ void TfRezultatiTrazenja::FillResults() {
             TKvlabel* verse = AcquireResultLabel();
             verse->setVrsta(Tekst1);
             verse->setTekst(rbr + QStringLiteral(". ") + tekst);
+            verse->Marks = VerseMarks(tekst, rbr.size() + 2);
             blocks_->Place(verse, labelsUsed_, LeftEdge, y);
             verse->OnClick = nullptr;
             verse->PopupMenu = PopupMenu1;
@@ -320,6 +340,8 @@ void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
     s.Chapter[pane] = StrToInt(label->Glava);
     s.Verse[pane] = StrToInt(label->Rbr);
     s.HighlightTop = 0;
+    if (!Searched.file.isEmpty() && reader_.UseTranslation)
+        reader_.UseTranslation(pane, Searched.file, Searched.translation);
     if (reader_.SetActivePane)
         reader_.SetActivePane(pane);
     if (reader_.ShowActivePane)
@@ -346,7 +368,9 @@ void TfRezultatiTrazenja::Peview1Click() {
     RequireOpenQuery();
     query_->first();
     if (fprint_)
-        fprint_->PreviewResults();
+        fprint_->PreviewResults(
+            ResultsTitleLine(Searched.translation, Searched.words, query_->recordCount()),
+            Searched.words, Searched.folded);
     if (query_->isOpen())
         query_->first();
 }
@@ -372,6 +396,30 @@ void TfRezultatiTrazenja::OnTop1Click() {
         move(at);
         show();
     }
+}
+
+QString TfRezultatiTrazenja::ResultCopyText(const TKvlabel* label) const {
+    if (!label || label->Rbr.isEmpty())
+        return {};
+    // The verse is the even label after its heading.
+    const TKvlabel* verse = label;
+    if (label->Vrsta() == Knjiga1) {
+        const int number = label->objectName().mid(LabelPrefix.size()).toInt();
+        verse = labels_.Find(LabelPrefix + QString::number(number + 1));
+    }
+    const QString prefix = label->Rbr + QStringLiteral(". ");
+    if (!verse || !verse->Tekst().startsWith(prefix))
+        return {};
+    const QString title = reader_.State ? reader_.State->BookTitleOfCode(label->Knjiga) : QString();
+    return VerseCopyText(title.isEmpty() ? label->Knjiga : title, label->Glava,
+                         {label->Rbr, verse->Tekst().mid(prefix.size())}, Searched.translation);
+}
+
+void TfRezultatiTrazenja::KopirajStih2Click() {
+    const QString text =
+        ResultCopyText(qobject_cast<const TKvlabel*>(PopupMenu1->PopupComponent()));
+    if (!text.isEmpty())
+        CopyToClipboard(text);
 }
 
 bool TfRezultatiTrazenja::StaysOnTop() const {

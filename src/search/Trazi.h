@@ -1,11 +1,13 @@
 #pragma once
 
 #include "BookCatalogue.h"
+#include "SearchedFor.h"
 
 #include <QDialog>
 #include <QPixmap>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -24,6 +26,8 @@ public:
 
     // The query the search runs on: the data module's results query.
     void setResultsQuery(Query* query) { results_ = query; }
+    // The folder whose list file and baza/ give the translations to search.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
     QLabel* Label3;
     QLineEdit* EditRecAnd;
@@ -43,6 +47,14 @@ public:
     QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
     QLabel* LabelKvacice;
     TMKvTranBtn* BtnTrazi;
+    QLabel* LabelPrevod;
+    QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
+
+    // Fills the translation list: the default translation first, then the others of the list
+    // file. Done at the first activation.
+    void FillTranslations();
+    // What the last search looked for.
+    const SearchedFor& Searched() const { return searched_; }
 
     // The words of the three lists.
     SearchWords Words() const;
@@ -81,4 +93,7 @@ private:
     Query* results_ = nullptr;
     QPixmap tile_;
     bool shownOnce_ = false;
+    QString programFolder_;
+    QString defaultConnection_; // the results query's own connection
+    SearchedFor searched_;
 };
