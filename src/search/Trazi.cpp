@@ -97,6 +97,14 @@ TfTrazi::TfTrazi(QWidget* parent)
     ComboPrevod->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ComboPrevod->setFixedWidth(112);
     ComboPrevod->view()->setMinimumWidth(300);
+    // The narrow list shows the start of a caption; the whole of it stands below.
+    LabelPrevodIme = new QLabel(this);
+    LabelPrevodIme->setObjectName(QStringLiteral("LabelPrevodIme"));
+    LabelPrevodIme->setGeometry(740, 76, 118, 60);
+    LabelPrevodIme->setFont(ArialPixels(11));
+    LabelPrevodIme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelPrevodIme->setWordWrap(true);
+    connect(ComboPrevod, &QComboBox::currentTextChanged, LabelPrevodIme, &QLabel::setText);
     ComboPrevod->addItem(QStringLiteral("Osnovnik"), QString());
 
     BtnTrazi = new TMKvTranBtn(this);

@@ -49,6 +49,7 @@ public:
     TMKvTranBtn* BtnTrazi;
     QLabel* LabelPrevod;
     QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
+    QLabel* LabelPrevodIme; // the chosen translation's whole caption, wrapped
 
     // Fills the translation list: the default translation first, then the others of the list
     // file. Done at the first activation.
