@@ -23,6 +23,13 @@ FoldedText FoldWithOrigins(const QString& text) {
             i + 1 < text.size() && text[i].isHighSurrogate() && text[i + 1].isLowSurrogate();
         const qsizetype length = pair ? 2 : 1;
         const char32_t c = pair ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+        if (c < 0x80) {
+            // Plain ASCII folds to itself, capitals to small letters.
+            out.text += QChar(c - U'A' < 26u ? c + 32 : c);
+            out.from.push_back(i);
+            ++i;
+            continue;
+        }
         const QString folded = FoldCharForSearch(c);
         out.text += folded;
         out.from.insert(out.from.end(), size_t(folded.size()), i);
