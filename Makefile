@@ -36,6 +36,7 @@ BENCH_BIN := $(BUILD)/bench-bin
 bench: texts
 	$(BENCH_BIN)/vidoslov-bench
 	$(BENCH_BIN)/vidoslov-results-bench
+	$(BENCH_BIN)/vidoslov-marks-bench
 	$(BENCH_BIN)/vidoslov-bench-layout
 	$(BENCH_BIN)/vidoslov-bench-jet
 	$(BENCH_BIN)/vidoslov-bench-reminders

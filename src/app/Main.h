@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PaneState.h"
+#include "TranslationList.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -96,9 +97,11 @@ public:
     QAction* Podsetnik1;
     QAction* Color1;
     QAction* PrintPreview1;
-    QAction* Starizavet1; // submenu of the Old Testament's books
-    QAction* Novizavet1;  // submenu of the New Testament's books
-    QAction* Prevod1;     // submenu of the translations, once the list is read
+    QAction* Starizavet1;   // submenu of the Old Testament's books
+    QAction* Novizavet1;    // submenu of the New Testament's books
+    QAction* Prevod1;       // submenu of the translations, once the list is read
+    QAction* KopirajStih1;  // copies the verse under the pointer
+    QAction* KopirajGlavu1; // copies the pane's chapter
     QColorDialog* CD1;
 
     // A pane's controls.
@@ -162,6 +165,19 @@ public:
     void Color1Click();
     void ApplyPaneColor(int pane, TColor color);
     void PrintPreview1Click();
+    // Points a pane at a translation file, without showing it again; nothing when it shows it.
+    void UseTranslation(int pane, const QString& file, const QString& caption);
+    void KopirajStih1Click();
+    void KopirajGlavu1Click();
+    // Ctrl+C: copies the chosen verse of the active pane.
+    void CopyActiveVerse();
+    // The text of a verse (by its number) or of the whole chapter a pane shows; empty when the
+    // pane shows none.
+    QString PaneCopyText(int pane, const QString& rbr, bool wholeChapter);
+    // The name of the translation a pane shows, as copies and the heading's tooltip give it.
+    QString PaneTranslationName(int pane);
+    // The translations of the list file, read once.
+    const QList<TranslationEntry>& Translations();
 
 signals:
     // The window closed: the run ends.
@@ -222,6 +238,9 @@ private:
     QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
     int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
+    QString paneFile_[PaneCount + 1];      // each pane's translation file
+    QList<TranslationEntry> translations_;
+    bool translationsRead_ = false;
 };
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {

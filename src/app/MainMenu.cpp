@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "Application.h"
+#include "CopyText.h"
 #include "DataModule.h"
 #include "KvEdit.h"
 #include "Kvlabel.h"
@@ -16,6 +17,7 @@
 #include "TranslationList.h"
 #include "print.h"
 
+#include <QActionGroup>
 #include <QColorDialog>
 #include <QGuiApplication>
 #include <QScreen>
@@ -45,6 +47,10 @@ void TfMain::BuildPaneMenu() {
     Novizavet1 = submenu(NewTestamentCaption, QStringLiteral("Novizavet1"));
     // Gets its submenu when the translation list is read.
     Prevod1 = item(TranslationItemCaptionStart, QStringLiteral("Prevod1"), nullptr);
+    KopirajStih1 =
+        item(CopyVerseItemCaption, QStringLiteral("KopirajStih1"), &TfMain::KopirajStih1Click);
+    KopirajGlavu1 =
+        item(CopyChapterItemCaption, QStringLiteral("KopirajGlavu1"), &TfMain::KopirajGlavu1Click);
     connect(PopUpMenu, &QMenu::aboutToShow, this,
             [this] { Guarded([this] { PopUpMenuPopup(); }); });
 
@@ -65,6 +71,11 @@ void TfMain::PopUpMenuPopup() {
     const int p = PopupPane();
     SetActivePane(p);
     Prevod1->setText(TranslationMenuCaption(TranslationCaption[p]));
+    if (QMenu* translations = Prevod1->menu())
+        for (QAction* translation : translations->actions())
+            translation->setChecked(TrimBlanks(TranslationHint(translation))
+                                        .compare(TrimBlanks(paneFile_[p]), Qt::CaseInsensitive) ==
+                                    0);
 }
 
 void TfMain::BuildBookItems() {
@@ -72,16 +83,28 @@ void TfMain::BuildBookItems() {
                      [this](QAction* book) { Guarded([&] { BookClick(book); }); });
 }
 
+const QList<TranslationEntry>& TfMain::Translations() {
+    if (!translationsRead_) {
+        translations_ = ReadTranslationFile(baze_ ? baze_->programFolder() : ProgramFolder());
+        translationsRead_ = true;
+    }
+    return translations_;
+}
+
 void TfMain::ReadTranslationList() {
-    const QList<TranslationEntry> entries =
-        ReadTranslationFile(baze_ ? baze_->programFolder() : ProgramFolder());
+    translationsRead_ = false; // the file as it is now
+    const QList<TranslationEntry>& entries = Translations();
     if (entries.isEmpty())
         return;
     auto* menu = new QMenu(PopUpMenu);
     SetOwnerDraw(menu);
     Prevod1->setMenu(menu);
+    // The pane's translation is ticked.
+    auto* ticks = new QActionGroup(menu);
     for (const TranslationEntry& entry : entries) {
         auto* translation = new QAction(TranslationItemCaption(entry.caption), this);
+        translation->setCheckable(true);
+        ticks->addAction(translation);
         SetTranslationHint(translation, entry.fileName);
         connect(translation, &QAction::triggered, this,
                 [this, translation] { Guarded([&] { TranslationClick(translation); }); });
@@ -118,6 +141,7 @@ void TfMain::SwitchTranslation(int pane, QAction* item) {
     Query& q = baze_->PaneQuery(pane);
     q.close();
     TranslationCaption[pane] = QStringLiteral("  ") + item->text();
+    paneFile_[pane] = TranslationHint(item);
     q.setConnectionString(
         TranslationConnectionString(TranslationHint(item), baze_->programFolder()));
     SetActivePane(pane);
@@ -153,5 +177,67 @@ void TfMain::ApplyPaneColor(int pane, TColor color) {
 
 void TfMain::PrintPreview1Click() {
     if (baze_ && fprint_)
-        fprint_->PreviewChapter(baze_->PaneQuery(GetActivePane()));
+        fprint_->PreviewChapter(baze_->PaneQuery(GetActivePane()),
+                                PaneTranslationName(GetActivePane()));
+}
+
+QString TfMain::PaneTranslationName(int pane) {
+    if (pane < 1 || pane > PaneCount)
+        return {};
+    const QString listed = CaptionOfFile(paneFile_[pane], Translations());
+    return listed.isEmpty() ? TranslationName(TranslationCaption[pane], Translations()) : listed;
+}
+
+QString TfMain::PaneCopyText(int pane, const QString& rbr, bool wholeChapter) {
+    if (!baze_ || pane < 1 || pane > PaneCount)
+        return {};
+    QString knjiga;
+    QString glava;
+    QList<CopiedVerse> verses;
+    if (!ReadCopiedChapter(baze_->PaneQuery(pane), knjiga, glava, verses))
+        return {};
+    const QString title = BookTitleOfCode(knjiga);
+    const QString book = title.isEmpty() ? TrimBlanks(knjiga) : title;
+    const QString translation = PaneTranslationName(pane);
+    if (wholeChapter)
+        return ChapterCopyText(book, glava, verses, translation);
+    for (const CopiedVerse& verse : verses)
+        if (verse.rbr == rbr)
+            return VerseCopyText(book, glava, verse, translation);
+    return {};
+}
+
+void TfMain::KopirajStih1Click() {
+    const int p = PopupPane();
+    const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
+    // On the pane's background: the chosen verse.
+    const QString rbr = label ? label->Rbr : QString::number(shownVerse_[p]);
+    const QString text = PaneCopyText(p, rbr, false);
+    if (!text.isEmpty())
+        CopyToClipboard(text);
+}
+
+void TfMain::KopirajGlavu1Click() {
+    const QString text = PaneCopyText(PopupPane(), QString(), true);
+    if (!text.isEmpty())
+        CopyToClipboard(text);
+}
+
+void TfMain::CopyActiveVerse() {
+    const int p = ActivePane;
+    const QString text = PaneCopyText(p, QString::number(shownVerse_[p]), false);
+    if (!text.isEmpty())
+        CopyToClipboard(text);
+}
+
+void TfMain::UseTranslation(int pane, const QString& file, const QString& caption) {
+    if (!baze_ || pane < 1 || pane > PaneCount ||
+        TrimBlanks(file).compare(TrimBlanks(paneFile_[pane]), Qt::CaseInsensitive) == 0)
+        return;
+    Query& q = baze_->PaneQuery(pane);
+    q.close();
+    // As the pane menu records a chosen translation.
+    TranslationCaption[pane] = QStringLiteral("  ") + TranslationItemCaption(caption);
+    paneFile_[pane] = file;
+    q.setConnectionString(TranslationConnectionString(file, baze_->programFolder()));
 }

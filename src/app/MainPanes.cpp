@@ -81,7 +81,8 @@ void TfMain::LoadPane(int pane) {
     box->showEmptyHint(LabelsUsed[pane] == 0);
     laidOutWidth_[pane] = box->width();
     shownVerse_[pane] = Verse[pane];
-    BookLabel(pane)->setText(BookTitleOfCode(BookCode));
+    BookLabel(pane)->setText(PaneHeading(BookTitleOfCode(BookCode), Chapter[pane]));
+    BookLabel(pane)->setToolTip(PaneTranslationName(pane));
     ChapterEdit(pane)->setText(QString::number(Chapter[pane]));
     VerseEdit(pane)->setText(QString::number(Verse[pane]));
 }

@@ -15,6 +15,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QScreen>
 #include <QSplitter>
 #include <QWindow>
@@ -30,8 +31,10 @@ void TfMain::FormCreate() {
     // Filled again at every activation; filled here too so that a load before the first
     // activation finds the titles.
     FillBookCatalogue();
-    for (int p = 1; p <= PaneCount; ++p)
+    for (int p = 1; p <= PaneCount; ++p) {
         BookLabel(p)->clear();
+        paneFile_[p] = QString::fromLatin1(DefaultTranslationFile);
+    }
     FormResize();
 }
 
@@ -155,6 +158,14 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
     // seen twice.
     if (watched == this && focusWidget() && focusWidget() != this)
         return false;
+    if (static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        // An edit with selected text copies that text; otherwise the chosen verse is copied.
+        const auto* edit = qobject_cast<const QLineEdit*>(watched);
+        if (!(edit && edit->hasSelectedText())) {
+            Guarded([this] { CopyActiveVerse(); });
+            return true;
+        }
+    }
     const int typed = static_cast<QKeyEvent*>(event)->key();
     int key = typed;
     QPointer<QObject> target = watched;

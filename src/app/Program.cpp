@@ -24,6 +24,7 @@ TProgram::TProgram(const QString& programFolder) {
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
     fTrazi->setResultsQuery(&Baze->QueryRezultati);
+    fTrazi->setProgramFolder(Baze->programFolder());
     main->setReminderWindow(fPodsetnik.get());
     main->setFontDialog(fPodesiFont.get());
     fPodesiFont->setPanes(main);
@@ -34,10 +35,17 @@ TProgram::TProgram(const QString& programFolder) {
     results->setResultsQuery(&Baze->QueryRezultati);
     results->setReader({main, [main] { return main->GetActivePane(); },
                         [main](int pane) { main->SetActivePane(pane); },
-                        [main] { main->ShowActivePane(); }, main->CD1});
+                        [main] { main->ShowActivePane(); }, main->CD1,
+                        [main](int pane, const QString& file, const QString& caption) {
+                            main->UseTranslation(pane, file, caption);
+                        }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
-    main->ShowSearchResults = [results] { results->ShowResults(); };
+    TfTrazi* search = fTrazi.get();
+    main->ShowSearchResults = [results, search] {
+        results->Searched = search->Searched();
+        results->ShowResults();
+    };
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}

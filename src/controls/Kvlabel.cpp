@@ -272,6 +272,11 @@ void TKvlabel::paintEvent(QPaintEvent*) {
     if (tekst_.isEmpty())
         return;
     p.setPen(ToQColor(fontColor_));
+    // Marks stand on the text as it is; a text with accelerator marks is drawn without them.
+    if (!Marks.isEmpty() && !tekst_.contains(QLatin1Char('&'))) {
+        DrawMarkedText(p, rect(), tekst_, Marks, wrap_);
+        return;
+    }
     p.drawText(rect(), (wrap_ ? WrapFlags : LineFlags) | Qt::TextDontClip, tekst_);
 }
 

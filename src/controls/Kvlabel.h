@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Colors.h"
+#include "MarkedText.h"
 
 #include <QFontMetrics>
 #include <QWidget>
@@ -36,6 +37,9 @@ public:
     TKvFont FontTekst; // "Miroslavljeva Cirilica" 13 bold black
     TKvFont FontPok;   // "Arial cirilica" 10 regular blue
     int Tag = 0;
+    // Runs of the text drawn on the mark colour (the words a search found); the caller keeps
+    // them in step with Tekst.
+    QList<TextRange> Marks;
 
     VRSTA_SKUP Vrsta() const { return vrsta_; }
     void setVrsta(VRSTA_SKUP kind);

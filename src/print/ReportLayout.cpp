@@ -84,6 +84,8 @@ PlacedElement PlaceElement(const ReportElement& element, const ReportRow& row, d
     placed.font = element.font;
     placed.background = element.background;
     placed.penWidth = element.penWidth;
+    placed.markWords = element.markWords;
+    placed.markFolded = element.markFolded;
     if (element.kind != ElementKind::Text)
         return placed;
     placed.text = element.value ? element.value(row) : QString();
@@ -205,7 +207,31 @@ private:
     double y_ = 0;
 };
 
+// The page number of every page, in the bottom margin under the printable area.
+void AddPageNumbers(LaidOutReport& report, const TextMeasure& measure) {
+    const PageSetup& page = report.page;
+    const int pages = int(report.pages.size());
+    for (int n = 1; n <= pages; ++n) {
+        PlacedElement number;
+        number.name = QStringLiteral("PageNumber");
+        number.left = page.marginLeft;
+        number.top = page.paperHeight - page.marginBottom + PageNumberGap;
+        number.font = PageNumberFont;
+        number.lineHeight = measure.lineHeightMm(PageNumberFont);
+        number.height = number.lineHeight;
+        number.text = PageNumberText(n, pages);
+        number.width =
+            std::min(measure.widthMm(number.text, PageNumberFont), page.printableWidth());
+        number.lines = QStringList{number.text};
+        report.pages[size_t(n - 1)].footer.push_back(std::move(number));
+    }
+}
+
 } // namespace
+
+QString PageNumberText(int page, int pages) {
+    return QStringLiteral("Strana %1 od %2").arg(page).arg(pages);
+}
 
 QStringList WrapText(const QString& text, double widthMm, const ReportFont& font,
                      const TextMeasure& measure) {
@@ -223,17 +249,21 @@ QStringList WrapText(const QString& text, double widthMm, const ReportFont& font
 LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
                            const TextMeasure& measure) {
     LaidOutReport out{report.name, report.page, {}};
-    Pager pager(out);
-    const double left = report.page.marginLeft;
-    const double width = report.page.printableWidth();
-    if (rows.empty())
-        return out;
-    for (const ReportBand& band : report.bands)
-        if (band.kind == BandKind::Title)
-            pager.add(PlaceBand(band, 0, rows.front(), left, width, measure));
-    for (size_t r = 0; r < rows.size(); ++r)
-        for (const ReportBand& band : report.bands)
-            if (band.kind == BandKind::Detail)
-                pager.add(PlaceBand(band, int(r), rows[r], left, width, measure));
+    {
+        Pager pager(out);
+        const double left = report.page.marginLeft;
+        const double width = report.page.printableWidth();
+        if (!rows.empty()) {
+            for (const ReportBand& band : report.bands)
+                if (band.kind == BandKind::Title)
+                    pager.add(PlaceBand(band, 0, rows.front(), left, width, measure));
+            for (size_t r = 0; r < rows.size(); ++r)
+                for (const ReportBand& band : report.bands)
+                    if (band.kind == BandKind::Detail)
+                        pager.add(PlaceBand(band, int(r), rows[r], left, width, measure));
+        }
+    }
+    if (report.pageNumbers)
+        AddPageNumbers(out, measure);
     return out;
 }

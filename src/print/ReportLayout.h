@@ -53,6 +53,8 @@ struct ReportElement {
     std::optional<QRgb> background; // opaque fill of the box
     double penWidth = 0;            // of a line
     std::function<QString(const ReportRow&)> value;
+    QStringList markWords; // words drawn on the mark colour where they occur
+    bool markFolded = false;
 };
 
 enum class BandKind {
@@ -71,7 +73,14 @@ struct ReportDefinition {
     QString name;
     PageSetup page;
     std::vector<ReportBand> bands;
+    bool pageNumbers = false; // "Strana N od M" at the foot of every page
 };
+
+// The page number at the foot of a page.
+QString PageNumberText(int page, int pages);
+// Its font, and how far below the printable area its line starts, in millimetres.
+inline const ReportFont PageNumberFont{QStringLiteral("Arial"), 8, false};
+inline constexpr double PageNumberGap = 3;
 
 // What the layout needs to know of fonts.
 class TextMeasure {
@@ -95,6 +104,8 @@ struct PlacedElement {
     double lineHeight = 0;
     QString text;      // the whole value
     QStringList lines; // as printed
+    QStringList markWords;
+    bool markFolded = false;
 };
 
 struct PlacedBand {
@@ -107,6 +118,7 @@ struct PlacedBand {
 
 struct ReportPage {
     std::vector<PlacedBand> bands;
+    std::vector<PlacedElement> footer; // in the bottom margin: the page number
 };
 
 struct LaidOutReport {

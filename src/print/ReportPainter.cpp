@@ -1,6 +1,8 @@
 #include "ReportPainter.h"
 
 #include "FontMeasure.h"
+#include "HitMarks.h"
+#include "MarkedText.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
@@ -30,11 +32,21 @@ void PaintText(QPainter& painter, const PlacedElement& element, const MmToDots& 
     const QFont font = ToQFont(element.font);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const double ascent = QFontMetricsF(font, painter.device()).ascent();
-    for (qsizetype i = 0; i < element.lines.size(); ++i)
-        painter.drawText(
-            QPointF(dots.x(element.left), dots.y(element.top + i * element.lineHeight) + ascent),
-            element.lines[i]);
+    const QFontMetricsF metrics(font, painter.device());
+    const double ascent = metrics.ascent();
+    for (qsizetype i = 0; i < element.lines.size(); ++i) {
+        const QString& line = element.lines[i];
+        const QPointF at(dots.x(element.left), dots.y(element.top + i * element.lineHeight));
+        // The searched words found on the line, on the mark colour.
+        if (!element.markWords.isEmpty())
+            for (const HitRange& hit : HitRanges(line, element.markWords, element.markFolded)) {
+                const double from = metrics.horizontalAdvance(line.left(hit.start));
+                const double to = metrics.horizontalAdvance(line.left(hit.start + hit.length));
+                painter.fillRect(QRectF(at.x() + from, at.y(), to - from, metrics.height()),
+                                 QColor::fromRgba(MarkColor));
+            }
+        painter.drawText(QPointF(at.x(), at.y() + ascent), line);
+    }
 }
 
 void PaintLine(QPainter& painter, const PlacedElement& element, const MmToDots& dots) {
@@ -60,6 +72,8 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, size_t page
             else
                 PaintLine(painter, element, dots);
         }
+    for (const PlacedElement& element : report.pages[page].footer)
+        PaintText(painter, element, dots);
 }
 
 bool PaintReport(QPagedPaintDevice& device, const LaidOutReport& report) {

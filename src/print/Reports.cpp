@@ -9,6 +9,7 @@ constexpr double PenOf3 = 3 * 25.4 / 96;
 
 const ReportFont HeadingFont{QStringLiteral("Arial"), 9, true};
 const ReportFont TextFont{QStringLiteral("Arial"), 8, false};
+const ReportFont TitleLineFont{QStringLiteral("Arial"), 10, true};
 
 // Text boxes are opaque: white unless a colour is given.
 ReportElement Text(const QString& name, double left, double top, double width, double height,
@@ -80,7 +81,7 @@ ReportDefinition ChapterReport() {
         AutoWidth(Text(QStringLiteral("QRExpr5"), 0, 0, 22.49, 4.50, TextFont, VerseNumber)));
     detail.elements.push_back(
         Text(QStringLiteral("QRDBText3"), 8.47, 0, 175.41, 10.85, TextFont, VerseText));
-    return {QStringLiteral("QRTekst"), PageSetup{}, {title, detail}};
+    return {QStringLiteral("QRTekst"), PageSetup{}, {title, detail}, true};
 }
 
 ReportDefinition ResultsReport() {
@@ -92,7 +93,45 @@ ReportDefinition ResultsReport() {
         Text(QStringLiteral("QRDBText2"), 8.47, 4.23, 175.42, 10.85, TextFont, VerseText));
     detail.elements.push_back(
         AutoWidth(Text(QStringLiteral("QRExpr2"), 0.26, 3.70, 26.46, 4.50, TextFont, VerseNumber)));
-    return {QStringLiteral("QRPretraga"), PageSetup{}, {detail}};
+    return {QStringLiteral("QRPretraga"), PageSetup{}, {detail}, true};
+}
+
+ReportDefinition WithTitleLine(ReportDefinition report, const QString& line) {
+    if (line.isEmpty())
+        return report;
+    ReportBand title{QStringLiteral("QRTitleLine"), BandKind::Title, 7, {}};
+    ReportElement text = Text(QStringLiteral("TitleLine"), 0, 0, report.page.printableWidth(), 5,
+                              TitleLineFont, [line](const ReportRow&) { return line; });
+    title.elements.push_back(std::move(text));
+    report.bands.insert(report.bands.begin(), std::move(title));
+    return report;
+}
+
+ReportDefinition MarkingWords(ReportDefinition report, const QStringList& words, bool folded) {
+    for (ReportBand& band : report.bands)
+        for (ReportElement& element : band.elements)
+            if (element.name == QLatin1String("QRDBText2")) {
+                element.markWords = words;
+                element.markFolded = folded;
+            }
+    return report;
+}
+
+QString ChapterTitleLine(const QString& bookTitle, const QString& chapter,
+                         const QString& translation) {
+    QString line = bookTitle + u' ' + chapter;
+    if (!translation.isEmpty())
+        line += QStringLiteral(" — ") + translation;
+    return line;
+}
+
+QString ResultsTitleLine(const QString& translation, const QStringList& words, int count) {
+    QString line = QStringLiteral("Pretraga");
+    if (!translation.isEmpty())
+        line += QStringLiteral(" — ") + translation;
+    if (!words.isEmpty())
+        line += QStringLiteral(" — reči: ") + words.join(QStringLiteral(", "));
+    return line + QStringLiteral(" — %1 poklapanja").arg(count);
 }
 
 std::vector<ReportRow> ReadReportRows(Query& query) {

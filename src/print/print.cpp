@@ -1,5 +1,6 @@
 #include "print.h"
 
+#include "BookCatalogue.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "ReportPreview.h"
@@ -35,7 +36,7 @@ Tfprint::Tfprint(QWidget* parent)
     setObjectName(QStringLiteral("fprint"));
 }
 
-void Tfprint::PreviewChapter(const Query& paneQuery) {
+void Tfprint::PreviewChapter(const Query& paneQuery, const QString& translation) {
     if (!baze_)
         return;
     Query& q = baze_->QueryTekst;
@@ -55,15 +56,24 @@ void Tfprint::PreviewChapter(const Query& paneQuery) {
         rows.empty()
             ? QStringLiteral("Vidoslov")
             : QStringLiteral("knjiga: %1    glava:%2").arg(rows.front().knjiga, rows.front().glava);
-    Preview(QRTekst, std::move(rows), title);
+    ReportDefinition report = QRTekst;
+    if (!rows.empty()) {
+        BookCatalogue catalogue;
+        catalogue.FillBookCatalogue();
+        const QString book = catalogue.BookTitleOfCode(rows.front().knjiga);
+        report = WithTitleLine(report, ChapterTitleLine(book.isEmpty() ? rows.front().knjiga : book,
+                                                        rows.front().glava, translation));
+    }
+    Preview(report, std::move(rows), title);
 }
 
-void Tfprint::PreviewResults() {
+void Tfprint::PreviewResults(const QString& titleLine, const QStringList& words, bool folded) {
     if (!baze_)
         return;
     Query& q = baze_->QueryRezultati;
     q.requireOpen();
-    Preview(QRPretraga, ReadReportRows(q), QStringLiteral("Vidoslov - rezultati pretrage"));
+    Preview(MarkingWords(WithTitleLine(QRPretraga, titleLine), words, folded), ReadReportRows(q),
+            QStringLiteral("Vidoslov - rezultati pretrage"));
 }
 
 void Tfprint::Preview(const ReportDefinition& report, std::vector<ReportRow> rows,

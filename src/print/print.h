@@ -28,11 +28,14 @@ public:
     // Lays the chapter report out over the chapter a pane query loaded, read from that
     // query's own translation file, and shows its print preview; a pane query that has
     // loaded no chapter gives an empty report.
-    void PreviewChapter(const Query& paneQuery);
+    // The title line names the translation when one is given.
+    void PreviewChapter(const Query& paneQuery, const QString& translation = {});
 
     // Lays the results report out over the results query and shows its print preview;
     // returns when the preview is closed.
-    void PreviewResults();
+    // The title line names the search; the words are marked in the verses.
+    void PreviewResults(const QString& titleLine = {}, const QStringList& words = {},
+                        bool folded = false);
 
 private:
     void Preview(const ReportDefinition& report, std::vector<ReportRow> rows, const QString& title);

@@ -92,6 +92,11 @@ void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRe
     canvas.restore();
 }
 
+QString TickedCaption(const QString& caption) {
+    const QString tick = QStringLiteral("\u2713");
+    return caption.startsWith(QLatin1String("  ")) ? tick + caption.mid(1) : tick + caption;
+}
+
 namespace {
 
 // The caption of a menu item option, without a shortcut the menu may have appended.
@@ -115,9 +120,12 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
         return;
     }
     const bool selected = (item->state & State_Selected) && (item->state & State_Enabled);
-    const bool checked = item->checkType != QStyleOptionMenuItem::NotCheckable && item->checked;
-    Podesi1AdvancedDrawItem(*painter, CaptionOf(*item), item->rect, selected, item->palette,
-                            checked);
+    // One of a group (the pane's translation) is ticked in its indent; a lone checkable item
+    // (the results window's "On top") is drawn in italics.
+    const bool ticked = item->checkType == QStyleOptionMenuItem::Exclusive && item->checked;
+    const bool checked = item->checkType == QStyleOptionMenuItem::NonExclusive && item->checked;
+    Podesi1AdvancedDrawItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
+                            item->rect, selected, item->palette, checked);
     if (item->menuItemType != QStyleOptionMenuItem::SubMenu)
         return;
     // The toolkit's arrow, at the right end of the item.

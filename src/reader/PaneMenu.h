@@ -20,6 +20,8 @@ inline const QString PrintItemCaption = QStringLiteral("Štampanje");
 inline const QString OldTestamentCaption = QStringLiteral("Stari zavet");
 inline const QString NewTestamentCaption = QStringLiteral("Novi zavet");
 inline const QString TranslationItemCaptionStart = QStringLiteral("Prevod :");
+inline const QString CopyVerseItemCaption = QStringLiteral("Kopiraj stih");
+inline const QString CopyChapterItemCaption = QStringLiteral("Kopiraj glavu");
 
 // A book item: two blanks and the title; the first book of each Testament carries further
 // blanks, which set the least width of its submenu.
@@ -47,6 +49,8 @@ void SetTranslationHint(QAction* item, const QString& fileName);
 // A checked item is drawn in italics (it has no other mark).
 void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
                              bool selected, const QPalette& palette, bool checked = false);
+// The caption of a ticked item: the tick in place of the first blank of its indent.
+QString TickedCaption(const QString& caption);
 // The font the items are drawn in; italic for a checked item.
 QFont MenuItemFont(bool checked = false);
 // The menu background the items are drawn on, when not selected.

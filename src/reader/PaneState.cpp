@@ -19,6 +19,10 @@ void TPaneState::SetStartValues() {
     ResultsPane = 1;
 }
 
+QString PaneHeading(const QString& bookTitle, int chapter) {
+    return bookTitle.isEmpty() ? QString() : bookTitle + u' ' + QString::number(chapter);
+}
+
 std::array<int, 2> FollowerOrder(int activePane) {
     switch (activePane) {
     case 1:

@@ -50,5 +50,9 @@ struct TPaneState : BookCatalogue {
 int NextChapter(int chapter);
 int PreviousChapter(int chapter);
 
+// A pane's heading: the book's title and the chapter ("Sveto jevanđenje po Mateju 6"); empty
+// for a book not in the catalogue.
+QString PaneHeading(const QString& bookTitle, int chapter);
+
 // The panes that follow the active pane, in the order they are loaded.
 std::array<int, 2> FollowerOrder(int activePane);

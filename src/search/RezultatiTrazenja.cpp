@@ -1,7 +1,9 @@
 #include "RezultatiTrazenja.h"
 
 #include "Convert.h"
+#include "CopyText.h"
 #include "Errors.h"
+#include "HitMarks.h"
 #include "Kvlabel.h"
 #include "Messages.h"
 #include "PaneMenu.h"
@@ -11,6 +13,7 @@
 #include "PopupMenu.h"
 #include "Query.h"
 #include "ReminderEntry.h"
+#include "Reports.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
 #include "WrapEstimate.h"
@@ -165,6 +168,8 @@ void TfRezultatiTrazenja::BuildMenu() {
                   &TfRezultatiTrazenja::OnTop1Click);
     OnTop1->setCheckable(true);
     OnTop1->setChecked(true);
+    KopirajStih2 = item(QStringLiteral("  Kopiraj stih"), QStringLiteral("KopirajStih2"),
+                        &TfRezultatiTrazenja::KopirajStih2Click);
 }
 
 void TfRezultatiTrazenja::FormCreate() {
@@ -182,6 +187,20 @@ QString TfRezultatiTrazenja::TooManyQuestion(int rows) {
 
 QString TfRezultatiTrazenja::TotalCaption(int rows) {
     return QStringLiteral("Ukupno : %1 poklapanja.").arg(rows);
+}
+
+QList<TextRange> TfRezultatiTrazenja::VerseMarks(const QString& tekst, qsizetype prefix) const {
+    QList<TextRange> marks;
+    if (Searched.words.isEmpty())
+        return marks;
+    for (const HitRange& hit : HitRanges(tekst, Searched.words, Searched.folded))
+        marks.append({hit.start + prefix, hit.length});
+    return marks;
+}
+
+QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) {
+    return translation.isEmpty() ? TotalCaption(rows)
+                                 : TotalCaption(rows) + QStringLiteral(" — ") + translation;
 }
 
 void TfRezultatiTrazenja::ShowResults() {
@@ -207,7 +226,7 @@ void TfRezultatiTrazenja::ShowResults() {
         // waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
     }
-    setWindowTitle(TotalCaption(rows));
+    setWindowTitle(TotalCaption(rows, Searched.translation));
     FillResults();
 }
 
@@ -407,6 +426,7 @@ bool TfRezultatiTrazenja::Bind(TKvlabel* label, int k) {
     label->Sirina = wrapWidth_;
     label->setVrsta(heading ? Knjiga1 : Tekst1);
     label->setTekst(heading ? row.HeadingText() : row.VerseText());
+    label->Marks = heading ? QList<TextRange>() : VerseMarks(row.Tekst, row.Rbr.size() + 2);
     label->OnClick = heading ? onResultClick_ : nullptr;
     label->PopupMenu = PopupMenu1;
     label->Knjiga = row.Knjiga;
@@ -482,6 +502,8 @@ void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
     s.Chapter[pane] = StrToInt(label->Glava);
     s.Verse[pane] = StrToInt(label->Rbr);
     s.HighlightTop = 0;
+    if (!Searched.file.isEmpty() && reader_.UseTranslation)
+        reader_.UseTranslation(pane, Searched.file, Searched.translation);
     if (reader_.SetActivePane)
         reader_.SetActivePane(pane);
     if (reader_.ShowActivePane)
@@ -509,7 +531,9 @@ void TfRezultatiTrazenja::Peview1Click() {
     RequireOpenQuery();
     query_->first();
     if (fprint_)
-        fprint_->PreviewResults();
+        fprint_->PreviewResults(
+            ResultsTitleLine(Searched.translation, Searched.words, query_->recordCount()),
+            Searched.words, Searched.folded);
     if (query_->isOpen())
         query_->first();
 }
@@ -535,6 +559,23 @@ void TfRezultatiTrazenja::OnTop1Click() {
         move(at);
         show();
     }
+}
+
+QString TfRezultatiTrazenja::ResultCopyText(const TKvlabel* label) const {
+    const int i = RowOf(label);
+    if (i < 0)
+        return {};
+    const ResultRow& row = rows_.Row(i);
+    const QString title = reader_.State ? reader_.State->BookTitleOfCode(row.Knjiga) : QString();
+    return VerseCopyText(title.isEmpty() ? row.Knjiga : title, row.Glava, {row.Rbr, row.Tekst},
+                         Searched.translation);
+}
+
+void TfRezultatiTrazenja::KopirajStih2Click() {
+    const QString text =
+        ResultCopyText(qobject_cast<const TKvlabel*>(PopupMenu1->PopupComponent()));
+    if (!text.isEmpty())
+        CopyToClipboard(text);
 }
 
 bool TfRezultatiTrazenja::StaysOnTop() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "MarkedText.h"
 #include "ResultRows.h"
+#include "SearchedFor.h"
 
 #include <QWidget>
 #include <functional>
@@ -27,6 +29,8 @@ struct TReaderLink {
     std::function<void(int pane)> SetActivePane;
     std::function<void()> ShowActivePane;
     QColorDialog* CD1 = nullptr; // the colour dialog of the reader's pane menu
+    // Makes a pane show a translation file (a search's other than the default one).
+    std::function<void(int pane, const QString& file, const QString& caption)> UseTranslation;
 };
 
 // The search results window: a tool window as high as the main window, on top of the others.
@@ -65,6 +69,11 @@ public:
     QAction* Color1;
     QAction* OnTop1;   // checkable: the window stays on top while it is checked
     QLabel* NoHitLine; // "Nema poklapanja." over a list without rows
+    QAction* KopirajStih2;
+
+    // What the search whose rows are listed looked for: named in the caption and the report,
+    // its words marked in the verses.
+    SearchedFor Searched;
 
     // Counts the rows of the results query, asks above 500 and lists them.
     void ShowResults();
@@ -82,6 +91,9 @@ public:
     void Peview1Click();
     void Color1Click();
     void OnTop1Click();
+    void KopirajStih2Click();
+    // The copied text of the result a label belongs to; empty for another label.
+    QString ResultCopyText(const TKvlabel* label) const;
 
     // Window.
     void FormCreate();
@@ -109,6 +121,8 @@ public:
     static QString TooManyQuestion(int rows);
     // The caption over a list of rows.
     static QString TotalCaption(int rows);
+    // The same, naming the translation searched.
+    static QString TotalCaption(int rows, const QString& translation);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -128,6 +142,8 @@ private:
     };
 
     void BuildMenu();
+    // The searched words' runs in a verse text drawn after a prefix of that many characters.
+    QList<TextRange> VerseMarks(const QString& tekst, qsizetype prefix) const;
     void RequireOpenQuery() const;
     void WaitUntilExposed();
     // Lays out the labels of the rows near the view and hides the others.

@@ -1,5 +1,7 @@
 #include "Trazi.h"
 
+#include "CopyText.h"
+#include "DataModule.h"
 #include "Fonts.h"
 #include "KvTranBtn.h"
 #include "Messages.h"
@@ -8,9 +10,11 @@
 #include "QueryBuilder.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPainter>
 #include <QScreen>
@@ -115,6 +119,26 @@ TfTrazi::TfTrazi(QWidget* parent)
                             QRect(766, 441, 92, 32), true);
     LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
 
+    LabelPrevod = AddLabel(QStringLiteral("Traži u prevodu:"), QStringLiteral("LabelPrevod"),
+                           QRect(740, 16, 118, 30), true);
+    ComboPrevod = new QComboBox(Page);
+    ComboPrevod->setObjectName(QStringLiteral("ComboPrevod"));
+    ComboPrevod->setGeometry(740, 48, 112, 23);
+    ComboPrevod->setFont(ArialPixels(12));
+    // The list opens as wide as its longest caption.
+    ComboPrevod->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    ComboPrevod->setFixedWidth(112);
+    ComboPrevod->view()->setMinimumWidth(300);
+    // The narrow list shows the start of a caption; the whole of it stands below.
+    LabelPrevodIme = new QLabel(Page);
+    LabelPrevodIme->setObjectName(QStringLiteral("LabelPrevodIme"));
+    LabelPrevodIme->setGeometry(740, 76, 118, 60);
+    LabelPrevodIme->setFont(ArialPixels(11));
+    LabelPrevodIme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LabelPrevodIme->setWordWrap(true);
+    connect(ComboPrevod, &QComboBox::currentTextChanged, LabelPrevodIme, &QLabel::setText);
+    ComboPrevod->addItem(QStringLiteral("Osnovnik"), QString());
+
     BtnTrazi = new TMKvTranBtn(Page);
     BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
     BtnTrazi->setGeometry(748, 486, 101, 51);
@@ -130,8 +154,9 @@ TfTrazi::TfTrazi(QWidget* parent)
     auto* mnemonic = new QShortcut(QKeySequence::mnemonic(BtnTrazi->Caption()), this);
     connect(mnemonic, &QShortcut::activated, BtnTrazi, &TMKvTranBtn::clicked);
 
-    QWidget* order[] = {EditRecAnd,  ListBoxAND,    EditRecOR,    ListBoxOR,    EditNeke,
-                        ListBoxNeke, CheckBoxStari, ListBoxStari, CheckBoxNovi, ListBoxNovi};
+    QWidget* order[] = {EditRecAnd,   ListBoxAND,   EditRecOR,   ListBoxOR,
+                        EditNeke,     ListBoxNeke,  ComboPrevod, CheckBoxStari,
+                        ListBoxStari, CheckBoxNovi, ListBoxNovi};
     for (QWidget* w : order)
         w->installEventFilter(this);
     for (size_t i = 1; i < std::size(order); ++i)
@@ -203,12 +228,28 @@ QString TfTrazi::BuildBookCondition() const {
                                 Choice(ListBoxNovi, CheckBoxNovi));
 }
 
+void TfTrazi::FillTranslations() {
+    const QList<TranslationEntry> list = ReadTranslationFile(programFolder_);
+    const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
+    ComboPrevod->clear();
+    ComboPrevod->addItem(defaultCaption.isEmpty() ? QStringLiteral("Osnovnik") : defaultCaption,
+                         QString());
+    for (const TranslationEntry& entry : list) {
+        const QString file = TrimSearchText(entry.fileName);
+        if (file.compare(QLatin1String(DefaultTranslationFile), Qt::CaseInsensitive) != 0)
+            ComboPrevod->addItem(TrimSearchText(entry.caption), file);
+    }
+    ComboPrevod->setCurrentIndex(0);
+}
+
 void TfTrazi::FormActivate() {
     EditRecAnd->clear();
     EditRecOR->clear();
     EditNeke->clear();
     if (ListBoxNovi->count() > 0)
         return;
+    if (!programFolder_.isEmpty())
+        FillTranslations();
     for (int i = 1; i <= BookCatalogue::BookCount; ++i) {
         auto* item = new QListWidgetItem(catalogue_.BookTitles[i]);
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
@@ -272,6 +313,15 @@ void TfTrazi::BtnTraziClick() {
     if (!results_)
         return;
     results_->close();
+    if (defaultConnection_.isEmpty())
+        defaultConnection_ = results_->connectionString();
+    const QString file = ComboPrevod->currentData().toString();
+    results_->setConnectionString(file.isEmpty() || programFolder_.isEmpty()
+                                      ? defaultConnection_
+                                      : TranslationConnectionString(file, programFolder_));
+    const SearchWords words = Words();
+    searched_ = {ComboPrevod->currentText(), file, words.required + words.alternatives,
+                 CheckBoxKvacice->isChecked()};
     const QString books = BuildBookCondition();
     results_->clearSql();
     results_->addLine(QString::fromLatin1(SearchSelectLine));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "BookCatalogue.h"
+#include "SearchedFor.h"
 
 #include <QDialog>
 #include <QPixmap>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -26,6 +28,8 @@ public:
 
     // The query the search runs on: the data module's results query.
     void setResultsQuery(Query* query) { results_ = query; }
+    // The folder whose list file and baza/ give the translations to search.
+    void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
     // The rows of the dialog: the page of the controls, in a scroll area that shows all of it
     // where the screen has room. Another row can join the layout.
@@ -51,6 +55,15 @@ public:
     QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
     QLabel* LabelKvacice;
     TMKvTranBtn* BtnTrazi;
+    QLabel* LabelPrevod;
+    QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
+    QLabel* LabelPrevodIme; // the chosen translation's whole caption, wrapped
+
+    // Fills the translation list: the default translation first, then the others of the list
+    // file. Done at the first activation.
+    void FillTranslations();
+    // What the last search looked for.
+    const SearchedFor& Searched() const { return searched_; }
 
     // The words of the three lists.
     SearchWords Words() const;
@@ -93,4 +106,7 @@ private:
     Query* results_ = nullptr;
     QPixmap tile_;
     bool shownOnce_ = false;
+    QString programFolder_;
+    QString defaultConnection_; // the results query's own connection
+    SearchedFor searched_;
 };

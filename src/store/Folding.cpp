@@ -168,6 +168,17 @@ void FoldUtf8ForSearch(const char* text, int length, std::string& out) {
     }
 }
 
+QString FoldCharForSearch(char32_t c) {
+    if (c < 0x80)
+        return QString(QChar(c - U'A' < 26u ? c + 32 : c));
+    if (c < 0x10000) {
+        const std::string_view folded = Table().Of(c);
+        return QString::fromUtf8(folded.data(), qsizetype(folded.size()));
+    }
+    const char32_t lower = c > 0x10FFFF ? U'\uFFFD' : QChar::toCaseFolded(c);
+    return QString::fromUcs4(&lower, 1);
+}
+
 QString FoldForSearch(const QString& text) {
     const QByteArray utf8 = text.toUtf8();
     std::string folded;

@@ -11,6 +11,9 @@ struct sqlite3;
 // fold to "covek"; "ђаво" and "đavo" to "djavo".
 QString FoldForSearch(const QString& text);
 
+// The folding of one character (a code point); a mark folds to nothing.
+QString FoldCharForSearch(char32_t c);
+
 // The same on UTF-8 text; out is replaced.
 void FoldUtf8ForSearch(const char* text, int length, std::string& out);
 

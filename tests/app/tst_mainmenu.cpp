@@ -18,8 +18,10 @@
 #include "print.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QColorDialog>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QScreen>
@@ -43,6 +45,11 @@ QVector<FixtureRow> Rows(const QString& name) {
 }
 
 const QString Proverbs = QStringLiteral("Priče Solomunove");
+
+// The book a pane's heading names: the heading without its chapter.
+QString BookOf(const QLabel* heading) {
+    return heading->text().section(QLatin1Char(' '), 0, -2);
+}
 
 } // namespace
 
@@ -102,9 +109,10 @@ void TestMainMenu::menuHasItsSevenItems() {
     QStringList captions;
     for (QAction* item : w->PopUpMenu->actions())
         captions << item->text();
-    QCOMPARE(captions, (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '),
-                                    "Podsetnik", "Promena boje", QStringLiteral("Štampanje"),
-                                    "Stari zavet", "Novi zavet", "Prevod :"}));
+    QCOMPARE(captions,
+             (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '), "Podsetnik",
+                          "Promena boje", QStringLiteral("Štampanje"), "Stari zavet", "Novi zavet",
+                          "Prevod :", "Kopiraj stih", "Kopiraj glavu"}));
     QCOMPARE(w->PopUpMenu->actions().at(6), w->Prevod1);
     for (QMenu* menu :
          {static_cast<QMenu*>(w->PopUpMenu), w->Starizavet1->menu(), w->Novizavet1->menu()})
@@ -192,11 +200,11 @@ void TestMainMenu::bookShowsChapterOneInThatPane() {
     QCOMPARE(w->Verse[2], 1);
     QCOMPARE(w->EditGlava2->text(), QStringLiteral("1"));
     QCOMPARE(w->EditRbr2->text(), QStringLiteral("1"));
-    QCOMPARE(w->BookLabel(2)->text(), Proverbs);
+    QCOMPARE(BookOf(w->BookLabel(2)), Proverbs);
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
     QVERIFY(!label(2, 1)->isTransparent());
     // The linked pane follows; the other one shows the new book only at its next load.
-    QCOMPARE(w->BookLabel(1)->text(), Proverbs);
+    QCOMPARE(BookOf(w->BookLabel(1)), Proverbs);
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
     QCOMPARE(w->LabelsCreated[3], 0);
 
@@ -206,7 +214,7 @@ void TestMainMenu::bookShowsChapterOneInThatPane() {
     w->BookItems[40]->trigger();
     QCOMPARE(w->BookCode, QStringLiteral("MAT"));
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 1:1"));
-    QCOMPARE(w->BookLabel(2)->text(), Proverbs);
+    QCOMPARE(BookOf(w->BookLabel(2)), Proverbs);
 }
 
 void TestMainMenu::translationChangesOnlyThatPane() {
@@ -238,15 +246,30 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     // The menu tells each pane's translation.
     openOn(label(2, 2));
     QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
+    QVERIFY(translation(1)->isChecked() && !translation(0)->isChecked());
+    QCOMPARE(w->BookLabel(2)->toolTip(), QStringLiteral("Drugi prevod"));
+    QCOMPARE(w->BookLabel(1)->toolTip(), QStringLiteral("Osnovni prevod"));
+    // The verse under the pointer and the chapter go to the clipboard with their translation.
+    w->KopirajStih1->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("Sveto jevanđenje po Mateju 2:2 — Drugi: Matej 2:2 (Drugi prevod)"));
+    w->KopirajGlavu1->trigger();
+    QVERIFY(QGuiApplication::clipboard()->text().startsWith(
+        QStringLiteral("Sveto jevanđenje po Mateju 2 (Drugi prevod)\n1. Drugi: Matej 2:1\n")));
     // Its chapter report reads its own file.
     QString verse;
     program_->fprint->ShowPreview = [&](TReportPreview& preview) {
-        verse = preview.report().pages.at(0).bands.at(1).elements.at(1).text;
+        verse = preview.report().pages.at(0).bands.at(2).elements.at(1).text;
     };
     w->PrintPreview1->trigger();
     QCOMPARE(verse, QStringLiteral("Drugi: Matej 2:1"));
     openOn(w->SB1);
     QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+    // Ctrl+C in an edit without selected text copies the active pane's chosen verse.
+    QTest::keyClick(w->EditGlava1, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(
+        QGuiApplication::clipboard()->text(),
+        QStringLiteral("Sveto jevanđenje po Mateju 2:3 — Osnovni: Matej 2:3 (Osnovni prevod)"));
 
     // The right pane keeps its translation when it follows the left one.
     w->CBSpoji2->setChecked(true);

@@ -47,6 +47,11 @@ FixtureRow Row(const char* book, int chapter, int verse, const QString& text,
 const QString Genesis = QStringLiteral("Prva knjiga Mojsijeva");
 const QString Matthew = QStringLiteral("Sveto jevanđenje po Mateju");
 
+// The book a pane's heading names: the heading without its chapter.
+QString BookOf(const QLabel* heading) {
+    return heading->text().section(QLatin1Char(' '), 0, -2);
+}
+
 // An object whose every event handler fails.
 class Failing : public QObject {
 public:
@@ -250,7 +255,7 @@ void TestMainWindow::showReadsVerseThenChapter() {
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(w->LabelsUsed[2], 5);
     QVERIFY(w->SB2->EmptyHint()->isHidden());
-    QCOMPARE(w->BookLabel(2)->text(), Genesis);
+    QCOMPARE(w->BookLabel(2)->text(), Genesis + QStringLiteral(" 2"));
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
     QVERIFY(!label(2, 3)->isTransparent());
     QVERIFY(label(2, 2)->isTransparent());
@@ -299,7 +304,7 @@ void TestMainWindow::typedChapterShowsOnEnter() {
     // No such chapter: an empty pane whose edits show the numbers asked for.
     QCOMPARE(w->LabelsUsed[3], 0);
     QCOMPARE(w->EditGlava3->text(), QStringLiteral("12"));
-    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
     QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
 
     w->EditGlava3->setText(QStringLiteral("2"));
@@ -394,7 +399,7 @@ void TestMainWindow::followersLoadInFixedOrder() {
         QCOMPARE(w->Verse[p], 3);
         QCOMPARE(w->LabelsUsed[p], 4);
         QVERIFY(!label(p, 3)->isTransparent());
-        QCOMPARE(w->BookLabel(p)->text(), Matthew);
+        QCOMPARE(BookOf(w->BookLabel(p)), Matthew);
     }
     QCOMPARE(w->GetActivePane(), active);
 
@@ -402,9 +407,9 @@ void TestMainWindow::followersLoadInFixedOrder() {
     w->LinkBox(first)->setChecked(false);
     w->LinkBox(second)->setChecked(false);
     w->ShowReference(QStringLiteral("1 MOJ 1:1"));
-    QCOMPARE(w->BookLabel(active)->text(), Genesis);
-    QCOMPARE(w->BookLabel(first)->text(), Matthew);
-    QCOMPARE(w->BookLabel(second)->text(), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(active)), Genesis);
+    QCOMPARE(BookOf(w->BookLabel(first)), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(second)), Matthew);
 }
 
 void TestMainWindow::failedLoadKeepsThePane() {
@@ -427,7 +432,7 @@ void TestMainWindow::failedLoadKeepsThePane() {
     QCOMPARE(label(1, 3)->Tekst(), QStringLiteral("JOVAN 3:16,"));
     for (int k = 1; k <= 5; ++k)
         QVERIFY(label(1, k)->isVisible());
-    QCOMPARE(w->BookLabel(1)->text(), Genesis);
+    QCOMPARE(BookOf(w->BookLabel(1)), Genesis);
     QCOMPARE(w->EditGlava1->text(), QStringLiteral("2"));
     QCOMPARE(w->Chapter[1], 2);
     QCOMPARE(w->LabelsCreated[2], 0);
@@ -450,11 +455,11 @@ void TestMainWindow::referenceClickShowsThePlace() {
     QCOMPARE(w->Chapter[3], 1);
     QCOMPARE(w->Verse[3], 2);
     QVERIFY(!label(3, 2)->isTransparent());
-    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
     // Pane 1 follows.
     QCOMPARE(w->Chapter[1], 1);
     QCOMPARE(w->Verse[1], 2);
-    QCOMPARE(w->BookLabel(1)->text(), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(1)), Matthew);
     QCOMPARE(w->LabelsCreated[2], 0);
     QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
 }
@@ -488,7 +493,7 @@ void TestMainWindow::badReferenceLoadsNothing() {
     program_->fPodsetnik->ListBoxPok->setCurrentRow(0);
     program_->fPodsetnik->BtnpokaziClick();
     QCOMPARE(w->GetActivePane(), 2);
-    QCOMPARE(w->BookLabel(2)->text(), Genesis);
+    QCOMPARE(BookOf(w->BookLabel(2)), Genesis);
     QVERIFY(!label(2, 4)->isTransparent());
 }
 
@@ -527,7 +532,7 @@ void TestMainWindow::keyboardFollowsTheActivePane() {
     emit w->PopUpMenu->aboutToShow();
     w->BookClick(w->BookItems[40]);
     QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->BookLabel(3)->text(), Matthew);
+    QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
     QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
     QTest::keyClick(w->EditGlava3, Qt::Key_Right, Qt::AltModifier);
     QCOMPARE(w->Chapter[3], 2);

@@ -83,11 +83,15 @@ void TestPrint::init() {
 
 void TestPrint::chapterFromThePanesOwnTranslation() {
     loadPane(baze_->Query2, "drugi.mdb", 2);
-    print_->PreviewChapter(baze_->Query2);
+    print_->PreviewChapter(baze_->Query2, "Drugi prevod");
     QCOMPARE(shown_.size(), 1);
     QCOMPARE(shown_[0].name, QStringLiteral("QRTekst"));
-    QCOMPARE(Texts(shown_[0]), (QStringList{"knjiga: MAT    glava:2", "1.|Drugi 2:1",
-                                            "2.|Drugi 2:2", "3.|Drugi 2:3"}));
+    // The title line names the book, the chapter and the translation.
+    QCOMPARE(
+        Texts(shown_[0]),
+        (QStringList{QStringLiteral("Sveto jevanđenje po Mateju 2 — Drugi prevod"),
+                     "knjiga: MAT    glava:2", "1.|Drugi 2:1", "2.|Drugi 2:2", "3.|Drugi 2:3"}));
+    QCOMPARE(shown_[0].pages[0].footer.at(0).text, QStringLiteral("Strana 1 od 1"));
     // Afterwards the print query is closed and reads the default file again.
     QVERIFY(!baze_->QueryTekst.isOpen());
     QCOMPARE(baze_->QueryTekst.connectionString(), defaultConnection_);

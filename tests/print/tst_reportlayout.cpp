@@ -46,6 +46,7 @@ private slots:
     void wrapping_data();
     void wrapping();
     void systemFontHoldsThreeLinesInAVerseBox();
+    void pageNumbersAndTitleLine();
 };
 
 void TestReportLayout::chapterReportFirstRows() {
@@ -189,6 +190,23 @@ void TestReportLayout::wrapping() {
 void TestReportLayout::systemFontHoldsThreeLinesInAVerseBox() {
     const double line = FontMeasure().lineHeightMm(ReportFont{"Arial", 8, false});
     QVERIFY2(3 * line <= 10.85 && 4 * line > 10.85, qPrintable(QString::number(line)));
+}
+
+void TestReportLayout::pageNumbersAndTitleLine() {
+    // 18 results make two pages; the title line, on the first page only, comes first.
+    const ReportDefinition report =
+        MarkingWords(WithTitleLine(ResultsReport(), "Pretraga — WEB — reči: stih — 18 poklapanja"),
+                     {"stih"}, false);
+    const LaidOutReport laid = LayOutReport(report, ChapterRows(QStringList(18, "stih")), Measure);
+    QCOMPARE(laid.pages.size(), size_t(2));
+    const PlacedElement& title = laid.pages[0].bands.at(0).elements.at(0);
+    QCOMPARE(title.lines, QStringList{"Pretraga — WEB — reči: stih — 18 poklapanja"});
+    QCOMPARE(title.top, 12.7);
+    QCOMPARE(Element(laid.pages[0].bands.at(1), "QRDBText2").markWords, QStringList{"stih"});
+    const PlacedElement& number = laid.pages[1].footer.at(0);
+    QCOMPARE(number.lines, QStringList{"Strana 2 od 2"});
+    CompareBox(number, 12.7, 297 - 12.7 + 3, 13 * 1.6, 3.2);
+    QCOMPARE(laid.pages[0].footer.at(0).text, QStringLiteral("Strana 1 od 2"));
 }
 
 QTEST_MAIN(TestReportLayout)

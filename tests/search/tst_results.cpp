@@ -4,11 +4,15 @@
 #include "Podsetnik.h"
 #include "PopupMenu.h"
 #include "ProgramFixture.h"
+#include "ReportPreview.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
 #include "VerseFixture.h"
+#include "print.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QPainter>
 #include <QScrollBar>
@@ -45,6 +49,7 @@ private slots:
     void lastRowShowsAtTheEnd();
     void headingFarDownOpensItsChapter();
     void shorterListFreesTheLabels();
+    void searchedWordsMarkedCopiedAndPrinted();
 
 private:
     TfRezultatiTrazenja* r() const { return program_->fRezultatiTrazenja.get(); }
@@ -312,6 +317,42 @@ void TestResults::shorterListFreesTheLabels() {
     // A label of the long list is gone, or serves the short one, or waits empty.
     QVERIFY(!last || r()->RowOf(last) >= 0 || (last->isHidden() && last->Tekst().isEmpty()));
     QCOMPARE(result(6)->Tekst(), QStringLiteral("3. Prvi stih 3."));
+}
+
+void TestResults::searchedWordsMarkedCopiedAndPrinted() {
+    r()->Searched = {QStringLiteral("Drugi prevod"),
+                     QStringLiteral("drugi.mdb"),
+                     {QStringLiteral("STIH 1")},
+                     false};
+    search(12);
+    QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : 12 poklapanja. — Drugi prevod"));
+    // "1. Prvi stih 1." and "10. Prvi stih 10.": the words after the verse number.
+    QCOMPARE(result(2)->Marks, (QList<TextRange>{{8, 6}}));
+    QCOMPARE(result(20)->Marks, (QList<TextRange>{{9, 6}}));
+    QVERIFY(result(4)->Marks.isEmpty());
+    QVERIFY(result(1)->Marks.isEmpty());
+
+    r()->PopupMenu1->setPopupComponent(result(1));
+    r()->KopirajStih2->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("Prva knjiga Mojsijeva 1:1 — Prvi stih 1. (Drugi prevod)"));
+
+    QString title;
+    QStringList marked;
+    program_->fprint->ShowPreview = [&](TReportPreview& preview) {
+        const ReportPage& first = preview.report().pages.at(0);
+        title = first.bands.at(0).elements.at(0).text;
+        marked = first.bands.at(1).elements.at(1).markWords;
+    };
+    r()->Peview1Click();
+    QCOMPARE(title, QStringLiteral("Pretraga — Drugi prevod — reči: STIH 1 — 12 poklapanja"));
+    QCOMPARE(marked, QStringList{"STIH 1"});
+
+    // A heading opens its chapter in the translation searched.
+    r()->ResultClick(result(3));
+    QCOMPARE(program_->Baze->Query1.connectionString(),
+             TranslationConnectionString(QStringLiteral("drugi.mdb"), folder_));
+    QCOMPARE(label(1, 2)->Tekst(), QStringLiteral("2. Drugi stih 2."));
 }
 
 int main(int argc, char** argv) {

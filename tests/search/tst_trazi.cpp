@@ -2,10 +2,12 @@
 #include "Errors.h"
 #include "Messages.h"
 #include "Query.h"
+#include "TranslationList.h"
 #include "Trazi.h"
 #include "VerseFixture.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -55,6 +57,15 @@ const QVector<FixtureRow> Verses = {
     {"JUDA", 1, 9, "A Mihailo arhanđel, kad se prepiraše s Đavolom.", "."},
 };
 
+const QVector<FixtureRow> English = {
+    {"1 MOJ", 3, 19, "By the sweat of your face will you eat bread.", "."},
+    {"MAT", 4, 4, "Man shall not live by BREAD alone.", "."},
+    {"MAT", 6, 11, "Give us today our daily bread.", "."},
+    {"JOVAN", 6, 35, "Jesus said to them, I am the Bread of Life.", "."},
+    {"PSAL", 23, 1, "Yahweh is my shepherd: I shall lack nothing.", "."},
+    {"JOVAN", 6, 50, "This is the breadth of it.", "."},
+};
+
 // The search's folding done another way: Serbian Cyrillic letters from a table, then
 // compatibility decomposition without marks.
 QString Bare(const QString& text) {
@@ -88,6 +99,7 @@ private slots:
     void failedOpenKeepsTheDialog();
     void searchesMatchAScan_data();
     void searchesMatchAScan();
+    void searchesTheChosenTranslation();
 
 private:
     QTemporaryDir dir_;
@@ -102,6 +114,12 @@ void TestTrazi::initTestCase() {
     QVERIFY(QDir(folder).mkpath("baza"));
     WriteVerseFile(folder + "baza/" + DefaultTranslationFile, Verses);
     results_.setConnectionString(TranslationConnectionString(DefaultTranslationFile, folder));
+    WriteVerseFile(folder + "baza/web.mdb", English);
+    QFile list(folder + TranslationListFile);
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write((TranslationLine(DefaultTranslationFile, "Ekavski") + "\r\n" +
+                TranslationLine("web.mdb", "World English Bible") + "\r\n")
+                   .toLatin1());
     SetMessageHandler([this](const QString& text) { messages_ << text; });
 }
 
@@ -324,6 +342,30 @@ void TestTrazi::searchesMatchAScan() {
     QCOMPARE(Places(results_), expected);
     QCOMPARE(expected.isEmpty(), QTest::currentDataTag() == QLatin1String("nothing found"));
     QVERIFY(messages_.isEmpty());
+}
+
+void TestTrazi::searchesTheChosenTranslation() {
+    TfTrazi& d = *dialog_;
+    d.setProgramFolder(dir_.path() + '/');
+    d.FillTranslations();
+    QCOMPARE(d.ComboPrevod->count(), 2);
+    QCOMPARE(d.ComboPrevod->currentText(), QStringLiteral("Ekavski"));
+    d.ComboPrevod->setCurrentIndex(1);
+    Enter(d.EditRecAnd, "bread");
+    d.BtnTraziClick();
+    // As many as a count of the rows holding the word, in any letter case.
+    int expected = 0;
+    for (const FixtureRow& row : English)
+        expected += row.tekst.toString().contains("bread", Qt::CaseInsensitive);
+    QCOMPARE(results_.recordCount(), expected);
+    QCOMPARE(d.Searched().translation, QStringLiteral("World English Bible"));
+    QCOMPARE(d.Searched().file, QStringLiteral("web.mdb"));
+    QCOMPARE(d.Searched().words, QStringList{"bread"});
+    // The default translation again.
+    d.ComboPrevod->setCurrentIndex(0);
+    d.BtnTraziClick();
+    QCOMPARE(results_.recordCount(), 0);
+    QVERIFY(d.Searched().file.isEmpty());
 }
 
 QTEST_MAIN(TestTrazi)
