@@ -38,7 +38,8 @@ TProgram::TProgram(const QString& programFolder) {
                         [main] { main->ShowActivePane(); }, main->CD1,
                         [main](int pane, const QString& file, const QString& caption) {
                             main->UseTranslation(pane, file, caption);
-                        }});
+                        },
+                        [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();

@@ -30,6 +30,7 @@
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -52,6 +53,9 @@ constexpr size_t KeptLabels = 40;
 constexpr int NearRounds = 4;
 // How long a newly shown window may take to appear before the fill starts anyway.
 constexpr qint64 ExposeWaitMs = 1000;
+// How long after a list is shown the window takes back the focus another window of the
+// program was given by the window manager.
+constexpr qint64 RefocusMs = 500;
 constexpr int RepaintWaitMs = 50;
 
 // An error a menu or click handler lets through goes to the error box; the window goes on.
@@ -229,6 +233,21 @@ void TfRezultatiTrazenja::ShowResults() {
     }
     setWindowTitle(TotalCaption(rows, Searched.translation));
     FillResults();
+    // A window manager hands the focus back to the main window when the search dialog goes;
+    // the list takes it back, so its keys work without a click.
+    shown_.start();
+    if (!isActiveWindow())
+        activateWindow();
+}
+
+void TfRezultatiTrazenja::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow() && isVisible() &&
+        shown_.isValid() && shown_.elapsed() < RefocusMs && !QApplication::activeModalWidget() &&
+        QApplication::activeWindow()) {
+        shown_.invalidate(); // once: a window the user opens next keeps the focus
+        activateWindow();
+    }
 }
 
 void TfRezultatiTrazenja::WaitUntilExposed() {
@@ -607,6 +626,8 @@ QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {
 void TfRezultatiTrazenja::FormKeyDown(int key) {
     if (key == Qt::Key_Escape)
         close();
+    else if ((key == Qt::Key_F10 || key == Qt::Key_F5) && reader_.MainKey)
+        reader_.MainKey(key);
     else
         ScrollByKey(key, *sb2);
 }

@@ -4,6 +4,7 @@
 #include "ResultRows.h"
 #include "SearchedFor.h"
 
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -31,6 +32,8 @@ struct TReaderLink {
     QColorDialog* CD1 = nullptr; // the colour dialog of the reader's pane menu
     // Makes a pane show a translation file (a search's other than the default one).
     std::function<void(int pane, const QString& file, const QString& caption)> UseTranslation;
+    // The main window's own keys (F10 search, F5 reminders) pressed in the results window.
+    std::function<void(int key)> MainKey;
 };
 
 // The search results window: a tool window as high as the main window, on top of the others.
@@ -131,6 +134,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // A label and the fill whose row it shows.
@@ -180,5 +184,6 @@ private:
     int nearLast_ = 0;
     bool showingNear_ = false;
     bool placed_ = false;
+    QElapsedTimer shown_; // since the last list was shown
     bool destroyed_ = false;
 };

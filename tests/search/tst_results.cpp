@@ -142,6 +142,9 @@ void TestResults::keysScrollAndEscapeCloses() {
     QCOMPARE(r()->sb2->VertPosition(), 0);
     QTest::keyClick(r(), Qt::Key_Down);
     QCOMPARE(r()->sb2->VertPosition(), 15);
+    // The main window's reminder key works here too.
+    QTest::keyClick(r(), Qt::Key_F5);
+    QVERIFY(program_->fPodsetnik->isVisible());
     QTest::keyClick(r(), Qt::Key_Escape);
     QVERIFY(!r()->isVisible());
     QVERIFY(!program_->Baze->QueryRezultati.isOpen());
