@@ -1,6 +1,5 @@
 #include "ReportLayout.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
@@ -38,10 +37,29 @@ void BreakWord(const QString& word, double widthMm, const ReportFont& font,
     }
 }
 
+// The blanks words are split at: space, tab, and the line and page breaks.
+bool IsBlank(QChar c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+QStringList Words(const QString& paragraph) {
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= paragraph.size(); ++i) {
+        const bool blank = i == paragraph.size() || IsBlank(paragraph[i]);
+        if (blank && start >= 0) {
+            words << paragraph.mid(start, i - start);
+            start = -1;
+        } else if (!blank && start < 0) {
+            start = i;
+        }
+    }
+    return words;
+}
+
 void WrapParagraph(const QString& paragraph, double widthMm, const ReportFont& font,
                    const TextMeasure& measure, QStringList& lines) {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList words = paragraph.split(blanks, Qt::SkipEmptyParts);
+    const QStringList words = Words(paragraph);
     if (words.isEmpty()) {
         lines << QString();
         return;
