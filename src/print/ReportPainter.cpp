@@ -81,6 +81,7 @@ void Fill(QPainter& painter, const QRectF* boxes, int count, const QColor& colou
 void PaintMarks(QPainter& painter, const QString& line, const QList<HitRange>& hits,
                 const PageFonts::Font& font, QPointF at) {
     QTextLayout layout(line, font.font, painter.device());
+    layout.setCacheEnabled(true); // the shaping stays for the marks
     layout.beginLayout();
     const QTextLine shaped = layout.createLine();
     layout.endLayout();
