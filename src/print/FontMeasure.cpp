@@ -23,25 +23,17 @@ FontMeasure::FontMeasure() : device_(1, 1, QImage::Format_RGB32) {
 }
 
 double FontMeasure::widthMm(const QString& text, const ReportFont& font) const {
-    Measured& m = measured(font);
-    auto kept = m.widths.constFind(text);
-    if (kept != m.widths.cend())
-        return *kept / DotsPerMm;
-    const double width = m.metrics.horizontalAdvance(text);
-    if (m.widths.size() >= KeptWidths)
-        m.widths.clear();
-    m.widths.insert(text, width);
-    return width / DotsPerMm;
+    return metrics(font).horizontalAdvance(text) / DotsPerMm;
 }
 
 double FontMeasure::lineHeightMm(const ReportFont& font) const {
-    return measured(font).metrics.lineSpacing() / DotsPerMm;
+    return metrics(font).lineSpacing() / DotsPerMm;
 }
 
-FontMeasure::Measured& FontMeasure::measured(const ReportFont& font) const {
-    for (Measured& m : cache_)
-        if (m.font == font)
-            return m;
-    cache_.push_back({font, QFontMetricsF(ToQFont(font), &device_), {}});
-    return cache_.back();
+const QFontMetricsF& FontMeasure::metrics(const ReportFont& font) const {
+    for (const auto& [key, value] : cache_)
+        if (key == font)
+            return value;
+    cache_.emplace_back(font, QFontMetricsF(ToQFont(font), &device_));
+    return cache_.back().second;
 }

@@ -1,7 +1,9 @@
 #include "ReportLayout.h"
 
+#include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 namespace {
 
@@ -89,6 +91,35 @@ void WrapParagraph(const QString& paragraph, double widthMm, const ReportFont& f
     }
     lines << line;
 }
+
+// The measure of one layout, keeping the widths it has measured: a report measures the same
+// words over and over. Freed with the layout.
+class KeptWidths : public TextMeasure {
+public:
+    explicit KeptWidths(const TextMeasure& measure) : measure_(measure) {}
+
+    double widthMm(const QString& text, const ReportFont& font) const override {
+        QHash<QString, double>& widths = of(font);
+        auto kept = widths.constFind(text);
+        if (kept == widths.cend())
+            kept = widths.insert(text, measure_.widthMm(text, font));
+        return *kept;
+    }
+    double lineHeightMm(const ReportFont& font) const override {
+        return measure_.lineHeightMm(font);
+    }
+
+private:
+    QHash<QString, double>& of(const ReportFont& font) const {
+        for (auto& [key, widths] : fonts_)
+            if (key == font)
+                return widths;
+        return fonts_.emplace_back(font, QHash<QString, double>()).second;
+    }
+
+    const TextMeasure& measure_;
+    mutable std::deque<std::pair<ReportFont, QHash<QString, double>>> fonts_;
+};
 
 PlacedElement PlaceElement(const ReportElement& element, const ReportRow& row, double bandLeft,
                            double bandWidth, const TextMeasure& measure) {
@@ -265,7 +296,8 @@ QStringList WrapText(const QString& text, double widthMm, const ReportFont& font
 }
 
 LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
-                           const TextMeasure& measure) {
+                           const TextMeasure& fonts) {
+    const KeptWidths measure(fonts);
     LaidOutReport out{report.name, report.page, {}};
     {
         Pager pager(out);
