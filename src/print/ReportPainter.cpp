@@ -76,12 +76,13 @@ void Fill(QPainter& painter, const QRectF* boxes, int count, const QColor& colou
     painter.drawRects(boxes, count);
 }
 
-// The searched words found on a line, on the mark colour. The line is shaped once and the
-// marks sit where its letters are drawn.
-void PaintMarks(QPainter& painter, const QString& line, const QList<HitRange>& hits,
-                const PageFonts::Font& font, QPointF at) {
+// A line with the searched words found on it on the mark colour, shaped once for both the
+// marks and the letters, so that the marks sit where the letters are drawn. The layout puts
+// the baseline on a 64th of a dot.
+void PaintMarkedLine(QPainter& painter, const QString& line, const QList<HitRange>& hits,
+                     const PageFonts::Font& font, QPointF at) {
     QTextLayout layout(line, font.font, painter.device());
-    layout.setCacheEnabled(true); // the shaping stays for the marks
+    layout.setCacheEnabled(true); // the shaping stays for the marks and the drawing
     layout.beginLayout();
     const QTextLine shaped = layout.createLine();
     layout.endLayout();
@@ -92,6 +93,8 @@ void PaintMarks(QPainter& painter, const QString& line, const QList<HitRange>& h
         boxes.append(QRectF(at.x() + from, at.y(), to - from, font.metrics.height()));
     }
     Fill(painter, boxes.data(), int(boxes.size()), QColor::fromRgba(MarkColor));
+    painter.setPen(Qt::black);
+    layout.draw(&painter, QPointF(at.x(), at.y() + font.metrics.ascent() - shaped.ascent()));
 }
 
 void PaintText(QPainter& painter, PageFonts& fonts, const PlacedElement& element,
@@ -107,8 +110,10 @@ void PaintText(QPainter& painter, PageFonts& fonts, const PlacedElement& element
         const QPointF at(dots.x(element.left), dots.y(element.top + i * element.lineHeight));
         if (!element.markWords.isEmpty()) {
             const QList<HitRange> hits = HitRanges(line, element.markWords, element.markFolded);
-            if (!hits.isEmpty())
-                PaintMarks(painter, line, hits, font, at);
+            if (!hits.isEmpty()) {
+                PaintMarkedLine(painter, line, hits, font, at);
+                continue;
+            }
         }
         painter.setPen(Qt::black);
         painter.drawText(QPointF(at.x(), at.y() + ascent), line);
