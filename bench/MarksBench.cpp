@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     TfRezultatiTrazenja& window = *program.fRezultatiTrazenja;
     window.AskToContinue = [](const QString&) { return true; };
     Query& q = program.Baze->QueryRezultati;
+    q.clearSql();
     q.addLine("select * from vidoslov where tekst like '%bog%' or tekst like '%a%' limit 5000");
     q.open();
     window.ShowResults();

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <algorithm>
+
 void DrawMarkedText(QPainter& painter, const QRect& box, const QString& text,
                     const QList<TextRange>& marks, bool wrap) {
     QTextLayout layout(text, painter.font(), painter.device());
@@ -23,15 +25,24 @@ void DrawMarkedText(QPainter& painter, const QRect& box, const QString& text,
     }
     layout.endLayout();
 
-    QList<QTextLayout::FormatRange> formats;
-    formats.reserve(marks.size());
-    for (const TextRange& mark : marks) {
-        QTextLayout::FormatRange range;
-        range.start = int(mark.start);
-        range.length = int(mark.length);
-        range.format.setBackground(QColor::fromRgba(MarkColor));
-        range.format.setForeground(painter.pen().color());
-        formats << range;
+    // The marks' backgrounds go under the text, which is drawn in one run: formats would cut
+    // it into many shorter runs.
+    const QColor markColor = QColor::fromRgba(MarkColor);
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qsizetype lineStart = line.textStart();
+        const qsizetype lineEnd = lineStart + line.textLength();
+        for (const TextRange& mark : marks) {
+            const qsizetype from = std::max(mark.start, lineStart);
+            const qsizetype to = std::min(mark.start + mark.length, lineEnd);
+            if (from >= to)
+                continue;
+            const qreal left = line.cursorToX(int(from));
+            const qreal right = line.cursorToX(int(to));
+            painter.fillRect(
+                QRectF(box.left() + left, box.top() + line.y(), right - left, line.height()),
+                markColor);
+        }
     }
-    layout.draw(&painter, box.topLeft(), formats);
+    layout.draw(&painter, box.topLeft());
 }
