@@ -196,6 +196,7 @@ void TfMain::Podsetnik2Click() {
         return;
     fPodsetnik_->show();
     fPodsetnik_->raise();
+    fPodsetnik_->activateWindow(); // the keys go to the list shown
 }
 
 void TfMain::Izlaz1Click() {

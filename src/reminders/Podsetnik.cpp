@@ -128,6 +128,7 @@ void TfPodsetnik::ShowAt(int left, int top) {
     move(left > 0 ? left : 1, top);
     show();
     raise();
+    activateWindow(); // the keys go to the list shown
 }
 
 void TfPodsetnik::ListBoxPokDblClick() {

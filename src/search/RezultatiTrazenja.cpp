@@ -103,6 +103,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     setPalette(pal);
     setAutoFillBackground(true);
     AskToContinue = [this](const QString& text) { return AskInBox(this, text); };
+    connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfRezultatiTrazenja::KeepUnderModal);
 
     // The picture and the gauge lie behind the list and show while it is hidden.
     Image1 = new QLabel(this);
@@ -580,6 +581,20 @@ void TfRezultatiTrazenja::KopirajStih2Click() {
 
 bool TfRezultatiTrazenja::StaysOnTop() const {
     return windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
+void TfRezultatiTrazenja::KeepUnderModal() {
+    QWindow* window = windowHandle();
+    if (!window || !StaysOnTop())
+        return;
+    QWidget* modal = QApplication::activeModalWidget();
+    const bool onTop = modal == nullptr;
+    if (window->flags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    // On the platform window only: the window keeps its place and its own on-top mode.
+    window->setFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (modal)
+        modal->raise();
 }
 
 QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {

@@ -116,6 +116,10 @@ public:
     int RowOf(const TKvlabel* label) const;
     int RowAt(const QPoint& listPos) const { return rows_.RowAt(listPos.y()); }
     bool StaysOnTop() const;
+    // While a modal window of the program is up (the search, a preview, a dialog, a question)
+    // the window steps down from the top, so that it does not cover the window the user must
+    // answer first; it goes back on top when that one is gone.
+    void KeepUnderModal();
 
     // The question asked above 500 rows.
     static QString TooManyQuestion(int rows);

@@ -28,6 +28,40 @@ namespace {
 const QSize DesignSize(862, 554);
 const QSize FrameAllowance(16, 48);
 
+// Where each control of the page stands: in the design arrangement, and in the narrow one used
+// where the screen is narrower than the design. The narrow one keeps the word rows, narrows the
+// book lists and moves the translation, the diacritics box and the search button into the column
+// beside them. A label without a size keeps the size of its caption.
+struct Place {
+    const char* name;
+    QRect design;
+    QRect narrow;
+};
+const QSize NarrowSize(738, 510);
+const Place Places[] = {
+    {"Label3", {16, 8, 209, 33}, {16, 8, 209, 33}},
+    {"EditRecAnd", {16, 48, 206, 23}, {16, 48, 206, 23}},
+    {"ListBoxAND", {16, 96, 206, 97}, {16, 96, 206, 97}},
+    {"Label4", {264, 8, 155, 30}, {264, 8, 155, 30}},
+    {"EditRecOR", {264, 48, 206, 23}, {264, 48, 206, 23}},
+    {"ListBoxOR", {264, 96, 206, 97}, {264, 96, 206, 97}},
+    {"Label5", {512, 16, 177, 30}, {512, 16, 177, 30}},
+    {"EditNeke", {512, 48, 206, 23}, {512, 48, 206, 23}},
+    {"ListBoxNeke", {512, 96, 206, 97}, {512, 96, 206, 97}},
+    {"CheckBoxStari", {20, 220, 14, 14}, {20, 220, 14, 14}},
+    {"Label1", {36, 217, 0, 0}, {36, 217, 0, 0}},
+    {"ListBoxStari", {20, 240, 341, 294}, {20, 240, 230, 250}},
+    {"CheckBoxNovi", {372, 220, 14, 14}, {262, 220, 14, 14}},
+    {"Label2", {388, 218, 0, 0}, {278, 218, 0, 0}},
+    {"ListBoxNovi", {372, 240, 357, 297}, {262, 240, 330, 250}},
+    {"LabelPrevod", {740, 16, 118, 30}, {604, 218, 118, 20}},
+    {"ComboPrevod", {740, 48, 112, 23}, {604, 240, 112, 23}},
+    {"LabelPrevodIme", {740, 76, 118, 60}, {604, 268, 118, 60}},
+    {"CheckBoxKvacice", {748, 444, 14, 14}, {612, 400, 14, 14}},
+    {"LabelKvacice", {766, 441, 92, 32}, {630, 397, 92, 32}},
+    {"BtnTrazi", {748, 486, 101, 51}, {612, 440, 101, 51}},
+};
+
 // A scroll area that asks for its whole page, so that the dialog is as large as the design
 // where the screen has room for it.
 class PageScrollArea : public QScrollArea {
@@ -39,19 +73,19 @@ public:
     }
 };
 
-QListWidget* AddBookList(QWidget* parent, const QString& name, const QRect& place) {
+QListWidget* AddBookList(QWidget* parent, const QString& name) {
     auto* list = new QListWidget(parent);
     list->setObjectName(name);
-    list->setGeometry(place);
     list->setFont(ArialPixels(12));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The titles fit the narrow lists too; a sideways bar would only hide the last title.
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     return list;
 }
 
-QCheckBox* AddWholeBox(QWidget* parent, const QString& name, int left) {
+QCheckBox* AddWholeBox(QWidget* parent, const QString& name) {
     auto* box = new QCheckBox(parent);
     box->setObjectName(name);
-    box->setGeometry(left, 220, 14, 14);
     return box;
 }
 
@@ -73,7 +107,7 @@ TfTrazi::TfTrazi(QWidget* parent)
     setAutoFillBackground(true);
     catalogue_.FillBookCatalogue();
 
-    // The controls stand on a page of the design size; on a smaller screen the page scrolls.
+    // The controls stand on a page; where even the narrow arrangement does not fit, it scrolls.
     Page = new QWidget;
     Page->setObjectName(QStringLiteral("Page"));
     Page->resize(DesignSize);
@@ -91,39 +125,34 @@ TfTrazi::TfTrazi(QWidget* parent)
     Rows->addWidget(Scroller, 1);
 
     Label3 = AddLabel(QStringLiteral("Mora da postoji u stihu: ( reč ili deo reči)"),
-                      QStringLiteral("Label3"), QRect(16, 8, 209, 33), true);
-    EditRecAnd = AddEdit(16, QStringLiteral("EditRecAnd"));
-    ListBoxAND = AddWordList(16, QStringLiteral("ListBoxAND"));
+                      QStringLiteral("Label3"), true);
+    EditRecAnd = AddEdit(QStringLiteral("EditRecAnd"));
+    ListBoxAND = AddWordList(QStringLiteral("ListBoxAND"));
     Label4 = AddLabel(QStringLiteral("Bar jedna mora da postoji u stihu: ( reč ili deo reči)"),
-                      QStringLiteral("Label4"), QRect(264, 8, 155, 30), true);
-    EditRecOR = AddEdit(264, QStringLiteral("EditRecOR"));
-    ListBoxOR = AddWordList(264, QStringLiteral("ListBoxOR"));
+                      QStringLiteral("Label4"), true);
+    EditRecOR = AddEdit(QStringLiteral("EditRecOR"));
+    ListBoxOR = AddWordList(QStringLiteral("ListBoxOR"));
     Label5 = AddLabel(QStringLiteral("Ne sme da postoji u stihu: ( reč ili deo reči)"),
-                      QStringLiteral("Label5"), QRect(512, 16, 177, 30), true);
-    EditNeke = AddEdit(512, QStringLiteral("EditNeke"));
-    ListBoxNeke = AddWordList(512, QStringLiteral("ListBoxNeke"));
+                      QStringLiteral("Label5"), true);
+    EditNeke = AddEdit(QStringLiteral("EditNeke"));
+    ListBoxNeke = AddWordList(QStringLiteral("ListBoxNeke"));
 
-    CheckBoxStari = AddWholeBox(Page, QStringLiteral("CheckBoxStari"), 20);
-    Label1 = AddLabel(QStringLiteral("Stari zavet"), QStringLiteral("Label1"), QRect(36, 217, 0, 0),
-                      false);
-    ListBoxStari = AddBookList(Page, QStringLiteral("ListBoxStari"), QRect(20, 240, 341, 294));
-    CheckBoxNovi = AddWholeBox(Page, QStringLiteral("CheckBoxNovi"), 372);
-    Label2 = AddLabel(QStringLiteral("Novi zavet"), QStringLiteral("Label2"), QRect(388, 218, 0, 0),
-                      false);
-    ListBoxNovi = AddBookList(Page, QStringLiteral("ListBoxNovi"), QRect(372, 240, 357, 297));
+    CheckBoxStari = AddWholeBox(Page, QStringLiteral("CheckBoxStari"));
+    Label1 = AddLabel(QStringLiteral("Stari zavet"), QStringLiteral("Label1"), false);
+    ListBoxStari = AddBookList(Page, QStringLiteral("ListBoxStari"));
+    CheckBoxNovi = AddWholeBox(Page, QStringLiteral("CheckBoxNovi"));
+    Label2 = AddLabel(QStringLiteral("Novi zavet"), QStringLiteral("Label2"), false);
+    ListBoxNovi = AddBookList(Page, QStringLiteral("ListBoxNovi"));
 
     CheckBoxKvacice = new QCheckBox(Page);
     CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
-    CheckBoxKvacice->setGeometry(748, 444, 14, 14);
-    LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"),
-                            QRect(766, 441, 92, 32), true);
+    LabelKvacice =
+        AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"), true);
     LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
 
-    LabelPrevod = AddLabel(QStringLiteral("Traži u prevodu:"), QStringLiteral("LabelPrevod"),
-                           QRect(740, 16, 118, 30), true);
+    LabelPrevod = AddLabel(QStringLiteral("Traži u prevodu:"), QStringLiteral("LabelPrevod"), true);
     ComboPrevod = new QComboBox(Page);
     ComboPrevod->setObjectName(QStringLiteral("ComboPrevod"));
-    ComboPrevod->setGeometry(740, 48, 112, 23);
     ComboPrevod->setFont(ArialPixels(12));
     // The list opens as wide as its longest caption.
     ComboPrevod->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -132,7 +161,6 @@ TfTrazi::TfTrazi(QWidget* parent)
     // The narrow list shows the start of a caption; the whole of it stands below.
     LabelPrevodIme = new QLabel(Page);
     LabelPrevodIme->setObjectName(QStringLiteral("LabelPrevodIme"));
-    LabelPrevodIme->setGeometry(740, 76, 118, 60);
     LabelPrevodIme->setFont(ArialPixels(11));
     LabelPrevodIme->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelPrevodIme->setWordWrap(true);
@@ -141,7 +169,6 @@ TfTrazi::TfTrazi(QWidget* parent)
 
     BtnTrazi = new TMKvTranBtn(Page);
     BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
-    BtnTrazi->setGeometry(748, 486, 101, 51);
     BtnTrazi->setCaption(QStringLiteral("&Traži"));
     BtnTrazi->setFont(ArialPixels(16, true));
     BtnTrazi->setBorder(BsNormal);
@@ -161,36 +188,44 @@ TfTrazi::TfTrazi(QWidget* parent)
         w->installEventFilter(this);
     for (size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
+    Arrange(false);
 }
 
-QLabel* TfTrazi::AddLabel(const QString& caption, const QString& name, const QRect& place,
-                          bool wrap) {
+void TfTrazi::Arrange(bool narrow) {
+    Page->resize(narrow ? NarrowSize : DesignSize);
+    for (const Place& place : Places) {
+        auto* control = Page->findChild<QWidget*>(QLatin1String(place.name));
+        const QRect& rect = narrow ? place.narrow : place.design;
+        if (rect.isEmpty())
+            control->move(rect.topLeft());
+        else
+            control->setGeometry(rect);
+    }
+    Scroller->updateGeometry();
+    Rows->invalidate();
+}
+
+QLabel* TfTrazi::AddLabel(const QString& caption, const QString& name, bool wrap) {
     auto* label = new QLabel(caption, Page);
     label->setObjectName(name);
     label->setFont(ArialPixels(12, true));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setWordWrap(wrap);
-    if (wrap)
-        label->setGeometry(place);
-    else {
-        label->move(place.topLeft());
+    if (!wrap)
         label->adjustSize();
-    }
     return label;
 }
 
-QLineEdit* TfTrazi::AddEdit(int left, const QString& name) {
+QLineEdit* TfTrazi::AddEdit(const QString& name) {
     auto* edit = new QLineEdit(Page);
     edit->setObjectName(name);
-    edit->setGeometry(left, 48, 206, 23);
     edit->setFont(ArialPixels(12));
     return edit;
 }
 
-QListWidget* TfTrazi::AddWordList(int left, const QString& name) {
+QListWidget* TfTrazi::AddWordList(const QString& name) {
     auto* list = new QListWidget(Page);
     list->setObjectName(name);
-    list->setGeometry(left, 96, 206, 97);
     list->setFont(ArialPixels(12));
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     connect(list, &QListWidget::itemSelectionChanged, this,
@@ -366,7 +401,9 @@ void TfTrazi::changeEvent(QEvent* event) {
 
 void TfTrazi::FitToScreen(const QSize& screenRoom) {
     // The frame's own size is known only once the window is shown: an allowance for it.
-    setFixedSize(sizeHint().boundedTo(screenRoom - FrameAllowance));
+    const QSize room = screenRoom - FrameAllowance;
+    Arrange(room.width() < DesignSize.width());
+    setFixedSize(sizeHint().boundedTo(room));
 }
 
 void TfTrazi::setVisible(bool visible) {

@@ -86,8 +86,11 @@ public:
     void BtnTraziClick();
     void FormPaint(QPainter& painter);
 
-    // Fits the dialog into a screen's free room: as large as its rows ask, no larger than that.
+    // Fits the dialog into a screen's free room: the design arrangement where it is wide enough,
+    // else the narrow one; as large as its rows ask, no larger than the room.
     void FitToScreen(const QSize& screenRoom);
+    // Places the page's controls in the narrow or the design arrangement.
+    void Arrange(bool narrow);
     // Fits the dialog into its screen; centres it on the desktop when it is first shown.
     void setVisible(bool visible) override;
 
@@ -97,9 +100,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QLineEdit* AddEdit(int left, const QString& name);
-    QListWidget* AddWordList(int left, const QString& name);
-    QLabel* AddLabel(const QString& caption, const QString& name, const QRect& place, bool wrap);
+    QLineEdit* AddEdit(const QString& name);
+    QListWidget* AddWordList(const QString& name);
+    QLabel* AddLabel(const QString& caption, const QString& name, bool wrap);
     static void EnterWord(QLineEdit* edit, QListWidget* list, int key);
 
     BookCatalogue catalogue_;

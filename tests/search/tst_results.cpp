@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPainter>
@@ -242,6 +243,17 @@ void TestResults::onTopTogglesFlagAndItalics() {
     r()->OnTop1->trigger();
     QVERIFY(r()->StaysOnTop());
     QCOMPARE(onTopItem(), marked);
+
+    // A modal window of the program is not covered: the window steps down while it is up.
+    QDialog modal;
+    modal.setModal(true);
+    modal.show();
+    QVERIFY(QTest::qWaitForWindowActive(&modal));
+    QTRY_VERIFY(!r()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(r()->isVisible() && r()->StaysOnTop());
+    modal.close();
+    r()->activateWindow();
+    QTRY_VERIFY(r()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void TestResults::closedQueryReachesErrorBox() {
