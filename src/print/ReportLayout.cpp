@@ -1,8 +1,9 @@
 #include "ReportLayout.h"
 
-#include <QRegularExpression>
+#include <QHash>
 #include <algorithm>
 #include <cmath>
+#include <deque>
 
 namespace {
 
@@ -38,10 +39,29 @@ void BreakWord(const QString& word, double widthMm, const ReportFont& font,
     }
 }
 
+// The blanks words are split at: space, tab, and the line and page breaks.
+bool IsBlank(QChar c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r');
+}
+
+QStringList Words(const QString& paragraph) {
+    QStringList words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= paragraph.size(); ++i) {
+        const bool blank = i == paragraph.size() || IsBlank(paragraph[i]);
+        if (blank && start >= 0) {
+            words << paragraph.mid(start, i - start);
+            start = -1;
+        } else if (!blank && start < 0) {
+            start = i;
+        }
+    }
+    return words;
+}
+
 void WrapParagraph(const QString& paragraph, double widthMm, const ReportFont& font,
                    const TextMeasure& measure, QStringList& lines) {
-    static const QRegularExpression blanks(QStringLiteral("\\s+"));
-    const QStringList words = paragraph.split(blanks, Qt::SkipEmptyParts);
+    const QStringList words = Words(paragraph);
     if (words.isEmpty()) {
         lines << QString();
         return;
@@ -71,6 +91,35 @@ void WrapParagraph(const QString& paragraph, double widthMm, const ReportFont& f
     }
     lines << line;
 }
+
+// The measure of one layout, keeping the widths it has measured: a report measures the same
+// words over and over. Freed with the layout.
+class KeptWidths : public TextMeasure {
+public:
+    explicit KeptWidths(const TextMeasure& measure) : measure_(measure) {}
+
+    double widthMm(const QString& text, const ReportFont& font) const override {
+        QHash<QString, double>& widths = of(font);
+        auto kept = widths.constFind(text);
+        if (kept == widths.cend())
+            kept = widths.insert(text, measure_.widthMm(text, font));
+        return *kept;
+    }
+    double lineHeightMm(const ReportFont& font) const override {
+        return measure_.lineHeightMm(font);
+    }
+
+private:
+    QHash<QString, double>& of(const ReportFont& font) const {
+        for (auto& [key, widths] : fonts_)
+            if (key == font)
+                return widths;
+        return fonts_.emplace_back(font, QHash<QString, double>()).second;
+    }
+
+    const TextMeasure& measure_;
+    mutable std::deque<std::pair<ReportFont, QHash<QString, double>>> fonts_;
+};
 
 PlacedElement PlaceElement(const ReportElement& element, const ReportRow& row, double bandLeft,
                            double bandWidth, const TextMeasure& measure) {
@@ -247,7 +296,8 @@ QStringList WrapText(const QString& text, double widthMm, const ReportFont& font
 }
 
 LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
-                           const TextMeasure& measure) {
+                           const TextMeasure& fonts) {
+    const KeptWidths measure(fonts);
     LaidOutReport out{report.name, report.page, {}};
     {
         Pager pager(out);

@@ -6,6 +6,9 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QTextLayout>
+#include <QVarLengthArray>
+#include <deque>
 
 namespace {
 
@@ -26,25 +29,93 @@ private:
     double y_;
 };
 
-void PaintText(QPainter& painter, const PlacedElement& element, const MmToDots& dots) {
-    if (element.background)
-        painter.fillRect(dots.rect(element), QColor::fromRgb(*element.background));
-    const QFont font = ToQFont(element.font);
-    painter.setFont(font);
+// The fonts of a page, made and measured once each on the painter's device.
+class PageFonts {
+public:
+    struct Font {
+        ReportFont report;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+
+    explicit PageFonts(QPainter& painter) : painter_(painter) {}
+
+    // Sets the font on the painter unless it is already there.
+    const Font& use(const ReportFont& report) {
+        const Font* font = find(report);
+        if (!font) {
+            const QFont made = ToQFont(report);
+            fonts_.push_back({report, made, QFontMetricsF(made, painter_.device())});
+            font = &fonts_.back();
+        }
+        if (font != current_)
+            painter_.setFont(font->font);
+        current_ = font;
+        return *font;
+    }
+
+private:
+    const Font* find(const ReportFont& report) const {
+        for (const Font& font : fonts_)
+            if (font.report == report)
+                return &font;
+        return nullptr;
+    }
+
+    QPainter& painter_;
+    std::deque<Font> fonts_;
+    const Font* current_ = nullptr;
+};
+
+// Fills the boxes with a colour and no outline. The brush stays set: text and lines do not
+// use it, and a page of boxes of few colours records few changes of it.
+void Fill(QPainter& painter, const QRectF* boxes, int count, const QColor& colour) {
+    painter.setPen(Qt::NoPen);
+    if (painter.brush().style() != Qt::SolidPattern || painter.brush().color() != colour)
+        painter.setBrush(colour);
+    painter.drawRects(boxes, count);
+}
+
+// A line with the searched words found on it on the mark colour, shaped once for both the
+// marks and the letters, so that the marks sit where the letters are drawn. The layout puts
+// the baseline on a 64th of a dot.
+void PaintMarkedLine(QPainter& painter, const QString& line, const QList<HitRange>& hits,
+                     const PageFonts::Font& font, QPointF at) {
+    QTextLayout layout(line, font.font, painter.device());
+    layout.setCacheEnabled(true); // the shaping stays for the marks and the drawing
+    layout.beginLayout();
+    const QTextLine shaped = layout.createLine();
+    layout.endLayout();
+    QVarLengthArray<QRectF, 16> boxes;
+    for (const HitRange& hit : hits) {
+        const double from = shaped.cursorToX(int(hit.start));
+        const double to = shaped.cursorToX(int(hit.start + hit.length));
+        boxes.append(QRectF(at.x() + from, at.y(), to - from, font.metrics.height()));
+    }
+    Fill(painter, boxes.data(), int(boxes.size()), QColor::fromRgba(MarkColor));
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(font, painter.device());
-    const double ascent = metrics.ascent();
+    layout.draw(&painter, QPointF(at.x(), at.y() + font.metrics.ascent() - shaped.ascent()));
+}
+
+void PaintText(QPainter& painter, PageFonts& fonts, const PlacedElement& element,
+               const MmToDots& dots) {
+    if (element.background) {
+        const QRectF box = dots.rect(element);
+        Fill(painter, &box, 1, QColor::fromRgb(*element.background));
+    }
+    const PageFonts::Font& font = fonts.use(element.font);
+    const double ascent = font.metrics.ascent();
     for (qsizetype i = 0; i < element.lines.size(); ++i) {
         const QString& line = element.lines[i];
         const QPointF at(dots.x(element.left), dots.y(element.top + i * element.lineHeight));
-        // The searched words found on the line, on the mark colour.
-        if (!element.markWords.isEmpty())
-            for (const HitRange& hit : HitRanges(line, element.markWords, element.markFolded)) {
-                const double from = metrics.horizontalAdvance(line.left(hit.start));
-                const double to = metrics.horizontalAdvance(line.left(hit.start + hit.length));
-                painter.fillRect(QRectF(at.x() + from, at.y(), to - from, metrics.height()),
-                                 QColor::fromRgba(MarkColor));
+        if (!element.markWords.isEmpty()) {
+            const QList<HitRange> hits = HitRanges(line, element.markWords, element.markFolded);
+            if (!hits.isEmpty()) {
+                PaintMarkedLine(painter, line, hits, font, at);
+                continue;
             }
+        }
+        painter.setPen(Qt::black);
         painter.drawText(QPointF(at.x(), at.y() + ascent), line);
     }
 }
@@ -65,15 +136,18 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, size_t page
     if (page >= report.pages.size())
         return;
     const MmToDots dots(*painter.device());
+    painter.save();
+    PageFonts fonts(painter);
     for (const PlacedBand& band : report.pages[page].bands)
         for (const PlacedElement& element : band.elements) {
             if (element.kind == ElementKind::Text)
-                PaintText(painter, element, dots);
+                PaintText(painter, fonts, element, dots);
             else
                 PaintLine(painter, element, dots);
         }
     for (const PlacedElement& element : report.pages[page].footer)
-        PaintText(painter, element, dots);
+        PaintText(painter, fonts, element, dots);
+    painter.restore();
 }
 
 bool PaintReport(QPagedPaintDevice& device, const LaidOutReport& report) {

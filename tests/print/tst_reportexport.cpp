@@ -1,10 +1,13 @@
 #include "Errors.h"
 #include "FakeMeasure.h"
 #include "FontMeasure.h"
+#include "MarkedText.h"
 #include "ReportExport.h"
+#include "ReportPainter.h"
 #include "Reports.h"
 
 #include <QDir>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -15,6 +18,17 @@ namespace {
 
 const QStringList ThreeVerses{"Blago onima koji su bez mane na putu.", "Dobro je <reći> & pevati.",
                               "Treći stih."};
+
+// A page painted at 150 dots per inch on white.
+QImage PaintedPage(const std::function<void(QPainter&)>& paint) {
+    QImage image(1240, 1754, QImage::Format_RGB32);
+    image.setDotsPerMeterX(5906);
+    image.setDotsPerMeterY(5906);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paint(painter);
+    return image;
+}
 
 QString ReadFile(const QString& path) {
     QFile file(path);
@@ -34,6 +48,7 @@ private slots:
     void pdfHoldsHeadingsAndVersesInOrder();
     void failedSaveNamesTheFileAndLeavesNothing();
     void saveThatRunsOutOfRoomKeepsTheOldFile();
+    void pageAsEachElementPaintedAlone();
 
 private:
     QTemporaryDir dir_;
@@ -144,6 +159,75 @@ void TestReportExport::saveThatRunsOutOfRoomKeepsTheOldFile() {
     QVERIFY2(errors[0].startsWith(SaveFailedText(path, QString())), qPrintable(errors[0]));
     QCOMPARE(ReadFile(path), QStringLiteral("staro"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"stari.txt"});
+}
+
+void TestReportExport::pageAsEachElementPaintedAlone() {
+    // Boxes on grey and white, three fonts, a line and the page number, each element painted
+    // with its own font, pen and fill, in order; then the searched word marked in a verse.
+    FontMeasure measure;
+    const std::vector<ReportRow> rows = ChapterRows(ThreeVerses);
+    const LaidOutReport plain =
+        LayOutReport(WithTitleLine(ChapterReport(), "Psalmi 119"), rows, measure);
+    const QImage expected = PaintedPage([&](QPainter& painter) {
+        const double dots = painter.device()->logicalDpiX() / 25.4;
+        auto paint = [&](const PlacedElement& e) {
+            if (e.kind == ElementKind::HorizontalLine) {
+                QPen pen(Qt::black, e.penWidth * dots);
+                pen.setCapStyle(Qt::FlatCap);
+                painter.setPen(pen);
+                const double y = (e.top + e.height / 2) * dots;
+                painter.drawLine(QPointF(e.left * dots, y), QPointF((e.left + e.width) * dots, y));
+                return;
+            }
+            if (e.background)
+                painter.fillRect(
+                    QRectF(e.left * dots, e.top * dots, e.width * dots, e.height * dots),
+                    QColor::fromRgb(*e.background));
+            painter.setFont(ToQFont(e.font));
+            painter.setPen(Qt::black);
+            const double ascent = QFontMetricsF(painter.font(), painter.device()).ascent();
+            for (qsizetype i = 0; i < e.lines.size(); ++i)
+                painter.drawText(QPointF(e.left * dots, (e.top + i * e.lineHeight) * dots + ascent),
+                                 e.lines[i]);
+        };
+        for (const PlacedBand& band : plain.pages[0].bands)
+            for (const PlacedElement& e : band.elements)
+                paint(e);
+        for (const PlacedElement& e : plain.pages[0].footer)
+            paint(e);
+    });
+    const QImage page = PaintedPage([&](QPainter& painter) { PaintReportPage(painter, plain, 0); });
+    if (page != expected) {
+        page.save(dir_.filePath("page.png"));
+        expected.save(dir_.filePath("expected.png"));
+        dir_.setAutoRemove(false);
+    }
+    QVERIFY2(page == expected, qPrintable(dir_.path()));
+
+    const LaidOutReport marked = LayOutReport(MarkingWords(ResultsReport(), {"pevati"}, false),
+                                              ChapterRows(ThreeVerses), measure);
+    const QImage withMarks =
+        PaintedPage([&](QPainter& painter) { PaintReportPage(painter, marked, 0); });
+    const QImage unmarked = PaintedPage([&](QPainter& painter) {
+        PaintReportPage(painter, LayOutReport(ResultsReport(), rows, measure), 0);
+    });
+    // The mark lies on the second verse's line, within its box, and covers the word.
+    const PlacedElement& verse = marked.pages[0].bands.at(1).elements.at(1);
+    QRect changed;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (withMarks.pixel(x, y) != unmarked.pixel(x, y))
+                changed |= QRect(x, y, 1, 1);
+    const double dots = 150 / 25.4;
+    const QRectF box(verse.left * dots, verse.top * dots, verse.width * dots, verse.height * dots);
+    QVERIFY2(box.contains(changed), qPrintable(QStringLiteral("%1,%2 %3x%4")
+                                                   .arg(changed.x())
+                                                   .arg(changed.y())
+                                                   .arg(changed.width())
+                                                   .arg(changed.height())));
+    QCOMPARE(withMarks.pixel(changed.left() + 1, changed.top() + 1),
+             QColor::fromRgba(MarkColor).rgb());
+    QVERIFY(changed.width() > 4 * dots && changed.width() < 12 * dots);
 }
 
 QTEST_MAIN(TestReportExport)
