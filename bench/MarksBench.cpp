@@ -1,5 +1,6 @@
 // Times what marking the searched words adds to filling the results window: the same 5,000
 // rows filled without marks, with the words marked as typed and with them marked folded.
+#include "CpuClock.h"
 #include "DataModule.h"
 #include "Main.h"
 #include "Program.h"
@@ -9,16 +10,8 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <ctime>
 
 namespace {
-
-// The processor time of the program: the machine may be shared.
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 // The least processor time of a few fills that reuse the labels, then a paint.
 double FillMs(TfRezultatiTrazenja& window) {

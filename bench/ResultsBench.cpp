@@ -4,6 +4,7 @@
 // the rows; the memory at the peak of the longest list; paging, the wheel and the scroll bar
 // on it; and the small search and the dialog again afterwards, beside their times in a fresh
 // program, with the memory once the small list has replaced the long one.
+#include "CpuClock.h"
 #include "DataModule.h"
 #include "Kvlabel.h"
 #include "Main.h"
@@ -88,13 +89,6 @@ struct SearchRun {
     double cpu = 0;    // the processor time of the search: the machine may be shared
     int rows = 0;
 };
-
-// The processor time of the program.
-double CpuMs() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return t.tv_sec * 1e3 + t.tv_nsec / 1e6;
-}
 
 SearchRun Search(TProgram& program, const char* word) {
     SearchRun run;
