@@ -25,7 +25,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
-#include <ctime>
 #include <vector>
 
 namespace {
