@@ -36,17 +36,22 @@ build() {
     fi
 }
 
-# Every file takes its cross references from the collection of data/xref.
+# Every file takes its cross references from the collection of data/xref. The Serbian files are
+# numbered as Daničić numbered the text (data/numbering); each of the two modules takes the verse
+# boundaries of the other where it glues verses together.
 ekavian="Daničić-Karadžić, ekavski"
 refs=(--cross-references "$xref")
+numbering=$(cd "$(dirname "$0")/../data/numbering" && pwd)/danicic-kjv.tsv
+serbian=(--numbering danicic "${refs[@]}")
 build web.mdb "World English Bible" "$importer" "$xref" -- "${refs[@]}" engWEB2015eb
 build kjv.mdb "King James Version (1769)" "$importer" "$xref" -- "${refs[@]}" engKJV2006eb
-build vidl.mdb "$ekavian (latinica)" "$importer" "$xref" "$modules/.SrKDEkavski.zip.unpacked" \
-    -- -m "$modules" --latin "${refs[@]}" SrKDEkavski
-build ekavski.mdb "$ekavian (ćirilica)" "$importer" "$xref" "$modules/.SrKDEkavski.zip.unpacked" \
-    -- -m "$modules" "${refs[@]}" SrKDEkavski
-build ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" "$importer" "$xref" \
-    "$modules/.SrKDIjekav.zip.unpacked" -- -m "$modules" --latin "${refs[@]}" SrKDIjekav
+both=("$importer" "$xref" "$numbering" "$modules"/.SrKD*.zip.unpacked)
+build vidl.mdb "$ekavian (latinica)" "${both[@]}" \
+    -- -m "$modules" --latin --verses-like SrKDIjekav "${serbian[@]}" SrKDEkavski
+build ekavski.mdb "$ekavian (ćirilica)" "${both[@]}" \
+    -- -m "$modules" --verses-like SrKDIjekav "${serbian[@]}" SrKDEkavski
+build ijekavski.mdb "Daničić-Karadžić, ijekavski (latinica)" "${both[@]}" \
+    -- -m "$modules" --latin --verses-like SrKDEkavski "${serbian[@]}" SrKDIjekav
 
 # The list names the translations in this order, the default first; Windows-1250 text.
 list="$bin/vidoslov.kv"

@@ -197,3 +197,27 @@ QString CrossReferences::pokOf(PlaceKey verse, const std::unordered_set<PlaceKey
     }
     return pok;
 }
+
+void CrossReferences::mapPlaces(const std::function<PlaceKey(PlaceKey)>& map) {
+    // In the collection's order of verses, so that merged verses list the first one's first.
+    std::vector<PlaceKey> verses;
+    verses.reserve(references_.size());
+    for (const auto& [verse, places] : references_)
+        verses.push_back(verse);
+    std::sort(verses.begin(), verses.end());
+    std::unordered_map<PlaceKey, std::vector<PlaceKey>> mapped;
+    mapped.reserve(references_.size());
+    size_ = 0;
+    for (const PlaceKey verse : verses) {
+        const PlaceKey to = map(verse);
+        std::vector<PlaceKey>& all = mapped[to];
+        for (const PlaceKey place : references_[verse]) {
+            const PlaceKey target = map(place);
+            if (target != to && std::find(all.begin(), all.end(), target) == all.end()) {
+                all.push_back(target);
+                ++size_;
+            }
+        }
+    }
+    references_ = std::move(mapped);
+}

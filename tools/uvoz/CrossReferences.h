@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -37,6 +38,10 @@ public:
     // The verse's references as `pok` ("CODE c:v" joined by "|"), those to places the
     // translation does not hold left out.
     QString pokOf(PlaceKey verse, const std::unordered_set<PlaceKey>& held) const;
+
+    // Moves every verse and every place it refers to through `map` (another numbering): verses
+    // that become one share their references, each once; a reference to the verse itself goes.
+    void mapPlaces(const std::function<PlaceKey(PlaceKey)>& map);
 
     // How many references the collection holds.
     int size() const { return size_; }

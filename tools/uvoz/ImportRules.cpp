@@ -246,6 +246,25 @@ QString WithoutHeadings(const QString& osis) {
     return out;
 }
 
+QString WithoutWordMarkup(const QString& osis) {
+    const QStringView text(osis);
+    QString out;
+    out.reserve(text.size());
+    qsizetype i = 0;
+    while (i < text.size()) {
+        const qsizetype at = text.indexOf('<', i);
+        if (at < 0) {
+            out += text.mid(i);
+            break;
+        }
+        out += text.mid(i, at - i);
+        i = TagEnd(text, at);
+        if (!StartsElement(text, at, u"w") && !text.mid(at).startsWith(u"</w>"))
+            out += text.mid(at, i - at);
+    }
+    return out;
+}
+
 QString NormalizeReferenceText(const QString& text) {
     QString out = text;
     out.replace(u'\u2013', u'-').replace(u'\u2014', u'-').replace(u'\u2012', u'-');
@@ -263,9 +282,19 @@ QString CleanVerseText(const QString& text) {
     QString out;
     out.reserve(text.size());
     bool blank = false;
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c == u'\u00B6')
             continue;
+        // What a renderer makes of markup it was not told to leave out: " <G1520> ".
+        if (c == '<') {
+            const qsizetype end = text.indexOf('>', i);
+            if (end > i) {
+                i = end;
+                blank = false; // the blank before it goes with it
+                continue;
+            }
+        }
         if (c.isSpace() || c.category() == QChar::Other_Control) {
             blank = !out.isEmpty();
             continue;

@@ -32,10 +32,15 @@ EntryNotes SplitNotes(const QString& osis);
 // last verse of a book, for example).
 QString WithoutHeadings(const QString& osis);
 
+// An OSIS entry without its word elements' tags (which carry Strong's numbers, morphology,
+// lemmas, glosses and transliterations in their attributes); the words stay.
+QString WithoutWordMarkup(const QString& osis);
+
 // A written-out reference list made readable for the SWORD parser: dashes as "-", no "See".
 QString NormalizeReferenceText(const QString& text);
 
-// Plain text as stored: no paragraph signs, blanks collapsed, trimmed.
+// Plain text as stored: no paragraph signs, no markup token left in angle brackets ("<G1520>"),
+// blanks collapsed, trimmed.
 QString CleanVerseText(const QString& text);
 
 // The references joined by "|", each once, in their first order.

@@ -2,6 +2,7 @@
 
 #include "BookCatalogue.h"
 #include "CrossReferences.h"
+#include "FileProperties.h"
 #include "ImportError.h"
 #include "ImportRules.h"
 #include "ReferenceFile.h"
@@ -9,6 +10,7 @@
 #include "SwordLibrary.h"
 #include "TranslationList.h"
 #include "VerseFileWriter.h"
+#include "VerseRepair.h"
 
 #include <QDir>
 #include <QFile>
@@ -23,10 +25,7 @@
 
 namespace {
 
-struct Row {
-    int book, chapter, verse;
-    QString text, pok;
-};
+using Row = VerseRow;
 
 QString BibleNames(const SwordLibrary& library) {
     QStringList names;
@@ -52,31 +51,43 @@ void CheckArguments(const SwordLibrary& library, const QString& module, const QS
                                             .arg(module, BibleNames(library)));
 }
 
-// The verses of a module; in Latin script when `latin` is given; with the references of
-// `references` when it is given, else with their own.
-std::vector<Row> ReadRows(SwordLibrary& library, const QString& module, const SerbianLatin* latin,
-                          const ReferenceFile* references) {
+// The verses of a module as the module holds them, with the references of their notes; empty
+// slots left out.
+std::vector<Row> ReadModuleRows(SwordLibrary& library, const QString& module) {
     std::vector<Row> rows;
     rows.reserve(32000);
     library.readVerses(module, [&](const SwordVerse& v) {
         Row row{CatalogueBookOfOsis(v.osisBook), v.chapter, v.verse, CleanVerseText(v.text), {}};
         if (row.text.isEmpty())
             return;
-        if (latin)
-            row.text = (*latin)(row.text);
-        if (references) {
-            row.pok = references->at(row.book, row.chapter, row.verse);
-        } else {
-            QStringList refs;
-            for (const QString& osisRef : v.osisRefs)
-                refs << CatalogueReference(osisRef);
-            row.pok = JoinReferences(refs);
-        }
+        QStringList refs;
+        for (const QString& osisRef : v.osisRefs)
+            refs << CatalogueReference(osisRef);
+        row.pok = JoinReferences(refs);
         rows.push_back(std::move(row));
     });
     std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         return std::tie(a.book, a.chapter, a.verse) < std::tie(b.book, b.chapter, b.verse);
     });
+    return rows;
+}
+
+// The verses of a module, glued verses split as `options` asks; in Latin script when `latin`
+// is given; with the references of `references` when it is given, else with their own.
+std::vector<Row> ReadRows(SwordLibrary& library, const QString& module,
+                          const ImportOptions& options, const SerbianLatin* latin,
+                          const ReferenceFile* references, QStringList& repairs) {
+    std::vector<Row> rows = ReadModuleRows(library, module);
+    if (!options.versesLike.isEmpty())
+        repairs << SplitLikeModel(rows, ReadModuleRows(library, options.versesLike));
+    if (options.numbering == Numbering::Danicic)
+        repairs << SplitGluedVerses(rows, GluedInTheSource, GluedInTheSourceCount);
+    for (Row& row : rows) {
+        if (latin)
+            row.text = (*latin)(row.text);
+        if (references)
+            row.pok = references->at(row.book, row.chapter, row.verse);
+    }
     return rows;
 }
 
@@ -118,14 +129,26 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
             ExitCannotWrite,
             QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
     VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
-    std::vector<Row> rows = ReadRows(library, module, latin.get(), references.get());
+    if (!options.versesLike.isEmpty() && !library.isBible(options.versesLike))
+        throw ImportError(ExitUsage, QStringLiteral("There is no SWORD Bible module \"%1\" to "
+                                                    "take the verse boundaries from.")
+                                         .arg(options.versesLike));
+    ImportCounts counts;
+    std::vector<Row> rows =
+        ReadRows(library, module, options, latin.get(), references.get(), counts.repairs);
     if (rows.empty())
         throw ImportError(
             ExitNoText,
             QStringLiteral("The module \"%1\" has no verse of the 66 books.").arg(module));
-    ImportCounts counts;
-    if (collection)
+    if (collection) {
+        if (options.numbering != Numbering::Kjv)
+            collection->mapPlaces([&](PlaceKey key) {
+                const Place p = MapPlace({key / 1000000, key / 1000 % 1000, key % 1000},
+                                         Numbering::Kjv, options.numbering);
+                return KeyOfPlace(p.book, p.chapter, p.verse);
+            });
         counts.referencesLeftOut = TakeCrossReferences(*collection, rows);
+    }
     std::set<int> books;
     for (const Row& row : rows) {
         writer.add(QString::fromUtf8(BookCatalogue::Codes[row.book - 1]), row.chapter, row.verse,
@@ -134,6 +157,7 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
         counts.references += row.pok.isEmpty() ? 0 : int(row.pok.count('|')) + 1;
         counts.versesWithReferences += row.pok.isEmpty() ? 0 : 1;
     }
+    writer.setProperty(QString::fromLatin1(NumberingKey), NameOfNumbering(options.numbering));
     writer.commit();
     counts.books = int(books.size());
     counts.verses = int(rows.size());

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "Numbering.h"
+
 #include <QString>
+#include <QStringList>
 
 class SwordLibrary;
 
@@ -10,12 +13,15 @@ struct ImportCounts {
     int references = 0;
     int versesWithReferences = 0;
     int referencesLeftOut = 0; // of the collection: their verse is not in the translation
+    QStringList repairs;       // what was done to the module's verses, one line each
 };
 
 struct ImportOptions {
     bool latin = false;      // the text converted from Serbian Cyrillic into Latin script
     QString referencesFrom;  // a translation file whose references the verses take instead
     QString crossReferences; // a cross-reference collection the verses take them from instead
+    QString versesLike;      // a module of the same text whose verse boundaries glued verses take
+    Numbering numbering = Numbering::Kjv; // recorded in the file; the collection is mapped to it
 };
 
 // Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's

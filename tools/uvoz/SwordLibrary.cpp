@@ -6,18 +6,60 @@
 #include <markupfiltmgr.h>
 #include <swmgr.h>
 #include <swmodule.h>
+#include <swoptfilter.h>
 #include <versekey.h>
 
+#include <string>
+
+namespace {
+
+// A manager that hands out its option filters by name.
+class Manager : public sword::SWMgr {
+public:
+    using SWMgr::SWMgr;
+    sword::SWOptionFilter* optionFilter(const char* name) {
+        const auto found = optionFilters.find(name);
+        return found == optionFilters.end() ? nullptr : found->second;
+    }
+};
+
+// What a GBF or ThML module may carry besides its text: word numbers (Strong's), morphology,
+// lemmas, notes and headings. Their filters, turned off, take it out. (OSIS entries lose their
+// word markup before they are rendered.)
+const char* const MarkupFilters[] = {
+    "GBFStrongs", "GBFMorph",      "GBFFootnotes", "GBFHeadings",  "ThMLStrongs", "ThMLMorph",
+    "ThMLLemma",  "ThMLFootnotes", "ThMLHeadings", "ThMLVariants", "ThMLScripref"};
+
+// Every markup filter of the module's source type, added to it whether or not its .conf
+// names it (a module that names none shows its Strong's numbers as "<G1520>"), and off.
+void TakeOutMarkup(Manager& manager, sword::SWModule* m) {
+    const char* type = m->getConfigEntry("SourceType");
+    const std::string source = type ? type : "";
+    for (const char* name : MarkupFilters) {
+        if (source.empty() || std::string(name).rfind(source, 0) != 0)
+            continue;
+        if (sword::SWOptionFilter* filter = manager.optionFilter(name)) {
+            filter->setOptionValue("Off");
+            m->addOptionFilter(filter);
+        }
+    }
+}
+
+} // namespace
+
 struct SwordLibrary::Data {
-    std::unique_ptr<sword::SWMgr> manager;
+    std::unique_ptr<Manager> manager;
 
     // Only the folder's modules: no ~/.sword added to them.
     explicit Data(const QString& folder)
         : manager(folder.isEmpty()
-                      ? std::make_unique<sword::SWMgr>(new sword::MarkupFilterMgr(sword::FMT_PLAIN))
-                      : std::make_unique<sword::SWMgr>(folder.toUtf8().constData(), true,
-                                                       new sword::MarkupFilterMgr(sword::FMT_PLAIN),
-                                                       false, false)) {}
+                      ? std::make_unique<Manager>(new sword::MarkupFilterMgr(sword::FMT_PLAIN))
+                      : std::make_unique<Manager>(folder.toUtf8().constData(), true,
+                                                  new sword::MarkupFilterMgr(sword::FMT_PLAIN),
+                                                  false, false)) {
+        for (const auto& [name, m] : manager->getModules())
+            TakeOutMarkup(*manager, m);
+    }
 
     sword::SWModule* module(const QString& name) {
         return manager->getModule(name.toUtf8().constData());
@@ -104,7 +146,7 @@ void SwordLibrary::readVerses(const QString& name,
         verse.chapter = here->getChapter();
         verse.verse = here->getVerse();
         const EntryNotes notes = SplitNotes(FromSword(m->getRawEntry()));
-        const QByteArray markup = WithoutHeadings(notes.text).toUtf8();
+        const QByteArray markup = WithoutWordMarkup(WithoutHeadings(notes.text)).toUtf8();
         verse.text = FromSword(m->renderText(markup.constData(), int(markup.size())));
         for (const QString& ref : notes.osisRefs)
             verse.osisRefs << ref.split(' ', Qt::SkipEmptyParts);

@@ -1,5 +1,6 @@
 #include "VerseFileWriter.h"
 
+#include "FileProperties.h"
 #include "ImportError.h"
 #include "TextRules.h"
 
@@ -33,7 +34,8 @@ void VerseFileWriter::start() {
     // The file is not in use until it is renamed: no journal; one sync at the commit.
     const char* setUp = "PRAGMA journal_mode=OFF; PRAGMA synchronous=NORMAL; BEGIN;";
     if (sqlite3_exec(db_, setUp, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, VerseTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+        sqlite3_exec(db_, VerseTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db_, PropertiesTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("create the verse table in"));
     const char* insert = "INSERT INTO vidoslov (knjiga, glava, rbr, tekst, pok) VALUES (?,?,?,?,?)";
     if (sqlite3_prepare_v2(db_, insert, -1, &insert_, nullptr) != SQLITE_OK)
@@ -68,6 +70,21 @@ void VerseFileWriter::add(const QString& code, int chapter, int verse, const QSt
     sqlite3_bind_text(insert_, 5, p.constData(), int(p.size()), SQLITE_TRANSIENT);
     const int rc = sqlite3_step(insert_);
     sqlite3_reset(insert_);
+    if (rc != SQLITE_DONE)
+        fail(QStringLiteral("write"));
+}
+
+void VerseFileWriter::setProperty(const QString& key, const QString& value) {
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray k = key.toUtf8(), v = value.toUtf8();
+    int rc = sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO properties (key, value) VALUES (?,?)",
+                                -1, &stmt, nullptr);
+    if (rc == SQLITE_OK) {
+        sqlite3_bind_text(stmt, 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 2, v.constData(), int(v.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(stmt);
+    }
+    sqlite3_finalize(stmt);
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("write"));
 }

@@ -19,6 +19,8 @@ public:
     VerseFileWriter& operator=(const VerseFileWriter&) = delete;
 
     void add(const QString& code, int chapter, int verse, const QString& text, const QString& pok);
+    // Records a property of the translation in the file's key/value table.
+    void setProperty(const QString& key, const QString& value);
     // Completes the file and renames it into place.
     void commit();
 

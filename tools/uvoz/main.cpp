@@ -34,6 +34,13 @@ const char* const Usage =
     "                             collection FILE (xz-compressed or plain lines\n"
     "                             \"gen 1:1<TAB>exo 20:11;...\"); a reference to a verse\n"
     "                             the translation does not hold is left out\n"
+    "      --verses-like MODULE   split the verses the module glues together where the\n"
+    "                             verses of MODULE (the same text in other word forms)\n"
+    "                             begin, numbered as MODULE numbers them\n"
+    "      --numbering NAME       the translation's numbering, kjv (the default) or\n"
+    "                             danicic: recorded in the file; the cross references\n"
+    "                             (in KJV numbering) are moved to it; the verses both\n"
+    "                             Serbian modules glue are split\n"
     "  -l, --list                 list the Bible modules\n"
     "  -h, --help                 show this text\n"
     "\n"
@@ -62,7 +69,10 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption latin("latin", "latin");
     const QCommandLineOption references("references-from", "references", "PATH");
     const QCommandLineOption collection("cross-references", "cross references", "FILE");
-    parser.addOptions({help, list, folder, modules, latin, references, collection});
+    const QCommandLineOption versesLike("verses-like", "verse boundaries", "MODULE");
+    const QCommandLineOption numbering("numbering", "numbering", "NAME");
+    parser.addOptions(
+        {help, list, folder, modules, latin, references, collection, versesLike, numbering});
     if (!parser.parse(app.arguments()))
         return Fail(ExitUsage, parser.errorText() + QStringLiteral("\n") + Usage);
     if (parser.isSet(help)) {
@@ -88,10 +98,18 @@ int main(int argc, char* argv[]) {
         return Fail(ExitUsage, QStringLiteral("expected MODULE FILE CAPTION.\n") + Usage);
     const QString programFolder = parser.isSet(folder) ? parser.value(folder) : ProgramFolder();
     try {
+        const QString numberingName = parser.value(numbering).toLower();
+        if (!numberingName.isEmpty() && numberingName != "kjv" && numberingName != "danicic")
+            return Fail(ExitUsage,
+                        QStringLiteral("The numbering is \"kjv\" or \"danicic\".\n") + Usage);
         const ImportOptions options{parser.isSet(latin), parser.value(references),
-                                    parser.value(collection)};
+                                    parser.value(collection), parser.value(versesLike),
+                                    numberingName == "danicic" ? Numbering::Danicic
+                                                               : Numbering::Kjv};
         const ImportCounts counts =
             ImportModule(library, args[0], programFolder, args[1], args[2], options);
+        for (const QString& repair : counts.repairs)
+            Print(stdout, repair);
         Print(stdout, QStringLiteral("%1: %2 books, %3 verses, %4 cross references.")
                           .arg(args[1])
                           .arg(counts.books)

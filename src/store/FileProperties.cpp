@@ -1,0 +1,31 @@
+#include "FileProperties.h"
+
+#include <QFile>
+#include <sqlite3.h>
+
+QString FileProperty(const QString& path, const QString& key) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
+        return {};
+    file.close();
+    sqlite3* db = nullptr;
+    QString value;
+    const QByteArray name = path.toUtf8(), k = key.toUtf8();
+    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "SELECT value FROM properties WHERE key = ?", -1, &stmt,
+                               nullptr) == SQLITE_OK) {
+            sqlite3_bind_text(stmt, 1, k.constData(), int(k.size()), SQLITE_STATIC);
+            if (sqlite3_step(stmt) == SQLITE_ROW)
+                value =
+                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        }
+        sqlite3_finalize(stmt);
+    }
+    sqlite3_close(db);
+    return value;
+}
+
+Numbering NumberingOfFile(const QString& path) {
+    return NumberingOfName(FileProperty(path, QString::fromLatin1(NumberingKey)));
+}
