@@ -259,7 +259,9 @@ QString WithoutWordMarkup(const QString& osis) {
         }
         out += text.mid(i, at - i);
         i = TagEnd(text, at);
-        if (!StartsElement(text, at, u"w") && !text.mid(at).startsWith(u"</w>"))
+        if (StartsElement(text, at, u"w"))
+            out += IsSelfClosing(text.mid(at, i - at)) ? u"<w/>" : u"<w>";
+        else
             out += text.mid(at, i - at);
     }
     return out;

@@ -32,8 +32,8 @@ EntryNotes SplitNotes(const QString& osis);
 // last verse of a book, for example).
 QString WithoutHeadings(const QString& osis);
 
-// An OSIS entry without its word elements' tags (which carry Strong's numbers, morphology,
-// lemmas, glosses and transliterations in their attributes); the words stay.
+// An OSIS entry whose word elements have lost their attributes (Strong's numbers, morphology,
+// lemmas, glosses, transliterations), which a renderer would otherwise write out.
 QString WithoutWordMarkup(const QString& osis);
 
 // A written-out reference list made readable for the SWORD parser: dashes as "-", no "See".
