@@ -1,6 +1,7 @@
 // Times the import of the KJV module into a translation file, with its own references and
 // with those of the cross-reference collection, and of the Serbian Ekavian module in Latin
-// script with the collection's references: vidoslov-bench-import.
+// script with the collection's references, its glued verses split like the Ijekavian module's
+// and numbered as Daničić numbered them: vidoslov-bench-import.
 #include "BenchMain.h"
 #include "Importer.h"
 #include "SwordLibrary.h"
@@ -51,6 +52,8 @@ void ImportSerbianWithCollection(benchmark::State& state) {
     ImportOptions options;
     options.latin = true;
     options.crossReferences = QStringLiteral(XREF_PATH);
+    options.versesLike = QStringLiteral("SrKDIjekav");
+    options.numbering = Numbering::Danicic;
     for (auto _ : state) {
         const ImportCounts counts =
             ImportModule(library, QStringLiteral("SrKDEkavski"), dir.path(),

@@ -7,6 +7,7 @@
 #include "Importer.h"
 #include "SerbianLatin.h"
 #include "TranslationList.h"
+#include "VerseRepair.h"
 #include "Win1250.h"
 
 #include <QTemporaryDir>
@@ -150,6 +151,57 @@ private slots:
                  QString("For God so loved the world,"));
         QCOMPARE(CleanVerseText(QString::fromUtf8("a\u00A0b \r\n")), QString("a b"));
         QCOMPARE(CleanVerseText("  \n "), QString());
+        // Word numbers a renderer wrote out for want of a filter.
+        QCOMPARE(CleanVerseText("one <G1520>, and <H2416> <H1> life"), QString("one, and life"));
+        QCOMPARE(WithoutWordMarkup("<w lemma=\"strong:G1520\" morph=\"robinson:N-NSM\">One</w> "
+                                   "<w lemma=\"strong:G3588\"/><note>x</note>"),
+                 QString("<w>One</w> <w/><note>x</note>"));
+    }
+
+    // A verse glued to the ones after it is cut where the model's verses begin, though the
+    // model writes the words otherwise (Ijekavian, Cyrillic); a chapter whose own boundaries
+    // the model does not share stays as it was.
+    void gluedVersesAreSplitLikeTheModel() {
+        std::vector<VerseRow> rows{
+            {32, 2, 1, "Ali Gospod zapovedi, te velika riba proguta Jonu.", "MAT 12:40"},
+            {32, 2, 2, "I zamoli se Jona Gospodu. I reče: Vapih u nevolji svojoj.", ""},
+            {32, 3, 1, "Jedan dva. Tri četiri.", ""},
+            {32, 3, 2, "Pet.", ""}};
+        const std::vector<VerseRow> model{
+            {32, 2, 1, "Али Господ заповједи, те велика риба прогута Јону.", ""},
+            {32, 2, 2, "И замоли се Јона Господу.", ""},
+            {32, 2, 3, "И рече: вапих у невољи својој.", ""},
+            {32, 3, 1, "Један.", ""},
+            {32, 3, 2, "Два. Три четири.", ""},
+            {32, 3, 3, "Пет шест.", ""}};
+        const QStringList done = SplitLikeModel(rows, model);
+        QCOMPARE(done, (QStringList{"JONA 2: split verse 2 into 2:2-3; 3 verses as in the model.",
+                                    "JONA 3: its verses could not be aligned with the model's; "
+                                    "left as it was."}));
+        QCOMPARE(int(rows.size()), 5);
+        QCOMPARE(rows[0].pok, QString("MAT 12:40"));
+        QCOMPARE(rows[1].text, QString("I zamoli se Jona Gospodu."));
+        QCOMPARE(rows[2].verse, 3);
+        QCOMPARE(rows[2].text, QString("I reče: Vapih u nevolji svojoj."));
+        QCOMPARE(rows[3].text, QString("Jedan dva. Tri četiri."));
+    }
+
+    // Only at a sentence that begins with the anchor, and only when there is one such.
+    void versesGluedInTheSourceAreCutAtTheirSentence() {
+        std::vector<VerseRow> rows{{40, 12, 49, "Eto mati moja. Jer ko izvršuje volju.", ""},
+                                   {40, 12, 50, "Sledeći.", ""},
+                                   {40, 13, 1, "Jer ko izvršuje, i Jer ko izvršuje.", ""}};
+        const GluedVerse glued[] = {{40, 12, 49, "Jer ko izvršuje"},
+                                    {40, 13, 1, "Jer ko izvršuje"}};
+        QCOMPARE(SplitGluedVerses(rows, glued, 2),
+                 (QStringList{"MAT 12:49: split where verse 50 begins.",
+                              "MAT 13:1: the sentence of the next verse was not found; left as "
+                              "it was."}));
+        QCOMPARE(int(rows.size()), 4);
+        QCOMPARE(rows[0].text, QString("Eto mati moja."));
+        QCOMPARE(rows[1].text, QString("Jer ko izvršuje volju."));
+        QCOMPARE(rows[1].verse, 50);
+        QCOMPARE(rows[2].verse, 51);
     }
 
     void referencesAreJoinedOnce() {
@@ -194,6 +246,28 @@ private slots:
         QCOMPARE(refs.pokOf(KeyOfPlace(43, 3, 16), held), QString("1 MOJ 22:12"));
         QCOMPARE(refs.pokOf(KeyOfPlace(43, 3, 16), {}), QString());
         QCOMPARE(refs.pokOf(KeyOfPlace(1, 1, 1), held), QString());
+    }
+
+    // The KJV-numbered collection moved to Daničić's numbering: merged verses share their
+    // references, and a reference of a verse to itself goes.
+    void theCollectionMovesToAnotherNumbering() {
+        CrossReferences refs(QByteArray("jon 1:17\tmat 12:40\n"
+                                        "mat 12:40\tjon 1:17;jon 2:1\n"
+                                        "act 19:40\tact 19:41;psa 65:7\n"
+                                        "act 19:41\tpsa 65:7;pro 15:1\n"),
+                             "test");
+        refs.mapPlaces([](PlaceKey key) {
+            const Place p = MapPlace({key / 1000000, key / 1000 % 1000, key % 1000}, Numbering::Kjv,
+                                     Numbering::Danicic);
+            return KeyOfPlace(p.book, p.chapter, p.verse);
+        });
+        const std::unordered_set<PlaceKey> held{KeyOfPlace(32, 2, 1), KeyOfPlace(32, 2, 2),
+                                                KeyOfPlace(40, 12, 40), KeyOfPlace(19, 65, 7),
+                                                KeyOfPlace(20, 15, 1)};
+        QCOMPARE(refs.pokOf(KeyOfPlace(32, 2, 1), held), QString("MAT 12:40"));
+        QCOMPARE(refs.pokOf(KeyOfPlace(40, 12, 40), held), QString("JONA 2:1|JONA 2:2"));
+        QCOMPARE(refs.pokOf(KeyOfPlace(44, 19, 40), held), QString("PSAL 65:7|PRIčE 15:1"));
+        QCOMPARE(refs.size(), 5);
     }
 
     void aCollectionItCannotReadNamesTheLine_data() {

@@ -1,6 +1,9 @@
 // The default translation files that tools/build-texts.sh puts beside the program.
+#include "BookCatalogue.h"
 #include "DataModule.h"
+#include "FileProperties.h"
 #include "Main.h"
+#include "Numbering.h"
 #include "PopupMenu.h"
 #include "Program.h"
 #include "Query.h"
@@ -21,6 +24,28 @@ QString Value(const QString& file, const QString& sql, const QString& column = "
     q.addLine(sql);
     q.open();
     return q.eof() ? QString() : q.fieldAsText(column);
+}
+
+QString VerseAt(const QString& file, const QString& code, int chapter, int verse,
+                const QString& column = "tekst") {
+    return Value(file,
+                 QStringLiteral("select %1 from vidoslov where knjiga='%2' and glava=%3 and rbr=%4")
+                     .arg(column, code)
+                     .arg(chapter)
+                     .arg(verse),
+                 column);
+}
+
+// Verses per chapter, "CODE chapter" -> count.
+QMap<QString, int> ChapterSizes(const QString& file) {
+    Query q;
+    q.setConnectionString(TranslationConnectionString(file, Folder));
+    q.addLine("select knjiga, glava, count(*) as n from vidoslov group by knjiga, glava");
+    q.open();
+    QMap<QString, int> sizes;
+    for (q.first(); !q.eof(); q.next())
+        sizes[q.fieldAsText("knjiga") + " " + q.fieldAsText("glava")] = q.fieldAsText("n").toInt();
+    return sizes;
 }
 
 } // namespace
@@ -87,6 +112,94 @@ private slots:
                                             "glava=4 and rbr=4");
             QVERIFY2(mat.split('|').contains("5 MOJ 8:3"), file);
         }
+    }
+
+    // Each rule of the numbering table at its first verse: the Serbian text there, and the KJV
+    // text at the place the rule gives.
+    void everyNumberingRuleHoldsInTheTexts_data() {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("serbian");
+        QTest::addColumn<QString>("english");
+        const char* const anchors[][2] = {
+            {"pođe narod od Asirota", "removed from Hazeroth"},
+            {"I Gospod reče Mojsiju", "the LORD spake unto Moses"},
+            {"I kaza Mojsije sinovima", "Moses told the children"},
+            {"knezovima od plemena", "heads of the tribes"},
+            {"idi s mirom", "Go in peace"},
+            {"stade na tvrdijem mjestima", "dwelt in strong holds"},
+            {"kad se Saul vrati", "when Saul was returned"},
+            {"putem Ase oca", "ways of Asa his father"},
+            {"učini mir Josafat", "Jehoshaphat made peace"},
+            {"Loviš li ti lavu lov", "hunt the prey for the lion"},
+            {"kad se divokoze koze", "wild goats of the rock"},
+            {"I tako odgovarajući Gospod Jovu", "Moreover the LORD answered Job"},
+            {"opet odgovarajući Jovu iz vihora", "out of the whirlwind"},
+            {"udicom izvući krokodila", "leviathan with an hook"},
+            {"Nema slobodna", "None is so fierce"},
+            {"Kuda otide dragi tvoj", "Whither is thy beloved gone"},
+            {"Dragi moj siđe u vrt svoj", "gone down into his garden"},
+            {"Opet mi dođe riječ Gospodnja", "Moreover the word of the LORD"},
+            {"I dođe mi riječ Gospodnja", "And the word of the LORD came"},
+            {"Opkolio me je Jefrem lažju", "compasseth me about with lies"},
+            {"Jefrem se hrani vjetrom", "Ephraim feedeth on wind"},
+            {"velika riba", "a great fish"},
+            {"I zamoli se Jona", "Then Jonah prayed"},
+            {"današnju bunu", "this day’s uproar"},
+            {"cara Arete", "Aretas the king"},
+            {"Pozdravite jedan drugoga", "Greet one another"},
+            {"Blagodat Gospoda našega", "The grace of the Lord Jesus Christ"},
+            {"Pozdravlja te Epafras", "There salute thee Epaphras"},
+            {"sa duhom vašijem", "be with your spirit"},
+            {"skoro vidjeti", "shortly see thee"}};
+        QCOMPARE(int(std::size(anchors)), int(NumberingRules().size()));
+        for (int i = 0; i < int(std::size(anchors)); ++i) {
+            const NumberingRule& r = NumberingRules()[i];
+            QTest::addRow("%s %d:%d", BookCatalogue::Codes[r.book - 1], r.danicicChapter,
+                          r.danicicFirst)
+                << i << QString::fromUtf8(anchors[i][0]) << QString::fromUtf8(anchors[i][1]);
+        }
+    }
+    void everyNumberingRuleHoldsInTheTexts() {
+        QFETCH(int, rule);
+        QFETCH(QString, serbian);
+        QFETCH(QString, english);
+        const NumberingRule& r = NumberingRules()[rule];
+        const QString code = QString::fromUtf8(BookCatalogue::Codes[r.book - 1]);
+        const QString text = VerseAt("ijekavski.mdb", code, r.danicicChapter, r.danicicFirst);
+        QVERIFY2(text.contains(serbian), qPrintable(text));
+        const Place kjv = MapPlace({r.book, r.danicicChapter, r.danicicFirst}, Numbering::Danicic,
+                                   Numbering::Kjv);
+        const QString kjvText = VerseAt("kjv.mdb", code, kjv.chapter, kjv.verse);
+        QVERIFY2(kjvText.contains(english), qPrintable(kjvText));
+    }
+
+    // The Ekavian files have the verses of the Ijekavian one, numbered as Daničić numbered
+    // them; each Serbian file says so.
+    void theSerbianFilesAreNumberedAsDanicicNumbered() {
+        const auto ijekavian = ChapterSizes("ijekavski.mdb");
+        QCOMPARE(ChapterSizes("vidl.mdb"), ijekavian);
+        QCOMPARE(ChapterSizes("ekavski.mdb"), ijekavian);
+        QVERIFY(
+            VerseAt("vidl.mdb", "JOV", 39, 34).startsWith("I tako odgovarajući Gospod Jovu reče"));
+        QVERIFY(VerseAt("ekavski.mdb", "JOV", 39, 34)
+                    .startsWith("И тако одговарајући Господ Јову рече"));
+        QCOMPARE(VerseAt("vidl.mdb", "MAT", 12, 50).left(15), QString("Jer ko izvršuje"));
+        for (const char* file : {"vidl.mdb", "ekavski.mdb", "ijekavski.mdb"})
+            QCOMPARE(NumberingOfFile(Folder + "baza/" + file), Numbering::Danicic);
+        for (const char* file : {"kjv.mdb", "web.mdb"})
+            QCOMPARE(NumberingOfFile(Folder + "baza/" + file), Numbering::Kjv);
+    }
+
+    // The references, in KJV numbering, are on the verse they mean and point to it.
+    void referencesFollowTheNumbering() {
+        for (const char* file : {"vidl.mdb", "ijekavski.mdb"}) {
+            const QStringList fish = VerseAt(file, "JONA", 2, 1, "pok").split('|');
+            QVERIFY2(fish.contains("MAT 12:40") && !fish.contains("PSAL 130:1"), file);
+            QVERIFY2(VerseAt(file, "JONA", 2, 2, "pok").split('|').contains("PSAL 130:1"), file);
+            QVERIFY2(VerseAt(file, "MAT", 12, 40, "pok").split('|').contains("JONA 2:1"), file);
+            QVERIFY2(VerseAt(file, "JOV", 40, 20, "pok").split('|').contains("ISA 27:1"), file);
+        }
+        QVERIFY(VerseAt("kjv.mdb", "JONA", 1, 17, "pok").split('|').contains("MAT 12:40"));
     }
 
     void everyFileHoldsTheSixtySixBooks() {

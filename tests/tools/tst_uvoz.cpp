@@ -90,6 +90,37 @@ class UvozTest : public QObject {
         return root;
     }
 
+    // A module folder with one OSIS module whose words carry Strong's numbers and morphology
+    // and whose .conf names no filter for them: Matthew 1:1 and 1:2.
+    QString MarkedUpModule() {
+        const QString root = dir.path() + "/marked-up";
+        const QString data = root + "/modules/texts/rawtext/marked/";
+        QDir(root).mkpath("mods.d");
+        QDir().mkpath(data);
+        WriteAll(root + "/mods.d/marked.conf",
+                 "[MarkedUp]\nDataPath=./modules/texts/rawtext/marked/\nModDrv=RawText\n"
+                 "SourceType=OSIS\nEncoding=UTF-8\nDescription=Marked-up words\n");
+        const QByteArray verses[] = {
+            "<w lemma=\"strong:G976\" morph=\"robinson:N-NSF\">Book</w> <w "
+            "lemma=\"strong:G1078\" morph=\"robinson:N-GSF\">of the generation</w> of Jesus.",
+            "<w lemma=\"strong:G11 strong:G1080\" morph=\"robinson:V-AAI-3S\">Abraham begat</w> "
+            "Isaac<w lemma=\"strong:G3588\"/>."};
+        // The New Testament's index: its heading, Matthew's, chapter 1's, then the verses.
+        QByteArray text, index(3 * 6, '\0');
+        for (const QByteArray& verse : verses) {
+            const quint32 at = quint32(text.size());
+            const quint16 size = quint16(verse.size());
+            index.append(reinterpret_cast<const char*>(&at), 4);
+            index.append(reinterpret_cast<const char*>(&size), 2);
+            text += verse;
+        }
+        WriteAll(data + "nt", text);
+        WriteAll(data + "nt.vss", index);
+        WriteAll(data + "ot", "");
+        WriteAll(data + "ot.vss", "");
+        return root;
+    }
+
 private slots:
     void initTestCase() {
         SwordLibrary library;
@@ -169,6 +200,18 @@ private slots:
         QCOMPARE(Verse("vidl.mdb", "OTKR", 22, 21),
                  QString("The grace of the Lord Jesus Christ be with all the saints. Amen."));
         QVERIFY(Verse("vidl.mdb", "PSAL", 119, 1).startsWith("Blessed"));
+    }
+
+    // Word numbers and morphology never reach the text, whatever the module's .conf names.
+    void wordMarkupLeavesTheText() {
+        const QString target = dir.path() + "/marked/";
+        const Run run = Importer({"-d", target, "-m", MarkedUpModule(), "MarkedUp", "m.mdb", "M"});
+        QCOMPARE(run.exitCode, 0);
+        const QString saved = folder;
+        folder = target;
+        QCOMPARE(Verse("m.mdb", "MAT", 1, 1), QString("Book of the generation of Jesus."));
+        QCOMPARE(Verse("m.mdb", "MAT", 1, 2), QString("Abraham begat Isaac."));
+        folder = saved;
     }
 
     void crossReferencesAreCatalogueReferences() {
