@@ -108,3 +108,18 @@ Place MapPlace(Place place, Numbering from, Numbering to) {
     }
     return place;
 }
+
+void MapPlace(const QString& code, int& chapter, int& verse, Numbering from, Numbering to) {
+    if (from == to)
+        return;
+    QString upper = code;
+    for (QChar& c : upper)
+        if (c >= 'a' && c <= 'z')
+            c = QChar(c.unicode() - 32);
+    const int book = BookOfCode(upper.toUtf8());
+    if (!book)
+        return;
+    const Place p = MapPlace({book, chapter, verse}, from, to);
+    chapter = p.chapter;
+    verse = p.verse;
+}

@@ -21,6 +21,9 @@ Numbering NumberingOfName(const QString& name);
 // The place of `from`'s place in `to`'s numbering. A verse one numbering splits maps onto its
 // first part, verses one numbering merges onto the one verse; places no rule covers stay.
 Place MapPlace(Place place, Numbering from, Numbering to);
+// The same for a book given by its code as in `knjiga` (a..z taken as capitals); the chapter and
+// verse of a code outside the catalogue stay.
+void MapPlace(const QString& code, int& chapter, int& verse, Numbering from, Numbering to);
 
 // The rules of data/numbering/danicic-kjv.tsv: a Daničić range and the KJV range it holds,
 // within one book.

@@ -78,6 +78,15 @@ private slots:
         QCOMPARE(MapPlace(k, Numbering::Kjv, Numbering::Kjv), k);
     }
 
+    // As a pane has it: a book code in any letter case, chapter and verse.
+    void aPlaceOfABookCodeMaps() {
+        int chapter = 41, verse = 1;
+        MapPlace("jov", chapter, verse, Numbering::Kjv, Numbering::Danicic);
+        QCOMPARE(QPoint(chapter, verse), QPoint(40, 20));
+        MapPlace("XYZ", chapter, verse, Numbering::Kjv, Numbering::Danicic);
+        QCOMPARE(QPoint(chapter, verse), QPoint(40, 20));
+    }
+
     // Every verse of every rule maps into the other side of its rule, and back onto a verse
     // of its own side.
     void everyRuleMapsWithinItself() {

@@ -105,8 +105,9 @@ class UvozTest : public QObject {
             "lemma=\"strong:G1078\" morph=\"robinson:N-GSF\">of the generation</w> of Jesus.",
             "<w lemma=\"strong:G11 strong:G1080\" morph=\"robinson:V-AAI-3S\">Abraham begat</w> "
             "Isaac<w lemma=\"strong:G3588\"/>."};
-        // The New Testament's index: its heading, Matthew's, chapter 1's, then the verses.
-        QByteArray text, index(3 * 6, '\0');
+        // The New Testament's index: the module's heading, the testament's, Matthew's, chapter
+        // 1's, then the verses.
+        QByteArray text, index(4 * 6, '\0');
         for (const QByteArray& verse : verses) {
             const quint32 at = quint32(text.size());
             const quint16 size = quint16(verse.size());
@@ -207,11 +208,10 @@ private slots:
         const QString target = dir.path() + "/marked/";
         const Run run = Importer({"-d", target, "-m", MarkedUpModule(), "MarkedUp", "m.mdb", "M"});
         QCOMPARE(run.exitCode, 0);
-        const QString saved = folder;
+        const auto restore = qScopeGuard([this, saved = folder] { folder = saved; });
         folder = target;
         QCOMPARE(Verse("m.mdb", "MAT", 1, 1), QString("Book of the generation of Jesus."));
         QCOMPARE(Verse("m.mdb", "MAT", 1, 2), QString("Abraham begat Isaac."));
-        folder = saved;
     }
 
     void crossReferencesAreCatalogueReferences() {
