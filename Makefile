@@ -40,6 +40,7 @@ bench: texts
 	$(BENCH_BIN)/vidoslov-bench-layout
 	$(BENCH_BIN)/vidoslov-bench-jet
 	$(BENCH_BIN)/vidoslov-bench-reminders
+	$(BENCH_BIN)/vidoslov-bench-numbering
 	@if [ -x $(BENCH_BIN)/vidoslov-bench-import ]; then $(BENCH_BIN)/vidoslov-bench-import; fi
 
 PREFIX ?= /usr/local
