@@ -112,6 +112,10 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
                           const QString& programFolder, const QString& fileName,
                           const QString& caption, const ImportOptions& options) {
     CheckArguments(library, module, fileName, caption);
+    if (!options.versesLike.isEmpty() && !library.isBible(options.versesLike))
+        throw ImportError(ExitUsage, QStringLiteral("There is no SWORD Bible module \"%1\" to "
+                                                    "take the verse boundaries from.")
+                                         .arg(options.versesLike));
     if (!options.referencesFrom.isEmpty() && !options.crossReferences.isEmpty())
         throw ImportError(ExitUsage, QStringLiteral("The references come either from a "
                                                     "translation file or from a collection, "
@@ -129,10 +133,6 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
             ExitCannotWrite,
             QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
     VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
-    if (!options.versesLike.isEmpty() && !library.isBible(options.versesLike))
-        throw ImportError(ExitUsage, QStringLiteral("There is no SWORD Bible module \"%1\" to "
-                                                    "take the verse boundaries from.")
-                                         .arg(options.versesLike));
     ImportCounts counts;
     std::vector<Row> rows =
         ReadRows(library, module, options, latin.get(), references.get(), counts.repairs);
