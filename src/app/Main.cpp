@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Application.h"
+#include "BuildSettings.h"
 #include "FlatPanel.h"
 #include "Fonts.h"
 #include "KvEdit.h"
@@ -60,9 +61,15 @@ const QString EmptyPaneHint = QStringLiteral("Desni klik: izbor knjige i prevoda
 
 } // namespace
 
+QString MainCaption(const QString& homepage) {
+    const QString title = QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)");
+    if (homepage.isEmpty())
+        return title;
+    return title + QString(19, ' ') + QStringLiteral("Ovaj program je preuzet sa ") + homepage;
+}
+
 QString MainCaption() {
-    return QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)") + QString(19, ' ') +
-           QStringLiteral("Ovaj program je preuzet sa ") + QLatin1String(ProgramAddress);
+    return MainCaption(QString::fromUtf8(ProgramHomepage));
 }
 
 void TfMain::SetTextColor(QWidget* widget, TColor color) {

@@ -249,6 +249,7 @@ template <class T> T* TfMain::Named(T* object, const QString& name) {
     return object;
 }
 
-// The main window's caption.
+// The main window's caption; it names the distributor's web address when there is one.
+QString MainCaption(const QString& homepage);
+// The caption with the address this build was configured with.
 QString MainCaption();
-inline constexpr const char* ProgramAddress = "https://vidoslov.example.org";
