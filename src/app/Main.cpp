@@ -131,6 +131,7 @@ void TfMain::BuildMenu() {
         Named(Izbor1->addAction(QStringLiteral("Pretraga    (F10)")), QStringLiteral("Pretraga1"));
     Podsetnik2 =
         Named(Izbor1->addAction(QStringLiteral("Podsetnik   (F5)")), QStringLiteral("Podsetnik2"));
+    AddTranslationMenu();
     Izlaz1 = Named(Izbor1->addAction(QStringLiteral("Izlaz")), QStringLiteral("Izlaz1"));
     connect(Pretraga1, &QAction::triggered, this,
             [this] { Guarded([this] { Pretraga1Click(); }); });

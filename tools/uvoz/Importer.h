@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class SwordLibrary;
 
@@ -16,6 +17,8 @@ struct ImportOptions {
     bool latin = false;      // the text converted from Serbian Cyrillic into Latin script
     QString referencesFrom;  // a translation file whose references the verses take instead
     QString crossReferences; // a cross-reference collection the verses take them from instead
+    // Told the share done, 0 to 100, as the import goes on; may throw to stop it.
+    std::function<void(int)> progress;
 };
 
 // Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's
@@ -29,6 +32,10 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
 // file). Throws ImportError.
 void UpdateTranslationListFile(const QString& programFolder, const QString& fileName,
                                const QString& caption);
+
+// Takes a translation out of a folder's list and removes its file. Throws ImportError when the
+// folder has no such translation or the list cannot be written.
+void RemoveTranslation(const QString& folder, const QString& fileName);
 
 // The installed modules, "name - description", Bible texts only.
 QStringList BibleModuleLines(const SwordLibrary& library);
