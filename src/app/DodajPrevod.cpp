@@ -108,9 +108,9 @@ bool TfDodajPrevod::LoadArchive(const QString& archive) {
 }
 
 void TfDodajPrevod::BtnArhivaClick() {
-    const QString archive = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Arhiva modula"), QDir::homePath(),
-        QStringLiteral("SWORD moduli (*.zip)"));
+    const QString archive =
+        QFileDialog::getOpenFileName(this, QStringLiteral("Arhiva modula"), QDir::homePath(),
+                                     QStringLiteral("SWORD moduli (*.zip)"));
     if (!archive.isEmpty())
         LoadArchive(archive);
 }
@@ -170,10 +170,10 @@ void TfDodajPrevod::ImportFinished(int exitCode, QProcess::ExitStatus status) {
     }
     CleanUp();
     ProgressBar1->setValue(0);
-    LabelPoruka->setText(cancelled_ ? QStringLiteral("Uvoz je otkazan.")
-                                    : QStringLiteral("Uvoz nije uspeo: ") +
-                                          QString::fromLocal8Bit(process_.readAllStandardError())
-                                              .trimmed());
+    LabelPoruka->setText(
+        cancelled_ ? QStringLiteral("Uvoz je otkazan.")
+                   : QStringLiteral("Uvoz nije uspeo: ") +
+                         QString::fromLocal8Bit(process_.readAllStandardError()).trimmed());
 }
 
 void TfDodajPrevod::BtnOtkaziClick() {
@@ -198,7 +198,7 @@ void TfDodajPrevod::CleanUp() {
     if (file_.isEmpty() || ListedFiles(userFolder_).contains(file_, Qt::CaseInsensitive))
         return;
     const QDir baza(userFolder_ + QStringLiteral("baza"));
-    for (const QString& left : baza.entryList({file_, file_ + QStringLiteral(".*.part")},
-                                              QDir::Files | QDir::Hidden))
+    for (const QString& left :
+         baza.entryList({file_, file_ + QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden))
         QFile::remove(baza.filePath(left));
 }

@@ -60,7 +60,7 @@ public:
     QAction* DodajPrevod1;  // "Dodaj prevod…"
     QAction* UkloniPrevod1; // "Ukloni prevod…"
     QAction* OProgramu1;    // "O programu"
-    QSplitter* Splitters; // its two handles are Splitter1 and Splitter2
+    QSplitter* Splitters;   // its two handles are Splitter1 and Splitter2
     QWidget* Splitter1;
     QWidget* Splitter2;
     TFlatPanel* panelLevo;

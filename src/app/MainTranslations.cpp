@@ -1,19 +1,21 @@
 // The main window's commands for the user's own translations and "O programu".
 #include "Application.h"
+#include "DataModule.h"
 #include "DodajPrevod.h"
 #include "Main.h"
 #include "OProgramu.h"
 #include "Trazi.h"
 #include "UkloniPrevod.h"
 
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 
 void TfMain::AddTranslationMenu() {
-    DodajPrevod1 = Named(Izbor1->addAction(QStringLiteral("Dodaj prevod…")),
-                         QStringLiteral("DodajPrevod1"));
-    UkloniPrevod1 = Named(Izbor1->addAction(QStringLiteral("Ukloni prevod…")),
-                          QStringLiteral("UkloniPrevod1"));
+    DodajPrevod1 =
+        Named(Izbor1->addAction(QStringLiteral("Dodaj prevod…")), QStringLiteral("DodajPrevod1"));
+    UkloniPrevod1 =
+        Named(Izbor1->addAction(QStringLiteral("Ukloni prevod…")), QStringLiteral("UkloniPrevod1"));
     OProgramu1 =
         Named(Izbor1->addAction(QStringLiteral("O programu")), QStringLiteral("OProgramu1"));
     connect(DodajPrevod1, &QAction::triggered, this,
@@ -27,8 +29,7 @@ void TfMain::AddTranslationMenu() {
 void TfMain::DodajPrevod1Click() {
     if (!fDodajPrevod_) {
         fDodajPrevod_ = new TfDodajPrevod(this);
-        connect(fDodajPrevod_, &TfDodajPrevod::translationAdded, this,
-                &TfMain::ReloadTranslations);
+        connect(fDodajPrevod_, &TfDodajPrevod::translationAdded, this, &TfMain::ReloadTranslations);
     }
     fDodajPrevod_->LoadInstalled();
     fDodajPrevod_->open();
@@ -62,4 +63,14 @@ void TfMain::ReloadTranslations() {
         translationsRead_ = false;
     if (fTrazi_)
         fTrazi_->FillTranslations();
+    // A pane whose translation was taken away reads the default one from its next showing on.
+    for (int p = 1; p <= PaneCount; ++p)
+        if (paneFile_[p].startsWith(QLatin1Char('/')) && !QFileInfo::exists(paneFile_[p]) &&
+            baze_) {
+            baze_->PaneQuery(p).close();
+            baze_->PaneQuery(p).setConnectionString(
+                TranslationConnectionString(DefaultTranslationFile, baze_->programFolder()));
+            paneFile_[p] = QLatin1String(DefaultTranslationFile);
+            TranslationCaption[p] = QStringLiteral("Osnovnik");
+        }
 }

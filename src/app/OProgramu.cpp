@@ -25,7 +25,8 @@ QString AboutText(const QString& version, const QString& homepage) {
         "Cross references: OpenBible.info (CC BY), "
         "https://www.openbible.info/labs/cross-references/</p>");
     if (!homepage.isEmpty())
-        text += QStringLiteral("<p>Ovaj program je preuzet sa %1</p>").arg(homepage.toHtmlEscaped());
+        text +=
+            QStringLiteral("<p>Ovaj program je preuzet sa %1</p>").arg(homepage.toHtmlEscaped());
     return text;
 }
 
@@ -33,9 +34,8 @@ TfOProgramu::TfOProgramu(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("fOProgramu"));
     setWindowTitle(QStringLiteral("O programu"));
     setMinimumWidth(520);
-    LabelTekst = new QLabel(AboutText(QString::fromUtf8(ProgramVersion),
-                                      QString::fromUtf8(ProgramHomepage)),
-                            this);
+    LabelTekst = new QLabel(
+        AboutText(QString::fromUtf8(ProgramVersion), QString::fromUtf8(ProgramHomepage)), this);
     LabelTekst->setObjectName(QStringLiteral("LabelTekst"));
     LabelTekst->setWordWrap(true);
     LabelTekst->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -207,7 +207,8 @@ void RemoveTranslation(const QString& folder, const QString& fileName) {
             kept += bare + "\r\n";
     }
     if (!found || FileNameProblem(fileName).size() > 0)
-        throw ImportError(ExitUsage, QStringLiteral("%1 lists no translation %2.").arg(path, fileName));
+        throw ImportError(ExitUsage,
+                          QStringLiteral("%1 lists no translation %2.").arg(path, fileName));
     WriteListFile(path, kept);
     QFile::remove(QDir(folder).absoluteFilePath(QStringLiteral("baza/") + fileName));
 }

@@ -75,8 +75,8 @@ QString DefaultCollection() {
 // Unpacks a module archive into a temporary folder; false when unzip fails.
 bool Unpack(const QString& archive, const QString& into) {
     QProcess unzip;
-    unzip.start(QStringLiteral("unzip"), {QStringLiteral("-qq"), QStringLiteral("-o"), archive,
-                                          QStringLiteral("-d"), into});
+    unzip.start(QStringLiteral("unzip"),
+                {QStringLiteral("-qq"), QStringLiteral("-o"), archive, QStringLiteral("-d"), into});
     return unzip.waitForFinished(-1) && unzip.exitStatus() == QProcess::NormalExit &&
            unzip.exitCode() == 0;
 }
@@ -154,11 +154,13 @@ int main(int argc, char* argv[]) {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
         return Fail(ExitUsage, QStringLiteral("expected MODULE FILE CAPTION.\n") + Usage);
-    const bool ownReferences = parser.isSet(references) || parser.isSet(collection) ||
-                               parser.isSet(noCollection);
+    const bool ownReferences =
+        parser.isSet(references) || parser.isSet(collection) || parser.isSet(noCollection);
     try {
-        ImportOptions options{parser.isSet(latin), parser.value(references),
-                              ownReferences ? parser.value(collection) : DefaultCollection(), {}};
+        ImportOptions options{parser.isSet(latin),
+                              parser.value(references),
+                              ownReferences ? parser.value(collection) : DefaultCollection(),
+                              {}};
         const bool tell = parser.isSet(progress);
         options.progress = [tell](int percent) {
             if (stopped)
