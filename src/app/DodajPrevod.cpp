@@ -89,6 +89,7 @@ bool TfDodajPrevod::Fill(const QStringList& arguments, const QString& archive) {
     const QList<ModuleLine> modules =
         ParseModuleLines(QString::fromLocal8Bit(list.readAllStandardOutput()));
     ComboModul->clear();
+    ProgressBar1->setValue(0);
     for (const ModuleLine& m : modules)
         ComboModul->addItem(m.name + QStringLiteral(" — ") + m.description,
                             QStringList{m.name, m.description, archive});
