@@ -3,12 +3,14 @@
 #include "Errors.h"
 #include "JetFile.h"
 #include "JetTable.h"
+#include "SearchIndex.h"
 #include "TextRules.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <map>
+#include <mutex>
 #include <sqlite3.h>
 #include <tuple>
 
@@ -63,6 +65,14 @@ void CreatePlaceIndex(sqlite3* db, const QString& table, const std::vector<JetCo
     if (found == 3)
         Exec(db, QStringLiteral("CREATE INDEX vidoslov_mesto ON %1 (knjiga, glava, rbr)")
                      .arg(Quoted(table)));
+}
+
+// Whether the table has the verse text the search index is built from.
+bool HasTextColumn(const std::vector<JetColumn>& columns) {
+    for (const JetColumn& c : columns)
+        if (c.name.compare(QLatin1String("tekst"), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 
 struct Connection {
@@ -150,6 +160,13 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
         });
         own.reset();
         CreatePlaceIndex(c.db, table, def.columns);
+        if (table == QLatin1String("vidoslov") && HasTextColumn(def.columns)) {
+            try {
+                BuildSearchIndex(c.db);
+            } catch (const SearchIndexError& e) {
+                throw JetFormatError(e.what());
+            }
+        }
         Exec(c.db, QStringLiteral("COMMIT"));
     }
     sqlite3_int64 size = 0;
@@ -167,6 +184,9 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     const QString refused = UnrecognizedFormatText(file);
     if (format == DatabaseFormat::OtherJet)
         throw DatabaseError(refused);
+    // Counts may open files on other threads than the windows.
+    static std::mutex loading;
+    const std::lock_guard<std::mutex> lock(loading);
     const QFileInfo info(file);
     const ImageKey key{info.absoluteFilePath(), info.size(),
                        info.lastModified().toMSecsSinceEpoch()};

@@ -1,6 +1,7 @@
 #include "VerseFileWriter.h"
 
 #include "ImportError.h"
+#include "SearchIndex.h"
 #include "TextRules.h"
 
 #include <QFileInfo>
@@ -73,6 +74,11 @@ void VerseFileWriter::add(const QString& code, int chapter, int verse, const QSt
 }
 
 void VerseFileWriter::commit() {
+    try {
+        BuildSearchIndex(db_);
+    } catch (const SearchIndexError&) {
+        fail(QStringLiteral("write the search index of"));
+    }
     if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("complete"));
     sqlite3_finalize(insert_);

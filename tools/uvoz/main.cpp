@@ -3,6 +3,7 @@
 #include "ImportError.h"
 #include "Importer.h"
 #include "ProgramFolder.h"
+#include "SearchIndex.h"
 #include "SwordLibrary.h"
 
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@ namespace {
 const char* const Usage =
     "Usage: vidoslov-uvoz [--folder FOLDER] MODULE FILE CAPTION\n"
     "       vidoslov-uvoz --list\n"
+    "       vidoslov-uvoz --add-index PATH\n"
     "\n"
     "Reads the SWORD Bible module MODULE and writes the translation file\n"
     "baza/FILE of the program folder, then puts the line of FILE with CAPTION into the\n"
@@ -35,6 +37,8 @@ const char* const Usage =
     "                             \"gen 1:1<TAB>exo 20:11;...\"); a reference to a verse\n"
     "                             the translation does not hold is left out\n"
     "  -l, --list                 list the Bible modules\n"
+    "      --add-index PATH       add the search index to the translation file PATH\n"
+    "                             (written by older importers or other tools)\n"
     "  -h, --help                 show this text\n"
     "\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 unknown module, 3 not a Bible text,\n"
@@ -62,11 +66,21 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption latin("latin", "latin");
     const QCommandLineOption references("references-from", "references", "PATH");
     const QCommandLineOption collection("cross-references", "cross references", "FILE");
-    parser.addOptions({help, list, folder, modules, latin, references, collection});
+    const QCommandLineOption addIndex("add-index", "add index", "PATH");
+    parser.addOptions({help, list, folder, modules, latin, references, collection, addIndex});
     if (!parser.parse(app.arguments()))
         return Fail(ExitUsage, parser.errorText() + QStringLiteral("\n") + Usage);
     if (parser.isSet(help)) {
         std::fputs(Usage, stdout);
+        return ExitOk;
+    }
+    if (parser.isSet(addIndex)) {
+        try {
+            AddSearchIndex(parser.value(addIndex));
+        } catch (const SearchIndexError& e) {
+            return Fail(ExitCannotWrite, QStringLiteral("Cannot add the search index to %1: %2")
+                                             .arg(parser.value(addIndex), e.what()));
+        }
         return ExitOk;
     }
     const QString moduleFolder = parser.value(modules);
