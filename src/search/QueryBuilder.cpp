@@ -157,16 +157,16 @@ QStringList SearchStatement(const SearchWords& words, bool ignoreMarks,
     return {QString::fromLatin1(SearchSelectLine), line};
 }
 
-int CountSearch(const QString& connectionString, const SearchWords& words, bool ignoreMarks,
+int CountSearch(Query& counter, const SearchWords& words, bool ignoreMarks,
                 const QString& bookCondition) {
-    Query q;
-    q.setConnectionString(connectionString);
     const QStringList lines =
-        SearchStatement(words, ignoreMarks, bookCondition, q.hasSearchIndex());
+        SearchStatement(words, ignoreMarks, bookCondition, counter.hasSearchIndex());
     if (lines.isEmpty())
         return 0;
-    q.addLine(QStringLiteral("select count(*) as n from vidoslov"));
-    q.addLine(lines[1]);
-    q.open();
-    return q.fieldAsText(QStringLiteral("n")).toInt();
+    counter.close();
+    counter.clearSql();
+    counter.addLine(QStringLiteral("select count(*) as n from vidoslov"));
+    counter.addLine(lines[1]);
+    counter.open();
+    return counter.fieldAsText(QStringLiteral("n")).toInt();
 }

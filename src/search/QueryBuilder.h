@@ -49,9 +49,13 @@ QString IndexCondition(const SearchWords& words, bool ignoreMarks);
 QStringList SearchStatement(const SearchWords& words, bool ignoreMarks,
                             const QString& bookCondition, bool indexed);
 
-// How many verses the search would find now in the file of a connection string, counted on a
-// connection of its own: callable on any thread. Throws DatabaseError.
-int CountSearch(const QString& connectionString, const SearchWords& words, bool ignoreMarks,
+class Query;
+
+// How many verses the search would find now in the file of the counter's connection string.
+// The counter is a query of its own, apart from the windows' queries, so that counts may run on
+// another thread; it keeps its connection, and what it has read, from one count to the next.
+// Throws DatabaseError.
+int CountSearch(Query& counter, const SearchWords& words, bool ignoreMarks,
                 const QString& bookCondition);
 
 // The first line of every search.

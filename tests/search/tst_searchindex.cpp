@@ -141,14 +141,19 @@ void TestSearchIndex::sameVersesAsTheScan() {
     const QStringList indexed = SearchStatement(words, folded, books, true);
     QCOMPARE(Places(Connection("index.mdb"), indexed), scan);
     QCOMPARE(Places(Connection("jet.mdb"), indexed), scan);
-    for (const char* file : {"scan.mdb", "index.mdb", "jet.mdb"})
-        QCOMPARE(CountSearch(Connection(file), words, folded, books), scan.size());
+    for (const char* file : {"scan.mdb", "index.mdb", "jet.mdb"}) {
+        Query counter;
+        counter.setConnectionString(Connection(file));
+        QCOMPARE(CountSearch(counter, words, folded, books), scan.size());
+    }
 }
 
 void TestSearchIndex::addingTheIndexTwiceRenewsIt() {
     const QString path = dir_.path() + "/baza/index.mdb";
     AddSearchIndex(path);
-    QCOMPARE(CountSearch(Connection("index.mdb"), {{"bog"}, {}, {}}, false, {}), 6);
+    Query counter;
+    counter.setConnectionString(Connection("index.mdb"));
+    QCOMPARE(CountSearch(counter, {{"bog"}, {}, {}}, false, {}), 6);
     QVERIFY_THROWS_EXCEPTION(SearchIndexError, AddSearchIndex(dir_.path() + "/baza/none.mdb"));
 }
 
