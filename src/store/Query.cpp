@@ -80,6 +80,12 @@ void Query::connect() {
 bool Query::hasSearchIndex() {
     try {
         connect();
+        // A Jet file's image gains its index after the file's first open: a connection without
+        // it is made again.
+        if (!HasSearchIndex(db_)) {
+            disconnect();
+            connect();
+        }
     } catch (const DatabaseError&) {
         return false;
     }
