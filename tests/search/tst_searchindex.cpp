@@ -10,6 +10,7 @@
 
 #include <QTemporaryDir>
 #include <QtTest>
+#include <future>
 
 namespace {
 
@@ -53,6 +54,7 @@ private slots:
     void sameVersesAsTheScan_data();
     void sameVersesAsTheScan();
     void addingTheIndexTwiceRenewsIt();
+    void countsOnAnotherThread();
 
 private:
     QString Connection(const QString& file) const {
@@ -161,6 +163,20 @@ void TestSearchIndex::addingTheIndexTwiceRenewsIt() {
     counter.setConnectionString(Connection("index.mdb"));
     QCOMPARE(CountSearch(counter, {{"bog"}, {}, {}}, false, {}), 6);
     QVERIFY_THROWS_EXCEPTION(SearchIndexError, AddSearchIndex(dir_.path() + "/baza/none.mdb"));
+}
+
+void TestSearchIndex::countsOnAnotherThread() {
+    // A count loads a Jet file on its own thread while the windows' query loads it too.
+    ForgetJetImages();
+    auto count = std::async(std::launch::async, [this] {
+        Query counter;
+        counter.setConnectionString(Connection("jet.mdb"));
+        return CountSearch(counter, {{"bog"}, {}, {}}, false, {});
+    });
+    QCOMPARE(Places(Connection("jet.mdb"), {"select * from vidoslov", "where tekst like '%bog%'"})
+                 .size(),
+             6);
+    QCOMPARE(count.get(), 6);
 }
 
 QTEST_GUILESS_MAIN(TestSearchIndex)

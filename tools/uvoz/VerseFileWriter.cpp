@@ -79,7 +79,8 @@ void VerseFileWriter::commit() {
     } catch (const SearchIndexError&) {
         fail(QStringLiteral("write the search index of"));
     }
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+    // The index's merges leave free pages behind: the file is written again without them.
+    if (sqlite3_exec(db_, "COMMIT; VACUUM;", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("complete"));
     sqlite3_finalize(insert_);
     insert_ = nullptr;
