@@ -2,7 +2,7 @@
 // rows filled without marks, with the words marked as typed and with them marked folded.
 #include "CpuClock.h"
 #include "DataModule.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"

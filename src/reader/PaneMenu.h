@@ -10,7 +10,7 @@ class QPainter;
 class QPalette;
 class QRect;
 class QWidget;
-struct TPaneState;
+class BookCatalogue;
 
 // The captions of the pane menu's items, exact: trailing blanks widen the menu.
 inline const QString InsertItemCaption = QStringLiteral("Ubaci u podsetnik") + QString(27, ' ');
@@ -35,9 +35,10 @@ QString TranslationMenuCaption(const QString& paneCaption);
 // or a label in it, 3 for anything else.
 int PaneOfComponent(const QWidget* component);
 
-// Creates the 66 book items, owned by owner, into state.BookItems: 1..39 go to oldTestament,
+// Creates the 66 book items, owned by owner, into items[1..66]: 1..39 go to oldTestament,
 // 40..66 to newTestament. A click on an item calls onClick with the item.
-void BuildBookItems(TPaneState& state, QObject* owner, QMenu* oldTestament, QMenu* newTestament,
+void BuildBookItems(const BookCatalogue& catalogue, QAction** items, QObject* owner,
+                    QMenu* oldTestament, QMenu* newTestament,
                     const std::function<void(QAction*)>& onClick);
 
 // The translation file name a translation item carries.

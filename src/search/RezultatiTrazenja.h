@@ -21,17 +21,16 @@ class TScrollBox;
 class TWrapEstimate;
 class TfPodsetnik;
 class Tfprint;
-struct TPaneState;
+class TReaderState;
+class BookCatalogue;
 
-// What the results window uses of the reader window.
+// What the results window uses of the reader: its state, which a clicked result moves, and
+// of the reader window the show, the colour dialog and the keys.
 struct TReaderLink {
-    TPaneState* State = nullptr; // BookCode, Chapter, Verse, HighlightTop, ResultsPane
-    std::function<int()> GetActivePane;
-    std::function<void(int pane)> SetActivePane;
+    TReaderState* State = nullptr;
+    const BookCatalogue* Catalogue = nullptr;
     std::function<void()> ShowActivePane;
     QColorDialog* CD1 = nullptr; // the colour dialog of the reader's pane menu
-    // Makes a pane show a translation file (a search's other than the default one).
-    std::function<void(int pane, const QString& file, const QString& caption)> UseTranslation;
     // The main window's own keys (F10 search, F5 reminders) pressed in the results window.
     std::function<void(int key)> MainKey;
 };
@@ -91,7 +90,7 @@ public:
     void Podesi1Click();
     void Ubaciupodsetnik2Click();
     void Podsetnik1Click();
-    void Peview1Click();
+    void Preview1Click();
     void Color1Click();
     void OnTop1Click();
     void KopirajStih2Click();
@@ -176,7 +175,6 @@ private:
     TResultRows rows_;
     std::unique_ptr<TWrapEstimate> verses_; // kept from fill to fill: it learns the words
     std::unordered_map<int, Slot> labels_;  // every result label, by its number
-    std::function<void(TKvlabel*)> onResultClick_;
     int labelsUsed_ = 0;
     int fill_ = 0;      // counts the fills
     int wrapWidth_ = 0; // Sirina of the verse labels of this fill

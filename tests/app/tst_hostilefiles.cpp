@@ -4,7 +4,7 @@
 #include "DataModule.h"
 #include "Errors.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "ProgramFixture.h"
 #include "VerseFixture.h"
 
@@ -204,7 +204,7 @@ void TestHostileFiles::fileGivesAMessageOrItsRows() {
         QCOMPARE(errors.size(), 1);
         QVERIFY2(errors[0].contains(message) && errors[0].contains(path), qPrintable(errors[0]));
     }
-    QCOMPARE(w->LabelsUsed[1], labels);
+    QCOMPARE(w->Layout().LabelsUsed[1], labels);
 
     // Every reference either shows its place or gives the standard message, never more.
     for (int k = 2; kind == GarbageReferences && k <= labels; ++k) {

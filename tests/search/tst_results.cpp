@@ -173,7 +173,7 @@ void TestResults::refillReusesLabels() {
              QStringList({QStringLiteral("1 MOJ"), QStringLiteral("1"), QStringLiteral("3")}));
     // One under the other from the top, at x = 5.
     QCOMPARE(r()->ListPos(result(1)), QPoint(5, 10));
-    QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->y()));
+    QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->TextHeight()));
     QVERIFY(!program_->Baze->QueryRezultati.eof());
     QCOMPARE(program_->Baze->QueryRezultati.fieldAsText(QStringLiteral("rbr")),
              QStringLiteral("1"));
@@ -188,14 +188,14 @@ void TestResults::headingOpensChapterInActivePane() {
     // Row 53: chapter 2, verse 3.
     TKvlabel* heading = result(105);
     r()->sb2->ensureWidgetVisible(result(106));
-    const int chapter = w->Chapter[2];
+    const int chapter = w->State().Chapter(2);
     QTest::mouseClick(result(106), Qt::LeftButton);
-    QCOMPARE(w->Chapter[2], chapter);
+    QCOMPARE(w->State().Chapter(2), chapter);
     QTest::mouseClick(heading, Qt::LeftButton);
-    QCOMPARE(w->ResultsPane, 2);
-    QCOMPARE(w->BookCode, QStringLiteral("1 MOJ"));
-    QCOMPARE(w->Chapter[2], 2);
-    QCOMPARE(w->Verse[2], 3);
+    QCOMPARE(w->State().ResultsPane(), 2);
+    QCOMPARE(w->State().BookCode(), QStringLiteral("1 MOJ"));
+    QCOMPARE(w->State().Chapter(2), 2);
+    QCOMPARE(w->State().Verse(2), 3);
     QCOMPARE(label(2, 3)->Tekst(), QStringLiteral("3. Drugi stih 53."));
     QVERIFY(!label(2, 3)->isTransparent());
     QVERIFY(r()->isVisible());
@@ -294,11 +294,11 @@ void TestResults::lastRowShowsAtTheEnd() {
     QVERIFY(last->isVisible());
     // The last verse ends the list, at the bottom of the view.
     const QWidget* view = r()->sb2->viewport();
-    QCOMPARE(r()->ListPos(last).y() + last->y(), r()->Rows().Bottom());
+    QCOMPARE(r()->ListPos(last).y() + last->TextHeight(), r()->Rows().Bottom());
     QCOMPARE(last->mapTo(view, QPoint(0, last->height())).y(), view->height());
     // The rows in view stand one under the other.
     for (int k = 990; k < 1002; ++k)
-        QCOMPARE(r()->ListPos(result(k + 1)).y(), r()->ListPos(result(k)).y() + result(k)->y());
+        QCOMPARE(r()->ListPos(result(k + 1)).y(), r()->ListPos(result(k)).y() + result(k)->TextHeight());
     QCOMPARE(r()->RowOf(last), 500);
     QCOMPARE(r()->RowAt(r()->ListPos(last)), 500);
 }
@@ -309,8 +309,8 @@ void TestResults::headingFarDownOpensItsChapter() {
     r()->sb2->ensureWidgetVisible(heading);
     QVERIFY(heading->isVisible());
     QTest::mouseClick(heading, Qt::LeftButton);
-    QCOMPARE(m()->Chapter[m()->ResultsPane], 10);
-    QCOMPARE(m()->Verse[m()->ResultsPane], 1);
+    QCOMPARE(m()->State().Chapter(m()->State().ResultsPane()), 10);
+    QCOMPARE(m()->State().Verse(m()->State().ResultsPane()), 1);
 }
 
 void TestResults::shorterListFreesTheLabels() {
@@ -359,7 +359,7 @@ void TestResults::searchedWordsMarkedCopiedAndPrinted() {
         title = first.bands.at(0).elements.at(0).text;
         marked = first.bands.at(1).elements.at(1).markWords;
     };
-    r()->Peview1Click();
+    r()->Preview1Click();
     QCOMPARE(title, QStringLiteral("Pretraga — Drugi prevod — reči: STIH 1 — 12 poklapanja"));
     QCOMPARE(marked, QStringList{"STIH 1"});
 

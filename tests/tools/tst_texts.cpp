@@ -1,6 +1,6 @@
 // The default translation files that tools/build-texts.sh puts beside the program.
 #include "DataModule.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "PopupMenu.h"
 #include "Program.h"
 #include "Query.h"
@@ -144,11 +144,11 @@ private slots:
     void theTranslationMenuShowsTheFiveCaptions() {
         TProgram program(Folder);
         TfMain* w = program.fMain.get();
-        w->PopUpMenu->setPopupComponent(w->SB1);
-        emit w->PopUpMenu->aboutToShow();
-        QVERIFY(w->Prevod1->menu());
+        w->PaneMenu()->setPopupComponent(w->ScrollBox(1));
+        emit w->PaneMenu()->aboutToShow();
+        QVERIFY(w->TranslationItem()->menu());
         QStringList captions;
-        for (const QAction* item : w->Prevod1->menu()->actions())
+        for (const QAction* item : w->TranslationItem()->menu()->actions())
             captions << item->text().trimmed();
         QCOMPARE(captions, (QStringList{"Daničić-Karadžić, ekavski (latinica)",
                                         "Daničić-Karadžić, ekavski (ćirilica)",
