@@ -41,8 +41,8 @@ void TfMain::FormCreate() {
 
 void TfMain::FormResize() {
     // A third each, but no pane narrower than its least width.
-    const int side =
-        std::max(static_cast<int>(std::lround((width() - 10) / 3.0)), panes_[1].column->minimumWidth());
+    const int side = std::max(static_cast<int>(std::lround((width() - 10) / 3.0)),
+                              panes_[1].column->minimumWidth());
     const int rest = Splitters->width() - 2 * Splitters->handleWidth() - 2 * side;
     Splitters->setSizes({side, std::max(rest, 0), side});
 }
@@ -207,19 +207,14 @@ void TfMain::Izlaz1Click() {
 void TfMain::OpenSearch() {
     if (!fTrazi_)
         return;
-    if (fTrazi_->exec() == QDialog::Accepted) {
-        if (ShowSearchResults)
-            ShowSearchResults();
-    } else if (baze_) {
-        baze_->QueryRezultati.close();
-    }
+    if (fTrazi_->exec() == QDialog::Accepted && ShowSearchResults)
+        ShowSearchResults();
 }
 
 void TfMain::FormClose() {
     if (!baze_)
         return;
-    for (Query* q : {&baze_->QueryTekst, &baze_->QueryRezultati, &baze_->Query1, &baze_->Query2,
-                     &baze_->Query3})
+    for (Query* q : {&baze_->QueryTekst, &baze_->Query1, &baze_->Query2, &baze_->Query3})
         q->close();
 }
 

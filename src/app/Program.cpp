@@ -23,7 +23,6 @@ TProgram::TProgram(const QString& programFolder) {
     TfMain* main = fMain.get();
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
-    fTrazi->setResultsQuery(&Baze->QueryRezultati);
     fTrazi->setProgramFolder(Baze->programFolder());
     main->setReminderWindow(fPodsetnik.get());
     main->setFontDialog(fPodesiFont.get());
@@ -32,16 +31,12 @@ TProgram::TProgram(const QString& programFolder) {
     main->setReportForm(fprint.get());
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    results->setResultsQuery(&Baze->QueryRezultati);
     results->setReader({&main->State(), &main->Catalogue(), [main] { main->ShowActivePane(); },
                         main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();
-    main->ShowSearchResults = [results, search] {
-        results->Searched = search->Searched();
-        results->ShowResults();
-    };
+    main->ShowSearchResults = [results, search] { results->ShowResults(search->TakeResult()); };
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}

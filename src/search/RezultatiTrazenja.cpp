@@ -8,11 +8,11 @@
 #include "Kvlabel.h"
 #include "Messages.h"
 #include "PaneMenu.h"
-#include "ReaderState.h"
 #include "Pictures.h"
 #include "Podsetnik.h"
 #include "PopupMenu.h"
 #include "Query.h"
+#include "ReaderState.h"
 #include "Reference.h"
 #include "ReminderEntry.h"
 #include "Reports.h"
@@ -201,9 +201,10 @@ QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) 
                                  : TotalCaption(rows) + QStringLiteral(" — ") + translation;
 }
 
-void TfRezultatiTrazenja::ShowResults() {
-    if (!query_ || !query_->isOpen())
-        return;
+void TfRezultatiTrazenja::ShowResults(SearchResult result) {
+    Searched = std::move(result.searched);
+    found_ = std::move(result.rows);
+    holding_ = true;
     if (!isActiveWindow()) {
         if (!placed_) {
             const QRect screenRect = screen()->geometry();
@@ -216,7 +217,7 @@ void TfRezultatiTrazenja::ShowResults() {
         activateWindow();
         WaitUntilExposed();
     }
-    const int rows = query_->recordCount();
+    const int rows = int(found_.size());
     if (rows > AskAbove) {
         if (!(AskToContinue && AskToContinue(TooManyQuestion(rows))))
             return;
@@ -251,27 +252,21 @@ void TfRezultatiTrazenja::WaitUntilExposed() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
-void TfRezultatiTrazenja::RequireOpenQuery() const {
-    if (!query_)
+void TfRezultatiTrazenja::RequireRows() const {
+    if (!holding_)
         throw Query::ClosedError();
-    query_->requireOpen();
 }
 
 void TfRezultatiTrazenja::FillResults() {
     // A closed query or one without the verse columns fails before the list is touched.
-    RequireOpenQuery();
-    Query& q = *query_;
-    q.first();
-    if (!q.eof())
-        for (const char* column : {"knjiga", "glava", "tekst", "rbr"})
-            q.fieldAsText(QLatin1String(column));
+    RequireRows();
 
     labelsUsed_ = 0;
     const QSize outer = frameGeometry().size();
     Image1->move((outer.width() - Image1->width()) / 2, (outer.height() - Image1->height()) / 2);
     sb2->setVertPosition(0);
     sb2->hide();
-    const int count = q.recordCount();
+    const int count = int(found_.size());
     Gauge1->setRange(0, count);
     Gauge1->setValue(0);
     Gauge1->setGeometry(Image1->x(), Image1->y() + Image1->height(), Image1->width(), GaugeHeight);
@@ -291,7 +286,7 @@ void TfRezultatiTrazenja::FillResults() {
     rows_.Clear(FirstTop, KvLineHeight(QFontMetrics(headingFont)));
     ++fill_;
 
-    // Also after a failed read, the list shows what was read, without older labels.
+    // Also after a failure, the list shows what was measured, without older labels.
     auto finish = [&] {
         labelsUsed_ = 2 * rows_.Count();
         Gauge1->setValue(rows_.Count());
@@ -303,23 +298,15 @@ void TfRezultatiTrazenja::FillResults() {
             if (slot.fill != fill_ && !slot.label->Tekst().isEmpty())
                 slot.label->setTekst(QString());
         FreeSpareLabels();
-        q.first();
         sb2->show();
     };
     QElapsedTimer clock;
     clock.start();
     qint64 painted = 0;
     try {
-        q.first();
-        while (!q.eof()) {
-            ResultRow row;
-            row.Knjiga = q.fieldAsText(QStringLiteral("knjiga"));
-            row.Glava = q.fieldAsText(QStringLiteral("glava"));
-            row.Tekst = q.fieldAsText(QStringLiteral("tekst"));
-            row.Rbr = q.fieldAsText(QStringLiteral("rbr"));
-            q.next();
+        for (const ResultRow& row : found_) {
             const int height = verses_->Height(row.VerseText());
-            rows_.Add(std::move(row), height);
+            rows_.Add(row, height);
             if (clock.elapsed() - painted >= GaugePaintMs) {
                 Gauge1->setValue(rows_.Count());
                 Gauge1->repaint();
@@ -544,14 +531,16 @@ void TfRezultatiTrazenja::Podsetnik1Click() {
 }
 
 void TfRezultatiTrazenja::Preview1Click() {
-    RequireOpenQuery();
-    query_->first();
-    if (fprint_)
-        fprint_->PreviewResults(
-            ResultsTitleLine(Searched.translation, Searched.words, query_->recordCount()),
-            Searched.words, Searched.folded);
-    if (query_->isOpen())
-        query_->first();
+    RequireRows();
+    if (!fprint_)
+        return;
+    std::vector<ReportRow> rows;
+    rows.reserve(found_.size());
+    for (const ResultRow& row : found_)
+        rows.push_back(VerseReportRow(row.Knjiga, row.Glava, row.Rbr, row.Tekst));
+    fprint_->PreviewResults(
+        std::move(rows), ResultsTitleLine(Searched.translation, Searched.words, int(found_.size())),
+        Searched.words, Searched.folded);
 }
 
 void TfRezultatiTrazenja::Color1Click() {
@@ -635,8 +624,8 @@ void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfRezultatiTrazenja::FormClose() {
-    if (query_)
-        query_->close();
+    found_ = {};
+    holding_ = false;
 }
 
 void TfRezultatiTrazenja::closeEvent(QCloseEvent* event) {

@@ -2,7 +2,7 @@
 
 #include "MarkedText.h"
 #include "ResultRows.h"
-#include "SearchedFor.h"
+#include "Search.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -14,7 +14,6 @@ class QAction;
 class QColorDialog;
 class QLabel;
 class QProgressBar;
-class Query;
 class TKvlabel;
 class TPopupMenu;
 class TScrollBox;
@@ -49,8 +48,7 @@ public:
     explicit TfRezultatiTrazenja(const QWidget* mainWindow = nullptr);
     ~TfRezultatiTrazenja() override;
 
-    // The windows and the query it works with, set once by the program.
-    void setResultsQuery(Query* query) { query_ = query; }
+    // The windows it works with, set once by the program.
     void setReader(TReaderLink reader) { reader_ = std::move(reader); }
     void setReminderWindow(TfPodsetnik* window) { fPodsetnik_ = window; }
     void setPrintForm(Tfprint* form) { fprint_ = form; }
@@ -77,10 +75,13 @@ public:
     // its words marked in the verses.
     SearchedFor Searched;
 
-    // Counts the rows of the results query, asks above 500 and lists them.
-    void ShowResults();
-    // Lists the rows of the open results query, from its first row.
+    // Takes a search's rows and what it looked for, asks above 500 rows and lists them.
+    void ShowResults(SearchResult result);
+    // Lists the rows the window holds.
     void FillResults();
+    // The rows of the last search, held until the window is closed.
+    const std::vector<ResultRow>& Found() const { return found_; }
+    bool HoldsRows() const { return holding_; }
     // The label numbered k of the list (1 to ResultLabelsUsed()) laid out with its row, found
     // or made; shown only when its row is near the view.
     TKvlabel* AcquireResultLabel(int k);
@@ -151,7 +152,8 @@ private:
     void BuildMenu();
     // The searched words' runs in a verse text drawn after a prefix of that many characters.
     QList<TextRange> VerseMarks(const QString& tekst, qsizetype prefix) const;
-    void RequireOpenQuery() const;
+    // Throws the closed-dataset error once the window has let its rows go.
+    void RequireRows() const;
     void WaitUntilExposed();
     // Lays out the labels of the rows near the view and hides the others.
     void ShowNear();
@@ -168,7 +170,8 @@ private:
     static int NumberOf(const TKvlabel* label);
     void ShowNoHitLine();
 
-    Query* query_ = nullptr;
+    std::vector<ResultRow> found_;
+    bool holding_ = false;
     TReaderLink reader_;
     TfPodsetnik* fPodsetnik_ = nullptr;
     Tfprint* fprint_ = nullptr;

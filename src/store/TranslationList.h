@@ -18,3 +18,5 @@ QList<TranslationEntry> ReadTranslationFile(const QString& programFolder);
 QString TranslationLine(const QString& fileName, const QString& caption);
 
 inline constexpr const char* TranslationListFile = "vidoslov.kv";
+// The default translation's file in baza/.
+inline constexpr const char* DefaultTranslationFile = "vidl.mdb";

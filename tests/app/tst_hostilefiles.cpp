@@ -6,6 +6,7 @@
 #include "Kvlabel.h"
 #include "MainWindow.h"
 #include "ProgramFixture.h"
+#include "Search.h"
 #include "VerseFixture.h"
 
 #include <QCryptographicHash>
@@ -260,11 +261,10 @@ void TestHostileFiles::translationFilesAreNeverWritten() {
     w->Baze()->Query2.close();
     w->Baze()->Query2.setConnectionString(TranslationConnectionString("drugi.mdb", folder_));
     QCOMPARE(show(2, QStringLiteral("1 MOJ 1:1")), QStringList());
-    Query& search = w->Baze()->QueryRezultati;
-    search.clearSql();
-    search.addLine(QStringLiteral("select * from vidoslov where tekst like '%stih%'"));
-    search.open();
-    QCOMPARE(search.recordCount(), 1);
+    const std::vector<ResultRow> found =
+        RunStatement(TranslationConnectionString(DefaultTranslationFile, folder_),
+                     {QStringLiteral("select * from vidoslov where tekst like '%stih%'")});
+    QCOMPARE(found.size(), size_t(1));
     program_.reset();
 
     const QMap<QString, Seen> after = look();

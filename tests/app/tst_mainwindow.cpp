@@ -152,8 +152,10 @@ void TestMainWindow::startsWithEmptyPanes() {
         QCOMPARE(w->Layout().LabelsCreated[p], 0);
         QCOMPARE(w->State().Pane(p).table, QStringLiteral("vidoslov"));
         QCOMPARE(w->State().Pane(p).caption, QStringLiteral("Osnovnik"));
-        QCOMPARE(w->State().Pane(p).textFont, (TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238}));
-        QCOMPARE(w->State().Pane(p).refFont, (TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238}));
+        QCOMPARE(w->State().Pane(p).textFont,
+                 (TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238}));
+        QCOMPARE(w->State().Pane(p).refFont,
+                 (TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238}));
         QVERIFY(!w->LinkBox(p)->isChecked());
         QCOMPARE(PaneOfBox(*w->ScrollBox(p)), p);
         QCOMPARE(w->ScrollBox(p)->Tag, p);
@@ -166,7 +168,7 @@ void TestMainWindow::startsWithEmptyPanes() {
     QCOMPARE(w->Catalogue().BookTitles[1], Genesis);
     // Nothing is opened at start-up.
     QVERIFY(!program_->Baze->Query1.isOpen());
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!program_->fRezultatiTrazenja->HoldsRows());
     // Controls by name, in any letter case, with their panes' tags.
     QCOMPARE(FindComponent(w, QStringLiteral("EDITGLAVA2")), w->ChapterEdit(2));
     QCOMPARE(FindComponent(w, QStringLiteral("editrbr3")), w->VerseEdit(3));
@@ -179,7 +181,8 @@ void TestMainWindow::startsWithEmptyPanes() {
     QCOMPARE(w->ForwardButton(2)->Tag, 2);
     QCOMPARE(w->VerseEdit(3)->Tag, 3);
     QVERIFY(!w->SpareButton(1)->isVisible());
-    const QStringList items{w->SearchItem()->text(), w->RemindersItem()->text(), w->ExitItem()->text()};
+    const QStringList items{w->SearchItem()->text(), w->RemindersItem()->text(),
+                            w->ExitItem()->text()};
     QCOMPARE(items, (QStringList{"Pretraga    (F10)", "Podsetnik   (F5)", "Izlaz"}));
     QCOMPARE(w->SelectMenu()->title(), QStringLiteral("Izbor"));
     // The other windows exist and stay hidden.
@@ -547,15 +550,15 @@ void TestMainWindow::keyboardFollowsTheActivePane() {
     QTest::keyClick(w->LinkBox(3), Qt::Key_Return);
     QVERIFY(w->LinkBox(3)->isChecked());
     const QList<QWidget*> order{w->FontButton(3), w->BackButton(3), w->ChapterEdit(3),
-                                w->ShowButton(3),   w->VerseEdit(3),  w->ForwardButton(3)};
+                                w->ShowButton(3), w->VerseEdit(3),  w->ForwardButton(3)};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
     QTest::keyClick(w->ForwardButton(3), Qt::Key_Space);
     QCOMPARE(w->State().Chapter(3), 2);
-    for (QWidget* button :
-         std::initializer_list<QWidget*>{w->LinkBox(3), w->BackButton(3), w->ShowButton(3), w->FontButton(3)})
+    for (QWidget* button : std::initializer_list<QWidget*>{w->LinkBox(3), w->BackButton(3),
+                                                           w->ShowButton(3), w->FontButton(3)})
         QVERIFY(!button->toolTip().isEmpty());
 }
 
@@ -578,7 +581,6 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     w->ChapterEdit(1)->setText(QStringLiteral("2"));
     w->SetActivePane(3);
     w->ChapterEdit(1)->setFocus();
-    program_->Baze->QueryRezultati.addLine(QString());
     bool shown = false;
     QTimer::singleShot(0, program_->fTrazi.get(), [&] {
         shown = program_->fTrazi->isVisible() && program_->fTrazi->isModal();
@@ -588,7 +590,7 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     QVERIFY(shown);
     QCOMPARE(w->GetActivePane(), 1);
     QCOMPARE(w->Layout().LabelsUsed[1], 5);
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(program_->fTrazi->Result().statement.isEmpty());
 
     // A search ends with OK and the results are shown; the menu item opens the same dialog.
     QVERIFY(w->ShowSearchResults);
@@ -600,7 +602,7 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     });
     w->SearchItem()->trigger();
     QCOMPARE(results, 1);
-    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), 4);
+    QCOMPARE(program_->fTrazi->Result().rows.size(), size_t(4));
     QCOMPARE(w->GetActivePane(), 1);
 }
 

@@ -55,8 +55,10 @@ private slots:
 private:
     TfRezultatiTrazenja* r() const { return program_->fRezultatiTrazenja.get(); }
     TKvlabel* result(int k) const { return r()->FindLabel(QStringLiteral("labela%1").arg(k)); }
-    // Runs a search for the first rows of the default text and shows its results.
+    // Runs a search for the first rows of the default text and shows its results, as
+    // looking for what the window names.
     void search(int rows);
+    void show(const QStringList& statement);
     QImage onTopItem();
 
     QStringList asked_;
@@ -84,13 +86,12 @@ void TestResults::cleanup() {
 }
 
 void TestResults::search(int rows) {
-    Query& q = program_->Baze->QueryRezultati;
-    q.close();
-    q.clearSql();
-    q.addLine(QStringLiteral("select * from vidoslov"));
-    q.addLine(QStringLiteral("where rowid <= %1").arg(rows));
-    q.open();
-    r()->ShowResults();
+    show({QStringLiteral("select * from vidoslov"), QStringLiteral("where rowid <= %1").arg(rows)});
+}
+
+void TestResults::show(const QStringList& statement) {
+    const QString connection = TranslationConnectionString(DefaultTranslationFile, folder_);
+    r()->ShowResults({r()->Searched, statement, RunStatement(connection, statement)});
 }
 
 void TestResults::countsAndQuestion_data() {
@@ -121,8 +122,8 @@ void TestResults::countsAndQuestion() {
     QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : %1 poklapanja.").arg(shown));
     QCOMPARE(r()->ResultLabelsUsed(), 2 * shown);
     QVERIFY(r()->isVisible() && r()->sb2->isVisible());
-    // Declining keeps the old list while the query holds the new rows.
-    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), rows);
+    // Declining keeps the old list while the window holds the new rows.
+    QCOMPARE(int(r()->Found().size()), rows);
     if (shown > 0)
         QVERIFY(result(2 * shown)->Tekst().endsWith(QStringLiteral(". Prvi stih %1.").arg(shown)));
     if (shown == 500) { // a long list shows the labels near the view, the rest when scrolled to
@@ -147,7 +148,7 @@ void TestResults::keysScrollAndEscapeCloses() {
     QVERIFY(program_->fPodsetnik->isVisible());
     QTest::keyClick(r(), Qt::Key_Escape);
     QVERIFY(!r()->isVisible());
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!r()->HoldsRows());
 }
 
 void TestResults::refillReusesLabels() {
@@ -174,9 +175,8 @@ void TestResults::refillReusesLabels() {
     // One under the other from the top, at x = 5.
     QCOMPARE(r()->ListPos(result(1)), QPoint(5, 10));
     QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->TextHeight()));
-    QVERIFY(!program_->Baze->QueryRezultati.eof());
-    QCOMPARE(program_->Baze->QueryRezultati.fieldAsText(QStringLiteral("rbr")),
-             QStringLiteral("1"));
+    QVERIFY(!r()->Found().empty());
+    QCOMPARE(r()->Found().front().Rbr, QStringLiteral("1"));
 }
 
 void TestResults::headingOpensChapterInActivePane() {
@@ -262,7 +262,7 @@ void TestResults::onTopTogglesFlagAndItalics() {
 void TestResults::closedQueryReachesErrorBox() {
     search(3);
     r()->close();
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!r()->HoldsRows());
     for (QAction* item : {r()->Podesi1, r()->Preview1}) {
         messages_.clear();
         item->trigger();
@@ -279,14 +279,9 @@ void TestResults::closedQueryReachesErrorBox() {
 
 void TestResults::lastRowShowsAtTheEnd() {
     // Verses of one to five lines: every seventh row is long.
-    Query& q = program_->Baze->QueryRezultati;
-    q.close();
-    q.clearSql();
-    q.addLine(QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
-                             "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
-                             "end || tekst as tekst from vidoslov"));
-    q.open();
-    r()->ShowResults();
+    show({QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
+                         "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
+                         "end || tekst as tekst from vidoslov")});
     QScrollBar* bar = r()->sb2->verticalScrollBar();
     bar->setValue(bar->maximum());
     TKvlabel* last = result(1002);
@@ -298,7 +293,8 @@ void TestResults::lastRowShowsAtTheEnd() {
     QCOMPARE(last->mapTo(view, QPoint(0, last->height())).y(), view->height());
     // The rows in view stand one under the other.
     for (int k = 990; k < 1002; ++k)
-        QCOMPARE(r()->ListPos(result(k + 1)).y(), r()->ListPos(result(k)).y() + result(k)->TextHeight());
+        QCOMPARE(r()->ListPos(result(k + 1)).y(),
+                 r()->ListPos(result(k)).y() + result(k)->TextHeight());
     QCOMPARE(r()->RowOf(last), 500);
     QCOMPARE(r()->RowAt(r()->ListPos(last)), 500);
 }
