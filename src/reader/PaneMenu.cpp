@@ -76,7 +76,7 @@ QColor MenuBackground(const QPalette& palette) {
     return palette.color(QPalette::Window);
 }
 
-void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
                              bool selected, const QPalette& palette, bool checked) {
     canvas.save();
     canvas.fillRect(rect, selected ? palette.color(QPalette::Highlight) : MenuBackground(palette));
@@ -121,7 +121,7 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
     // (the results window's "On top") is drawn in italics.
     const bool ticked = item->checkType == QStyleOptionMenuItem::Exclusive && item->checked;
     const bool checked = item->checkType == QStyleOptionMenuItem::NonExclusive && item->checked;
-    Podesi1AdvancedDrawItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
+    DrawMenuItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
                             item->rect, selected, item->palette, checked);
     if (item->menuItemType != QStyleOptionMenuItem::SubMenu)
         return;

@@ -48,7 +48,7 @@ void SetTranslationHint(QAction* item, const QString& fileName);
 // Draws one menu item of the program's menus: the caption in Arial 9 points at the item's
 // top-left corner, clipped, on the highlight colour when selected, else the menu background.
 // A checked item is drawn in italics (it has no other mark).
-void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
                              bool selected, const QPalette& palette, bool checked = false);
 // The caption of a ticked item: the tick in place of the first blank of its indent.
 QString TickedCaption(const QString& caption);
@@ -57,7 +57,7 @@ QFont MenuItemFont(bool checked = false);
 // The menu background the items are drawn on, when not selected.
 QColor MenuBackground(const QPalette& palette);
 
-// The style of the owner-drawn menus: items drawn by Podesi1AdvancedDrawItem, measured by the
+// The style of the owner-drawn menus: items drawn by DrawMenuItem, measured by the
 // toolkit from their literal captions; submenu arrows are the toolkit's; "&" marks nothing.
 class TOwnerDrawMenuStyle : public QProxyStyle {
     Q_OBJECT

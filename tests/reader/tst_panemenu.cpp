@@ -233,7 +233,7 @@ void TestPaneMenu::drawingIsClippedToTheItem() {
     const QRect rect(10, 20, 40, 8);
     {
         QPainter canvas(&image);
-        Podesi1AdvancedDrawItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true,
+        DrawMenuItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true,
                                 palette);
     }
     for (int y = 0; y < image.height(); ++y)

@@ -232,7 +232,7 @@ void TestResults::onTopTogglesFlagAndItalics() {
     QImage italic(marked.size(), QImage::Format_RGB32);
     {
         QPainter canvas(&italic);
-        Podesi1AdvancedDrawItem(canvas, r()->OnTop1->text(), italic.rect(), false,
+        DrawMenuItem(canvas, r()->OnTop1->text(), italic.rect(), false,
                                 r()->PopupMenu1->palette(), true);
     }
     QCOMPARE(marked, italic);
