@@ -1,5 +1,7 @@
 #include "JetImage.h"
 
+#include "ConnectionString.h"
+#include "EngineText.h"
 #include "Errors.h"
 #include "JetFile.h"
 #include "JetTable.h"
@@ -8,6 +10,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <map>
 #include <sqlite3.h>
 #include <tuple>
@@ -32,7 +35,9 @@ std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>>& Images(
 void Exec(sqlite3* db, const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string text = error ? error : "cannot build the verse table";
+        const std::string text =
+            error ? EngineErrorText(QString::fromUtf8(error)).toStdString()
+                  : std::string("tabela stihova ne može da se napravi");
         sqlite3_free(error);
         throw JetFormatError(text);
     }
@@ -100,17 +105,17 @@ sqlite3* JetImage::connect() const {
     return db;
 }
 
-std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
+std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
                                              const QString& table) {
     const JetHeader header = ReadJetHeader(file.left(JetPageSize));
     if (!JetPasswordAccepts(header.password, password))
         throw JetPasswordError();
-    const JetPages pages(file, header.pageKey);
+    const JetPages pages(std::move(file), header.pageKey);
     const JetTableReader reader(pages);
     Connection c;
     if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK)
-        throw JetFormatError("cannot open an in-memory database");
+        throw JetFormatError("baza u memoriji ne može da se otvori");
     RegisterTextRules(c.db);
     if (const uint32_t page = reader.findTable(table)) {
         const JetTableDefinition def = reader.definition(page);
@@ -130,8 +135,8 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> own(insert, sqlite3_finalize);
         for (const JetColumn& column : def.columns)
             if (!column.isNumber() && !column.isText())
-                throw JetFormatError("column " + column.name.toStdString() +
-                                     " is of a type this reader does not read");
+                throw JetFormatError("kolona " + column.name.toStdString() +
+                                     " je vrste koju program ne čita");
         reader.readRows(def, chosen, [&](const std::vector<JetValue>& values) {
             for (size_t i = 0; i < values.size(); ++i) {
                 const JetValue& v = values[i];
@@ -145,7 +150,8 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
                                         SQLITE_TRANSIENT);
             }
             if (sqlite3_step(insert) != SQLITE_DONE)
-                throw JetFormatError(sqlite3_errmsg(c.db));
+                throw JetFormatError(
+                    EngineErrorText(QString::fromUtf8(sqlite3_errmsg(c.db))).toStdString());
             sqlite3_reset(insert);
         });
         own.reset();
@@ -157,9 +163,20 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
     return std::make_shared<const JetImage>(data, size, header.password);
 }
 
+bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes) {
+    if (size < 0 || size > MaxJetFileBytes || !in.seek(0))
+        return false;
+    bytes = QByteArray(size, Qt::Uninitialized);
+    qint64 got = 0;
+    for (qint64 n = 1; got < size && n > 0; got += n)
+        n = std::max<qint64>(in.read(bytes.data() + got, size - got), 0);
+    char more = 0;
+    return got == size && in.read(&more, 1) == 0;
+}
+
 sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;
     const DatabaseFormat format = DatabaseFormatOf(in.read(JetHeadSize));
     if (format != DatabaseFormat::Jet4 && format != DatabaseFormat::OtherJet)
@@ -167,9 +184,12 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     const QString refused = UnrecognizedFormatText(file);
     if (format == DatabaseFormat::OtherJet)
         throw DatabaseError(refused);
+    // The size of the file as opened: the one that is read, and the one the image is known by.
+    const qint64 size = in.size();
+    if (size > MaxJetFileBytes)
+        throw DatabaseError(JetTooLargeText(file));
     const QFileInfo info(file);
-    const ImageKey key{info.absoluteFilePath(), info.size(),
-                       info.lastModified().toMSecsSinceEpoch()};
+    const ImageKey key{info.absoluteFilePath(), size, info.lastModified().toMSecsSinceEpoch()};
     auto& images = Images();
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
@@ -181,12 +201,13 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
         try {
             // The header and its password first; the rest only when the password opens it.
             in.seek(0);
-            QByteArray bytes = in.read(JetPageSize);
-            const JetHeader header = ReadJetHeader(bytes);
+            const JetHeader header = ReadJetHeader(in.read(JetPageSize));
             if (!JetPasswordAccepts(header.password, password))
                 throw JetPasswordError();
-            bytes += in.readAll();
-            loaded = LoadJetImage(bytes, password);
+            QByteArray bytes;
+            if (!ReadWholeFile(in, size, bytes))
+                throw DatabaseError(JetChangedText(file));
+            loaded = LoadJetImage(std::move(bytes), password);
         } catch (const JetPasswordError&) {
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
         } catch (const JetFormatError& e) {
@@ -203,13 +224,5 @@ void ForgetJetImages() {
 }
 
 QString DatabasePasswordOf(const QString& connectionString) {
-    static const QString key = QStringLiteral("Jet OLEDB:Database Password=");
-    const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + key.size();
-    qsizetype to = connectionString.indexOf(';', from);
-    if (to < 0)
-        to = connectionString.size();
-    return connectionString.mid(from, to - from);
+    return ConnectionStringValue(connectionString, QStringLiteral("Jet OLEDB:Database Password"));
 }
