@@ -43,8 +43,7 @@ QString IzborTextProblem(const QByteArray& bytes) {
                               "UTF-8");
     for (const char c : bytes)
         if (uchar(c) < 0x20 && c != '\r' && c != '\n' && c != '\t')
-            return QStringLiteral("datoteka nije tekst: ima kontrolni znak %1")
-                .arg(int(uchar(c)));
+            return QStringLiteral("datoteka nije tekst: ima kontrolni znak %1").arg(int(uchar(c)));
     return {};
 }
 
@@ -126,6 +125,8 @@ bool LoadIzbor(const QString& path, QStringList* entries, QString* error) {
     const QString problem = IzborTextProblem(bytes);
     if (!problem.isEmpty())
         return refuse(problem);
+    if (bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n") > MaxIzborLines)
+        return refuse(QStringLiteral("datoteka ima više od %1 redova").arg(MaxIzborLines));
     const QStringList read = ParseIzbor(bytes, MaxIzborEntries + 1);
     if (read.size() > MaxIzborEntries)
         return refuse(QStringLiteral("datoteka ima više od %1 unosa").arg(MaxIzborEntries));

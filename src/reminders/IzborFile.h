@@ -12,6 +12,8 @@
 // entries, and no real list file is this large; a file breaking any is refused whole.
 inline constexpr qsizetype MaxIzborEntryLength = 200;
 inline constexpr qsizetype MaxIzborEntries = 10'000;
+// Lines, empty ones included: room for an empty line after every entry.
+inline constexpr qsizetype MaxIzborLines = 2 * MaxIzborEntries;
 inline constexpr qint64 MaxIzborFileBytes = 10 * 1024 * 1024;
 
 // The index of the first entry longer than MaxIzborEntryLength; -1 when there is none.

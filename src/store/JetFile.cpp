@@ -115,7 +115,8 @@ int JetPages::rowCount(uint32_t number) const {
 
 JetPages::Row JetPages::row(uint32_t number, int index) const {
     const int rows = rowCount(number);
-    const std::string where = "red " + std::to_string(index) + " na stranici " + std::to_string(number);
+    const std::string where =
+        "red " + std::to_string(index) + " na stranici " + std::to_string(number);
     if (index < 0 || index >= rows)
         throw JetFormatError(where + " ne postoji");
     const uint8_t* p = page(number);

@@ -35,9 +35,8 @@ std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>>& Images(
 void Exec(sqlite3* db, const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string text =
-            error ? EngineErrorText(QString::fromUtf8(error)).toStdString()
-                  : std::string("tabela stihova ne može da se napravi");
+        const std::string text = error ? EngineErrorText(QString::fromUtf8(error)).toStdString()
+                                       : std::string("tabela stihova ne može da se napravi");
         sqlite3_free(error);
         throw JetFormatError(text);
     }

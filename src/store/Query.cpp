@@ -126,11 +126,10 @@ void Query::open() {
             rc = SQLITE_OK;
     }
     if (rc != SQLITE_OK) {
-        const QString message =
-            rc == SQLITE_INTERRUPT && budget_.spent() ? QueryTooCostlyText()
-            : stmt || rc != SQLITE_MISUSE
-                ? EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db_)))
-                : QStringLiteral("Command text was not set for the command.");
+        const QString message = rc == SQLITE_INTERRUPT && budget_.spent() ? QueryTooCostlyText()
+                                : stmt || rc != SQLITE_MISUSE
+                                    ? EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db_)))
+                                    : QStringLiteral("Command text was not set for the command.");
         sqlite3_finalize(stmt);
         disconnect(); // the next open starts from a fresh connection
         throw DatabaseError(WithFile(message));

@@ -1,12 +1,58 @@
 #include "SwordLibrary.h"
 
+#include "ImportError.h"
 #include "ImportRules.h"
+#include "InputFiles.h"
+
+#include <utility>
 
 #include <listkey.h>
 #include <markupfiltmgr.h>
+#include <swlog.h>
 #include <swmgr.h>
 #include <swmodule.h>
 #include <versekey.h>
+
+namespace {
+
+// libsword's messages, kept for the importer instead of printed: an error reading a module
+// is damage the import must not pass over.
+class KeptLog : public sword::SWLog {
+public:
+    void logMessage(const char* message, int level) const override {
+        if (level <= LOG_ERROR && errors_.isEmpty())
+            errors_ = QString::fromUtf8(message).trimmed();
+    }
+    // The first error since the last call; empty when there was none.
+    QString take() const { return std::exchange(errors_, QString()); }
+
+private:
+    mutable QString errors_;
+};
+
+KeptLog* Log() {
+    static KeptLog* log = [] {
+        auto* kept = new KeptLog;
+        sword::SWLog::setSystemLog(kept); // libsword owns it from here
+        return kept;
+    }();
+    return log;
+}
+
+// The configurations libsword will read are regular files of a sane size, or the import ends.
+const QString& CheckedFolder(const QString& folder) {
+    for (const QString& mods : ConfigFolders(folder)) {
+        const QString problem = FolderFilesProblem(mods, MaxConfigBytes);
+        if (!problem.isEmpty())
+            throw ImportError(
+                ExitDamaged,
+                QStringLiteral("Podešavanja modula se ne mogu pročitati: %1.").arg(problem));
+    }
+    Log();
+    return folder;
+}
+
+} // namespace
 
 struct SwordLibrary::Data {
     std::unique_ptr<sword::SWMgr> manager;
@@ -28,6 +74,16 @@ namespace {
 
 QString FromSword(const char* text) {
     return QString::fromUtf8(text ? text : "");
+}
+
+// Text without the replacement character of bytes that are no UTF-8 and without control
+// characters but line breaks and tabs: what unpacked or decoded garbage is not.
+bool IsPlainText(const QString& text) {
+    for (const QChar c : text)
+        if (c == QChar::ReplacementCharacter ||
+            (c.unicode() < 0x20 && c != '\n' && c != '\r' && c != '\t'))
+            return false;
+    return true;
 }
 
 bool IsBible(sword::SWModule* m) {
@@ -55,7 +111,8 @@ QStringList ParseReferenceText(const QString& text, const sword::VerseKey& here)
 
 } // namespace
 
-SwordLibrary::SwordLibrary(const QString& moduleFolder) : d(std::make_unique<Data>(moduleFolder)) {
+SwordLibrary::SwordLibrary(const QString& moduleFolder)
+    : d(std::make_unique<Data>(CheckedFolder(moduleFolder))) {
     for (const sword::SWBuf& option : d->manager->getGlobalOptions()) {
         const sword::StringList values = d->manager->getGlobalOptionValues(option);
         for (const sword::SWBuf& value : values)
@@ -86,6 +143,17 @@ void SwordLibrary::readVerses(const QString& name,
     sword::SWModule* m = d->module(name);
     if (!IsBible(m))
         return;
+    const auto damaged = [&name](const QString& place, const QString& what) {
+        return ImportError(ExitDamaged,
+                           QStringLiteral("Podaci modula \"%1\" su oštećeni (%2): %3. Datoteka "
+                                          "prevoda i spisak prevoda nisu promenjeni.")
+                               .arg(name, place, what));
+    };
+    const QString data = FromSword(m->getConfigEntry("AbsoluteDataPath"));
+    const QString unsafe = FolderFilesProblem(data, MaxModuleFileBytes);
+    if (!unsafe.isEmpty())
+        throw damaged(QStringLiteral("datoteke modula"), unsafe);
+    Log()->take();
     static_cast<sword::VerseKey*>(m->getKey())->setIntros(false);
     m->setSkipConsecutiveLinks(false);
     sword::VerseKey previous;
@@ -103,9 +171,24 @@ void SwordLibrary::readVerses(const QString& name,
             continue;
         verse.chapter = here->getChapter();
         verse.verse = here->getVerse();
-        const EntryNotes notes = SplitNotes(FromSword(m->getRawEntry()));
+        const QString place = FromSword(here->getShortText());
+        const QByteArray raw(m->getRawEntry());
+        QString error = Log()->take();
+        if (!error.isEmpty())
+            throw damaged(place, error);
+        if (raw.size() > MaxVerseBytes)
+            throw damaged(place, QStringLiteral("stih je duži od %1 KB").arg(MaxVerseBytes >> 10));
+        // The module's index promises the verse a text: reading none is damage.
+        if (raw.isEmpty() && m->getEntrySize() > 0)
+            throw damaged(place, QStringLiteral("stih koji indeks modula navodi nema teksta"));
+        const EntryNotes notes = SplitNotes(FromSword(raw.constData()));
         const QByteArray markup = WithoutHeadings(notes.text).toUtf8();
         verse.text = FromSword(m->renderText(markup.constData(), int(markup.size())));
+        error = Log()->take();
+        if (!error.isEmpty())
+            throw damaged(place, error);
+        if (!IsPlainText(verse.text))
+            throw damaged(place, QStringLiteral("tekst stiha nije ispravan tekst"));
         for (const QString& ref : notes.osisRefs)
             verse.osisRefs << ref.split(' ', Qt::SkipEmptyParts);
         for (const QString& text : notes.referenceTexts)

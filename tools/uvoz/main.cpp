@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -38,7 +40,9 @@ const char* const Usage =
     "  -h, --help                 show this text\n"
     "\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 unknown module, 3 not a Bible text,\n"
-    "4 cannot write the file or the list, 5 the module has no verse of the 66 books.\n";
+    "4 cannot write the file or the list, 5 the module has no verse of the 66 books,\n"
+    "6 damaged module data or an input that is no regular file of a sane size,\n"
+    "7 out of memory or another failure.\n";
 
 void Print(FILE* to, const QString& text) {
     std::fputs(text.toLocal8Bit().constData(), to);
@@ -52,7 +56,7 @@ int Fail(int code, const QString& text) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+static int RunImporter(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
     const QCommandLineOption help({"h", "help"}, "help");
@@ -106,5 +110,20 @@ int main(int argc, char* argv[]) {
         return ExitOk;
     } catch (const ImportError& e) {
         return Fail(e.code(), e.text());
+    }
+}
+
+// No failure leaves the importer as an exception: each ends it with a message and an exit code.
+int main(int argc, char* argv[]) {
+    try {
+        return RunImporter(argc, argv);
+    } catch (const ImportError& e) {
+        return Fail(e.code(), e.text());
+    } catch (const std::bad_alloc&) {
+        return Fail(ExitFailed, QStringLiteral("Nema dovoljno memorije."));
+    } catch (const std::exception& e) {
+        return Fail(ExitFailed, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return Fail(ExitFailed, QStringLiteral("Neočekivana greška."));
     }
 }
