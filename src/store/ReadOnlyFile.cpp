@@ -46,8 +46,8 @@ QString VerseTableError(sqlite3* db) {
     int rc = sqlite3_prepare_v2(
         db,
         "SELECT type='table' AND sql NOT LIKE 'CREATE VIRTUAL%' AND NOT EXISTS (SELECT 1 FROM "
-        "pragma_table_xinfo(name) WHERE hidden<>0) FROM sqlite_master WHERE "
-        "lower(name)='vidoslov' AND type IN ('table','view')",
+        "pragma_table_xinfo(m.name) WHERE hidden<>0) FROM sqlite_master m WHERE "
+        "lower(m.name)='vidoslov' AND type IN ('table','view')",
         -1, &stmt, nullptr);
     QString error;
     while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
