@@ -53,9 +53,8 @@ QStringList ParseIzbor(const QByteArray& bytes, qsizetype upTo) {
     if (end >= 0)
         view.truncate(end);
     QString text;
-    if (view.startsWith(Utf8Mark))
-        DecodeUtf8(view.sliced(Utf8Mark.size()), text);
-    else if (!DecodeUtf8(view, text))
+    const bool marked = view.startsWith(Utf8Mark);
+    if (!DecodeUtf8(marked ? view.sliced(Utf8Mark.size()) : view, text))
         text = DecodeWin1250(view.toByteArray());
     // Split without making an entry of each empty line.
     QStringList entries;
