@@ -20,8 +20,14 @@ namespace {
 class KeptLog : public sword::SWLog {
 public:
     void logMessage(const char* message, int level) const override {
-        if (level <= LOG_ERROR && errors_.isEmpty())
-            errors_ = QString::fromUtf8(message).trimmed();
+        if (level > LOG_ERROR || !errors_.isEmpty())
+            return;
+        QString text = QString::fromUtf8(message).trimmed();
+        if (text.startsWith(QLatin1String("ERROR: ")))
+            text.remove(0, 7);
+        while (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        errors_ = QStringLiteral("biblioteka SWORD javlja grešku \"%1\"").arg(text);
     }
     // The first error since the last call; empty when there was none.
     QString take() const { return std::exchange(errors_, QString()); }
