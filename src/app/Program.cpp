@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "DataModule.h"
+#include "Errors.h"
 #include "Intro.h"
 #include "Main.h"
 #include "PodesiFont.h"
@@ -50,6 +51,21 @@ TProgram::TProgram(const QString& programFolder) {
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}
+
+void TProgram::PrepareFirstUses() {
+    Query& q = Baze->QueryRezultati;
+    if (!q.isOpen() && q.sql().isEmpty()) {
+        // A scan of every verse that finds none; a missing file is the search's to report.
+        try {
+            q.addLine(QStringLiteral("select count(*) from vidoslov where tekst like '%ǂ%'"));
+            q.open();
+        } catch (const DatabaseError&) {
+        }
+        q.close();
+        q.clearSql();
+    }
+    fRezultatiTrazenja->PrepareFirstShow();
+}
 
 TProgram::~TProgram() {
     fPodesiFont.reset();

@@ -33,6 +33,9 @@ public:
     // closed on failure.
     void open();
     void close();
+    // Closes the query and gives back the memory its rows and its connection's page cache
+    // held; the connection stays for the next open.
+    void closeAndRelease();
     bool isOpen() const { return open_; }
     // The error of reading the rows of a closed query.
     static DatabaseError ClosedError();

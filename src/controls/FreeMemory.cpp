@@ -1,0 +1,11 @@
+#include "FreeMemory.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void GiveBackFreeMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
