@@ -678,6 +678,9 @@ void TfRezultatiTrazenja::FormClose() {
     verses_.reset();
     FreeSpareLabels();
     GiveBackFreeMemory();
+    // Again once what the close releases later (deferred deletes, the platform window's
+    // buffers) is freed too.
+    QTimer::singleShot(0, this, [] { GiveBackFreeMemory(); });
 }
 
 void TfRezultatiTrazenja::closeEvent(QCloseEvent* event) {
