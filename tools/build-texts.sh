@@ -32,7 +32,7 @@ build() {
     shift
     if [[ $fresh -eq 0 ]]; then
         echo "Building $target"
-        "$importer" "$@" "$(basename "$target")" "$caption"
+        "$importer" -d "$bin" "$@" "$(basename "$target")" "$caption"
     fi
 }
 

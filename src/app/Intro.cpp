@@ -1,5 +1,7 @@
 #include "Intro.h"
 
+#include "BuildSettings.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -31,7 +33,10 @@ void TfIntro::paintEvent(QPaintEvent*) {
     font.setPixelSize(14);
     font.setBold(false);
     p.setFont(font);
+    // The contact line only in a build that names its distributor.
+    if (*ProgramHomepage == '\0')
+        return;
     p.drawText(QRect(40, 150, 120, 48), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("email:"));
     p.drawText(QRect(160, 150, 340, 48), Qt::AlignVCenter | Qt::AlignLeft,
-               QStringLiteral("vidoslov@example.org"));
+               QString::fromUtf8(ProgramMaintainerEmail));
 }

@@ -1,6 +1,7 @@
 #include "Main.h"
 
 #include "Application.h"
+#include "BuildSettings.h"
 #include "FlatPanel.h"
 #include "Fonts.h"
 #include "KvEdit.h"
@@ -60,9 +61,15 @@ const QString EmptyPaneHint = QStringLiteral("Desni klik: izbor knjige i prevoda
 
 } // namespace
 
+QString MainCaption(const QString& homepage) {
+    const QString title = QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)");
+    if (homepage.isEmpty())
+        return title;
+    return title + QString(19, ' ') + QStringLiteral("Ovaj program je preuzet sa ") + homepage;
+}
+
 QString MainCaption() {
-    return QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)") + QString(19, ' ') +
-           QStringLiteral("Ovaj program je preuzet sa ") + QLatin1String(ProgramAddress);
+    return MainCaption(QString::fromUtf8(ProgramHomepage));
 }
 
 void TfMain::SetTextColor(QWidget* widget, TColor color) {
@@ -124,6 +131,7 @@ void TfMain::BuildMenu() {
         Named(Izbor1->addAction(QStringLiteral("Pretraga    (F10)")), QStringLiteral("Pretraga1"));
     Podsetnik2 =
         Named(Izbor1->addAction(QStringLiteral("Podsetnik   (F5)")), QStringLiteral("Podsetnik2"));
+    AddTranslationMenu();
     Izlaz1 = Named(Izbor1->addAction(QStringLiteral("Izlaz")), QStringLiteral("Izlaz1"));
     connect(Pretraga1, &QAction::triggered, this,
             [this] { Guarded([this] { Pretraga1Click(); }); });

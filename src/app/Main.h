@@ -24,7 +24,10 @@ class TKvlabel;
 class TMKvTranBtn;
 class TScrollBox;
 class TUpDown;
+class TfDodajPrevod;
+class TfOProgramu;
 class TfPodesiFont;
+class TfUkloniPrevod;
 class TfPodsetnik;
 class TfTrazi;
 class Tfprint;
@@ -54,7 +57,10 @@ public:
     QAction* Pretraga1;
     QAction* Podsetnik2;
     QAction* Izlaz1;
-    QSplitter* Splitters; // its two handles are Splitter1 and Splitter2
+    QAction* DodajPrevod1;  // "Dodaj prevod…"
+    QAction* UkloniPrevod1; // "Ukloni prevod…"
+    QAction* OProgramu1;    // "O programu"
+    QSplitter* Splitters;   // its two handles are Splitter1 and Splitter2
     QWidget* Splitter1;
     QWidget* Splitter2;
     TFlatPanel* panelLevo;
@@ -126,6 +132,12 @@ public:
     void Pretraga1Click();
     void Podsetnik2Click();
     void Izlaz1Click();
+    // The user's own translations and "O programu" (MainTranslations.cpp).
+    void DodajPrevod1Click();
+    void UkloniPrevod1Click();
+    void OProgramu1Click();
+    // Reads the translation lists again into every pane's menu and the search dialog.
+    void ReloadTranslations();
     void OpenSearch();
     // Lays the shown chapters out again in panes whose width changed since their layout.
     void RelayoutPanes();
@@ -241,6 +253,10 @@ private:
     QString paneFile_[PaneCount + 1];      // each pane's translation file
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;
+    void AddTranslationMenu();
+    QPointer<TfDodajPrevod> fDodajPrevod_;
+    QPointer<TfUkloniPrevod> fUkloniPrevod_;
+    QPointer<TfOProgramu> fOProgramu_;
 };
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {
@@ -249,6 +265,7 @@ template <class T> T* TfMain::Named(T* object, const QString& name) {
     return object;
 }
 
-// The main window's caption.
+// The main window's caption; it names the distributor's web address when there is one.
+QString MainCaption(const QString& homepage);
+// The caption with the address this build was configured with.
 QString MainCaption();
-inline constexpr const char* ProgramAddress = "https://vidoslov.example.org";

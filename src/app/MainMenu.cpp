@@ -85,7 +85,7 @@ void TfMain::BuildBookItems() {
 
 const QList<TranslationEntry>& TfMain::Translations() {
     if (!translationsRead_) {
-        translations_ = ReadTranslationFile(baze_ ? baze_->programFolder() : ProgramFolder());
+        translations_ = ReadTranslationLists(baze_ ? baze_->programFolder() : ProgramFolder());
         translationsRead_ = true;
     }
     return translations_;

@@ -264,7 +264,7 @@ QString TfTrazi::BuildBookCondition() const {
 }
 
 void TfTrazi::FillTranslations() {
-    const QList<TranslationEntry> list = ReadTranslationFile(programFolder_);
+    const QList<TranslationEntry> list = ReadTranslationLists(programFolder_);
     const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
     ComboPrevod->clear();
     ComboPrevod->addItem(defaultCaption.isEmpty() ? QStringLiteral("Osnovnik") : defaultCaption,

@@ -4,8 +4,10 @@
 #include "ProgramFolder.h"
 
 QString TranslationConnectionString(const QString& file, const QString& programFolder) {
-    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") +
-           ConnectionValue(programFolder + QStringLiteral("baza/") + file) +
+    // A translation of the system's or the user's folder is named by its absolute path.
+    const QString path =
+        file.startsWith(QLatin1Char('/')) ? file : programFolder + QStringLiteral("baza/") + file;
+    return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ConnectionValue(path) +
            QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=zelmorka");
 }
 

@@ -6,7 +6,8 @@
 #include <QStringList>
 #include <functional>
 
-// The connection string of a translation file in the folder baza/ of a program folder.
+// The connection string of a translation file in the folder baza/ of a program folder, or of
+// the file itself when its name is an absolute path.
 QString TranslationConnectionString(const QString& file, const QString& programFolder);
 // The same, in the folder of the running program.
 QString TranslationConnectionString(const QString& file);

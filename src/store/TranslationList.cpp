@@ -3,6 +3,7 @@
 #include "Win1250.h"
 
 #include <QFile>
+#include <QStandardPaths>
 
 namespace {
 
@@ -34,4 +35,30 @@ QList<TranslationEntry> ReadTranslationFile(const QString& programFolder) {
 
 QString TranslationLine(const QString& fileName, const QString& caption) {
     return fileName.leftJustified(20, ' ') + caption;
+}
+
+QString UserTranslationFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/vidoslov/");
+}
+
+QList<TranslationEntry> ReadTranslationLists(const QString& programFolder) {
+    return MergeTranslationLists(
+        {programFolder, QLatin1String(SystemTranslationFolder), UserTranslationFolder()});
+}
+
+QList<TranslationEntry> MergeTranslationLists(const QStringList& folders) {
+    QList<TranslationEntry> merged;
+    for (qsizetype i = 0; i < folders.size(); ++i)
+        for (TranslationEntry entry : ReadTranslationFile(folders[i])) {
+            // Only a name: a path could reach out of the folder.
+            const QString name = entry.fileName.trimmed();
+            if (i > 0 && (name.isEmpty() || name.contains(QLatin1Char('/')) ||
+                          name.startsWith(QLatin1Char('.'))))
+                continue;
+            if (i > 0)
+                entry.fileName = folders[i] + QStringLiteral("baza/") + name;
+            merged.append(entry);
+        }
+    return merged;
 }

@@ -13,6 +13,7 @@
 #include "ReportPreview.h"
 #include "ScrollBox.h"
 #include "TranslationList.h"
+#include "Trazi.h"
 #include "VerseFixture.h"
 #include "Win1250.h"
 #include "print.h"
@@ -20,6 +21,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -66,6 +68,7 @@ private slots:
     void translationChangesOnlyThatPane();
     void unusableTranslationFailsAtTheLoad();
     void noListFileNoTranslations();
+    void userTranslationAppearsAtOnce();
     void reminderEntriesFromTheLabels();
     void reminderWindowAtTheTop();
     void colourOfTheActivePane();
@@ -316,6 +319,33 @@ void TestMainMenu::noListFileNoTranslations() {
     QCOMPARE(m()->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
     QVERIFY(messages_.isEmpty());
     program_.reset();
+}
+
+// A translation added to the user's folder is in the panes' menu and the search dialog's
+// list without a new start, after those of the program folder.
+void TestMainMenu::userTranslationAppearsAtOnce() {
+    QTemporaryDir home;
+    const QByteArray old = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    TfMain* w = m();
+    openOn(w->SB1);
+    QCOMPARE(w->Prevod1->menu()->actions().size(), 4);
+    const QString user = UserTranslationFolder();
+    QVERIFY(QDir().mkpath(user + "baza"));
+    QVERIFY(QFile::copy(dir_.filePath("baza/drugi.mdb"), user + "baza/moj.mdb"));
+    QFile list(user + QLatin1String(TranslationListFile));
+    QVERIFY(list.open(QIODevice::WriteOnly));
+    list.write(EncodeWin1250(TranslationLine("moj.mdb", QStringLiteral("Moj prevod")) + "\r\n"));
+    list.close();
+    w->ReloadTranslations();
+    qputenv("XDG_DATA_HOME", old);
+    QCOMPARE(w->Prevod1->menu()->actions().size(), 5);
+    w->BookCode = QStringLiteral("MAT");
+    openOn(w->SB2);
+    translation(4)->trigger();
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Matej 1:1"));
+    QCOMPARE(program_->fTrazi->ComboPrevod->findText(QStringLiteral("Moj prevod")), 4);
 }
 
 void TestMainMenu::reminderEntriesFromTheLabels() {

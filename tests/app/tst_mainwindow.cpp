@@ -132,9 +132,11 @@ void TestMainWindow::showIn(int pane, const QString& reference) {
 
 void TestMainWindow::startsWithEmptyPanes() {
     TfMain* w = m();
-    QCOMPARE(w->windowTitle(),
+    QCOMPARE(w->windowTitle(), MainCaption());
+    QCOMPARE(MainCaption(QStringLiteral("https://vidoslov.invalid")),
              QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)                   "
-                            "Ovaj program je preuzet sa https://vidoslov.example.org"));
+                            "Ovaj program je preuzet sa https://vidoslov.invalid"));
+    QCOMPARE(MainCaption(QString()), QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)"));
     QCOMPARE(w->GetActivePane(), 1);
     QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
     for (int p = 1; p <= 3; ++p) {

@@ -1,10 +1,12 @@
 // The translation list file and the program's single-byte text rules.
 #include "Convert.h"
+#include "DataModule.h"
 #include "Errors.h"
 #include "ProgramFolder.h"
 #include "TranslationList.h"
 #include "Win1250.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -75,6 +77,32 @@ private slots:
         QCOMPARE(entries.size(), 1);
         QCOMPARE(entries[0].fileName, QString("vidl.mdb").leftJustified(20, ' '));
         QCOMPARE(entries[0].caption, QString::fromUtf8("Osnovni ž"));
+    }
+
+    // The program's list, then the system's, then the user's; a bad line of the user's list
+    // is left out and the rest kept.
+    void listsOfTheThreeFoldersMerge() {
+        QTemporaryDir dir;
+        const QString root = dir.path() + "/";
+        const auto write = [&](const QString& folder, const QString& lines) {
+            QVERIFY(QDir().mkpath(root + folder));
+            QFile f(root + folder + "/vidoslov.kv");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(EncodeWin1250(lines));
+        };
+        write("program", TranslationLine("vidl.mdb", "Osnovnik") + "\r\n");
+        write("system", TranslationLine("web.mdb", "WEB") + "\n");
+        write("user", TranslationLine("../../etc/x.mdb", "Los") + "\n" +
+                          TranslationLine("moj.mdb", QString::fromUtf8("Moj ž")) + "\n");
+        const auto merged =
+            MergeTranslationLists({root + "program/", root + "system/", root + "user/"});
+        QCOMPARE(merged.size(), 3);
+        QCOMPARE(merged[0].fileName, QString("vidl.mdb").leftJustified(20, ' '));
+        QCOMPARE(merged[1].fileName, root + "system/baza/web.mdb");
+        QCOMPARE(merged[2].fileName, root + "user/baza/moj.mdb");
+        QCOMPARE(merged[2].caption, QString::fromUtf8("Moj ž"));
+        QVERIFY(TranslationConnectionString(merged[2].fileName, root + "program/")
+                    .contains("Data Source=" + root + "user/baza/moj.mdb;"));
     }
 
     void programFolderCutsAtLastSlash() {

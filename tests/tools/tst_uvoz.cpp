@@ -63,13 +63,15 @@ class UvozTest : public QObject {
                                .arg(verse));
     }
 
-    static Run Importer(const QStringList& args, const QString& swordPath = {}) {
+    static Run Importer(const QStringList& args, const QString& swordPath = {},
+                        const QString& dataHome = {}) {
         QProcess p;
-        if (!swordPath.isEmpty()) {
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!swordPath.isEmpty())
             env.insert("SWORD_PATH", swordPath);
-            p.setProcessEnvironment(env);
-        }
+        if (!dataHome.isEmpty())
+            env.insert("XDG_DATA_HOME", dataHome);
+        p.setProcessEnvironment(env);
         p.start(UVOZ_PATH, args);
         p.waitForFinished(60000);
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
@@ -264,7 +266,7 @@ private slots:
     void theProgramExplainsAndLists() {
         const Run help = Importer({"--help"});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.out.contains("vidoslov-uvoz [--folder FOLDER] MODULE FILE CAPTION"));
+        QVERIFY(help.out.contains("vidoslov-uvoz [--folder FOLDER | --system] [OPTIONS] MODULE"));
         const Run list = Importer({"--list"});
         QCOMPARE(list.exitCode, 0);
         QVERIFY(list.out.contains("engKJV2006eb - King James Version"));
@@ -277,6 +279,22 @@ private slots:
         QVERIFY(empty.err.contains("No SWORD Bible module"));
         QCOMPARE(Importer({"engKJV2006eb", "kjv.mdb"}).exitCode, int(ExitUsage));
         QCOMPARE(Importer({"--bogus"}).exitCode, int(ExitUsage));
+    }
+
+    // Without --folder the user's own folder, from a module archive, with the collection's
+    // cross references; --remove takes the translation out again.
+    void theUsersFolderByDefaultAndRemove() {
+        const QString home = dir.path() + "/home";
+        const QString user = home + "/vidoslov/";
+        const Run run = Importer({"-m", SWORD_ZIP, "SrKDIjekav", "srk.mdb", "Srpski"}, {}, home);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(ReadAll(user + "vidoslov.kv"), QByteArray("srk.mdb             Srpski\r\n"));
+        QVERIFY(run.out.contains("verses got cross references"));
+        QCOMPARE(Importer({"--remove", "srk.mdb"}, {}, home).exitCode, 0);
+        QCOMPARE(ReadAll(user + "vidoslov.kv"), QByteArray());
+        QVERIFY(QDir(user + "baza").isEmpty());
+        QCOMPARE(Importer({"--remove", "srk.mdb"}, {}, home).exitCode, int(ExitUsage));
+        QCOMPARE(Importer({"--system", "-d", user, "--remove", "x.mdb"}).exitCode, int(ExitUsage));
     }
 
     void theProgramRefusesWhatItCannotDo() {

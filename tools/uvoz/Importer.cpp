@@ -18,6 +18,7 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <algorithm>
+#include <functional>
 #include <set>
 #include <tuple>
 #include <unordered_set>
@@ -52,12 +53,17 @@ void CheckArguments(const SwordLibrary& library, const QString& module, const QS
 }
 
 // The verses of a module as the module holds them, with the references of their notes; empty
-// slots left out.
-std::vector<Row> ReadModuleRows(SwordLibrary& library, const QString& module) {
+// slots left out. `progress`, when given, is told 0 to 90 by the book.
+std::vector<Row> ReadModuleRows(SwordLibrary& library, const QString& module,
+                                const std::function<void(int)>& progress = {}) {
     std::vector<Row> rows;
     rows.reserve(32000);
+    int told = -1;
     library.readVerses(module, [&](const SwordVerse& v) {
         Row row{CatalogueBookOfOsis(v.osisBook), v.chapter, v.verse, CleanVerseText(v.text), {}};
+        // Reading is most of the work: 0 to 90 by the book.
+        if (progress && row.book * 90 / BookCatalogue::BookCount != told)
+            progress(told = row.book * 90 / BookCatalogue::BookCount);
         if (row.text.isEmpty())
             return;
         QStringList refs;
@@ -77,7 +83,7 @@ std::vector<Row> ReadModuleRows(SwordLibrary& library, const QString& module) {
 std::vector<Row> ReadRows(SwordLibrary& library, const QString& module,
                           const ImportOptions& options, const SerbianLatin* latin,
                           const ReferenceFile* references, QStringList& repairs) {
-    std::vector<Row> rows = ReadModuleRows(library, module);
+    std::vector<Row> rows = ReadModuleRows(library, module, options.progress);
     if (!options.versesLike.isEmpty())
         repairs << SplitLikeModel(rows, ReadModuleRows(library, options.versesLike));
     if (options.numbering == Numbering::Danicic)
@@ -104,6 +110,30 @@ int TakeCrossReferences(const CrossReferences& collection, std::vector<Row>& row
         taken += row.pok.isEmpty() ? 0 : int(row.pok.count('|')) + 1;
     }
     return collection.size() - taken;
+}
+
+void WriteListFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    // A failed write must not reach the rename: QSaveFile can commit a short file (a full
+    // disk), so the written size is checked first.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+                         file.flush() && file.size() == bytes.size();
+    if (!written || !file.commit()) {
+        const QString error = file.errorString();
+        const bool failed = file.error() != QFileDevice::NoError;
+        file.cancelWriting(); // the temporary file goes, and with it the room it took
+        const QStorageInfo disk(QFileInfo(path).absolutePath());
+        const QString reason = disk.bytesAvailable() < bytes.size()
+                                   ? QStringLiteral("the disk is full (%1 bytes free, %2 needed)")
+                                         .arg(disk.bytesAvailable())
+                                         .arg(bytes.size())
+                               : failed ? error
+                                        : QStringLiteral("the file was not written whole");
+        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
+                                                          "unchanged.")
+                                               .arg(path, reason));
+    }
 }
 
 } // namespace
@@ -158,6 +188,8 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
         counts.versesWithReferences += row.pok.isEmpty() ? 0 : 1;
     }
     writer.setProperty(QString::fromLatin1(NumberingKey), NameOfNumbering(options.numbering));
+    if (options.progress)
+        options.progress(95);
     writer.commit();
     counts.books = int(books.size());
     counts.verses = int(rows.size());
@@ -177,28 +209,32 @@ void UpdateTranslationListFile(const QString& programFolder, const QString& file
                 QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
         old = current.readAll();
     }
-    const QByteArray bytes = UpdateTranslationList(old, fileName, caption);
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    // A failed write must not reach the rename: QSaveFile can commit a short file (a full
-    // disk), so the written size is checked first.
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
-                         file.flush() && file.size() == bytes.size();
-    if (!written || !file.commit()) {
-        const QString error = file.errorString();
-        const bool failed = file.error() != QFileDevice::NoError;
-        file.cancelWriting(); // the temporary file goes, and with it the room it took
-        const QStorageInfo disk(QFileInfo(path).absolutePath());
-        const QString reason = disk.bytesAvailable() < bytes.size()
-                                   ? QStringLiteral("the disk is full (%1 bytes free, %2 needed)")
-                                         .arg(disk.bytesAvailable())
-                                         .arg(bytes.size())
-                               : failed ? error
-                                        : QStringLiteral("the file was not written whole");
-        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
-                                                          "unchanged.")
-                                               .arg(path, reason));
+    WriteListFile(path, UpdateTranslationList(old, fileName, caption));
+}
+
+void RemoveTranslation(const QString& folder, const QString& fileName) {
+    const QString path = QDir(folder).absoluteFilePath(TranslationListFile);
+    QFile current(path);
+    const QByteArray old = current.open(QIODevice::ReadOnly) ? current.readAll() : QByteArray();
+    current.close();
+    QByteArray kept;
+    bool found = false;
+    QList<QByteArray> lines = old.split('\n');
+    if (lines.last().isEmpty())
+        lines.removeLast();
+    for (const QByteArray& line : lines) {
+        const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
+        const QString name = QString::fromLatin1(bare.left(20)).trimmed();
+        if (!found && name.compare(fileName, Qt::CaseInsensitive) == 0)
+            found = true;
+        else
+            kept += bare + "\r\n";
     }
+    if (!found || FileNameProblem(fileName).size() > 0)
+        throw ImportError(ExitUsage,
+                          QStringLiteral("%1 lists no translation %2.").arg(path, fileName));
+    WriteListFile(path, kept);
+    QFile::remove(QDir(folder).absoluteFilePath(QStringLiteral("baza/") + fileName));
 }
 
 QStringList BibleModuleLines(const SwordLibrary& library) {

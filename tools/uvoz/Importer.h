@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class SwordLibrary;
 
@@ -22,6 +23,8 @@ struct ImportOptions {
     QString crossReferences; // a cross-reference collection the verses take them from instead
     QString versesLike;      // a module of the same text whose verse boundaries glued verses take
     Numbering numbering = Numbering::Kjv; // recorded in the file; the collection is mapped to it
+    // Told the share done, 0 to 100, as the import goes on; may throw to stop it.
+    std::function<void(int)> progress;
 };
 
 // Reads a Bible module and writes programFolder/baza/fileName, then puts the translation's
@@ -35,6 +38,10 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
 // file). Throws ImportError.
 void UpdateTranslationListFile(const QString& programFolder, const QString& fileName,
                                const QString& caption);
+
+// Takes a translation out of a folder's list and removes its file. Throws ImportError when the
+// folder has no such translation or the list cannot be written.
+void RemoveTranslation(const QString& folder, const QString& fileName);
 
 // The installed modules, "name - description", Bible texts only.
 QStringList BibleModuleLines(const SwordLibrary& library);
