@@ -1,6 +1,7 @@
 #include "Kvlabel.h"
 
 #include "PopupMenu.h"
+#include "TextWidths.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
@@ -155,7 +156,7 @@ int TKvlabel::LineHeight() const {
 }
 
 int TKvlabel::OneLineWidth() const {
-    return tekst_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(StripAccelerators(tekst_));
+    return KeptTextWidth(font(), StripAccelerators(tekst_));
 }
 
 int TKvlabel::x() const {
