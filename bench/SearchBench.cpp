@@ -1,4 +1,5 @@
-// Times the statements of the search dialog on the default translation file.
+// Times the statements of the search dialog on the default translation file: narrowed by the
+// file's search index as the program runs them, and by the scan of every verse for comparison.
 #include "SearchBench.h"
 
 #include "BookCatalogue.h"
@@ -16,11 +17,23 @@ struct BenchWords {
     QString required;
     SearchWords mixed;
     QString newTestament;
-    QString folded; // typed without diacritics
+    QString folded;      // typed without diacritics
+    QStringList counted; // a rare, a common and a very common word
+    QString phrase;
 };
 
-const BenchWords English = {"light", {{"lord"}, {"king"}, {"mercy", "grace"}}, "faith", "light"};
-const BenchWords Serbian = {"hleb", {{"gospod"}, {"car"}, {"milost", "dobrot"}}, "vera", "covek"};
+const BenchWords English = {"light",
+                            {{"lord"}, {"king"}, {"mercy", "grace"}},
+                            "faith",
+                            "light",
+                            {"dove", "bread", "lord"},
+                            "\"let there be\""};
+const BenchWords Serbian = {"hleb",
+                            {{"gospod"}, {"car"}, {"milost", "dobrot"}},
+                            "vera",
+                            "covek",
+                            {"golub", "hleb", "gospod"},
+                            "\"neka bude\""};
 
 TestamentChoice Testament(bool old, bool whole) {
     TestamentChoice choice;
@@ -32,15 +45,18 @@ TestamentChoice Testament(bool old, bool whole) {
     return choice;
 }
 
+QString Books(bool newTestamentOnly) {
+    return newTestamentOnly ? BuildBookCondition(Testament(true, false), Testament(false, true))
+                            : QString();
+}
+
 void RunSearch(benchmark::State& state, const QString& connection, const SearchWords& words,
-               bool newTestamentOnly, bool ignoreMarks) {
+               bool newTestamentOnly, bool ignoreMarks, bool scan) {
     Query q;
     q.setConnectionString(connection);
-    q.addLine(QString::fromLatin1(SearchSelectLine));
-    const QString books = newTestamentOnly
-                              ? BuildBookCondition(Testament(true, false), Testament(false, true))
-                              : QString();
-    q.addLine(SearchWhereLine(BuildWordCondition(words, ignoreMarks), books));
+    for (const QString& line :
+         SearchStatement(words, ignoreMarks, Books(newTestamentOnly), !scan && q.hasSearchIndex()))
+        q.addLine(line);
     for (auto _ : state) {
         q.open();
         state.counters["rows"] = q.recordCount();
@@ -63,17 +79,34 @@ void RegisterSearchBenches(const QString& programFolder) {
     const BenchWords& words = WordsOf(connection);
     const auto add = [&](const QString& name, const SearchWords& list, bool newTestamentOnly,
                          bool ignoreMarks = false) {
-        benchmark::RegisterBenchmark(name.toUtf8().constData(),
-                                     [=](benchmark::State& state) {
-                                         RunSearch(state, connection, list, newTestamentOnly,
-                                                   ignoreMarks);
-                                     })
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
-            ->ReportAggregatesOnly(true);
+        for (const bool scan : {false, true})
+            benchmark::RegisterBenchmark(((scan ? "Scan" : "") + name).toUtf8().constData(),
+                                         [=](benchmark::State& state) {
+                                             RunSearch(state, connection, list, newTestamentOnly,
+                                                       ignoreMarks, scan);
+                                         })
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(5)
+                ->ReportAggregatesOnly(true);
     };
     add("SearchRequired/" + words.required, {{words.required}, {}, {}}, false);
     add("SearchMixed/" + words.mixed.required.join(','), words.mixed, false);
     add("SearchNewTestament/" + words.newTestament, {{words.newTestament}, {}, {}}, true);
     add("SearchWithoutMarks/" + words.folded, {{words.folded}, {}, {}}, false, true);
+    for (const QString& word : words.counted)
+        add("SearchRequired/" + word, {{word}, {}, {}}, false);
+    add("SearchPhrase/" + words.phrase, {{words.phrase}, {}, {}}, false);
+    // The count while typing, without diacritics, on the counter's own connection.
+    for (const QString& word : words.counted)
+        benchmark::RegisterBenchmark(
+            ("CountSearch/" + word).toUtf8().constData(),
+            [=](benchmark::State& state) {
+                Query counter;
+                counter.setConnectionString(connection);
+                for (auto _ : state)
+                    state.counters["rows"] = CountSearch(counter, {{word}, {}, {}}, true, {});
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
 }

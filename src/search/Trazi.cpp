@@ -359,8 +359,9 @@ void TfTrazi::BtnTraziClick() {
                  CheckBoxKvacice->isChecked()};
     const QString books = BuildBookCondition();
     results_->clearSql();
-    results_->addLine(QString::fromLatin1(SearchSelectLine));
-    results_->addLine(SearchWhereLine(where, books));
+    for (const QString& line :
+         SearchStatement(words, CheckBoxKvacice->isChecked(), books, results_->hasSearchIndex()))
+        results_->addLine(line);
     results_->open();
     accept();
 }

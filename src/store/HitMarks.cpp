@@ -1,6 +1,7 @@
 #include "HitMarks.h"
 
 #include "Folding.h"
+#include "Phrase.h"
 
 #include <algorithm>
 #include <vector>
@@ -38,8 +39,20 @@ FoldedText FoldWithOrigins(const QString& text) {
     return out;
 }
 
-void AddMatches(const QString& haystack, const QString& needle, Qt::CaseSensitivity cs,
+// The places of one entry: a word anywhere, a phrase (Phrase.h) where its words follow each
+// other. The haystack is the folded text when fold is set.
+void AddMatches(const QString& haystack, const QString& entry, bool fold, Qt::CaseSensitivity cs,
                 std::vector<std::pair<qsizetype, qsizetype>>& found) {
+    if (IsPhrase(entry)) {
+        QStringList words = PhraseWords(entry);
+        if (fold)
+            for (QString& word : words)
+                word = FoldForSearch(word);
+        const auto matches = PhraseMatches(haystack, words, cs);
+        found.insert(found.end(), matches.begin(), matches.end());
+        return;
+    }
+    const QString needle = fold ? FoldForSearch(entry) : entry;
     if (needle.isEmpty())
         return;
     for (qsizetype at = haystack.indexOf(needle, 0, cs); at >= 0;
@@ -62,12 +75,12 @@ QList<HitRange> HitRanges(const QString& text, const QStringList& words, bool fo
         const FoldedText f = FoldWithOrigins(text);
         std::vector<std::pair<qsizetype, qsizetype>> inFolded;
         for (const QString& word : words)
-            AddMatches(f.text, FoldForSearch(word), Qt::CaseSensitive, inFolded);
+            AddMatches(f.text, word, true, Qt::CaseSensitive, inFolded);
         for (const auto& [start, end] : inFolded)
             found.emplace_back(f.from[size_t(start)], CharEnd(text, f.from[size_t(end - 1)]));
     } else {
         for (const QString& word : words)
-            AddMatches(text, word, Qt::CaseInsensitive, found);
+            AddMatches(text, word, false, Qt::CaseInsensitive, found);
     }
     std::sort(found.begin(), found.end());
     QList<HitRange> ranges;

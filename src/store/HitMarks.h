@@ -14,5 +14,5 @@ struct HitRange {
 // Where the words occur in a verse text, in order and merged where they meet or overlap. A
 // plain search matches regardless of letter case; a folded one compares the folded text with
 // the folded words (FoldForSearch) and marks the original letters that fold into the match.
-// Empty words mark nothing.
+// A phrase in quotes marks its words and what parts them (Phrase.h). Empty words mark nothing.
 QList<HitRange> HitRanges(const QString& text, const QStringList& words, bool folded);

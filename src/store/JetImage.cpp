@@ -3,12 +3,17 @@
 #include "Errors.h"
 #include "JetFile.h"
 #include "JetTable.h"
+#include "SearchIndex.h"
 #include "TextRules.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
+#include <cstring>
+#include <future>
 #include <map>
+#include <mutex>
 #include <sqlite3.h>
 #include <tuple>
 
@@ -23,10 +28,33 @@ struct ImageKey {
     }
 };
 
+std::mutex& ImagesLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+// A file's image and the build of its copy with the search index.
+struct LoadedImage {
+    ImageKey key;
+    std::shared_ptr<const JetImage> image;
+    std::shared_future<std::shared_ptr<const JetImage>> indexed;
+};
+
 // The loaded images by file; a changed file gets a new one.
-std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>>& Images() {
-    static std::map<QString, std::pair<ImageKey, std::shared_ptr<const JetImage>>> images;
+std::map<QString, LoadedImage>& Images() {
+    static std::map<QString, LoadedImage> images;
     return images;
+}
+
+// The image to connect to: the one with the search index once its build has ended.
+const std::shared_ptr<const JetImage>& Current(LoadedImage& loaded) {
+    if (loaded.indexed.valid() &&
+        loaded.indexed.wait_for(std::chrono::seconds(0)) == std::future_status::ready) {
+        if (auto indexed = loaded.indexed.get())
+            loaded.image = std::move(indexed);
+        loaded.indexed = {};
+    }
+    return loaded.image;
 }
 
 void Exec(sqlite3* db, const QString& sql) {
@@ -100,6 +128,33 @@ sqlite3* JetImage::connect() const {
     return db;
 }
 
+std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
+    if (!data_)
+        return nullptr;
+    auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size_)));
+    if (!copy)
+        return nullptr;
+    std::memcpy(copy, data_, size_t(size_));
+    Connection c;
+    if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+            SQLITE_OK ||
+        sqlite3_deserialize(c.db, "main", copy, size_, size_,
+                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
+            SQLITE_OK)
+        return nullptr;
+    RegisterTextRules(c.db);
+    try {
+        Exec(c.db, QStringLiteral("BEGIN"));
+        BuildSearchIndex(c.db);
+        Exec(c.db, QStringLiteral("COMMIT"));
+    } catch (const std::exception&) {
+        return nullptr; // no verse table with text: the image stays as it is
+    }
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(c.db, "main", &size, 0);
+    return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
+}
+
 std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
                                              const QString& table) {
     const JetHeader header = ReadJetHeader(file.left(JetPageSize));
@@ -167,14 +222,16 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     const QString refused = UnrecognizedFormatText(file);
     if (format == DatabaseFormat::OtherJet)
         throw DatabaseError(refused);
+    // Counts may open files on other threads than the windows.
+    const std::lock_guard<std::mutex> lock(ImagesLock());
     const QFileInfo info(file);
     const ImageKey key{info.absoluteFilePath(), info.size(),
                        info.lastModified().toMSecsSinceEpoch()};
     auto& images = Images();
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
-    if (known != images.end() && !(known->second.first < key) && !(key < known->second.first)) {
-        loaded = known->second.second;
+    if (known != images.end() && !(known->second.key < key) && !(key < known->second.key)) {
+        loaded = Current(known->second);
         if (!JetPasswordAccepts(loaded->password(), password))
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
     } else {
@@ -193,13 +250,23 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
             throw DatabaseError(
                 QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
         }
-        images[key.path] = {key, loaded};
+        images[key.path] = {key, loaded, std::async(std::launch::async, [loaded] {
+                                             return loaded->withSearchIndex();
+                                         }).share()};
     }
     return loaded->connect();
 }
 
 void ForgetJetImages() {
-    Images().clear();
+    const std::lock_guard<std::mutex> lock(ImagesLock());
+    Images().clear(); // waits for the builds under way
+}
+
+void WaitForJetSearchIndexes() {
+    const std::lock_guard<std::mutex> lock(ImagesLock());
+    for (auto& [path, loaded] : Images())
+        if (loaded.indexed.valid())
+            loaded.indexed.wait();
 }
 
 QString DatabasePasswordOf(const QString& connectionString) {

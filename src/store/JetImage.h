@@ -20,6 +20,9 @@ public:
     // closed.
     sqlite3* connect() const;
     const QString& password() const { return password_; }
+    // A copy of the image with the search index (SearchIndex.h) built in, or nullptr when the
+    // image holds no verse table with text.
+    std::shared_ptr<const JetImage> withSearchIndex() const;
 
 private:
     unsigned char* data_;
@@ -43,6 +46,11 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password);
 
 // Drops the loaded images, so that the next open of each file loads it again (benchmarks).
 void ForgetJetImages();
+
+// The search index of a Jet file is built into a copy of its image on a thread of its own once
+// the file is first opened, which the file's connections use from then on; until then a search
+// reads every verse. Waits until every such build has ended (tests, benchmarks).
+void WaitForJetSearchIndexes();
 
 // The Database Password a connection string names ("Jet OLEDB:Database Password=..."); empty
 // when it names none.

@@ -4,7 +4,9 @@
 #include "Errors.h"
 #include "Folding.h"
 #include "JetImage.h"
+#include "Phrase.h"
 #include "ReadOnlyFile.h"
+#include "SearchIndex.h"
 #include "TextRules.h"
 
 #include <QFileInfo>
@@ -64,6 +66,7 @@ void Query::connect() {
     }
     RegisterTextRules(db);
     RegisterFolding(db);
+    RegisterPhrase(db);
     LimitQuerySteps(db, &stepsLeft_);
     sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     const QString table = VerseTableError(db);
@@ -72,6 +75,21 @@ void Query::connect() {
         throw DatabaseError(WithFile(table));
     }
     db_ = db;
+}
+
+bool Query::hasSearchIndex() {
+    try {
+        connect();
+        // A Jet file's image gains its index after the file's first open: a connection without
+        // it is made again.
+        if (!HasSearchIndex(db_)) {
+            disconnect();
+            connect();
+        }
+    } catch (const DatabaseError&) {
+        return false;
+    }
+    return HasSearchIndex(db_);
 }
 
 void Query::disconnect() {

@@ -37,6 +37,8 @@ public:
     // held; the connection stays for the next open.
     void closeAndRelease();
     bool isOpen() const { return open_; }
+    // Whether the file holds the search index (SearchIndex.h); false when it cannot be opened.
+    bool hasSearchIndex();
     // The error of reading the rows of a closed query.
     static DatabaseError ClosedError();
     // Throws ClosedError() unless the query is open.

@@ -25,6 +25,11 @@ void TestHitMarks::ranges_data() {
     QTest::newRow("folded") << QStringLiteral("Čovek i човек; anđeo, ђаво.")
                             << QStringList{"covek", "DJ"} << true
                             << Ranges{{0, 5}, {8, 5}, {17, 1}, {22, 1}};
+    // A phrase marks its words and what parts them, only where they follow each other.
+    QTest::newRow("phrase") << QStringLiteral("Neka bude svetlost; neka, bude. Nekabude")
+                            << QStringList{"\"neka bude\""} << false << Ranges{{0, 9}, {20, 10}};
+    QTest::newRow("phrase, folded") << QStringLiteral("Нека буде светлост")
+                                    << QStringList{"„neka bude“"} << true << Ranges{{0, 9}};
     QTest::newRow("not folded") << QStringLiteral("Čovek") << QStringList{"covek"} << false
                                 << Ranges{};
 }

@@ -2,6 +2,7 @@
 
 #include "FileProperties.h"
 #include "ImportError.h"
+#include "SearchIndex.h"
 #include "TextRules.h"
 
 #include <QFileInfo>
@@ -90,7 +91,13 @@ void VerseFileWriter::setProperty(const QString& key, const QString& value) {
 }
 
 void VerseFileWriter::commit() {
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+    try {
+        BuildSearchIndex(db_);
+    } catch (const SearchIndexError&) {
+        fail(QStringLiteral("write the search index of"));
+    }
+    // The index's merges leave free pages behind: the file is written again without them.
+    if (sqlite3_exec(db_, "COMMIT; VACUUM;", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("complete"));
     sqlite3_finalize(insert_);
     insert_ = nullptr;

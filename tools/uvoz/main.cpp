@@ -3,6 +3,7 @@
 #include "ImportError.h"
 #include "Importer.h"
 #include "ProgramFolder.h"
+#include "SearchIndex.h"
 #include "SwordLibrary.h"
 #include "TranslationList.h"
 
@@ -20,6 +21,7 @@ const char* const Usage =
     "Usage: vidoslov-uvoz [--folder FOLDER | --system] [OPTIONS] MODULE FILE CAPTION\n"
     "       vidoslov-uvoz [--folder FOLDER | --system] --remove FILE\n"
     "       vidoslov-uvoz [--modules FOLDER] --list\n"
+    "       vidoslov-uvoz --add-index PATH\n"
     "\n"
     "Reads the SWORD Bible module MODULE and writes the translation file baza/FILE of\n"
     "a folder, then puts the line of FILE with CAPTION into the translation list\n"
@@ -56,6 +58,8 @@ const char* const Usage =
     "      --no-cross-references  keep the module's own cross references\n"
     "      --progress             print \"progress N\" lines (N from 0 to 100)\n"
     "  -l, --list                 list the Bible modules\n"
+    "      --add-index PATH       add the search index to the translation file PATH\n"
+    "                             (written by older importers or other tools)\n"
     "  -h, --help                 show this text\n"
     "\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 unknown module, 3 not a Bible text,\n"
@@ -118,12 +122,22 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption numbering("numbering", "numbering", "NAME");
     const QCommandLineOption noCollection("no-cross-references", "no cross references");
     const QCommandLineOption progress("progress", "progress");
+    const QCommandLineOption addIndex("add-index", "add index", "PATH");
     parser.addOptions({help, list, folder, system, remove, modules, latin, references, collection,
-                       versesLike, numbering, noCollection, progress});
+                       versesLike, numbering, noCollection, progress, addIndex});
     if (!parser.parse(app.arguments()))
         return Fail(ExitUsage, parser.errorText() + QStringLiteral("\n") + Usage);
     if (parser.isSet(help)) {
         std::fputs(Usage, stdout);
+        return ExitOk;
+    }
+    if (parser.isSet(addIndex)) {
+        try {
+            AddSearchIndex(parser.value(addIndex));
+        } catch (const SearchIndexError& e) {
+            return Fail(ExitCannotWrite, QStringLiteral("Cannot add the search index to %1: %2")
+                                             .arg(parser.value(addIndex), e.what()));
+        }
         return ExitOk;
     }
     if (parser.isSet(folder) && parser.isSet(system))

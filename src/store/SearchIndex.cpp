@@ -1,0 +1,102 @@
+#include "SearchIndex.h"
+
+#include "Folding.h"
+#include "TextRules.h"
+
+#include <QSet>
+#include <QStringList>
+#include <sqlite3.h>
+
+namespace {
+
+void Exec(sqlite3* db, const char* sql) {
+    char* error = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &error) != SQLITE_OK) {
+        const std::string text = error ? error : sqlite3_errmsg(db);
+        sqlite3_free(error);
+        throw SearchIndexError(text);
+    }
+}
+
+// The index's column holds FoldForSearch of the text; the trigram tokenizer takes it as it is,
+// three characters at a time, without folding of its own. Only rowids are kept per trigram.
+const char* const IndexSchema =
+    "DROP TABLE IF EXISTS vidoslov_search;"
+    "CREATE VIRTUAL TABLE vidoslov_search USING fts5(folded, "
+    "tokenize='trigram case_sensitive 1', detail=none);"
+    "INSERT INTO vidoslov_search (rowid, folded) "
+    "SELECT rowid, folded(tekst) FROM vidoslov WHERE tekst IS NOT NULL;"
+    "INSERT INTO vidoslov_search (vidoslov_search) VALUES ('optimize');";
+
+// A term of an FTS5 expression: in double quotes, its own quotes doubled.
+QString Term(const QString& text) {
+    return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+} // namespace
+
+bool HasSearchIndex(sqlite3* db) {
+    sqlite3_stmt* stmt = nullptr;
+    const char* sql = "SELECT 1 FROM sqlite_schema WHERE type='table' AND name='vidoslov_search' "
+                      "AND sql LIKE 'CREATE VIRTUAL TABLE%fts5%'";
+    bool found = false;
+    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK)
+        found = sqlite3_step(stmt) == SQLITE_ROW;
+    sqlite3_finalize(stmt);
+    return found;
+}
+
+void BuildSearchIndex(sqlite3* db) {
+    RegisterFolding(db);
+    Exec(db, IndexSchema);
+}
+
+void AddSearchIndex(const QString& path) {
+    sqlite3* db = nullptr;
+    const QByteArray name = path.toUtf8();
+    try {
+        if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+            throw SearchIndexError(db ? sqlite3_errmsg(db) : "out of memory");
+        RegisterTextRules(db);
+        Exec(db, "BEGIN IMMEDIATE");
+        BuildSearchIndex(db);
+        Exec(db, "COMMIT");
+        Exec(db, "VACUUM");
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+}
+
+QString IndexExpression(const QString& word, bool folded, bool literal) {
+    QStringList pieces;
+    if (literal) {
+        pieces << word;
+    } else {
+        QString piece;
+        for (const QChar c : word) {
+            if (c == u'%' || c == u'_')
+                pieces << std::exchange(piece, QString());
+            else
+                piece += c;
+        }
+        pieces << piece;
+    }
+    QStringList terms;
+    QSet<QString> seen;
+    for (const QString& piece : pieces) {
+        // The text and a word match without regard to case, and folding goes through case
+        // folding: the folded text holds the folded piece wherever the text holds the piece.
+        const QList<uint> chars = (folded ? piece.toCaseFolded() : FoldForSearch(piece)).toUcs4();
+        for (qsizetype i = 0; i + 3 <= chars.size(); ++i) {
+            const QString trigram =
+                QString::fromUcs4(reinterpret_cast<const char32_t*>(chars.constData() + i), 3);
+            if (!seen.contains(trigram)) {
+                seen.insert(trigram);
+                terms << Term(trigram);
+            }
+        }
+    }
+    return terms.join(QStringLiteral(" AND "));
+}
