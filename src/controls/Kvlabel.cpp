@@ -156,7 +156,7 @@ int TKvlabel::LineHeight() const {
 }
 
 int TKvlabel::OneLineWidth() const {
-    return KeptTextWidth(font(), StripAccelerators(tekst_));
+    return KeptTextWidth(font(), this, StripAccelerators(tekst_));
 }
 
 int TKvlabel::x() const {
@@ -180,7 +180,7 @@ void TKvlabel::setTekst(const QString& text) {
     if (wrap_) {
         // The one-line width waits until someone reads it.
         xStale_ = true;
-        y_ = KvWrappedHeight(fontMetrics(), tekst_, Sirina);
+        y_ = KeptWrappedHeight(font(), this, Sirina, tekst_);
         resize(Sirina, y_);
     } else {
         x_ = OneLineWidth();
