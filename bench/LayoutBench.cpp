@@ -5,7 +5,7 @@
 #include "BenchMain.h"
 #include "ChapterLayout.h"
 #include "DataModule.h"
-#include "PaneState.h"
+#include "PaneLabels.h"
 #include "Query.h"
 #include "ScrollBox.h"
 #include "TextRules.h"
@@ -53,16 +53,15 @@ void WriteChapter(int references) {
 struct Pane {
     QWidget host;
     TScrollBox* box = new TScrollBox(&host);
-    TPaneState state;
+    PaneLabels state;
+    PaneEntry entry;
 
     Pane() {
         host.resize(420, 620);
         box->setGeometry(0, 0, 400, 600);
         box->Tag = 1;
-        box->Hint = QStringLiteral("1");
         host.show();
-        state.SetStartValues();
-        state.Verse[1] = 1;
+        entry.verse = 1;
     }
     ~Pane() { state.Labels.FreeAll(); }
 
@@ -79,7 +78,7 @@ struct Pane {
         QElapsedTimer timer;
         timer.start();
         LoadChapter(QStringLiteral("vidoslov"), book, chapter, q,
-                    [&](Query& r) { LayoutChapter(state, *box, r); });
+                    [&](Query& r) { LayoutChapter(state, entry, *box, r); });
         const qint64 laid = timer.elapsed();
         box->repaint();
         QApplication::processEvents();

@@ -2,7 +2,7 @@
 // rows filled without marks, with the words marked as typed and with them marked folded.
 #include "CpuClock.h"
 #include "DataModule.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
@@ -40,11 +40,12 @@ int main(int argc, char** argv) {
     TProgram program(folder);
     TfRezultatiTrazenja& window = *program.fRezultatiTrazenja;
     window.AskToContinue = [](const QString&) { return true; };
-    Query& q = program.Baze->QueryRezultati;
-    q.clearSql();
-    q.addLine("select * from vidoslov where tekst like '%bog%' or tekst like '%a%' limit 5000");
-    q.open();
-    window.ShowResults();
+    window.ShowResults(
+        {{},
+         {},
+         RunStatement(TranslationConnectionString(DefaultTranslationFile, folder),
+                      {"select * from vidoslov where tekst like '%bog%' or tekst like '%a%' "
+                       "limit 5000"})});
     const QStringList words = {"bog", "a"};
     const double plain = FillMs(window);
     window.Searched = {QString(), QString(), words, false};
@@ -53,7 +54,7 @@ int main(int argc, char** argv) {
     const double folded = FillMs(window);
     std::printf("fill of %d rows: %.0f ms unmarked, %.0f ms marked (+%.1f %%), %.0f ms marked "
                 "folded (+%.1f %%)\n",
-                q.recordCount(), plain, marked, 100 * (marked - plain) / plain, folded,
+                int(window.Found().size()), plain, marked, 100 * (marked - plain) / plain, folded,
                 100 * (folded - plain) / plain);
     return 0;
 }

@@ -7,7 +7,7 @@
 #include "CpuClock.h"
 #include "DataModule.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Program.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"

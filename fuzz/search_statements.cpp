@@ -161,8 +161,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!Literals(plainStatement, plainLiterals, plainOutside) || outside != plainOutside)
         std::abort();
 
-    static TBaze baze(SmallTranslationFolder());
-    Query& results = baze.QueryRezultati;
+    static Query results;
+    results.setConnectionString(
+        TranslationConnectionString(DefaultTranslationFile, SmallTranslationFolder()));
     results.clearSql();
     results.addLine(QString::fromLatin1(SearchSelectLine));
     results.addLine(SearchWhereLine(where, books));

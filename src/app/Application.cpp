@@ -1,16 +1,8 @@
 #include "Application.h"
 
-#include "Errors.h"
 #include "Messages.h"
 
 #include <QTranslator>
-
-void ReportError(const std::exception& error) {
-    if (const auto* app = dynamic_cast<const AppError*>(&error))
-        ShowMessage(app->text());
-    else
-        ShowMessage(QString::fromLocal8Bit(error.what()));
-}
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     // The name only: a display name would be appended to every window title.

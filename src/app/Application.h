@@ -1,21 +1,9 @@
 #pragma once
 
+#include "Messages.h"
+
 #include <QApplication>
 #include <QIcon>
-#include <exception>
-
-// Shows an error that reached the top of a handler in the error box: the text of an AppError,
-// else the exception's own text.
-void ReportError(const std::exception& error);
-
-// Runs a handler; an error it lets through goes to the error box and the program goes on.
-template <class Handler> void Guarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        ReportError(error);
-    }
-}
 
 // The program's icon, an open book, in the sizes built in (16, 32, 48 and 256 pixels).
 QIcon ProgramIcon();

@@ -3,11 +3,12 @@
 #include "DataModule.h"
 #include "Errors.h"
 #include "Intro.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
 #include "ProgramFolder.h"
 #include "RezultatiTrazenja.h"
+#include "Search.h"
 #include "Trazi.h"
 #include "print.h"
 
@@ -24,45 +25,32 @@ TProgram::TProgram(const QString& programFolder) {
     TfMain* main = fMain.get();
     main->setBaze(Baze.get());
     main->setSearchDialog(fTrazi.get());
-    fTrazi->setResultsQuery(&Baze->QueryRezultati);
     fTrazi->setProgramFolder(Baze->programFolder());
     main->setReminderWindow(fPodsetnik.get());
     main->setFontDialog(fPodesiFont.get());
-    fPodesiFont->setPanes(main);
+    fPodesiFont->setPanes(&main->State());
     fprint->setBaze(Baze.get());
     main->setReportForm(fprint.get());
     fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    results->setResultsQuery(&Baze->QueryRezultati);
-    results->setReader({main, [main] { return main->GetActivePane(); },
-                        [main](int pane) { main->SetActivePane(pane); },
-                        [main] { main->ShowActivePane(); }, main->CD1,
-                        [main](int pane, const QString& file, const QString& caption) {
-                            main->UseTranslation(pane, file, caption);
-                        },
-                        [main](int key) { main->FormKeyDown(key); }});
+    results->setReader({&main->State(), &main->Catalogue(), [main] { main->ShowActivePane(); },
+                        main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();
-    main->ShowSearchResults = [results, search] {
-        results->Searched = search->Searched();
-        results->ShowResults();
-    };
+    main->ShowSearchResults = [results, search] { results->ShowResults(search->TakeResult()); };
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}
 
 void TProgram::PrepareFirstUses() {
-    Query& q = Baze->QueryRezultati;
-    if (!q.isOpen() && q.sql().isEmpty()) {
-        // A scan of every verse that finds none; a missing file is the search's to report.
-        try {
-            q.addLine(QStringLiteral("select count(*) from vidoslov where tekst like '%ǂ%'"));
-            q.open();
-        } catch (const DatabaseError&) {
-        }
-        q.close();
-        q.clearSql();
+    // A search of the default text for a word no verse holds: its file is read once and the
+    // search's first run is behind it. A missing file is the real search's to report.
+    SearchRequest nothing;
+    nothing.words.required = {QStringLiteral("ǂǂ")};
+    try {
+        RunSearch(nothing, Baze->programFolder());
+    } catch (const DatabaseError&) {
     }
     fRezultatiTrazenja->PrepareFirstShow();
 }

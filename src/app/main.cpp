@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "MainWindow.h"
 #include "Application.h"
 #include "Program.h"
 

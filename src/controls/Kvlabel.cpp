@@ -129,7 +129,7 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
     switch (kind) {
     case Tekst1:
         setFontColor(FontTekst.Color);
-        OnClick = nullptr;
+        clickable_ = false;
         PopupMenu = nullptr;
         unsetCursor();
         break;
@@ -159,7 +159,11 @@ int TKvlabel::OneLineWidth() const {
     return KeptTextWidth(font(), this, StripAccelerators(tekst_));
 }
 
-int TKvlabel::x() const {
+void TKvlabel::setClickable(bool clickable) {
+    clickable_ = clickable;
+}
+
+int TKvlabel::LineWidth() const {
     if (xStale_) {
         x_ = OneLineWidth();
         xStale_ = false;
@@ -301,8 +305,8 @@ void TKvlabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         pressed_ = false;
     event->accept();
-    if (click && OnClick)
-        OnClick(this);
+    if (click && clickable_)
+        emit clicked(this);
 }
 
 void TKvlabel::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -20,8 +20,8 @@ int KvLineHeight(const QFontMetrics& fm);
 int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width);
 
 // The label of every verse, cross reference and result heading. Setting Vrsta dresses it for
-// its kind; setting Tekst lays it out and leaves its one-line width in x() and its height in
-// y(). Note that x() and y() are these measurements, not the position (use pos()).
+// its kind; setting Tekst lays it out and leaves its one-line width in LineWidth() and its
+// height in TextHeight().
 // A plain widget that draws its own text: a chapter may hold a hundred thousand of them.
 class TKvlabel : public QWidget {
     Q_OBJECT
@@ -54,8 +54,8 @@ public:
     // The caption (Tekst), as a label gives it.
     const QString& text() const { return tekst_; }
     // Measured when first read: a wrapped verse label's one-line width is seldom wanted.
-    int x() const;
-    int y() const { return y_; }
+    int LineWidth() const;
+    int TextHeight() const { return y_; }
 
     // The colour the text is drawn in, and the label's background when opaque.
     TColor FontColor() const { return fontColor_; }
@@ -64,8 +64,10 @@ public:
     void setTransparent();
     bool isTransparent() const { return transparent_; }
 
-    // Click handler and popup menu, as the windows set them.
-    std::function<void(TKvlabel*)> OnClick;
+    // Whether a left click emits clicked (a reference or a result heading), and the popup
+    // menu, as the windows set them; a label dressed as verse text has neither.
+    bool Clickable() const { return clickable_; }
+    void setClickable(bool clickable);
     TPopupMenu* PopupMenu = nullptr;
 
     // Pointer notices; public so that tests can call them.
@@ -73,6 +75,11 @@ public:
     void MouseLeave();
     // Between a pointer-enter notice and the next leave.
     bool IsHovered() const { return hovered_; }
+
+signals:
+    void clicked(TKvlabel* label);
+
+public:
 
     TColor BackgroundColor() const { return background_; }
     // True when the last Tekst was laid out wrapped (a Tekst1 label).
@@ -93,7 +100,7 @@ private:
     void setFontIfChanged(const QFont& f);
     void setStyleAndRefit(int style);
     int OneLineWidth() const;
-    // Measures x() now if it is still to be measured: before the font changes.
+    // Measures LineWidth() now if it is still to be measured: before the font changes.
     void settleX();
     void refit();
 
@@ -108,4 +115,5 @@ private:
     bool wrap_ = false;
     bool pressed_ = false;
     bool hovered_ = false;
+    bool clickable_ = false;
 };

@@ -1,5 +1,7 @@
 #include "Messages.h"
 
+#include "Errors.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -31,4 +33,11 @@ MessageHandler SetMessageHandler(MessageHandler handler) {
     MessageHandler previous = std::move(Handler());
     Handler() = handler ? std::move(handler) : MessageHandler(ShowBox);
     return previous;
+}
+
+void ReportError(const std::exception& error) {
+    if (const auto* app = dynamic_cast<const AppError*>(&error))
+        ShowMessage(app->text());
+    else
+        ShowMessage(QString::fromLocal8Bit(error.what()));
 }

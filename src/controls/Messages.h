@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <exception>
 #include <functional>
 
 // Every message box of the program goes through here, so that tests can answer them.
@@ -13,3 +14,16 @@ MessageHandler SetMessageHandler(MessageHandler handler);
 
 // A reason the system gave for a failure (a file's errorString()), in the user's language.
 QString SystemReason(const QString& text);
+
+// Shows an error that reached the top of a handler in the error box: the text of an AppError,
+// else the exception's own text.
+void ReportError(const std::exception& error);
+
+// Runs a handler; an error it lets through goes to the error box and the program goes on.
+template <class Handler> void Guarded(Handler&& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        ReportError(error);
+    }
+}

@@ -134,6 +134,11 @@ QString ResultsTitleLine(const QString& translation, const QStringList& words, i
     return line + QStringLiteral(" — %1 poklapanja").arg(count);
 }
 
+ReportRow VerseReportRow(const QString& knjiga, const QString& glava, const QString& rbr,
+                         const QString& tekst) {
+    return {knjiga, Decimal(glava), Decimal(rbr), tekst};
+}
+
 std::vector<ReportRow> ReadReportRows(Query& query) {
     std::vector<ReportRow> rows;
     rows.reserve(size_t(query.recordCount()));

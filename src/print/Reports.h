@@ -27,6 +27,9 @@ QString ChapterTitleLine(const QString& bookTitle, const QString& chapter,
 // The title line of a results report: the translation, the searched words and the count.
 QString ResultsTitleLine(const QString& translation, const QStringList& words, int count);
 
+// A report row of a verse: the chapter and verse numbers as decimals.
+ReportRow VerseReportRow(const QString& knjiga, const QString& glava, const QString& rbr,
+                         const QString& tekst);
 // The rows of an open query, from its first; the query is left on its first row.
 std::vector<ReportRow> ReadReportRows(Query& query);
 

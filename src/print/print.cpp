@@ -68,12 +68,9 @@ void Tfprint::PreviewChapter(const Query& paneQuery, const QString& translation)
     Preview(report, std::move(rows), title);
 }
 
-void Tfprint::PreviewResults(const QString& titleLine, const QStringList& words, bool folded) {
-    if (!baze_)
-        return;
-    Query& q = baze_->QueryRezultati;
-    q.requireOpen();
-    Preview(MarkingWords(WithTitleLine(QRPretraga, titleLine), words, folded), ReadReportRows(q),
+void Tfprint::PreviewResults(std::vector<ReportRow> rows, const QString& titleLine,
+                             const QStringList& words, bool folded) {
+    Preview(MarkingWords(WithTitleLine(QRPretraga, titleLine), words, folded), std::move(rows),
             QStringLiteral("Vidoslov - rezultati pretrage"));
 }
 

@@ -31,11 +31,11 @@ public:
     // The title line names the translation when one is given.
     void PreviewChapter(const Query& paneQuery, const QString& translation = {});
 
-    // Lays the results report out over the results query and shows its print preview;
-    // returns when the preview is closed.
-    // The title line names the search; the words are marked in the verses.
-    void PreviewResults(const QString& titleLine = {}, const QStringList& words = {},
-                        bool folded = false);
+    // Lays the results report out over a search's rows and shows its print preview; returns
+    // when the preview is closed. The title line names the search; the words are marked in
+    // the verses.
+    void PreviewResults(std::vector<ReportRow> rows, const QString& titleLine = {},
+                        const QStringList& words = {}, bool folded = false);
 
 private:
     void Preview(const ReportDefinition& report, std::vector<ReportRow> rows, const QString& title);

@@ -4,7 +4,7 @@
 #include "Errors.h"
 #include "Kvlabel.h"
 #include "Messages.h"
-#include "PaneState.h"
+#include "PaneLabels.h"
 #include "Query.h"
 #include "Reference.h"
 #include "ScrollBox.h"
@@ -21,7 +21,7 @@ constexpr int ReferenceLine = 15;
 constexpr int HighlightDistance = 100;
 
 QString LabelPrefix(const TScrollBox& box) {
-    return QStringLiteral("labela") + box.Hint;
+    return QStringLiteral("labela") + QString::number(box.Tag);
 }
 
 // Shows the box again when the layout ends, also when it ends with an error.
@@ -44,36 +44,47 @@ int HighlightScrollPosition(int verseTop, int verseBottom) {
 }
 
 int PaneOfBox(const TScrollBox& box) {
-    return StrToInt(box.Hint);
+    return box.Tag;
 }
 
-void AcquireLabel(TPaneState& state, TScrollBox& box) {
+void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
     const int p = PaneOfBox(box);
-    const QString name = LabelPrefix(box) + QString::number(state.LabelsUsed[p]);
-    QWidget* holder = box.LabelHolder(state.LabelsUsed[p]);
-    TKvlabel* label = state.Labels.Find(name);
-    if (label) {
-        label->setTekst(QString());
-    } else {
-        label = new TKvlabel(holder);
-        label->Tag = box.Tag;
-        label->FontTekst.Charset = 238;
-        label->FontPok.Charset = 238;
-        label->setObjectName(name);
-        state.Labels.Add(label);
-        ++state.LabelsCreated[p];
+    const int k = state.LabelsUsed[p];
+    QWidget* holder = box.LabelHolder(k);
+    std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
+    TKvlabel* label = size_t(k) <= numbered.size() ? numbered[size_t(k - 1)].data() : nullptr;
+    bool made = false;
+    if (!label) {
+        // Made afresh, or filed under its name only.
+        const QString name = LabelPrefix(box) + QString::number(k);
+        label = state.Labels.Find(name);
+        if (!label) {
+            label = new TKvlabel(holder);
+            label->Tag = box.Tag;
+            label->FontTekst.Charset = 238;
+            label->FontPok.Charset = 238;
+            label->setObjectName(name);
+            QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
+            state.Labels.Add(label);
+            ++state.LabelsCreated[p];
+            made = true;
+        }
+        if (numbered.size() < size_t(k))
+            numbered.resize(size_t(k));
+        numbered[size_t(k - 1)] = label;
     }
+    if (!made)
+        label->setTekst(QString());
     state.CurrentLabel = label;
     label->setTransparent();
     if (label->parentWidget() != holder)
         label->setParent(holder);
-    label->setObjectName(name);
-    label->FontTekst.assignLook(state.TextFont[box.Tag]);
-    label->FontPok.assignLook(state.RefFont[box.Tag]);
+    label->FontTekst.assignLook(pane.textFont);
+    label->FontPok.assignLook(pane.refFont);
     label->Sirina = box.width() - WrapMargin;
 }
 
-void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
+void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Query& query) {
     const int p = PaneOfBox(box);
     QString badNumber;
     int highlightScroll = 0;
@@ -101,7 +112,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 query.next();
 
                 ++state.LabelsUsed[p];
-                AcquireLabel(state, box);
+                AcquireLabel(state, pane, box);
                 TKvlabel* verse = state.CurrentLabel;
                 verse->move(LeftEdge, y);
                 verse->setVrsta(Tekst1);
@@ -112,7 +123,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 verse->Rbr = rbr;
                 cover(verse);
                 const int verseTop = y;
-                y += verse->y();
+                y += verse->TextHeight();
                 // A verse number that is no number cannot be the chosen verse; the rest of the
                 // chapter is laid out all the same and the first such number is reported.
                 double number = 0;
@@ -127,7 +138,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                     number = std::nan("");
                 }
                 if (state.HighlightTop == 0 && std::fabs(number) < 2147483648.0 &&
-                    std::lround(number) == state.Verse[p]) {
+                    std::lround(number) == pane.verse) {
                     state.HighlightTop = y;
                     highlightScroll = HighlightScrollPosition(verseTop, y);
                     verse->setOpaqueBackground(HighlightColor);
@@ -139,7 +150,7 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                 qsizetype i = 0;
                 do {
                     ++state.LabelsUsed[p];
-                    AcquireLabel(state, box);
+                    AcquireLabel(state, pane, box);
                     qsizetype bar = pok.indexOf(QLatin1Char('|'), i);
                     if (bar < 0)
                         bar = pok.size();
@@ -149,12 +160,12 @@ void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query) {
                     ref->setVrsta(Pok1);
                     ref->setTekst(text);
                     ref->move(x, y);
-                    ref->OnClick = state.OnReferenceClick;
+                    ref->setClickable(true);
                     ref->PopupMenu = state.PopUpMenu;
                     ref->Knjiga = knjiga;
                     ref->Glava = glava;
                     ref->Rbr = rbr;
-                    x += ref->x();
+                    x += ref->LineWidth();
                     if (x >= box.width() - state.RightMargin) {
                         // This reference starts the next line.
                         y += ReferenceLine;
@@ -193,15 +204,28 @@ void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int use
     }
 }
 
-void HideSurplusLabels(TPaneState& state, TScrollBox& box) {
+void HideSurplusLabels(PaneLabels& state, TScrollBox& box) {
     const int p = PaneOfBox(box);
-    HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p], state.LabelsCreated[p]);
+    const std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
+    if (numbered.size() < size_t(state.LabelsCreated[p])) {
+        HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p],
+                          state.LabelsCreated[p]);
+        return;
+    }
+    for (size_t k = size_t(state.LabelsUsed[p]); k < size_t(state.LabelsCreated[p]); ++k) {
+        TKvlabel* label = numbered[k].data();
+        if (label && !(label->isHidden() && label->Tekst().isEmpty())) {
+            label->setTekst(QString());
+            label->hide();
+        }
+    }
 }
 
-void FreePaneLabels(TPaneState& state, int pane) {
+void FreePaneLabels(PaneLabels& state, int pane) {
     if (state.CurrentLabel && state.CurrentLabel->Tag == pane)
         state.CurrentLabel = nullptr;
     state.Labels.FreeNumbered(QStringLiteral("labela") + QString::number(pane));
+    state.Numbered[pane].clear();
     state.LabelsUsed[pane] = 0;
     state.LabelsCreated[pane] = 0;
 }

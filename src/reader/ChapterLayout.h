@@ -5,9 +5,10 @@
 class Query;
 class TLabelIndex;
 class TScrollBox;
-struct TPaneState;
+struct PaneEntry;
+struct PaneLabels;
 
-// The pane a scroll box belongs to: the number in its Hint.
+// The pane a scroll box belongs to: its Tag.
 int PaneOfBox(const TScrollBox& box);
 
 // The scroll position that shows the chosen verse: its bottom 100 pixels below the top of the
@@ -15,20 +16,20 @@ int PaneOfBox(const TScrollBox& box);
 int HighlightScrollPosition(int verseTop, int verseBottom);
 
 // Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
-// and a reference label per cross reference, reusing the pane's numbered labels. Highlights
-// the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
+// and a reference label per cross reference, reusing the pane's numbered labels, in the
+// pane's fonts. Highlights the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
 // on its first row. A verse number that is no number is shown as it is and, once the chapter
 // is laid out, reported with the file, book and chapter.
-void LayoutChapter(TPaneState& state, TScrollBox& box, Query& query);
+void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Query& query);
 
 // Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and
 // prepares it for placing. The label shows once the box's content size is set.
-void AcquireLabel(TPaneState& state, TScrollBox& box);
+void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box);
 
 // Empties and hides the labels prefix + k for k = used + 1 .. created.
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
 // The same for the pane of a scroll box.
-void HideSurplusLabels(TPaneState& state, TScrollBox& box);
+void HideSurplusLabels(PaneLabels& state, TScrollBox& box);
 
 // Deletes a pane's labels; the next layout creates them afresh.
-void FreePaneLabels(TPaneState& state, int pane);
+void FreePaneLabels(PaneLabels& state, int pane);

@@ -1,7 +1,7 @@
 #include "PaneMenu.h"
 
 #include "Kvlabel.h"
-#include "PaneState.h"
+#include "BookCatalogue.h"
 #include "ScrollBox.h"
 
 #include <QAction>
@@ -36,25 +36,22 @@ int PaneOfComponent(const QWidget* component) {
     } else if (qobject_cast<const TScrollBox*>(component)) {
         box = component;
     }
-    const QString name = box ? box->objectName() : QString();
-    if (name == QLatin1String("SB1"))
-        return 1;
-    if (name == QLatin1String("SB2"))
-        return 2;
-    return 3;
+    const int pane = box ? static_cast<const TScrollBox*>(box)->Tag : 0;
+    return pane == 1 || pane == 2 ? pane : 3;
 }
 
-void BuildBookItems(TPaneState& state, QObject* owner, QMenu* oldTestament, QMenu* newTestament,
+void BuildBookItems(const BookCatalogue& catalogue, QAction** items, QObject* owner,
+                    QMenu* oldTestament, QMenu* newTestament,
                     const std::function<void(QAction*)>& onClick) {
     for (int i = 1; i <= BookCatalogue::BookCount; ++i) {
-        auto* item = new QAction(BookItemCaption(i, state.BookTitles[i]), owner);
+        auto* item = new QAction(BookItemCaption(i, catalogue.BookTitles[i]), owner);
         item->setObjectName(QStringLiteral("BookItem%1").arg(i));
         QObject::connect(item, &QAction::triggered, owner, [item, onClick] { onClick(item); });
-        state.BookItems[i] = item;
+        items[i] = item;
     }
     for (int i = 1; i <= BookCatalogue::BookCount; ++i)
         (i <= BookCatalogue::LastOldTestamentBook ? oldTestament : newTestament)
-            ->addAction(state.BookItems[i]);
+            ->addAction(items[i]);
 }
 
 QString TranslationHint(const QAction* item) {
@@ -79,7 +76,7 @@ QColor MenuBackground(const QPalette& palette) {
     return palette.color(QPalette::Window);
 }
 
-void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
                              bool selected, const QPalette& palette, bool checked) {
     canvas.save();
     canvas.fillRect(rect, selected ? palette.color(QPalette::Highlight) : MenuBackground(palette));
@@ -124,7 +121,7 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
     // (the results window's "On top") is drawn in italics.
     const bool ticked = item->checkType == QStyleOptionMenuItem::Exclusive && item->checked;
     const bool checked = item->checkType == QStyleOptionMenuItem::NonExclusive && item->checked;
-    Podesi1AdvancedDrawItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
+    DrawMenuItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
                             item->rect, selected, item->palette, checked);
     if (item->menuItemType != QStyleOptionMenuItem::SubMenu)
         return;

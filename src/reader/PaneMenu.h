@@ -10,7 +10,7 @@ class QPainter;
 class QPalette;
 class QRect;
 class QWidget;
-struct TPaneState;
+class BookCatalogue;
 
 // The captions of the pane menu's items, exact: trailing blanks widen the menu.
 inline const QString InsertItemCaption = QStringLiteral("Ubaci u podsetnik") + QString(27, ' ');
@@ -35,9 +35,10 @@ QString TranslationMenuCaption(const QString& paneCaption);
 // or a label in it, 3 for anything else.
 int PaneOfComponent(const QWidget* component);
 
-// Creates the 66 book items, owned by owner, into state.BookItems: 1..39 go to oldTestament,
+// Creates the 66 book items, owned by owner, into items[1..66]: 1..39 go to oldTestament,
 // 40..66 to newTestament. A click on an item calls onClick with the item.
-void BuildBookItems(TPaneState& state, QObject* owner, QMenu* oldTestament, QMenu* newTestament,
+void BuildBookItems(const BookCatalogue& catalogue, QAction** items, QObject* owner,
+                    QMenu* oldTestament, QMenu* newTestament,
                     const std::function<void(QAction*)>& onClick);
 
 // The translation file name a translation item carries.
@@ -47,7 +48,7 @@ void SetTranslationHint(QAction* item, const QString& fileName);
 // Draws one menu item of the program's menus: the caption in Arial 9 points at the item's
 // top-left corner, clipped, on the highlight colour when selected, else the menu background.
 // A checked item is drawn in italics (it has no other mark).
-void Podesi1AdvancedDrawItem(QPainter& canvas, const QString& caption, const QRect& rect,
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
                              bool selected, const QPalette& palette, bool checked = false);
 // The caption of a ticked item: the tick in place of the first blank of its indent.
 QString TickedCaption(const QString& caption);
@@ -56,7 +57,7 @@ QFont MenuItemFont(bool checked = false);
 // The menu background the items are drawn on, when not selected.
 QColor MenuBackground(const QPalette& palette);
 
-// The style of the owner-drawn menus: items drawn by Podesi1AdvancedDrawItem, measured by the
+// The style of the owner-drawn menus: items drawn by DrawMenuItem, measured by the
 // toolkit from their literal captions; submenu arrows are the toolkit's; "&" marks nothing.
 class TOwnerDrawMenuStyle : public QProxyStyle {
     Q_OBJECT

@@ -6,6 +6,7 @@
 #include <vector>
 
 class QLabel;
+class TKvlabel;
 class TPopupMenu;
 
 // A reading pane's scroll box. Labels are placed on its inner widget (widget()); the inner
@@ -15,8 +16,8 @@ class TScrollBox : public QScrollArea {
 public:
     explicit TScrollBox(QWidget* parent = nullptr);
 
+    // The pane the box shows: 1, 2 or 3.
     int Tag = 0;
-    QString Hint;
     TPopupMenu* PopupMenu = nullptr;
 
     TColor Color() const { return color_; }
@@ -50,6 +51,8 @@ public:
 signals:
     // A left click on the empty box, not on a label.
     void clicked();
+    // A left click on a clickable label the layout placed in the box.
+    void labelClicked(TKvlabel* label);
     // The box's width changed: what is laid out in it may need laying out again.
     void widthChanged();
     // The view scrolled or changed its size.

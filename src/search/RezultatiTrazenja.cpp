@@ -1,5 +1,6 @@
 #include "RezultatiTrazenja.h"
 
+#include "BookCatalogue.h"
 #include "Convert.h"
 #include "CopyText.h"
 #include "Errors.h"
@@ -8,11 +9,12 @@
 #include "Kvlabel.h"
 #include "Messages.h"
 #include "PaneMenu.h"
-#include "PaneState.h"
 #include "Pictures.h"
 #include "Podsetnik.h"
 #include "PopupMenu.h"
 #include "Query.h"
+#include "ReaderState.h"
+#include "Reference.h"
 #include "ReminderEntry.h"
 #include "Reports.h"
 #include "ScrollBox.h"
@@ -59,16 +61,6 @@ constexpr qint64 ExposeWaitMs = 1000;
 // program was given by the window manager.
 constexpr qint64 RefocusMs = 500;
 constexpr int RepaintWaitMs = 50;
-
-// An error a menu or click handler lets through goes to the error box; the window goes on.
-template <class Handler> void Guarded(Handler&& handler) {
-    try {
-        handler();
-    } catch (const std::exception& error) {
-        const auto* app = dynamic_cast<const AppError*>(&error);
-        ShowMessage(app ? app->text() : QString::fromLocal8Bit(error.what()));
-    }
-}
 
 // The number of a result label's name, 0 for another name.
 int NumberInName(const QString& name) {
@@ -130,7 +122,8 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);
     connect(sb2, &TScrollBox::viewMoved, this, &TfRezultatiTrazenja::ShowNear);
-    onResultClick_ = [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); };
+    connect(sb2, &TScrollBox::labelClicked, this,
+            [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); });
 
     // Over an empty list, so that a search without hits does not look broken.
     NoHitLine = new QLabel(QStringLiteral("Nema poklapanja."), this);
@@ -167,7 +160,7 @@ void TfRezultatiTrazenja::BuildMenu() {
     Podsetnik1 = item(QStringLiteral("  Podsetnik"), QStringLiteral("Podsetnik1"),
                       &TfRezultatiTrazenja::Podsetnik1Click);
     Preview1 = item(QStringLiteral("  Štampanje"), QStringLiteral("Preview1"),
-                    &TfRezultatiTrazenja::Peview1Click);
+                    &TfRezultatiTrazenja::Preview1Click);
     Color1 = item(QStringLiteral("  Promena boje"), QStringLiteral("Color1"),
                   &TfRezultatiTrazenja::Color1Click);
     // The menu inverts the mark before the handler runs.
@@ -210,9 +203,10 @@ QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) 
                                  : TotalCaption(rows) + QStringLiteral(" — ") + translation;
 }
 
-void TfRezultatiTrazenja::ShowResults() {
-    if (!query_ || !query_->isOpen())
-        return;
+void TfRezultatiTrazenja::ShowResults(SearchResult result) {
+    Searched = std::move(result.searched);
+    found_ = std::move(result.rows);
+    holding_ = true;
     if (!isActiveWindow()) {
         if (!placed_) {
             const QRect screenRect = screen()->geometry();
@@ -225,7 +219,7 @@ void TfRezultatiTrazenja::ShowResults() {
         activateWindow();
         WaitUntilExposed();
     }
-    const int rows = query_->recordCount();
+    const int rows = int(found_.size());
     if (rows > AskAbove) {
         if (!(AskToContinue && AskToContinue(TooManyQuestion(rows))))
             return;
@@ -260,27 +254,21 @@ void TfRezultatiTrazenja::WaitUntilExposed() {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
 }
 
-void TfRezultatiTrazenja::RequireOpenQuery() const {
-    if (!query_)
+void TfRezultatiTrazenja::RequireRows() const {
+    if (!holding_)
         throw Query::ClosedError();
-    query_->requireOpen();
 }
 
 void TfRezultatiTrazenja::FillResults() {
     // A closed query or one without the verse columns fails before the list is touched.
-    RequireOpenQuery();
-    Query& q = *query_;
-    q.first();
-    if (!q.eof())
-        for (const char* column : {"knjiga", "glava", "tekst", "rbr"})
-            q.fieldAsText(QLatin1String(column));
+    RequireRows();
 
     labelsUsed_ = 0;
     const QSize outer = frameGeometry().size();
     Image1->move((outer.width() - Image1->width()) / 2, (outer.height() - Image1->height()) / 2);
     sb2->setVertPosition(0);
     sb2->hide();
-    const int count = q.recordCount();
+    const int count = int(found_.size());
     Gauge1->setRange(0, count);
     Gauge1->setValue(0);
     Gauge1->setGeometry(Image1->x(), Image1->y() + Image1->height(), Image1->width(), GaugeHeight);
@@ -294,7 +282,7 @@ void TfRezultatiTrazenja::FillResults() {
     rows_.Clear(FirstTop, KvLineHeight(QFontMetrics(headingFont)));
     ++fill_;
 
-    // Also after a failed read, the list shows what was read, without older labels.
+    // Also after a failure, the list shows what was measured, without older labels.
     auto finish = [&] {
         labelsUsed_ = 2 * rows_.Count();
         Gauge1->setValue(rows_.Count());
@@ -306,23 +294,15 @@ void TfRezultatiTrazenja::FillResults() {
             if (slot.fill != fill_ && !slot.label->Tekst().isEmpty())
                 slot.label->setTekst(QString());
         FreeSpareLabels();
-        q.first();
         sb2->show();
     };
     QElapsedTimer clock;
     clock.start();
     qint64 painted = 0;
     try {
-        q.first();
-        while (!q.eof()) {
-            ResultRow row;
-            row.Knjiga = q.fieldAsText(QStringLiteral("knjiga"));
-            row.Glava = q.fieldAsText(QStringLiteral("glava"));
-            row.Tekst = q.fieldAsText(QStringLiteral("tekst"));
-            row.Rbr = q.fieldAsText(QStringLiteral("rbr"));
-            q.next();
+        for (const ResultRow& row : found_) {
             const int height = verses_->Height(row.VerseText());
-            rows_.Add(std::move(row), height);
+            rows_.Add(row, height);
             if (clock.elapsed() - painted >= GaugePaintMs) {
                 Gauge1->setValue(rows_.Count());
                 Gauge1->repaint();
@@ -361,6 +341,7 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
     QPixmap canvas(sb2->width(), 64);
     for (int k = 1; k <= int(KeptLabels); ++k) {
         auto* label = new TKvlabel(sb2->widget());
+        connect(label, &TKvlabel::clicked, sb2, &TScrollBox::labelClicked);
         label->setObjectName(LabelPrefix + QString::number(k));
         label->Sirina = wrapWidth_;
         label->setVrsta(k % 2 ? Knjiga1 : Tekst1);
@@ -445,8 +426,10 @@ TKvlabel* TfRezultatiTrazenja::LabelNumbered(int k, int first, int last, bool& c
     if (found != labels_.end() && found->second.fill == fill_)
         return found->second.label;
     TKvlabel* label = found != labels_.end() ? found->second.label : TakeSpare(k, first, last);
-    if (!label)
+    if (!label) {
         label = new TKvlabel(sb2->widget());
+        connect(label, &TKvlabel::clicked, sb2, &TScrollBox::labelClicked);
+    }
     label->setObjectName(LabelPrefix + QString::number(k));
     labels_[k] = Slot{label, fill_};
     corrected = Bind(label, k) || corrected;
@@ -480,12 +463,12 @@ bool TfRezultatiTrazenja::Bind(TKvlabel* label, int k) {
     label->setVrsta(heading ? Knjiga1 : Tekst1);
     label->setTekst(heading ? row.HeadingText() : row.VerseText());
     label->Marks = heading ? QList<TextRange>() : VerseMarks(row.Tekst, row.Rbr.size() + 2);
-    label->OnClick = heading ? onResultClick_ : nullptr;
+    label->setClickable(heading);
     label->PopupMenu = PopupMenu1;
     label->Knjiga = row.Knjiga;
     label->Glava = row.Glava;
     label->Rbr = row.Rbr;
-    return !heading && rows_.SetVerseHeight(i, label->y());
+    return !heading && rows_.SetVerseHeight(i, label->TextHeight());
 }
 
 void TfRezultatiTrazenja::FreeSpareLabels() {
@@ -548,17 +531,18 @@ int TfRezultatiTrazenja::RowOf(const TKvlabel* label) const {
 void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
     if (!label || label->Vrsta() != Knjiga1 || !reader_.State)
         return;
-    TPaneState& s = *reader_.State;
-    const int pane = reader_.GetActivePane ? reader_.GetActivePane() : s.ActivePane;
-    s.ResultsPane = pane;
-    s.BookCode = label->Knjiga;
-    s.Chapter[pane] = StrToInt(label->Glava);
-    s.Verse[pane] = StrToInt(label->Rbr);
-    s.HighlightTop = 0;
-    if (!Searched.file.isEmpty() && reader_.UseTranslation)
-        reader_.UseTranslation(pane, Searched.file, Searched.translation);
-    if (reader_.SetActivePane)
-        reader_.SetActivePane(pane);
+    TReaderState& s = *reader_.State;
+    const int pane = s.ActivePane();
+    s.SetResultsPane(pane);
+    s.SetBookCode(label->Knjiga);
+    s.SetChapter(pane, StrToInt(label->Glava));
+    s.SetVerse(pane, StrToInt(label->Rbr));
+    // A search of another translation shows it in the pane.
+    if (!Searched.file.isEmpty() &&
+        TrimBlanks(Searched.file).compare(TrimBlanks(s.Pane(pane).file), Qt::CaseInsensitive) != 0)
+        s.SetTranslation(pane, Searched.file,
+                         QStringLiteral("  ") + TranslationItemCaption(Searched.translation));
+    s.SetActivePane(pane);
     if (reader_.ShowActivePane)
         reader_.ShowActivePane();
 }
@@ -580,15 +564,17 @@ void TfRezultatiTrazenja::Podsetnik1Click() {
         fPodsetnik_->ShowAt(frameGeometry().width() + 1, 1);
 }
 
-void TfRezultatiTrazenja::Peview1Click() {
-    RequireOpenQuery();
-    query_->first();
-    if (fprint_)
-        fprint_->PreviewResults(
-            ResultsTitleLine(Searched.translation, Searched.words, query_->recordCount()),
-            Searched.words, Searched.folded);
-    if (query_->isOpen())
-        query_->first();
+void TfRezultatiTrazenja::Preview1Click() {
+    RequireRows();
+    if (!fprint_)
+        return;
+    std::vector<ReportRow> rows;
+    rows.reserve(found_.size());
+    for (const ResultRow& row : found_)
+        rows.push_back(VerseReportRow(row.Knjiga, row.Glava, row.Rbr, row.Tekst));
+    fprint_->PreviewResults(
+        std::move(rows), ResultsTitleLine(Searched.translation, Searched.words, int(found_.size())),
+        Searched.words, Searched.folded);
 }
 
 void TfRezultatiTrazenja::Color1Click() {
@@ -619,7 +605,8 @@ QString TfRezultatiTrazenja::ResultCopyText(const TKvlabel* label) const {
     if (i < 0)
         return {};
     const ResultRow& row = rows_.Row(i);
-    const QString title = reader_.State ? reader_.State->BookTitleOfCode(row.Knjiga) : QString();
+    const QString title =
+        reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(row.Knjiga) : QString();
     return VerseCopyText(title.isEmpty() ? row.Knjiga : title, row.Glava, {row.Rbr, row.Tekst},
                          Searched.translation);
 }
@@ -671,8 +658,8 @@ void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
 }
 
 void TfRezultatiTrazenja::FormClose() {
-    if (query_)
-        query_->closeAndRelease();
+    found_ = {};
+    holding_ = false;
     // The list stays; what only speeds the next fill goes: the learnt word widths and the
     // spare labels.
     verses_.reset();

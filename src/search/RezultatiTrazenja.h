@@ -2,7 +2,7 @@
 
 #include "MarkedText.h"
 #include "ResultRows.h"
-#include "SearchedFor.h"
+#include "Search.h"
 
 #include <QElapsedTimer>
 #include <QWidget>
@@ -14,24 +14,22 @@ class QAction;
 class QColorDialog;
 class QLabel;
 class QProgressBar;
-class Query;
 class TKvlabel;
 class TPopupMenu;
 class TScrollBox;
 class TWrapEstimate;
 class TfPodsetnik;
 class Tfprint;
-struct TPaneState;
+class TReaderState;
+class BookCatalogue;
 
-// What the results window uses of the reader window.
+// What the results window uses of the reader: its state, which a clicked result moves, and
+// of the reader window the show, the colour dialog and the keys.
 struct TReaderLink {
-    TPaneState* State = nullptr; // BookCode, Chapter, Verse, HighlightTop, ResultsPane
-    std::function<int()> GetActivePane;
-    std::function<void(int pane)> SetActivePane;
+    TReaderState* State = nullptr;
+    const BookCatalogue* Catalogue = nullptr;
     std::function<void()> ShowActivePane;
     QColorDialog* CD1 = nullptr; // the colour dialog of the reader's pane menu
-    // Makes a pane show a translation file (a search's other than the default one).
-    std::function<void(int pane, const QString& file, const QString& caption)> UseTranslation;
     // The main window's own keys (F10 search, F5 reminders) pressed in the results window.
     std::function<void(int key)> MainKey;
 };
@@ -50,8 +48,7 @@ public:
     explicit TfRezultatiTrazenja(const QWidget* mainWindow = nullptr);
     ~TfRezultatiTrazenja() override;
 
-    // The windows and the query it works with, set once by the program.
-    void setResultsQuery(Query* query) { query_ = query; }
+    // The windows it works with, set once by the program.
     void setReader(TReaderLink reader) { reader_ = std::move(reader); }
     void setReminderWindow(TfPodsetnik* window) { fPodsetnik_ = window; }
     void setPrintForm(Tfprint* form) { fprint_ = form; }
@@ -78,10 +75,13 @@ public:
     // its words marked in the verses.
     SearchedFor Searched;
 
-    // Counts the rows of the results query, asks above 500 and lists them.
-    void ShowResults();
-    // Lists the rows of the open results query, from its first row.
+    // Takes a search's rows and what it looked for, asks above 500 rows and lists them.
+    void ShowResults(SearchResult result);
+    // Lists the rows the window holds.
     void FillResults();
+    // The rows of the last search, held until the window is closed.
+    const std::vector<ResultRow>& Found() const { return found_; }
+    bool HoldsRows() const { return holding_; }
     // The label numbered k of the list (1 to ResultLabelsUsed()) laid out with its row, found
     // or made; shown only when its row is near the view.
     TKvlabel* AcquireResultLabel(int k);
@@ -91,7 +91,7 @@ public:
     void Podesi1Click();
     void Ubaciupodsetnik2Click();
     void Podsetnik1Click();
-    void Peview1Click();
+    void Preview1Click();
     void Color1Click();
     void OnTop1Click();
     void KopirajStih2Click();
@@ -157,7 +157,8 @@ private:
     void BuildMenu();
     // The searched words' runs in a verse text drawn after a prefix of that many characters.
     QList<TextRange> VerseMarks(const QString& tekst, qsizetype prefix) const;
-    void RequireOpenQuery() const;
+    // Throws the closed-dataset error once the window has let its rows go.
+    void RequireRows() const;
     void WaitUntilExposed();
     // Lays out the labels of the rows near the view and hides the others.
     void ShowNear();
@@ -176,14 +177,14 @@ private:
     static int NumberOf(const TKvlabel* label);
     void ShowNoHitLine();
 
-    Query* query_ = nullptr;
+    std::vector<ResultRow> found_;
+    bool holding_ = false;
     TReaderLink reader_;
     TfPodsetnik* fPodsetnik_ = nullptr;
     Tfprint* fprint_ = nullptr;
     TResultRows rows_;
     std::unique_ptr<TWrapEstimate> verses_; // kept from fill to fill: it learns the words
     std::unordered_map<int, Slot> labels_;  // every result label, by its number
-    std::function<void(TKvlabel*)> onResultClick_;
     int labelsUsed_ = 0;
     int fill_ = 0;      // counts the fills
     int wrapWidth_ = 0; // Sirina of the verse labels of this fill

@@ -1,13 +1,12 @@
 #include "Trazi.h"
 
 #include "CopyText.h"
-#include "DataModule.h"
 #include "Fonts.h"
 #include "KvTranBtn.h"
 #include "Messages.h"
 #include "Pictures.h"
-#include "Query.h"
 #include "QueryBuilder.h"
+#include "TranslationList.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -263,6 +262,15 @@ QString TfTrazi::BuildBookCondition() const {
                                 Choice(ListBoxNovi, CheckBoxNovi));
 }
 
+SearchRequest TfTrazi::Request() const {
+    return {Words(),
+            Choice(ListBoxStari, CheckBoxStari),
+            Choice(ListBoxNovi, CheckBoxNovi),
+            CheckBoxKvacice->isChecked(),
+            ComboPrevod->currentData().toString(),
+            ComboPrevod->currentText()};
+}
+
 void TfTrazi::FillTranslations() {
     const QList<TranslationEntry> list = ReadTranslationLists(programFolder_);
     const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
@@ -340,29 +348,15 @@ void TfTrazi::TakeTypedWords() {
 void TfTrazi::BtnTraziClick() {
     // A word still in its edit counts as entered: the user sees it and means it.
     TakeTypedWords();
-    const QString where = TrimSearchText(BuildWordCondition());
-    if (where.isEmpty()) {
+    const SearchRequest request = Request();
+    if (SearchStatement(request).isEmpty()) {
         ShowMessage(QStringLiteral("Nije unesena nijedna rec!"));
         return;
     }
-    if (!results_)
-        return;
-    results_->close();
-    if (defaultConnection_.isEmpty())
-        defaultConnection_ = results_->connectionString();
-    const QString file = ComboPrevod->currentData().toString();
-    results_->setConnectionString(file.isEmpty() || programFolder_.isEmpty()
-                                      ? defaultConnection_
-                                      : TranslationConnectionString(file, programFolder_));
-    const SearchWords words = Words();
-    searched_ = {ComboPrevod->currentText(), file, words.required + words.alternatives,
-                 CheckBoxKvacice->isChecked()};
-    const QString books = BuildBookCondition();
-    results_->clearSql();
-    for (const QString& line :
-         SearchStatement(words, CheckBoxKvacice->isChecked(), books, results_->hasSearchIndex()))
-        results_->addLine(line);
-    results_->open();
+    searched_ = {request.translation, request.file,
+                 request.words.required + request.words.alternatives, request.folded};
+    result_ = {};
+    result_ = RunSearch(request, programFolder_);
     accept();
 }
 

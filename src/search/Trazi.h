@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BookCatalogue.h"
-#include "SearchedFor.h"
+#include "Search.h"
 
 #include <QDialog>
 #include <QPixmap>
@@ -14,20 +14,15 @@ class QListWidget;
 class QPainter;
 class QScrollArea;
 class QVBoxLayout;
-class Query;
 class TMKvTranBtn;
-struct SearchWords;
-struct TestamentChoice;
 
 // The search dialog, shown modally from the main window. It keeps three word lists and a book
-// choice between searches, turns them into one statement and runs it on the results query.
+// choice between searches, turns them into a search request and runs it.
 class TfTrazi : public QDialog {
     Q_OBJECT
 public:
     explicit TfTrazi(QWidget* parent = nullptr);
 
-    // The query the search runs on: the data module's results query.
-    void setResultsQuery(Query* query) { results_ = query; }
     // The folder whose list file and baza/ give the translations to search.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
@@ -62,8 +57,12 @@ public:
     // Fills the translation list: the default translation first, then the others of the list
     // file. Done at the first activation.
     void FillTranslations();
-    // What the last search looked for.
+    // What the last search looked for, and what it found; taking the result leaves it empty.
     const SearchedFor& Searched() const { return searched_; }
+    const SearchResult& Result() const { return result_; }
+    SearchResult TakeResult() { return std::move(result_); }
+    // The search the controls ask for.
+    SearchRequest Request() const;
 
     // The words of the three lists.
     SearchWords Words() const;
@@ -106,10 +105,9 @@ private:
     static void EnterWord(QLineEdit* edit, QListWidget* list, int key);
 
     BookCatalogue catalogue_;
-    Query* results_ = nullptr;
     QPixmap tile_;
     bool shownOnce_ = false;
     QString programFolder_;
-    QString defaultConnection_; // the results query's own connection
     SearchedFor searched_;
+    SearchResult result_;
 };

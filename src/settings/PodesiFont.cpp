@@ -3,7 +3,7 @@
 #include "FontDialog.h"
 #include "Fonts.h"
 #include "Kvlabel.h"
-#include "PaneState.h"
+#include "ReaderState.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -130,12 +130,12 @@ void TfPodesiFont::showEvent(QShowEvent* event) {
 
 const TKvFont* TfPodesiFont::StoredTextFont() const {
     const bool known = panes_ && FontPane >= 1 && FontPane <= PaneCount;
-    return known ? &panes_->TextFont[FontPane] : nullptr;
+    return known ? &panes_->Pane(FontPane).textFont : nullptr;
 }
 
 const TKvFont* TfPodesiFont::StoredRefFont() const {
     const bool known = panes_ && FontPane >= 1 && FontPane <= PaneCount;
-    return known ? &panes_->RefFont[FontPane] : nullptr;
+    return known ? &panes_->Pane(FontPane).refFont : nullptr;
 }
 
 void TfPodesiFont::FormActivate() {

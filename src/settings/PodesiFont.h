@@ -9,7 +9,7 @@ class QFrame;
 class QLabel;
 class QPushButton;
 class TKvlabel;
-struct TPaneState;
+class TReaderState;
 
 // The dialog for a pane's text and reference fonts, shown modally. Two hidden labels under
 // its panel hold the fonts being edited; the main window takes them from there on OK.
@@ -21,7 +21,7 @@ public:
 
     // The reader whose pane fonts the dialog starts from, and the pane (1..3), set before
     // each showing.
-    void setPanes(const TPaneState* panes) { panes_ = panes; }
+    void setPanes(const TReaderState* panes) { panes_ = panes; }
     int FontPane = 1;
 
     // Asks the user for a font, starting from the given one; false when cancelled. The
@@ -63,7 +63,7 @@ private:
     void Choose(const TKvFont* stored, TKvlabel* label, int& charset);
     void ShowSamples();
 
-    const TPaneState* panes_ = nullptr;
+    const TReaderState* panes_ = nullptr;
     TKvlabel* labelTekstProba_ = nullptr;
     TKvlabel* labelTekstPok_ = nullptr;
     // The toolkit's fonts carry no character set: the labels' sets are kept here.

@@ -17,7 +17,7 @@ QString TranslationConnectionString(const QString& file) {
 
 TBaze::TBaze(const QString& programFolder) : programFolder_(programFolder) {
     Query1.addLine(QStringLiteral("SELECT * FROM vidoslov"));
-    for (Query* q : {&Query2, &Query3, &QueryTekst, &QueryRezultati})
+    for (Query* q : {&Query2, &Query3, &QueryTekst})
         q->addLine(QStringLiteral("select * from vidoslov;"));
     DataModuleCreate();
 }
@@ -30,12 +30,12 @@ TBaze::~TBaze() {
 
 void TBaze::DataModuleCreate() {
     const QString text = TranslationConnectionString(DefaultTranslationFile, programFolder_);
-    for (Query* q : {&QueryRezultati, &QueryTekst, &Query1, &Query2, &Query3})
+    for (Query* q : {&QueryTekst, &Query1, &Query2, &Query3})
         q->setConnectionString(text);
 }
 
 void TBaze::DataModuleDestroy() {
-    for (Query* q : {&QueryRezultati, &QueryTekst, &Query1, &Query2, &Query3})
+    for (Query* q : {&QueryTekst, &Query1, &Query2, &Query3})
         q->close();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Query.h"
+#include "TranslationList.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,9 +13,7 @@ QString TranslationConnectionString(const QString& file, const QString& programF
 // The same, in the folder of the running program.
 QString TranslationConnectionString(const QString& file);
 
-inline constexpr const char* DefaultTranslationFile = "vidl.mdb";
-
-// The data module: the five queries through which the windows read the verse table.
+// The data module: the four queries through which the windows read the verse table.
 class TBaze {
 public:
     explicit TBaze(const QString& programFolder);
@@ -27,11 +26,10 @@ public:
     void DataModuleDestroy();
     const QString& programFolder() const { return programFolder_; }
 
-    Query Query1;         // pane 1 (left)
-    Query Query2;         // pane 2 (right)
-    Query Query3;         // pane 3 (middle)
-    Query QueryTekst;     // chapter to be printed
-    Query QueryRezultati; // search results
+    Query Query1;     // pane 1 (left)
+    Query Query2;     // pane 2 (right)
+    Query Query3;     // pane 3 (middle)
+    Query QueryTekst; // chapter to be printed
 
     // The query of pane 1, 2 or 3.
     Query& PaneQuery(int pane);

@@ -157,13 +157,6 @@ void Query::close() {
     row_ = 0;
 }
 
-void Query::closeAndRelease() {
-    close();
-    std::vector<QString>().swap(cells_);
-    if (db_)
-        sqlite3_db_release_memory(db_);
-}
-
 QString Query::fieldAsText(const QString& column) const {
     qsizetype c = columns_.size() - 1;
     while (c >= 0 && columns_[c].compare(column, Qt::CaseInsensitive) != 0)

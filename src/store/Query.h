@@ -33,9 +33,6 @@ public:
     // closed on failure.
     void open();
     void close();
-    // Closes the query and gives back the memory its rows and its connection's page cache
-    // held; the connection stays for the next open.
-    void closeAndRelease();
     bool isOpen() const { return open_; }
     // Whether the file holds the search index (SearchIndex.h); false when it cannot be opened.
     bool hasSearchIndex();

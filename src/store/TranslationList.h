@@ -31,3 +31,5 @@ QString UserTranslationFolder();
 QList<TranslationEntry> ReadTranslationLists(const QString& programFolder);
 // The same, from the given folders in order (the first is the program folder).
 QList<TranslationEntry> MergeTranslationLists(const QStringList& folders);
+// The default translation's file in baza/.
+inline constexpr const char* DefaultTranslationFile = "vidl.mdb";

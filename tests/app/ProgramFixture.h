@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Messages.h"
 #include "Program.h"
 
@@ -10,6 +10,14 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
+
+// A control of a window by its object name, without regard to letter case.
+inline QObject* FindComponent(const QObject* window, const QString& name) {
+    for (QObject* child : window->findChildren<QObject*>())
+        if (child->objectName().compare(name, Qt::CaseInsensitive) == 0)
+            return child;
+    return nullptr;
+}
 
 // The whole program over a program folder of test translation files, with messages captured.
 struct ProgramFixture {
@@ -34,8 +42,7 @@ struct ProgramFixture {
 
     TfMain* m() const { return program_->fMain.get(); }
     TKvlabel* label(int pane, int k) const {
-        return qobject_cast<TKvlabel*>(
-            m()->FindComponent(QStringLiteral("labela%1%2").arg(pane).arg(k)));
+        return m()->Layout().Labels.Find(QStringLiteral("labela%1%2").arg(pane).arg(k));
     }
     QColor bookColor(int pane) const {
         return m()->BookLabel(pane)->palette().color(QPalette::WindowText);

@@ -4,8 +4,9 @@
 #include "DataModule.h"
 #include "Errors.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "ProgramFixture.h"
+#include "Search.h"
 #include "VerseFixture.h"
 
 #include <QCryptographicHash>
@@ -204,7 +205,7 @@ void TestHostileFiles::fileGivesAMessageOrItsRows() {
         QCOMPARE(errors.size(), 1);
         QVERIFY2(errors[0].contains(message) && errors[0].contains(path), qPrintable(errors[0]));
     }
-    QCOMPARE(w->LabelsUsed[1], labels);
+    QCOMPARE(w->Layout().LabelsUsed[1], labels);
 
     // Every reference either shows its place or gives the standard message, never more.
     for (int k = 2; kind == GarbageReferences && k <= labels; ++k) {
@@ -260,11 +261,10 @@ void TestHostileFiles::translationFilesAreNeverWritten() {
     w->Baze()->Query2.close();
     w->Baze()->Query2.setConnectionString(TranslationConnectionString("drugi.mdb", folder_));
     QCOMPARE(show(2, QStringLiteral("1 MOJ 1:1")), QStringList());
-    Query& search = w->Baze()->QueryRezultati;
-    search.clearSql();
-    search.addLine(QStringLiteral("select * from vidoslov where tekst like '%stih%'"));
-    search.open();
-    QCOMPARE(search.recordCount(), 1);
+    const std::vector<ResultRow> found =
+        RunStatement(TranslationConnectionString(DefaultTranslationFile, folder_),
+                     {QStringLiteral("select * from vidoslov where tekst like '%stih%'")});
+    QCOMPARE(found.size(), size_t(1));
     program_.reset();
 
     const QMap<QString, Seen> after = look();

@@ -3,7 +3,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Messages.h"
 #include "PaneMenu.h"
 #include "Podsetnik.h"
@@ -76,10 +76,10 @@ private slots:
 private:
     // Opens the menu on a component as a right click does, without waiting for a choice.
     void openOn(QWidget* component) {
-        m()->PopUpMenu->setPopupComponent(component);
-        emit m()->PopUpMenu->aboutToShow();
+        m()->PaneMenu()->setPopupComponent(component);
+        emit m()->PaneMenu()->aboutToShow();
     }
-    QAction* translation(int i) const { return m()->Prevod1->menu()->actions().at(i); }
+    QAction* translation(int i) const { return m()->TranslationItem()->menu()->actions().at(i); }
 };
 
 void TestMainMenu::initTestCase() {
@@ -110,62 +110,62 @@ void TestMainMenu::cleanup() {
 void TestMainMenu::menuHasItsSevenItems() {
     TfMain* w = m();
     QStringList captions;
-    for (QAction* item : w->PopUpMenu->actions())
+    for (QAction* item : w->PaneMenu()->actions())
         captions << item->text();
     QCOMPARE(captions,
              (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '), "Podsetnik",
                           "Promena boje", QStringLiteral("Štampanje"), "Stari zavet", "Novi zavet",
                           "Prevod :", "Kopiraj stih", "Kopiraj glavu"}));
-    QCOMPARE(w->PopUpMenu->actions().at(6), w->Prevod1);
+    QCOMPARE(w->PaneMenu()->actions().at(6), w->TranslationItem());
     for (QMenu* menu :
-         {static_cast<QMenu*>(w->PopUpMenu), w->Starizavet1->menu(), w->Novizavet1->menu()})
+         {static_cast<QMenu*>(w->PaneMenu()), w->OldTestamentItem()->menu(), w->NewTestamentItem()->menu()})
         QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(menu->style()));
     // Nothing of the submenus before the first opening; a pane that has shown no chapter
     // prints an empty report.
-    QVERIFY(w->Starizavet1->menu()->isEmpty());
-    QVERIFY(!w->Prevod1->menu());
+    QVERIFY(w->OldTestamentItem()->menu()->isEmpty());
+    QVERIFY(!w->TranslationItem()->menu());
     for (int i = 1; i <= 66; ++i)
-        QVERIFY(!w->BookItems[i]);
+        QVERIFY(!w->BookItem(i));
     QList<LaidOutReport> reports;
     program_->fprint->ShowPreview = [&](TReportPreview& preview) { reports << preview.report(); };
-    w->PrintPreview1->trigger();
+    w->PrintItem()->trigger();
     QVERIFY(messages_.isEmpty());
     QCOMPARE(reports.size(), 1);
     QVERIFY(reports[0].pages.at(0).bands.empty());
-    QVERIFY(w->CD1->testOption(QColorDialog::DontUseNativeDialog));
+    QVERIFY(w->ColorDialog()->testOption(QColorDialog::DontUseNativeDialog));
 }
 
 void TestMainMenu::firstOpeningBuildsTheSubmenusOnce() {
     TfMain* w = m();
-    openOn(w->SB3);
-    QCOMPARE(w->Starizavet1->menu()->actions().size(), 39);
-    QCOMPARE(w->Novizavet1->menu()->actions().size(), 27);
-    QCOMPARE(w->Starizavet1->menu()->actions().first(), w->BookItems[1]);
-    QCOMPARE(w->Novizavet1->menu()->actions().first(), w->BookItems[40]);
-    QCOMPARE(w->BookItems[1]->text(), QStringLiteral("  Prva knjiga Mojsijeva") + QString(14, ' '));
-    QCOMPARE(w->BookItems[40]->text(),
+    openOn(w->ScrollBox(3));
+    QCOMPARE(w->OldTestamentItem()->menu()->actions().size(), 39);
+    QCOMPARE(w->NewTestamentItem()->menu()->actions().size(), 27);
+    QCOMPARE(w->OldTestamentItem()->menu()->actions().first(), w->BookItem(1));
+    QCOMPARE(w->NewTestamentItem()->menu()->actions().first(), w->BookItem(40));
+    QCOMPARE(w->BookItem(1)->text(), QStringLiteral("  Prva knjiga Mojsijeva") + QString(14, ' '));
+    QCOMPARE(w->BookItem(40)->text(),
              QStringLiteral("  Sveto jevanđenje po Mateju") + QString(66, ' '));
-    QCOMPARE(w->BookItems[20]->text(), QStringLiteral("  ") + Proverbs);
-    QCOMPARE(w->BookItems[66]->parent(), w);
+    QCOMPARE(w->BookItem(20)->text(), QStringLiteral("  ") + Proverbs);
+    QCOMPARE(w->BookItem(66)->parent(), w);
 
-    QMenu* translations = w->Prevod1->menu();
+    QMenu* translations = w->TranslationItem()->menu();
     QVERIFY(translations);
     QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(translations->style()));
     QCOMPARE(translations->actions().size(), 4);
     QCOMPARE(translation(1)->text(), QStringLiteral("  Drugi prevod") + QString(10, ' '));
     QCOMPARE(TranslationHint(translation(1)), QStringLiteral("drugi.mdb           "));
     QCOMPARE(translation(2)->text(), QStringLiteral("  Nepostojeći") + QString(10, ' '));
-    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+    QCOMPARE(w->TranslationItem()->text(), QStringLiteral("Prevod :Osnovnik      "));
 
     // Later openings, on any pane, add nothing.
-    QAction* first = w->BookItems[1];
-    openOn(w->SB1);
-    openOn(w->SB2);
-    QCOMPARE(w->Starizavet1->menu()->actions().size(), 39);
-    QCOMPARE(w->Novizavet1->menu()->actions().size(), 27);
-    QCOMPARE(w->Prevod1->menu(), translations);
+    QAction* first = w->BookItem(1);
+    openOn(w->ScrollBox(1));
+    openOn(w->ScrollBox(2));
+    QCOMPARE(w->OldTestamentItem()->menu()->actions().size(), 39);
+    QCOMPARE(w->NewTestamentItem()->menu()->actions().size(), 27);
+    QCOMPARE(w->TranslationItem()->menu(), translations);
     QCOMPARE(translations->actions().size(), 4);
-    QCOMPARE(w->BookItems[1], first);
+    QCOMPARE(w->BookItem(1), first);
 }
 
 void TestMainMenu::openingMakesThePaneActive() {
@@ -176,14 +176,14 @@ void TestMainMenu::openingMakesThePaneActive() {
         QCOMPARE(bookColor(p), QColor(Qt::red).toRgb());
     }
     // A right click on the empty middle pane, then Escape: the pane stays active.
-    const QPoint inside = w->SB3->viewport()->rect().center();
+    const QPoint inside = w->ScrollBox(3)->viewport()->rect().center();
     QContextMenuEvent click(QContextMenuEvent::Mouse, inside,
-                            w->SB3->viewport()->mapToGlobal(inside));
-    QApplication::sendEvent(w->SB3->viewport(), &click);
-    QVERIFY(QTest::qWaitForWindowExposed(w->PopUpMenu));
-    QCOMPARE(w->PopUpMenu->PopupComponent(), w->SB3);
-    QTest::keyClick(w->PopUpMenu, Qt::Key_Escape);
-    QTRY_VERIFY(!w->PopUpMenu->isVisible());
+                            w->ScrollBox(3)->viewport()->mapToGlobal(inside));
+    QApplication::sendEvent(w->ScrollBox(3)->viewport(), &click);
+    QVERIFY(QTest::qWaitForWindowExposed(w->PaneMenu()));
+    QCOMPARE(w->PaneMenu()->PopupComponent(), w->ScrollBox(3));
+    QTest::keyClick(w->PaneMenu(), Qt::Key_Escape);
+    QTRY_VERIFY(!w->PaneMenu()->isVisible());
     QCOMPARE(w->GetActivePane(), 3);
     QCOMPARE(bookColor(3), QColor(Qt::red).toRgb());
     QCOMPARE(bookColor(1), QColor(0, 0, 128));
@@ -191,31 +191,31 @@ void TestMainMenu::openingMakesThePaneActive() {
 
 void TestMainMenu::bookShowsChapterOneInThatPane() {
     TfMain* w = m();
-    w->CBSpoji1->setChecked(true);
-    w->EditGlava2->setText(QStringLiteral("2"));
-    w->EditRbr2->setText(QStringLiteral("3"));
-    openOn(w->SB2);
-    w->BookItems[20]->trigger();
+    w->LinkBox(1)->setChecked(true);
+    w->ChapterEdit(2)->setText(QStringLiteral("2"));
+    w->VerseEdit(2)->setText(QStringLiteral("3"));
+    openOn(w->ScrollBox(2));
+    w->BookItem(20)->trigger();
     QVERIFY(messages_.isEmpty());
-    QCOMPARE(w->BookCode, QStringLiteral("PRIčE"));
+    QCOMPARE(w->State().BookCode(), QStringLiteral("PRIčE"));
     QCOMPARE(w->GetActivePane(), 2);
-    QCOMPARE(w->Chapter[2], 1);
-    QCOMPARE(w->Verse[2], 1);
-    QCOMPARE(w->EditGlava2->text(), QStringLiteral("1"));
-    QCOMPARE(w->EditRbr2->text(), QStringLiteral("1"));
+    QCOMPARE(w->State().Chapter(2), 1);
+    QCOMPARE(w->State().Verse(2), 1);
+    QCOMPARE(w->ChapterEdit(2)->text(), QStringLiteral("1"));
+    QCOMPARE(w->VerseEdit(2)->text(), QStringLiteral("1"));
     QCOMPARE(BookOf(w->BookLabel(2)), Proverbs);
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
     QVERIFY(!label(2, 1)->isTransparent());
     // The linked pane follows; the other one shows the new book only at its next load.
     QCOMPARE(BookOf(w->BookLabel(1)), Proverbs);
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
-    QCOMPARE(w->LabelsCreated[3], 0);
+    QCOMPARE(w->Layout().LabelsCreated[3], 0);
 
     // From a verse label of the left pane, a New Testament book.
     openOn(label(1, 4));
     QCOMPARE(w->GetActivePane(), 1);
-    w->BookItems[40]->trigger();
-    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
+    w->BookItem(40)->trigger();
+    QCOMPARE(w->State().BookCode(), QStringLiteral("MAT"));
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 1:1"));
     QCOMPARE(BookOf(w->BookLabel(2)), Proverbs);
 }
@@ -224,39 +224,39 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     TfMain* w = m();
     TBaze& baze = *program_->Baze;
     const QString standard = TranslationConnectionString(QStringLiteral("vidl.mdb"), folder_);
-    w->CBSpoji1->setChecked(true);
-    w->BookCode = QStringLiteral("MAT");
-    w->EditGlava2->setText(QStringLiteral("2"));
-    w->EditRbr2->setText(QStringLiteral("3"));
-    openOn(w->SB2);
+    w->LinkBox(1)->setChecked(true);
+    w->State().SetBookCode(QStringLiteral("MAT"));
+    w->ChapterEdit(2)->setText(QStringLiteral("2"));
+    w->VerseEdit(2)->setText(QStringLiteral("3"));
+    openOn(w->ScrollBox(2));
     translation(1)->trigger();
     QVERIFY(messages_.isEmpty());
     QCOMPARE(baze.Query2.connectionString(),
              TranslationConnectionString(QStringLiteral("drugi.mdb           "), folder_));
     QCOMPARE(baze.Query1.connectionString(), standard);
     QCOMPARE(baze.Query3.connectionString(), standard);
-    QCOMPARE(w->TranslationCaption[2], QStringLiteral("    Drugi prevod") + QString(10, ' '));
-    QCOMPARE(w->TranslationCaption[1], QStringLiteral("Osnovnik"));
+    QCOMPARE(w->State().Pane(2).caption, QStringLiteral("    Drugi prevod") + QString(10, ' '));
+    QCOMPARE(w->State().Pane(1).caption, QStringLiteral("Osnovnik"));
     // Each pane from its own file, both at the right pane's chapter and verse.
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Matej 2:1"));
     QVERIFY(!label(2, 3)->isTransparent());
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
-    QCOMPARE(w->Chapter[1], 2);
-    QCOMPARE(w->Verse[1], 3);
+    QCOMPARE(w->State().Chapter(1), 2);
+    QCOMPARE(w->State().Verse(1), 3);
     QVERIFY(!label(1, 3)->isTransparent());
 
     // The menu tells each pane's translation.
     openOn(label(2, 2));
-    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
+    QCOMPARE(w->TranslationItem()->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
     QVERIFY(translation(1)->isChecked() && !translation(0)->isChecked());
     QCOMPARE(w->BookLabel(2)->toolTip(), QStringLiteral("Drugi prevod"));
     QCOMPARE(w->BookLabel(1)->toolTip(), QStringLiteral("Osnovni prevod"));
     // The verse under the pointer and the chapter go to the clipboard with their translation.
-    w->KopirajStih1->trigger();
+    w->CopyVerseItem()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("Sveto jevanđenje po Mateju 2:2 — Drugi: Matej 2:2 (Drugi prevod)"));
-    w->KopirajGlavu1->trigger();
+    w->CopyChapterItem()->trigger();
     QVERIFY(QGuiApplication::clipboard()->text().startsWith(
         QStringLiteral("Sveto jevanđenje po Mateju 2 (Drugi prevod)\n1. Drugi: Matej 2:1\n")));
     // Its chapter report reads its own file.
@@ -264,21 +264,21 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     program_->fprint->ShowPreview = [&](TReportPreview& preview) {
         verse = preview.report().pages.at(0).bands.at(2).elements.at(1).text;
     };
-    w->PrintPreview1->trigger();
+    w->PrintItem()->trigger();
     QCOMPARE(verse, QStringLiteral("Drugi: Matej 2:1"));
-    openOn(w->SB1);
-    QCOMPARE(w->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+    openOn(w->ScrollBox(1));
+    QCOMPARE(w->TranslationItem()->text(), QStringLiteral("Prevod :Osnovnik      "));
     // Ctrl+C in an edit without selected text copies the active pane's chosen verse.
-    QTest::keyClick(w->EditGlava1, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(w->ChapterEdit(1), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(
         QGuiApplication::clipboard()->text(),
         QStringLiteral("Sveto jevanđenje po Mateju 2:3 — Osnovni: Matej 2:3 (Osnovni prevod)"));
 
     // The right pane keeps its translation when it follows the left one.
-    w->CBSpoji2->setChecked(true);
-    w->BookCode = QStringLiteral("PRIčE");
-    w->EditGlava1->setText(QStringLiteral("1"));
-    w->BtnPokaziClick(w->MKvTranBtn5);
+    w->LinkBox(2)->setChecked(true);
+    w->State().SetBookCode(QStringLiteral("PRIčE"));
+    w->ChapterEdit(1)->setText(QStringLiteral("1"));
+    w->BtnPokaziClick(w->ShowButton(1));
     QCOMPARE(label(1, 1)->Tekst(), QStringLiteral("1. Osnovni: Priče 1:1"));
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Priče 1:1"));
 
@@ -292,18 +292,18 @@ void TestMainMenu::unusableTranslationFailsAtTheLoad() {
     TfMain* w = m();
     w->SetActivePane(3);
     w->ShowReference(QStringLiteral("MAT 2:1"));
-    openOn(w->SB3);
+    openOn(w->ScrollBox(3));
     translation(2)->trigger();
     QCOMPARE(messages_.size(), 1);
-    QCOMPARE(w->TranslationCaption[3], QStringLiteral("    Nepostojeći") + QString(10, ' '));
+    QCOMPARE(w->State().Pane(3).caption, QStringLiteral("    Nepostojeći") + QString(10, ' '));
     QCOMPARE(w->GetActivePane(), 3);
     // The pane keeps its labels, and its next load fails the same way.
     QCOMPARE(label(3, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
     QVERIFY(label(3, 1)->isVisible());
-    emit w->BtnNapred3->clicked();
+    emit w->ForwardButton(3)->clicked();
     QCOMPARE(messages_.size(), 2);
     // A file with another Database Password: the engine's words, the labels stay.
-    openOn(w->SB3);
+    openOn(w->ScrollBox(3));
     translation(3)->trigger();
     QCOMPARE(messages_.size(), 3);
     QCOMPARE(messages_.last(), "Not a valid password. (" + folder_ + "baza/tajna.mdb)");
@@ -313,10 +313,10 @@ void TestMainMenu::unusableTranslationFailsAtTheLoad() {
 void TestMainMenu::noListFileNoTranslations() {
     QTemporaryDir empty;
     program_ = std::make_unique<TProgram>(empty.path() + QLatin1Char('/'));
-    openOn(m()->SB2);
-    QCOMPARE(m()->Starizavet1->menu()->actions().size(), 39);
-    QVERIFY(!m()->Prevod1->menu());
-    QCOMPARE(m()->Prevod1->text(), QStringLiteral("Prevod :Osnovnik      "));
+    openOn(m()->ScrollBox(2));
+    QCOMPARE(m()->OldTestamentItem()->menu()->actions().size(), 39);
+    QVERIFY(!m()->TranslationItem()->menu());
+    QCOMPARE(m()->TranslationItem()->text(), QStringLiteral("Prevod :Osnovnik      "));
     QVERIFY(messages_.isEmpty());
     program_.reset();
 }
@@ -328,8 +328,8 @@ void TestMainMenu::userTranslationAppearsAtOnce() {
     const QByteArray old = qgetenv("XDG_DATA_HOME");
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
     TfMain* w = m();
-    openOn(w->SB1);
-    QCOMPARE(w->Prevod1->menu()->actions().size(), 4);
+    openOn(w->ScrollBox(1));
+    QCOMPARE(w->TranslationItem()->menu()->actions().size(), 4);
     const QString user = UserTranslationFolder();
     QVERIFY(QDir().mkpath(user + "baza"));
     QVERIFY(QFile::copy(dir_.filePath("baza/drugi.mdb"), user + "baza/moj.mdb"));
@@ -339,9 +339,9 @@ void TestMainMenu::userTranslationAppearsAtOnce() {
     list.close();
     w->ReloadTranslations();
     qputenv("XDG_DATA_HOME", old);
-    QCOMPARE(w->Prevod1->menu()->actions().size(), 5);
-    w->BookCode = QStringLiteral("MAT");
-    openOn(w->SB2);
+    QCOMPARE(w->TranslationItem()->menu()->actions().size(), 5);
+    w->State().SetBookCode(QStringLiteral("MAT"));
+    openOn(w->ScrollBox(2));
     translation(4)->trigger();
     QVERIFY(messages_.isEmpty());
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Matej 1:1"));
@@ -356,9 +356,9 @@ void TestMainMenu::reminderEntriesFromTheLabels() {
     QCOMPARE(label(1, 2)->Tekst(), QStringLiteral("JOVAN 3:16,"));
     for (QWidget* component :
          {static_cast<QWidget*>(label(1, 2)), static_cast<QWidget*>(label(1, 3)),
-          static_cast<QWidget*>(label(1, 4)), static_cast<QWidget*>(w->SB1)}) {
+          static_cast<QWidget*>(label(1, 4)), static_cast<QWidget*>(w->ScrollBox(1))}) {
         openOn(component);
-        w->Podesi1->trigger();
+        w->InsertItem()->trigger();
     }
     QCOMPARE(reminders->Entries(),
              (QStringList{"JOVAN 3:16", "1 MOJ 10:5", QStringLiteral("PRIčE 1:2")}));
@@ -373,8 +373,8 @@ void TestMainMenu::reminderWindowAtTheTop() {
     for (int width : {screenWidth / 2 + 10, screenWidth / 2 - 100}) {
         reminders->hide();
         reminders->setFixedWidth(width);
-        openOn(w->SB2);
-        w->Podsetnik1->trigger();
+        openOn(w->ScrollBox(2));
+        w->ReminderItem()->trigger();
         QVERIFY(reminders->isVisible());
         const int left = screenWidth - 2 * reminders->frameGeometry().width();
         QCOMPARE(reminders->pos(), QPoint(left > 0 ? left : 1, 1));
@@ -384,9 +384,9 @@ void TestMainMenu::reminderWindowAtTheTop() {
 
 void TestMainMenu::colourOfTheActivePane() {
     TfMain* w = m();
-    QColorDialog* dialog = w->CD1;
+    QColorDialog* dialog = w->ColorDialog();
     const TColor yellow = 0x80FFFF;
-    w->SB1->setColor(yellow);
+    w->ScrollBox(1)->setColor(yellow);
     QColor shown;
     // Answers the dialog once it runs: picks a colour and confirms, or cancels.
     auto answer = [&](std::optional<QColor> pick) {
@@ -401,26 +401,26 @@ void TestMainMenu::colourOfTheActivePane() {
         });
     };
 
-    openOn(w->SB2);
+    openOn(w->ScrollBox(2));
     answer(QColor(0, 128, 0));
-    w->Color1->trigger();
+    w->ColorItem()->trigger();
     QCOMPARE(shown, ToQColor(yellow));
-    QCOMPARE(w->SB2->Color(), TColor(0x008000));
-    QCOMPARE(w->SB1->Color(), yellow);
-    QCOMPARE(w->SB3->Color(), clWhite);
+    QCOMPARE(w->ScrollBox(2)->Color(), TColor(0x008000));
+    QCOMPARE(w->ScrollBox(1)->Color(), yellow);
+    QCOMPARE(w->ScrollBox(3)->Color(), clWhite);
 
     // Always from the left pane's colour; cancelling changes nothing.
-    openOn(w->SB3);
+    openOn(w->ScrollBox(3));
     answer(std::nullopt);
-    w->Color1->trigger();
+    w->ColorItem()->trigger();
     QCOMPARE(shown, ToQColor(yellow));
-    QCOMPARE(w->SB3->Color(), clWhite);
-    openOn(w->SB1);
+    QCOMPARE(w->ScrollBox(3)->Color(), clWhite);
+    openOn(w->ScrollBox(1));
     answer(QColor(Qt::red));
-    w->Color1->trigger();
-    QCOMPARE(w->SB1->Color(), clRed);
-    QCOMPARE(w->SB2->Color(), TColor(0x008000));
-    QCOMPARE(w->SB1->viewport()->palette().color(QPalette::Base), QColor(Qt::red));
+    w->ColorItem()->trigger();
+    QCOMPARE(w->ScrollBox(1)->Color(), clRed);
+    QCOMPARE(w->ScrollBox(2)->Color(), TColor(0x008000));
+    QCOMPARE(w->ScrollBox(1)->viewport()->palette().color(QPalette::Base), QColor(Qt::red));
 }
 
 QTEST_MAIN(TestMainMenu)

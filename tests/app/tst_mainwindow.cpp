@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ChapterLayout.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "FlatPanel.h"
@@ -6,7 +7,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Messages.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
@@ -138,7 +139,7 @@ void TestMainWindow::startsWithEmptyPanes() {
                             "Ovaj program je preuzet sa https://vidoslov.invalid"));
     QCOMPARE(MainCaption(QString()), QStringLiteral("Vidoslov (Pretraga - Upoređivanje - Štampa)"));
     QCOMPARE(w->GetActivePane(), 1);
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(1));
     for (int p = 1; p <= 3; ++p) {
         QCOMPARE(bookColor(p), QColor(0, 0, 128));
         QVERIFY(w->BookLabel(p)->text().isEmpty());
@@ -148,41 +149,44 @@ void TestMainWindow::startsWithEmptyPanes() {
         QCOMPARE(w->ChapterEdit(p)->text(), QStringLiteral("1"));
         QCOMPARE(w->VerseEdit(p)->text(), QStringLiteral("1"));
         QCOMPARE(w->ChapterEdit(p)->Broj, Ceo);
-        QCOMPARE(w->Chapter[p], 0);
-        QCOMPARE(w->Verse[p], 0);
-        QCOMPARE(w->LabelsCreated[p], 0);
-        QCOMPARE(w->VerseTable[p], QStringLiteral("vidoslov"));
-        QCOMPARE(w->TranslationCaption[p], QStringLiteral("Osnovnik"));
-        QCOMPARE(w->TextFont[p], (TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238}));
-        QCOMPARE(w->RefFont[p], (TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238}));
+        QCOMPARE(w->State().Chapter(p), 0);
+        QCOMPARE(w->State().Verse(p), 0);
+        QCOMPARE(w->Layout().LabelsCreated[p], 0);
+        QCOMPARE(w->State().Pane(p).table, QStringLiteral("vidoslov"));
+        QCOMPARE(w->State().Pane(p).caption, QStringLiteral("Osnovnik"));
+        QCOMPARE(w->State().Pane(p).textFont,
+                 (TKvFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238}));
+        QCOMPARE(w->State().Pane(p).refFont,
+                 (TKvFont{QStringLiteral("Arial"), 10, 0, clBlue, 238}));
         QVERIFY(!w->LinkBox(p)->isChecked());
-        QCOMPARE(w->ScrollBox(p)->Hint, QString::number(p));
+        QCOMPARE(PaneOfBox(*w->ScrollBox(p)), p);
         QCOMPARE(w->ScrollBox(p)->Tag, p);
         QCOMPARE(w->ChapterSpinner(p)->Associate(), w->ChapterEdit(p));
         QCOMPARE(w->VerseSpinner(p)->Associate(), w->VerseEdit(p));
     }
-    QVERIFY(w->BookCode.isEmpty());
-    QCOMPARE(w->ResultsPane, 1);
-    QCOMPARE(w->RightMargin, 20);
-    QCOMPARE(w->BookTitles[1], Genesis);
+    QVERIFY(w->State().BookCode().isEmpty());
+    QCOMPARE(w->State().ResultsPane(), 1);
+    QCOMPARE(w->Layout().RightMargin, 20);
+    QCOMPARE(w->Catalogue().BookTitles[1], Genesis);
     // Nothing is opened at start-up.
     QVERIFY(!program_->Baze->Query1.isOpen());
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!program_->fRezultatiTrazenja->HoldsRows());
     // Controls by name, in any letter case, with their panes' tags.
-    QCOMPARE(w->FindComponent(QStringLiteral("EDITGLAVA2")), w->EditGlava2);
-    QCOMPARE(w->FindComponent(QStringLiteral("editrbr3")), w->EditRbr3);
-    QCOMPARE(w->FindComponent(QStringLiteral("UpDown2")), w->VerseSpinner(3));
-    QCOMPARE(w->FindComponent(QStringLiteral("label11"))->property("text").toString(),
+    QCOMPARE(FindComponent(w, QStringLiteral("EDITGLAVA2")), w->ChapterEdit(2));
+    QCOMPARE(FindComponent(w, QStringLiteral("editrbr3")), w->VerseEdit(3));
+    QCOMPARE(FindComponent(w, QStringLiteral("UpDown2")), w->VerseSpinner(3));
+    QCOMPARE(FindComponent(w, QStringLiteral("label11"))->property("text").toString(),
              QStringLiteral("Stih:"));
-    QCOMPARE(w->Btnpokazi->Tag, 3);
-    QCOMPARE(w->MKvTranBtn5->Tag, 1);
-    QCOMPARE(w->MKvTranBtn3->Tag, 2);
-    QCOMPARE(w->BtnNapred2->Tag, 2);
-    QCOMPARE(w->EditRbr3->Tag, 3);
-    QVERIFY(!w->Button1->isVisible());
-    const QStringList items{w->Pretraga1->text(), w->Podsetnik2->text(), w->Izlaz1->text()};
+    QCOMPARE(w->ShowButton(3)->Tag, 3);
+    QCOMPARE(w->ShowButton(1)->Tag, 1);
+    QCOMPARE(w->FontButton(2)->Tag, 2);
+    QCOMPARE(w->ForwardButton(2)->Tag, 2);
+    QCOMPARE(w->VerseEdit(3)->Tag, 3);
+    QVERIFY(!w->SpareButton(1)->isVisible());
+    const QStringList items{w->SearchItem()->text(), w->RemindersItem()->text(),
+                            w->ExitItem()->text()};
     QCOMPARE(items, (QStringList{"Pretraga    (F10)", "Podsetnik   (F5)", "Izlaz"}));
-    QCOMPARE(w->Izbor1->title(), QStringLiteral("Izbor"));
+    QCOMPARE(w->SelectMenu()->title(), QStringLiteral("Izbor"));
     // The other windows exist and stay hidden.
     QVERIFY(!program_->fTrazi->isVisible());
     QVERIFY(!program_->fIntro->isVisible());
@@ -196,67 +200,67 @@ void TestMainWindow::sizesFollowTheScreen() {
     QCOMPARE(w->size(), QSize(screen.width() - 50, screen.height() - 120));
     QCOMPARE(w->pos(), QPoint(25, 60));
     const int side = int(std::lround((w->width() - 10) / 3.0));
-    QCOMPARE(w->panelLevo->width(), side);
-    QCOMPARE(w->panelDesno->width(), side);
-    QCOMPARE(w->panelSredina->width(), w->Splitters->width() - 2 * side - 4);
-    QVERIFY(w->panelLevo->x() < w->panelSredina->x());
-    QVERIFY(w->panelSredina->x() < w->panelDesno->x());
+    QCOMPARE(w->PaneColumn(1)->width(), side);
+    QCOMPARE(w->PaneColumn(2)->width(), side);
+    QCOMPARE(w->PaneColumn(3)->width(), w->PaneSplitter()->width() - 2 * side - 4);
+    QVERIFY(w->PaneColumn(1)->x() < w->PaneColumn(3)->x());
+    QVERIFY(w->PaneColumn(3)->x() < w->PaneColumn(2)->x());
 
     // A resize undoes the dragging of the splitters.
-    w->Splitters->setSizes({252, w->width() - 504, 248});
-    QCOMPARE(w->panelLevo->width(), 252);
+    w->PaneSplitter()->setSizes({252, w->width() - 504, 248});
+    QCOMPARE(w->PaneColumn(1)->width(), 252);
     w->resize(w->width() + 31, w->height());
-    QTRY_COMPARE(w->panelLevo->width(), int(std::lround((w->width() - 10) / 3.0)));
-    QCOMPARE(w->panelDesno->width(), w->panelLevo->width());
+    QTRY_COMPARE(w->PaneColumn(1)->width(), int(std::lround((w->width() - 10) / 3.0)));
+    QCOMPARE(w->PaneColumn(2)->width(), w->PaneColumn(1)->width());
 }
 
 void TestMainWindow::resizingLaysTheChapterOutAgain() {
     TfMain* w = m();
     showIn(1, QStringLiteral("MAT 1:30"));
-    TScrollBox* box = w->SB1;
+    TScrollBox* box = w->ScrollBox(1);
     const int before = label(1, 1)->Sirina;
-    w->EditRbr1->setText(QStringLiteral("2")); // typed, not shown
+    w->VerseEdit(1)->setText(QStringLiteral("2")); // typed, not shown
     w->resize(w->width() + 200, w->height());
     QTRY_VERIFY(box->width() != before + 30);
     w->RelayoutPanes();
     QCOMPARE(label(1, 1)->Sirina, box->width() - 30);
-    QCOMPARE(w->LabelsUsed[1], 40);
+    QCOMPARE(w->Layout().LabelsUsed[1], 40);
     // The chosen verse stays highlighted and in view.
     const QRect chosen = label(1, 30)->geometry();
     QVERIFY(!label(1, 30)->isTransparent());
     QVERIFY(label(1, 2)->isTransparent());
     QVERIFY(chosen.top() >= box->VertPosition());
     QVERIFY(chosen.bottom() <= box->VertPosition() + box->viewport()->height());
-    QCOMPARE(w->Verse[1], 2);
+    QCOMPARE(w->State().Verse(1), 2);
     // Every control of a bottom panel is in view, also in a narrow pane (800-pixel screen);
     // the window keeps the width of three such panes.
     for (int width : {950, 750}) {
         w->resize(width, w->height());
-        QTRY_COMPARE(w->panelLevo->width(), int(std::lround((width - 10) / 3.0)));
-        for (TFlatPanel* bottom : {w->panelLevoDole, w->panelSredinaDole, w->panelDesnoDole})
+        QTRY_COMPARE(w->PaneColumn(1)->width(), int(std::lround((width - 10) / 3.0)));
+        for (TFlatPanel* bottom : {w->BottomPanel(1), w->BottomPanel(3), w->BottomPanel(2)})
             for (QWidget* control : bottom->findChildren<QWidget*>())
                 if (control->isVisibleTo(w))
                     QVERIFY2(control->geometry().right() < bottom->width(),
                              qPrintable(control->objectName()));
     }
-    QCOMPARE(w->minimumWidth(), 3 * w->panelLevo->minimumWidth() + 4);
+    QCOMPARE(w->minimumWidth(), 3 * w->PaneColumn(1)->minimumWidth() + 4);
     QVERIFY(w->minimumWidth() <= 750);
 }
 
 void TestMainWindow::showReadsVerseThenChapter() {
     TfMain* w = m();
-    w->BookCode = QStringLiteral("1 MOJ");
-    w->EditGlava2->setText(QStringLiteral("2"));
-    w->EditRbr2->setText(QStringLiteral("3"));
+    w->State().SetBookCode(QStringLiteral("1 MOJ"));
+    w->ChapterEdit(2)->setText(QStringLiteral("2"));
+    w->VerseEdit(2)->setText(QStringLiteral("3"));
     // The edits keep the numbers without loading anything.
-    QCOMPARE(w->Chapter[2], 2);
-    QCOMPARE(w->Verse[2], 3);
-    QCOMPARE(w->LabelsCreated[2], 0);
+    QCOMPARE(w->State().Chapter(2), 2);
+    QCOMPARE(w->State().Verse(2), 3);
+    QCOMPARE(w->Layout().LabelsCreated[2], 0);
 
-    w->BtnPokaziClick(w->MKvTranBtn2);
+    w->BtnPokaziClick(w->ShowButton(2));
     QCOMPARE(w->GetActivePane(), 2);
-    QCOMPARE(w->LabelsUsed[2], 5);
-    QVERIFY(w->SB2->EmptyHint()->isHidden());
+    QCOMPARE(w->Layout().LabelsUsed[2], 5);
+    QVERIFY(w->ScrollBox(2)->EmptyHint()->isHidden());
     QCOMPARE(w->BookLabel(2)->text(), Genesis + QStringLiteral(" 2"));
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
     QVERIFY(!label(2, 3)->isTransparent());
@@ -264,62 +268,62 @@ void TestMainWindow::showReadsVerseThenChapter() {
     QCOMPARE(bookColor(2), QColor(Qt::red).toRgb());
     QCOMPARE(bookColor(1), QColor(0, 0, 128));
     QCOMPARE(bookColor(3), QColor(0, 0, 128));
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava2);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(2));
     QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(w->LabelsCreated[1], 0);
+    QCOMPARE(w->Layout().LabelsCreated[1], 0);
 
     // A bad verse text stops the show before the chapter is read; the pane becomes active.
     w->SetActivePane(1);
-    w->EditRbr2->setText(QStringLiteral("x"));
+    w->VerseEdit(2)->setText(QStringLiteral("x"));
     QCOMPARE(messages_, QStringList{QStringLiteral("'x' is not a valid integer value")});
-    QCOMPARE(w->Verse[2], 3);
-    QVERIFY_THROWS_EXCEPTION(ConvertError, w->BtnPokaziClick(w->MKvTranBtn2));
+    QCOMPARE(w->State().Verse(2), 3);
+    QVERIFY_THROWS_EXCEPTION(ConvertError, w->BtnPokaziClick(w->ShowButton(2)));
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
 
     // A menu item as sender keeps the active pane the caller chose.
-    w->EditRbr2->setText(QStringLiteral("1"));
+    w->VerseEdit(2)->setText(QStringLiteral("1"));
     w->SetActivePane(1);
-    w->EditGlava1->setText(QStringLiteral("3"));
+    w->ChapterEdit(1)->setText(QStringLiteral("3"));
     QObject item;
     w->BtnPokaziClick(&item);
     QCOMPARE(w->GetActivePane(), 1);
-    QCOMPARE(w->LabelsUsed[1], 2);
+    QCOMPARE(w->Layout().LabelsUsed[1], 2);
 }
 
 void TestMainWindow::typedChapterShowsOnEnter() {
     TfMain* w = m();
-    w->BookCode = QStringLiteral("MAT");
-    w->EditGlava3->setFocus();
-    w->EditGlava3->selectAll();
-    QTest::keyClick(w->EditGlava3, Qt::Key_1);
-    QCOMPARE(w->Chapter[3], 1);
-    QTest::keyClick(w->EditGlava3, Qt::Key_2);
-    QCOMPARE(w->Chapter[3], 12);
+    w->State().SetBookCode(QStringLiteral("MAT"));
+    w->ChapterEdit(3)->setFocus();
+    w->ChapterEdit(3)->selectAll();
+    QTest::keyClick(w->ChapterEdit(3), Qt::Key_1);
+    QCOMPARE(w->State().Chapter(3), 1);
+    QTest::keyClick(w->ChapterEdit(3), Qt::Key_2);
+    QCOMPARE(w->State().Chapter(3), 12);
     QVERIFY(!program_->Baze->Query3.isOpen());
     QCOMPARE(w->GetActivePane(), 1);
 
-    QTest::keyClick(w->EditGlava3, Qt::Key_Return);
+    QTest::keyClick(w->ChapterEdit(3), Qt::Key_Return);
     QCOMPARE(w->GetActivePane(), 3);
     QCOMPARE(program_->Baze->Query3.sql(),
              (QStringList{"select * from vidoslov", "where knjiga='MAT' and glava=12"}));
     // No such chapter: an empty pane whose edits show the numbers asked for.
-    QCOMPARE(w->LabelsUsed[3], 0);
-    QCOMPARE(w->EditGlava3->text(), QStringLiteral("12"));
+    QCOMPARE(w->Layout().LabelsUsed[3], 0);
+    QCOMPARE(w->ChapterEdit(3)->text(), QStringLiteral("12"));
     QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(3));
 
-    w->EditGlava3->setText(QStringLiteral("2"));
-    QTest::keyClick(w->EditRbr3, Qt::Key_Enter);
-    QCOMPARE(w->LabelsUsed[3], 4);
+    w->ChapterEdit(3)->setText(QStringLiteral("2"));
+    QTest::keyClick(w->VerseEdit(3), Qt::Key_Enter);
+    QCOMPARE(w->Layout().LabelsUsed[3], 4);
 }
 
 void TestMainWindow::backStopsAtChapterOne() {
     TfMain* w = m();
     showIn(1, QStringLiteral("1 MOJ 1:2"));
     w->SetActivePane(2);
-    w->BtnNazad3Click(w->BtnNazad1);
-    QCOMPARE(w->Chapter[1], 1);
+    w->BtnNazadClick(w->BackButton(1));
+    QCOMPARE(w->State().Chapter(1), 1);
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(label(1, 4)->Tekst(), QStringLiteral("2. Drugi stih."));
     QVERIFY(!label(1, 4)->isTransparent()); // still the earlier layout
@@ -329,18 +333,18 @@ void TestMainWindow::forwardStopsAtTheLastChapter() {
     TfMain* w = m();
     showIn(3, QStringLiteral("1 MOJ 3:2"));
     w->SetActivePane(1);
-    w->BtnNapred3Click(w->BtnNapred3);
+    w->BtnNapredClick(w->ForwardButton(3));
     QCOMPARE(w->GetActivePane(), 1);
-    QCOMPARE(w->Chapter[3], 3);
-    QCOMPARE(w->LabelsUsed[3], 2);
+    QCOMPARE(w->State().Chapter(3), 3);
+    QCOMPARE(w->Layout().LabelsUsed[3], 2);
     QVERIFY(!label(3, 2)->isTransparent());
 
-    w->BtnNazad3Click(w->BtnNazad3);
+    w->BtnNazadClick(w->BackButton(3));
     QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->Chapter[3], 2);
-    QCOMPARE(w->Verse[3], 1);
+    QCOMPARE(w->State().Chapter(3), 2);
+    QCOMPARE(w->State().Verse(3), 1);
     QVERIFY(!label(3, 1)->isTransparent());
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(3));
 
     // The last chapter is the one of the pane's own translation.
     WriteVerseFile(
@@ -349,20 +353,20 @@ void TestMainWindow::forwardStopsAtTheLastChapter() {
     Query& q = program_->Baze->Query3;
     q.close();
     q.setConnectionString(TranslationConnectionString(QStringLiteral("kraca.mdb"), folder_));
-    w->BtnNapred3Click(w->BtnNapred3);
-    QCOMPARE(w->Chapter[3], 2);
-    QCOMPARE(w->LabelsUsed[3], 5);
+    w->BtnNapredClick(w->ForwardButton(3));
+    QCOMPARE(w->State().Chapter(3), 2);
+    QCOMPARE(w->Layout().LabelsUsed[3], 5);
 }
 
 void TestMainWindow::chaptersStopAtTheEndsOfTheNumbers() {
     TfMain* w = m();
-    w->EditGlava2->setText(QStringLiteral("2147483647"));
-    w->BtnNapred3Click(w->BtnNapred2);
-    QCOMPARE(w->Chapter[2], 2147483647);
-    QCOMPARE(w->EditGlava2->text(), QStringLiteral("2147483647"));
-    w->EditGlava2->setText(QStringLiteral("-2147483648"));
-    w->BtnNazad3Click(w->BtnNazad2);
-    QCOMPARE(w->Chapter[2], 1);
+    w->ChapterEdit(2)->setText(QStringLiteral("2147483647"));
+    w->BtnNapredClick(w->ForwardButton(2));
+    QCOMPARE(w->State().Chapter(2), 2147483647);
+    QCOMPARE(w->ChapterEdit(2)->text(), QStringLiteral("2147483647"));
+    w->ChapterEdit(2)->setText(QStringLiteral("-2147483648"));
+    w->BtnNazadClick(w->BackButton(2));
+    QCOMPARE(w->State().Chapter(2), 1);
 }
 
 void TestMainWindow::followersLoadInFixedOrder_data() {
@@ -388,18 +392,18 @@ void TestMainWindow::followersLoadInFixedOrder() {
         TranslationConnectionString(QStringLiteral("nema.mdb"), folder_));
     w->SetActivePane(active);
     QVERIFY_THROWS_EXCEPTION(DatabaseError, w->ShowReference(QStringLiteral("MAT 2:3")));
-    QCOMPARE(w->LabelsUsed[active], 4);
-    QCOMPARE(w->LabelsCreated[first], 0);
-    QCOMPARE(w->LabelsCreated[second], 0);
+    QCOMPARE(w->Layout().LabelsUsed[active], 4);
+    QCOMPARE(w->Layout().LabelsCreated[first], 0);
+    QCOMPARE(w->Layout().LabelsCreated[second], 0);
     QVERIFY(!QApplication::overrideCursor());
 
     baze.PaneQuery(first).setConnectionString(
         TranslationConnectionString(QStringLiteral("vidl.mdb"), folder_));
     w->ShowReference(QStringLiteral("MAT 2:3"));
     for (int p : {first, second}) {
-        QCOMPARE(w->Chapter[p], 2);
-        QCOMPARE(w->Verse[p], 3);
-        QCOMPARE(w->LabelsUsed[p], 4);
+        QCOMPARE(w->State().Chapter(p), 2);
+        QCOMPARE(w->State().Verse(p), 3);
+        QCOMPARE(w->Layout().LabelsUsed[p], 4);
         QVERIFY(!label(p, 3)->isTransparent());
         QCOMPARE(BookOf(w->BookLabel(p)), Matthew);
     }
@@ -417,16 +421,16 @@ void TestMainWindow::followersLoadInFixedOrder() {
 void TestMainWindow::failedLoadKeepsThePane() {
     TfMain* w = m();
     showIn(1, QStringLiteral("1 MOJ 1:1"));
-    QCOMPARE(w->LabelsUsed[1], 5);
-    w->CBSpoji2->setChecked(true);
+    QCOMPARE(w->Layout().LabelsUsed[1], 5);
+    w->LinkBox(2)->setChecked(true);
     program_->Baze->Query1.close();
     program_->Baze->Query1.setConnectionString(
         TranslationConnectionString(QStringLiteral("nema.mdb"), folder_));
-    w->EditRbr2->setFocus();
-    w->EditGlava1->setText(QStringLiteral("2"));
+    w->VerseEdit(2)->setFocus();
+    w->ChapterEdit(1)->setText(QStringLiteral("2"));
 
     // Through the button, as the user clicks it: the error ends in the error box.
-    QTest::mouseClick(w->MKvTranBtn5, Qt::LeftButton);
+    QTest::mouseClick(w->ShowButton(1), Qt::LeftButton);
     QCOMPARE(messages_.size(), 1);
     QVERIFY(!messages_[0].isEmpty());
     QVERIFY(!program_->Baze->Query1.isOpen());
@@ -435,34 +439,34 @@ void TestMainWindow::failedLoadKeepsThePane() {
     for (int k = 1; k <= 5; ++k)
         QVERIFY(label(1, k)->isVisible());
     QCOMPARE(BookOf(w->BookLabel(1)), Genesis);
-    QCOMPARE(w->EditGlava1->text(), QStringLiteral("2"));
-    QCOMPARE(w->Chapter[1], 2);
-    QCOMPARE(w->LabelsCreated[2], 0);
+    QCOMPARE(w->ChapterEdit(1)->text(), QStringLiteral("2"));
+    QCOMPARE(w->State().Chapter(1), 2);
+    QCOMPARE(w->Layout().LabelsCreated[2], 0);
     QVERIFY(w->BookLabel(2)->text().isEmpty());
     QVERIFY(!QApplication::overrideCursor());
-    QCOMPARE(QApplication::focusWidget(), w->EditRbr2);
+    QCOMPARE(QApplication::focusWidget(), w->VerseEdit(2));
 }
 
 void TestMainWindow::referenceClickShowsThePlace() {
     TfMain* w = m();
     showIn(3, QStringLiteral("1 MOJ 1:1"));
-    w->CBSpoji1->setChecked(true);
+    w->LinkBox(1)->setChecked(true);
     w->SetActivePane(2);
     TKvlabel* ref = label(3, 2);
     QCOMPARE(ref->Tekst(), QStringLiteral("MAT 1:2,"));
     QTest::mouseClick(ref, Qt::LeftButton, {}, QPoint(2, 2));
     QVERIFY(messages_.isEmpty());
     QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
-    QCOMPARE(w->Chapter[3], 1);
-    QCOMPARE(w->Verse[3], 2);
+    QCOMPARE(w->State().BookCode(), QStringLiteral("MAT"));
+    QCOMPARE(w->State().Chapter(3), 1);
+    QCOMPARE(w->State().Verse(3), 2);
     QVERIFY(!label(3, 2)->isTransparent());
     QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
     // Pane 1 follows.
-    QCOMPARE(w->Chapter[1], 1);
-    QCOMPARE(w->Verse[1], 2);
+    QCOMPARE(w->State().Chapter(1), 1);
+    QCOMPARE(w->State().Verse(1), 2);
     QCOMPARE(BookOf(w->BookLabel(1)), Matthew);
-    QCOMPARE(w->LabelsCreated[2], 0);
+    QCOMPARE(w->Layout().LabelsCreated[2], 0);
     QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
 }
 
@@ -470,11 +474,11 @@ void TestMainWindow::badReferenceLoadsNothing() {
     TfMain* w = m();
     showIn(2, QStringLiteral("MAT 2:1"));
     QVERIFY_THROWS_EXCEPTION(ConvertError, w->ShowReference(QStringLiteral("MAT")));
-    QCOMPARE(w->BookCode, QStringLiteral("MAT"));
-    QCOMPARE(w->Chapter[2], 2);
+    QCOMPARE(w->State().BookCode(), QStringLiteral("MAT"));
+    QCOMPARE(w->State().Chapter(2), 2);
     // A place in no book of the catalogue says so and leaves the pane and its place as they were.
     const QString title = w->BookLabel(2)->text();
-    const int labels = w->LabelsUsed[2];
+    const int labels = w->Layout().LabelsUsed[2];
     const std::pair<const char*, const char*> unknown[] = {{"NOPE 1:1", "NOPE"},
                                                            {"MAT -5:3", "MAT -"}};
     for (const auto& [text, code] : unknown) {
@@ -484,11 +488,11 @@ void TestMainWindow::badReferenceLoadsNothing() {
         } catch (const AppError& e) {
             QCOMPARE(e.text(), QStringLiteral("Nepoznata knjiga: ") + QString::fromUtf8(code));
         }
-        QCOMPARE(w->BookCode, QStringLiteral("MAT"));
-        QCOMPARE(w->Chapter[2], 2);
-        QCOMPARE(w->Verse[2], 1);
+        QCOMPARE(w->State().BookCode(), QStringLiteral("MAT"));
+        QCOMPARE(w->State().Chapter(2), 2);
+        QCOMPARE(w->State().Verse(2), 1);
         QCOMPARE(w->BookLabel(2)->text(), title);
-        QCOMPARE(w->LabelsUsed[2], labels);
+        QCOMPARE(w->Layout().LabelsUsed[2], labels);
     }
     // The reminder list shows its entries the same way, through the main window.
     program_->fPodsetnik->AddEntry(QStringLiteral("1 MOJ 2:4"));
@@ -503,7 +507,7 @@ void TestMainWindow::keysScrollTheActivePane() {
     TfMain* w = m();
     showIn(1, QStringLiteral("MAT 1:1"));
     showIn(3, QStringLiteral("MAT 1:1"));
-    TScrollBox* sb = w->SB3;
+    TScrollBox* sb = w->ScrollBox(3);
     QVERIFY(sb->verticalScrollBar()->maximum() > 400);
     QCOMPARE(sb->VertPosition(), 0);
     int key = Qt::Key_Down;
@@ -511,18 +515,18 @@ void TestMainWindow::keysScrollTheActivePane() {
     QCOMPARE(sb->VertPosition(), 15);
     QCOMPARE(key, int(Qt::Key_Down));
     // From an edit of another pane, as typed.
-    w->EditRbr1->setFocus();
-    QTest::keyClick(w->EditRbr1, Qt::Key_Down);
+    w->VerseEdit(1)->setFocus();
+    QTest::keyClick(w->VerseEdit(1), Qt::Key_Down);
     QCOMPARE(sb->VertPosition(), 30);
-    QTest::keyClick(w->EditRbr1, Qt::Key_PageDown);
+    QTest::keyClick(w->VerseEdit(1), Qt::Key_PageDown);
     QCOMPARE(sb->VertPosition(), 30 + sb->height() - 50);
-    QTest::keyClick(w->EditRbr1, Qt::Key_Home);
+    QTest::keyClick(w->VerseEdit(1), Qt::Key_Home);
     QCOMPARE(sb->VertPosition(), 1);
-    QTest::keyClick(w->EditRbr1, Qt::Key_End);
+    QTest::keyClick(w->VerseEdit(1), Qt::Key_End);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum());
-    QTest::keyClick(w->EditRbr1, Qt::Key_Up);
+    QTest::keyClick(w->VerseEdit(1), Qt::Key_Up);
     QCOMPARE(sb->VertPosition(), sb->verticalScrollBar()->maximum() - 15);
-    QCOMPARE(w->SB1->VertPosition(), 0);
+    QCOMPARE(w->ScrollBox(1)->VertPosition(), 0);
     QCOMPARE(w->GetActivePane(), 3);
     QVERIFY(messages_.isEmpty());
 }
@@ -530,33 +534,33 @@ void TestMainWindow::keysScrollTheActivePane() {
 void TestMainWindow::keyboardFollowsTheActivePane() {
     TfMain* w = m();
     // A book chosen from the middle pane's menu: the keys go to the middle pane.
-    w->PopUpMenu->setPopupComponent(w->SB3);
-    emit w->PopUpMenu->aboutToShow();
-    w->BookClick(w->BookItems[40]);
+    w->PaneMenu()->setPopupComponent(w->ScrollBox(3));
+    emit w->PaneMenu()->aboutToShow();
+    w->BookClick(w->BookItem(40));
     QCOMPARE(w->GetActivePane(), 3);
     QCOMPARE(BookOf(w->BookLabel(3)), Matthew);
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
-    QTest::keyClick(w->EditGlava3, Qt::Key_Right, Qt::AltModifier);
-    QCOMPARE(w->Chapter[3], 2);
-    QCOMPARE(w->LabelsUsed[3], 4);
-    QCOMPARE(w->LabelsCreated[1], 0);
-    QTest::keyClick(w->EditGlava3, Qt::Key_Left, Qt::AltModifier);
-    QCOMPARE(w->Chapter[3], 1);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(3));
+    QTest::keyClick(w->ChapterEdit(3), Qt::Key_Right, Qt::AltModifier);
+    QCOMPARE(w->State().Chapter(3), 2);
+    QCOMPARE(w->Layout().LabelsUsed[3], 4);
+    QCOMPARE(w->Layout().LabelsCreated[1], 0);
+    QTest::keyClick(w->ChapterEdit(3), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(w->State().Chapter(3), 1);
 
     // Tab reaches every button of the pane; Enter and Space work them.
-    w->CBSpoji3->setFocus();
-    QTest::keyClick(w->CBSpoji3, Qt::Key_Return);
-    QVERIFY(w->CBSpoji3->isChecked());
-    const QList<QWidget*> order{w->MKvTranBtn1, w->BtnNazad3, w->EditGlava3,
-                                w->Btnpokazi,   w->EditRbr3,  w->BtnNapred3};
+    w->LinkBox(3)->setFocus();
+    QTest::keyClick(w->LinkBox(3), Qt::Key_Return);
+    QVERIFY(w->LinkBox(3)->isChecked());
+    const QList<QWidget*> order{w->FontButton(3), w->BackButton(3), w->ChapterEdit(3),
+                                w->ShowButton(3), w->VerseEdit(3),  w->ForwardButton(3)};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);
     }
-    QTest::keyClick(w->BtnNapred3, Qt::Key_Space);
-    QCOMPARE(w->Chapter[3], 2);
-    for (QWidget* button :
-         std::initializer_list<QWidget*>{w->CBSpoji3, w->BtnNazad3, w->Btnpokazi, w->MKvTranBtn1})
+    QTest::keyClick(w->ForwardButton(3), Qt::Key_Space);
+    QCOMPARE(w->State().Chapter(3), 2);
+    for (QWidget* button : std::initializer_list<QWidget*>{w->LinkBox(3), w->BackButton(3),
+                                                           w->ShowButton(3), w->FontButton(3)})
         QVERIFY(!button->toolTip().isEmpty());
 }
 
@@ -569,27 +573,26 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     QVERIFY(reminders->isVisible());
     QCOMPARE(reminders->pos(), QPoint(123, 45));
     reminders->hide();
-    w->Podsetnik2->trigger();
+    w->RemindersItem()->trigger();
     QVERIFY(reminders->isVisible());
     reminders->hide();
     QVERIFY(QTest::qWaitForWindowActive(w));
 
     // F10 in a chapter edit: the search dialog, then Enter shows that edit's pane again.
-    w->BookCode = QStringLiteral("1 MOJ");
-    w->EditGlava1->setText(QStringLiteral("2"));
+    w->State().SetBookCode(QStringLiteral("1 MOJ"));
+    w->ChapterEdit(1)->setText(QStringLiteral("2"));
     w->SetActivePane(3);
-    w->EditGlava1->setFocus();
-    program_->Baze->QueryRezultati.addLine(QString());
+    w->ChapterEdit(1)->setFocus();
     bool shown = false;
     QTimer::singleShot(0, program_->fTrazi.get(), [&] {
         shown = program_->fTrazi->isVisible() && program_->fTrazi->isModal();
         program_->fTrazi->reject();
     });
-    QTest::keyClick(w->EditGlava1, Qt::Key_F10);
+    QTest::keyClick(w->ChapterEdit(1), Qt::Key_F10);
     QVERIFY(shown);
     QCOMPARE(w->GetActivePane(), 1);
-    QCOMPARE(w->LabelsUsed[1], 5);
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QCOMPARE(w->Layout().LabelsUsed[1], 5);
+    QVERIFY(program_->fTrazi->Result().statement.isEmpty());
 
     // A search ends with OK and the results are shown; the menu item opens the same dialog.
     QVERIFY(w->ShowSearchResults);
@@ -599,9 +602,9 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
         program_->fTrazi->ListBoxAND->addItem(QStringLiteral("MATEJ DVA"));
         program_->fTrazi->BtnTraziClick();
     });
-    w->Pretraga1->trigger();
+    w->SearchItem()->trigger();
     QCOMPARE(results, 1);
-    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), 4);
+    QCOMPARE(program_->fTrazi->Result().rows.size(), size_t(4));
     QCOMPARE(w->GetActivePane(), 1);
 }
 
@@ -609,20 +612,20 @@ void TestMainWindow::spinnersStepTheEdits() {
     TfMain* w = m();
     TUpDown* chapter = w->ChapterSpinner(1);
     chapter->Click(1);
-    QCOMPARE(w->EditGlava1->text(), QStringLiteral("2"));
-    QCOMPARE(w->Chapter[1], 2);
+    QCOMPARE(w->ChapterEdit(1)->text(), QStringLiteral("2"));
+    QCOMPARE(w->State().Chapter(1), 2);
     QVERIFY(!program_->Baze->Query1.isOpen());
     // The step starts from what the edit shows, and stays within 1..200.
-    w->EditGlava1->setText(QStringLiteral("200"));
+    w->ChapterEdit(1)->setText(QStringLiteral("200"));
     QTest::mouseClick(chapter->UpButton(), Qt::LeftButton);
-    QCOMPARE(w->EditGlava1->text(), QStringLiteral("200"));
-    w->EditGlava1->setText(QStringLiteral("1"));
+    QCOMPARE(w->ChapterEdit(1)->text(), QStringLiteral("200"));
+    w->ChapterEdit(1)->setText(QStringLiteral("1"));
     chapter->Click(-1);
-    QCOMPARE(w->EditGlava1->text(), QStringLiteral("1"));
+    QCOMPARE(w->ChapterEdit(1)->text(), QStringLiteral("1"));
     // The middle pane's verse spinner steps its verse edit too.
     w->VerseSpinner(3)->Click(1);
-    QCOMPARE(w->EditRbr3->text(), QStringLiteral("2"));
-    QCOMPARE(w->Verse[3], 2);
+    QCOMPARE(w->VerseEdit(3)->text(), QStringLiteral("2"));
+    QCOMPARE(w->State().Verse(3), 2);
     QVERIFY(messages_.isEmpty());
 }
 
@@ -634,13 +637,13 @@ void TestMainWindow::errorsReachTheErrorBox() {
     QCOMPARE(messages_, QStringList{QStringLiteral("'x' is not a valid integer value")});
 
     // An emptied edit: the standard message, the number keeps its value, the loop goes on.
-    w->EditGlava1->setText(QStringLiteral("7"));
-    w->EditGlava1->setText(QString());
+    w->ChapterEdit(1)->setText(QStringLiteral("7"));
+    w->ChapterEdit(1)->setText(QString());
     QCOMPARE(messages_.last(), QStringLiteral("'' is not a valid integer value"));
-    QCOMPARE(w->Chapter[1], 7);
+    QCOMPARE(w->State().Chapter(1), 7);
     QTest::qWait(10);
-    w->EditGlava1->setText(QStringLiteral("8"));
-    QCOMPARE(w->Chapter[1], 8);
+    w->ChapterEdit(1)->setText(QStringLiteral("8"));
+    QCOMPARE(w->State().Chapter(1), 8);
 }
 
 void TestMainWindow::emptiedEditIsLeftAsTyped() {
@@ -655,14 +658,14 @@ void TestMainWindow::emptiedEditIsLeftAsTyped() {
         QCoreApplication::processEvents();
         box.accept();
     });
-    w->EditGlava1->setText(QStringLiteral("7"));
-    w->EditGlava1->setFocus();
-    w->EditGlava1->end(false);
-    QTest::keyClick(w->EditGlava1, Qt::Key_Backspace);
+    w->ChapterEdit(1)->setText(QStringLiteral("7"));
+    w->ChapterEdit(1)->setFocus();
+    w->ChapterEdit(1)->end(false);
+    QTest::keyClick(w->ChapterEdit(1), Qt::Key_Backspace);
     SetMessageHandler([this](const QString& text) { messages_ << text; });
     QCOMPARE(messages_, QStringList{QStringLiteral("'' is not a valid integer value")});
-    QCOMPARE(w->EditGlava1->text(), QString());
-    QCOMPARE(w->Chapter[1], 7);
+    QCOMPARE(w->ChapterEdit(1)->text(), QString());
+    QCOMPARE(w->State().Chapter(1), 7);
 }
 
 void TestMainWindow::returnFromAnotherWindowFocusesTheFirstEdit() {
@@ -671,35 +674,35 @@ void TestMainWindow::returnFromAnotherWindowFocusesTheFirstEdit() {
     const QList<QWidget*> others{reminders, program_->fRezultatiTrazenja.get(),
                                  program_->fPodesiFont.get()};
     for (QWidget* other : others) {
-        w->EditRbr2->setFocus();
+        w->VerseEdit(2)->setFocus();
         other->show();
         other->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(other));
         other->hide();
         w->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(w));
-        QCOMPARE(QApplication::focusWidget(), w->EditGlava1);
+        QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(1));
     }
 
     // Coming back by a click on an edit: the click's edit keeps the focus.
     reminders->ShowAt(10, 10);
     reminders->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(reminders));
-    w->EditGlava3->setFocus(Qt::MouseFocusReason); // as the click does
+    w->ChapterEdit(3)->setFocus(Qt::MouseFocusReason); // as the click does
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(QApplication::focusWidget(), w->EditGlava3);
+    QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(3));
     reminders->hide();
 
     // A message box gives the focus back where it was.
-    w->EditRbr2->setFocus();
+    w->VerseEdit(2)->setFocus();
     QMessageBox box(QMessageBox::NoIcon, QString(), QStringLiteral("Poruka"), QMessageBox::Ok, w);
     box.open();
     QVERIFY(QTest::qWaitForWindowActive(&box));
     box.accept();
     w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(w));
-    QCOMPARE(QApplication::focusWidget(), w->EditRbr2);
+    QCOMPARE(QApplication::focusWidget(), w->VerseEdit(2));
 }
 
 void TestMainWindow::standardTextsAreSerbian() {
@@ -728,7 +731,7 @@ void TestMainWindow::closingEndsTheRun() {
     QVERIFY(program_->Baze->Query2.isOpen());
     QPointer<TKvlabel> verse = label(2, 1);
     QSignalSpy closed(w, &TfMain::closed);
-    w->Izlaz1->trigger();
+    w->ExitItem()->trigger();
     QCOMPARE(closed.count(), 1);
     QVERIFY(!w->isVisible());
     QVERIFY(!program_->Baze->Query2.isOpen());

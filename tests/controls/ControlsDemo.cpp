@@ -67,13 +67,13 @@ int main(int argc, char** argv) {
     const char* refs[] = {"JOV 1:1,", "PS 33:6,", "JEV 11:3"};
     for (const char* r : refs) {
         auto* ref = new TKvlabel(column);
-        ref->move(x, 5 + verse->y());
+        ref->move(x, 5 + verse->TextHeight());
         ref->setVrsta(Pok1);
         ref->setTekst(QString::fromLatin1(r));
-        x += ref->x() + 4;
+        x += ref->LineWidth() + 4;
     }
     auto* heading = new TKvlabel(column);
-    heading->move(5, 40 + verse->y());
+    heading->move(5, 40 + verse->TextHeight());
     heading->setVrsta(Knjiga1);
     heading->setTekst(QStringLiteral("1 MOJ 1 && &2"));
 

@@ -58,8 +58,8 @@ private slots:
     void defaults() {
         TKvlabel l(pane);
         QCOMPARE(l.Vrsta(), Tekst1);
-        QCOMPARE(l.x(), 0);
-        QCOMPARE(l.y(), 0);
+        QCOMPARE(l.LineWidth(), 0);
+        QCOMPARE(l.TextHeight(), 0);
         QCOMPARE(l.Sirina, 0);
         QCOMPARE(l.ColorIn, clBlack);
         QCOMPARE(l.ColorOut, clBlack);
@@ -81,9 +81,9 @@ private slots:
             l->Sirina = 120;
             l->setVrsta(kind);
             l->setTekst(QString());
-            QCOMPARE(l->x(), 0);
-            QCOMPARE(l->y(), LineHeightOf(l->font()));
-            QCOMPARE(l->height(), l->y());
+            QCOMPARE(l->LineWidth(), 0);
+            QCOMPARE(l->TextHeight(), LineHeightOf(l->font()));
+            QCOMPARE(l->height(), l->TextHeight());
             QCOMPARE(l->width(), kind == Tekst1 ? 120 : 0);
         }
     }
@@ -97,9 +97,9 @@ private slots:
         QCOMPARE(l->Tekst(), ref);
         QCOMPARE(l->text(), ref);
         QFontMetrics fm(l->font());
-        QCOMPARE(l->x(), fm.horizontalAdvance(ref));
-        QCOMPARE(l->y(), LineHeightOf(l->font()));
-        QCOMPARE(l->size(), QSize(l->x(), l->y()));
+        QCOMPARE(l->LineWidth(), fm.horizontalAdvance(ref));
+        QCOMPARE(l->TextHeight(), LineHeightOf(l->font()));
+        QCOMPARE(l->size(), QSize(l->LineWidth(), l->TextHeight()));
         QVERIFY(!l->WordWrap());
     }
 
@@ -110,12 +110,12 @@ private slots:
         l->setTekst(Verse);
         QFontMetrics fm(l->font());
         const int line = LineHeightOf(l->font());
-        QCOMPARE(l->x(), fm.horizontalAdvance(Verse));
-        QVERIFY(l->x() > l->Sirina);
-        QCOMPARE(l->y() % line, 0);
-        QVERIFY(l->y() > line);
-        QCOMPARE(l->y(), Lines(l->font(), 180, Verse) * line);
-        QCOMPARE(l->size(), QSize(180, l->y()));
+        QCOMPARE(l->LineWidth(), fm.horizontalAdvance(Verse));
+        QVERIFY(l->LineWidth() > l->Sirina);
+        QCOMPARE(l->TextHeight() % line, 0);
+        QVERIFY(l->TextHeight() > line);
+        QCOMPARE(l->TextHeight(), Lines(l->font(), 180, Verse) * line);
+        QCOMPARE(l->size(), QSize(180, l->TextHeight()));
         QVERIFY(l->WordWrap());
 
         // Every line is drawn: ink in the last line, none below the label's height.
@@ -124,7 +124,7 @@ private slots:
         pane->show();
         QImage img = l->grab().toImage();
         bool inkInLastLine = false;
-        for (int row = l->y() - line; row < l->y(); ++row)
+        for (int row = l->TextHeight() - line; row < l->TextHeight(); ++row)
             for (int col = 0; col < img.width(); ++col)
                 inkInLastLine = inkInLastLine || qGray(img.pixel(col, row)) < 100;
         QVERIFY(inkInLastLine);
@@ -135,7 +135,7 @@ private slots:
         l->Sirina = 30;
         l->setVrsta(Tekst1);
         l->setTekst(QStringLiteral("Nabuhodonosorovih"));
-        QCOMPARE(l->y(), LineHeightOf(l->font()));
+        QCOMPARE(l->TextHeight(), LineHeightOf(l->font()));
     }
 
     void acceleratorMark() {
@@ -145,7 +145,7 @@ private slots:
         TKvlabel* l = NewLabel();
         l->setVrsta(Knjiga1);
         l->setTekst(QStringLiteral("R && &D"));
-        QCOMPARE(l->x(), QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("R & D")));
+        QCOMPARE(l->LineWidth(), QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("R & D")));
         QCOMPARE(l->Tekst(), QStringLiteral("R && &D"));
         // A screen reader reads the caption as drawn.
         QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name),
@@ -157,13 +157,13 @@ private slots:
         const QString ref = QStringLiteral("PS 33:6,");
         l->setTekst(ref); // a fresh label: the parent's font
         const int x = QFontMetrics(pane->font()).horizontalAdvance(ref);
-        QCOMPARE(l->x(), x);
+        QCOMPARE(l->LineWidth(), x);
         l->setVrsta(Pok1);
         QCOMPARE(l->font().family(), QStringLiteral("Arial"));
-        QCOMPARE(l->x(), x); // stale until the next Tekst
+        QCOMPARE(l->LineWidth(), x); // stale until the next Tekst
         l->setTekst(ref);
-        QCOMPARE(l->x(), QFontMetrics(l->font()).horizontalAdvance(ref));
-        QVERIFY(l->x() != x);
+        QCOMPARE(l->LineWidth(), QFontMetrics(l->font()).horizontalAdvance(ref));
+        QVERIFY(l->LineWidth() != x);
     }
 
     void restylingByKind() {
@@ -198,15 +198,15 @@ private slots:
 
         // A reference's handler and menu go when the label becomes verse text again.
         TPopupMenu menu;
-        l->OnClick = [](TKvlabel*) {};
+        l->setClickable(true);
         l->PopupMenu = &menu;
         l->setOpaqueBackground(clLime);
         l->setVrsta(Pok1); // leaves them
-        QVERIFY(l->OnClick);
+        QVERIFY(l->Clickable());
         QCOMPARE(l->PopupMenu, &menu);
         QVERIFY(l->isTransparent());
         l->setVrsta(Tekst1);
-        QVERIFY(!l->OnClick);
+        QVERIFY(!l->Clickable());
         QVERIFY(!l->PopupMenu);
         QVERIFY(l->isVisibleTo(pane));
     }
@@ -217,26 +217,26 @@ private slots:
         l->Sirina = 200;
         l->setVrsta(Tekst1);
         l->setTekst(Verse);
-        const int x = l->x(), y = l->y();
+        const int x = l->LineWidth(), y = l->TextHeight();
         l->MouseEnter();
         QCOMPARE(l->FontColor(), TColor(0x460000));
         l->MouseLeave();
         QCOMPARE(l->FontColor(), clBlack); // not the font's red
-        QCOMPARE(l->x(), x);
-        QCOMPARE(l->y(), y);
+        QCOMPARE(l->LineWidth(), x);
+        QCOMPARE(l->TextHeight(), y);
 
         l->FontPok.Style = fsBold;
         l->setVrsta(Pok1);
         l->setTekst(QStringLiteral("JOV 1:1,"));
-        const int px = l->x(), py = l->y();
+        const int px = l->LineWidth(), py = l->TextHeight();
         l->MouseEnter();
         QCOMPARE(l->FontColor(), clRed);
         QVERIFY(l->font().italic() && !l->font().bold());
         l->MouseLeave();
         QCOMPARE(l->FontColor(), clBlue);
         QVERIFY(!l->font().italic() && !l->font().bold()); // shown plain from now on
-        QCOMPARE(l->x(), px);
-        QCOMPARE(l->y(), py);
+        QCOMPARE(l->LineWidth(), px);
+        QCOMPARE(l->TextHeight(), py);
         // The label fits its restyled text, as the measurements of the plain font say.
         QCOMPARE(l->width(), QFontMetrics(l->font()).horizontalAdvance(l->Tekst()));
 
@@ -271,10 +271,11 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(pane));
         TKvlabel* clicked = nullptr;
         int clicks = 0;
-        l->OnClick = [&](TKvlabel* who) {
+        l->setClickable(true);
+        QObject::connect(l, &TKvlabel::clicked, [&](TKvlabel* who) {
             clicked = who;
             ++clicks;
-        };
+        });
         QTest::mouseClick(l, Qt::LeftButton, {}, QPoint(3, 3));
         QCOMPARE(clicked, l);
         QTest::mouseClick(l, Qt::RightButton, {}, QPoint(3, 3));

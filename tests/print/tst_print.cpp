@@ -1,6 +1,7 @@
 #include "DataModule.h"
 #include "Errors.h"
 #include "ReportPreview.h"
+#include "Reports.h"
 #include "VerseFixture.h"
 #include "print.h"
 
@@ -119,12 +120,12 @@ void TestPrint::unreadableFileShowsNoPreview() {
 }
 
 void TestPrint::resultsReportOverTheResultsQuery() {
-    Query& q = baze_->QueryRezultati;
-    q.clearSql();
+    Query q;
+    q.setConnectionString(TranslationConnectionString(DefaultTranslationFile, folder_));
     q.addLine("select * from vidoslov where glava=2");
     q.open();
     q.next();
-    print_->PreviewResults();
+    print_->PreviewResults(ReadReportRows(q));
     QCOMPARE(shown_.size(), 1);
     QCOMPARE(Texts(shown_[0]).first(), QStringLiteral("knjiga: MAT    glava:2:1|Osnovni 2:1|1."));
     QCOMPARE(Texts(shown_[0]).size(), 3);
@@ -136,7 +137,9 @@ void TestPrint::closedResultsQueryShowsNoPreview() {
     // The same closed-dataset error as the results window gives.
     QString text;
     try {
-        print_->PreviewResults();
+        Query closed;
+        closed.requireOpen();
+        print_->PreviewResults(ReadReportRows(closed));
     } catch (const DatabaseError& error) {
         text = error.text();
     }

@@ -1,5 +1,5 @@
 #include "CopyText.h"
-#include "PaneState.h"
+#include "ReaderState.h"
 
 #include <QtTest>
 

@@ -3,7 +3,7 @@
 #include "Errors.h"
 #include "Kvlabel.h"
 #include "Messages.h"
-#include "PaneState.h"
+#include "PaneLabels.h"
 #include "ScrollBox.h"
 #include "VerseFixture.h"
 
@@ -55,7 +55,8 @@ private:
     QTemporaryDir dir_;
     std::unique_ptr<QWidget> host_;
     TScrollBox* box_ = nullptr;
-    std::unique_ptr<TPaneState> state_;
+    std::unique_ptr<PaneLabels> state_;
+    PaneEntry pane_;
     std::unique_ptr<Query> query_;
 };
 
@@ -94,14 +95,13 @@ void TestLayout::initTestCase() {
 }
 
 void TestLayout::init() {
-    state_ = std::make_unique<TPaneState>();
-    state_->SetStartValues();
+    state_ = std::make_unique<PaneLabels>();
+    pane_ = PaneEntry();
     host_ = std::make_unique<QWidget>();
     host_->resize(420, 320);
     box_ = new TScrollBox(host_.get());
     box_->setGeometry(0, 0, 400, 300);
     box_->Tag = 1;
-    box_->Hint = QStringLiteral("1");
     host_->show();
     QVERIFY(QTest::qWaitForWindowExposed(host_.get()));
     query_ = std::make_unique<Query>();
@@ -119,7 +119,7 @@ void TestLayout::cleanup() {
 void TestLayout::lay(const char* book, int chapter) {
     state_->LabelsUsed[1] = 0;
     LoadChapter(QStringLiteral("vidoslov"), QString::fromUtf8(book), chapter, *query_,
-                [this](Query& q) { LayoutChapter(*state_, *box_, q); });
+                [this](Query& q) { LayoutChapter(*state_, pane_, *box_, q); });
 }
 
 TKvlabel* TestLayout::label(int k) const {
@@ -142,9 +142,9 @@ void TestLayout::versesStackDownTheBox() {
     QCOMPARE(label(2)->Glava, QStringLiteral("1"));
     QCOMPARE(label(2)->Rbr, QStringLiteral("2"));
     // A "." or blank reference column gives no reference line.
-    QVERIFY(label(2)->y() > label(1)->y());
-    QCOMPARE(label(2)->pos(), QPoint(5, 10 + label(1)->y()));
-    QCOMPARE(label(3)->pos(), QPoint(5, label(2)->pos().y() + label(2)->y()));
+    QVERIFY(label(2)->TextHeight() > label(1)->TextHeight());
+    QCOMPARE(label(2)->pos(), QPoint(5, 10 + label(1)->TextHeight()));
+    QCOMPARE(label(3)->pos(), QPoint(5, label(2)->pos().y() + label(2)->TextHeight()));
     QVERIFY(box_->isVisible());
     // The query is left open on its first row.
     QVERIFY(query_->isOpen());
@@ -157,28 +157,28 @@ void TestLayout::referencesFlowUnderTheirVerse() {
     TKvlabel* verse = label(1);
     TKvlabel* first = label(2);
     TKvlabel* second = label(3);
-    const int bottom = 10 + verse->y();
+    const int bottom = 10 + verse->TextHeight();
     QCOMPARE(first->Vrsta(), Pok1);
     QCOMPARE(first->Tekst(), QStringLiteral("MAT 1:2,"));
     QCOMPARE(second->Tekst(), QStringLiteral("LUKA 3:4,"));
     QCOMPARE(first->pos(), QPoint(5, bottom));
-    QCOMPARE(second->pos(), QPoint(5 + first->x(), bottom));
+    QCOMPARE(second->pos(), QPoint(5 + first->LineWidth(), bottom));
     // A reference label carries the place of its verse and follows the reference on a click.
     QCOMPARE(second->Knjiga, QStringLiteral("GEN"));
     QCOMPARE(second->Glava, QStringLiteral("2"));
     QCOMPARE(second->Rbr, QStringLiteral("1"));
-    QVERIFY(!verse->OnClick);
+    QVERIFY(!verse->Clickable());
     QCOMPARE(label(4)->pos(), QPoint(5, bottom + 15));
 }
 
 void TestLayout::referenceCrossingTheLimitStartsTheNextLine() {
     lay("GEN", 3);
-    const int w = label(2)->x();
+    const int w = label(2)->LineWidth();
     QVERIFY(w > 0);
     // Room for exactly two references a line: the third reaches width - 20.
     box_->resize(5 + 3 * w + 20, 300);
     lay("GEN", 3);
-    const int top = 10 + label(1)->y();
+    const int top = 10 + label(1)->TextHeight();
     for (int k = 0; k < 6; ++k) {
         const TKvlabel* ref = label(2 + k);
         QCOMPARE(ref->pos(), QPoint(5 + (k % 2) * w, top + 15 * (k / 2)));
@@ -188,10 +188,10 @@ void TestLayout::referenceCrossingTheLimitStartsTheNextLine() {
 
 void TestLayout::wideFirstReferenceLeavesAnEmptyLine() {
     lay("GEN", 2);
-    const int w = label(2)->x();
+    const int w = label(2)->LineWidth();
     box_->resize(5 + w + 20, 300);
     lay("GEN", 2);
-    const int top = 10 + label(1)->y();
+    const int top = 10 + label(1)->TextHeight();
     QCOMPARE(label(2)->pos(), QPoint(5, top + 15));
     QCOMPARE(label(3)->pos(), QPoint(5, top + 30));
     QCOMPARE(label(4)->pos(), QPoint(5, top + 45));
@@ -230,20 +230,20 @@ void TestLayout::labelsAreReusedAndSurplusHidden() {
 }
 
 void TestLayout::highlightFollowsTheChosenVerse() {
-    state_->Verse[1] = 2;
+    pane_.verse = 2;
     lay("DUP", 1);
     QVERIFY(!label(2)->isTransparent());
     QCOMPARE(label(2)->BackgroundColor(), HighlightColor);
-    QCOMPARE(state_->HighlightTop, label(2)->pos().y() + label(2)->y());
+    QCOMPARE(state_->HighlightTop, label(2)->pos().y() + label(2)->TextHeight());
     // Only the first of two equal numbers.
     QVERIFY(label(3)->isTransparent());
 
-    state_->Verse[1] = 3;
+    pane_.verse = 3;
     lay("DUP", 1);
     QVERIFY(label(2)->isTransparent());
     QVERIFY(!label(4)->isTransparent());
 
-    state_->Verse[1] = 9;
+    pane_.verse = 9;
     lay("DUP", 1);
     QCOMPARE(state_->HighlightTop, 0);
     for (int k = 1; k <= 4; ++k)
@@ -253,38 +253,38 @@ void TestLayout::highlightFollowsTheChosenVerse() {
 
 void TestLayout::chosenVerseIsScrolledIntoView() {
     box_->resize(400, 200);
-    state_->Verse[1] = 40;
+    pane_.verse = 40;
     lay("LONG", 1);
-    QCOMPARE(state_->HighlightTop, label(40)->pos().y() + label(40)->y());
+    QCOMPARE(state_->HighlightTop, label(40)->pos().y() + label(40)->TextHeight());
     QCOMPARE(box_->VertPosition(), state_->HighlightTop - 100);
     // The range reaches the last label.
     const QRect last = label(50)->geometry();
     QVERIFY(box_->verticalScrollBar()->maximum() + box_->viewport()->height() >= last.bottom() + 1);
 
     // The last verse: as far as the range goes.
-    state_->Verse[1] = 50;
+    pane_.verse = 50;
     lay("LONG", 1);
     QCOMPARE(box_->VertPosition(), box_->verticalScrollBar()->maximum());
     QVERIFY(box_->VertPosition() > 0);
     QVERIFY(label(50)->geometry().bottom() < box_->VertPosition() + box_->viewport()->height());
 
     // Verse 1 keeps the view at the top; a new layout starts from the top.
-    state_->Verse[1] = 1;
+    pane_.verse = 1;
     lay("LONG", 1);
     QCOMPARE(box_->VertPosition(), 0);
 
     // A verse taller than the distance keeps its first line in view, near the top.
     QCOMPARE(HighlightScrollPosition(300, 340), 240);
     QCOMPARE(HighlightScrollPosition(300, 700), 290);
-    state_->Verse[1] = 9;
+    pane_.verse = 9;
     lay("LONG", 3);
-    QVERIFY(label(9)->y() > 300);
+    QVERIFY(label(9)->TextHeight() > 300);
     QCOMPARE(box_->VertPosition(), label(9)->pos().y() - 10);
 }
 
 void TestLayout::paneFontsReachTheLabels() {
-    state_->TextFont[1] = TKvFont{QStringLiteral("Courier"), 15, fsItalic, clRed, 0};
-    state_->RefFont[1] = TKvFont{QStringLiteral("Times"), 8, fsBold, clNavy, 0};
+    pane_.textFont = TKvFont{QStringLiteral("Courier"), 15, fsItalic, clRed, 0};
+    pane_.refFont = TKvFont{QStringLiteral("Times"), 8, fsBold, clNavy, 0};
     lay("GEN", 2);
     QCOMPARE(label(1)->FontTekst.Name, QStringLiteral("Courier"));
     QCOMPARE(label(1)->FontTekst.Size, 15);
@@ -298,7 +298,7 @@ void TestLayout::paneFontsReachTheLabels() {
 
 void TestLayout::badVerseNumberIsReportedAndTheRestShown() {
     lay("LONG", 2);
-    state_->Verse[1] = 2;
+    pane_.verse = 2;
     QStringList messages;
     const MessageHandler previous =
         SetMessageHandler([&messages](const QString& text) { messages << text; });

@@ -1,6 +1,6 @@
 #include "Kvlabel.h"
 #include "PaneMenu.h"
-#include "PaneState.h"
+#include "BookCatalogue.h"
 #include "ScrollBox.h"
 
 #include <QAction>
@@ -69,29 +69,30 @@ void TestPaneMenu::captionsKeepTheirBlanks() {
 }
 
 void TestPaneMenu::bookItemsFillBothTestaments() {
-    TPaneState state;
-    state.FillBookCatalogue();
+    BookCatalogue catalogue;
+    catalogue.FillBookCatalogue();
+    QAction* items[BookCatalogue::BookCount + 1] = {};
     QObject owner;
     QMenu oldTestament, newTestament;
     QList<QAction*> clicked;
-    BuildBookItems(state, &owner, &oldTestament, &newTestament,
+    BuildBookItems(catalogue, items, &owner, &oldTestament, &newTestament,
                    [&](QAction* item) { clicked << item; });
     QCOMPARE(oldTestament.actions().size(), 39);
     QCOMPARE(newTestament.actions().size(), 27);
     for (int i = 1; i <= 66; ++i) {
-        QAction* item = state.BookItems[i];
+        QAction* item = items[i];
         QVERIFY(item);
         QCOMPARE(item->parent(), &owner);
-        QCOMPARE(item->text(), BookItemCaption(i, state.BookTitles[i]));
+        QCOMPARE(item->text(), BookItemCaption(i, catalogue.BookTitles[i]));
         // The trimmed caption finds the book again.
-        QCOMPARE(state.BookCodeOfTitle(item->text().trimmed()), state.BookCodes[i]);
+        QCOMPARE(catalogue.BookCodeOfTitle(item->text().trimmed()), catalogue.BookCodes[i]);
     }
-    QCOMPARE(oldTestament.actions().first(), state.BookItems[1]);
-    QCOMPARE(oldTestament.actions().last(), state.BookItems[39]);
-    QCOMPARE(newTestament.actions().first(), state.BookItems[40]);
-    QCOMPARE(newTestament.actions().last(), state.BookItems[66]);
-    state.BookItems[20]->trigger();
-    QCOMPARE(clicked, QList<QAction*>{state.BookItems[20]});
+    QCOMPARE(oldTestament.actions().first(), items[1]);
+    QCOMPARE(oldTestament.actions().last(), items[39]);
+    QCOMPARE(newTestament.actions().first(), items[40]);
+    QCOMPARE(newTestament.actions().last(), items[66]);
+    items[20]->trigger();
+    QCOMPARE(clicked, QList<QAction*>{items[20]});
 }
 
 void TestPaneMenu::paneComesFromTheBoxOrTheLabelsBox() {
@@ -100,6 +101,7 @@ void TestPaneMenu::paneComesFromTheBoxOrTheLabelsBox() {
     for (int p = 1; p <= 3; ++p) {
         boxes[p] = new TScrollBox(&host);
         boxes[p]->setObjectName(QStringLiteral("SB%1").arg(p));
+        boxes[p]->Tag = p;
     }
     auto* left = new TKvlabel(boxes[1]->widget());
     auto* right = new TKvlabel(boxes[2]->widget());
@@ -231,7 +233,7 @@ void TestPaneMenu::drawingIsClippedToTheItem() {
     const QRect rect(10, 20, 40, 8);
     {
         QPainter canvas(&image);
-        Podesi1AdvancedDrawItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true,
+        DrawMenuItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true,
                                 palette);
     }
     for (int y = 0; y < image.height(); ++y)

@@ -1,5 +1,5 @@
 #include "Errors.h"
-#include "PaneState.h"
+#include "ReaderState.h"
 #include "Reference.h"
 #include "ScrollKeys.h"
 

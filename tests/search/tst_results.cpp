@@ -55,8 +55,10 @@ private slots:
 private:
     TfRezultatiTrazenja* r() const { return program_->fRezultatiTrazenja.get(); }
     TKvlabel* result(int k) const { return r()->FindLabel(QStringLiteral("labela%1").arg(k)); }
-    // Runs a search for the first rows of the default text and shows its results.
+    // Runs a search for the first rows of the default text and shows its results, as
+    // looking for what the window names.
     void search(int rows);
+    void show(const QStringList& statement);
     QImage onTopItem();
 
     QStringList asked_;
@@ -84,13 +86,12 @@ void TestResults::cleanup() {
 }
 
 void TestResults::search(int rows) {
-    Query& q = program_->Baze->QueryRezultati;
-    q.close();
-    q.clearSql();
-    q.addLine(QStringLiteral("select * from vidoslov"));
-    q.addLine(QStringLiteral("where rowid <= %1").arg(rows));
-    q.open();
-    r()->ShowResults();
+    show({QStringLiteral("select * from vidoslov"), QStringLiteral("where rowid <= %1").arg(rows)});
+}
+
+void TestResults::show(const QStringList& statement) {
+    const QString connection = TranslationConnectionString(DefaultTranslationFile, folder_);
+    r()->ShowResults({r()->Searched, statement, RunStatement(connection, statement)});
 }
 
 void TestResults::countsAndQuestion_data() {
@@ -121,8 +122,8 @@ void TestResults::countsAndQuestion() {
     QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : %1 poklapanja.").arg(shown));
     QCOMPARE(r()->ResultLabelsUsed(), 2 * shown);
     QVERIFY(r()->isVisible() && r()->sb2->isVisible());
-    // Declining keeps the old list while the query holds the new rows.
-    QCOMPARE(program_->Baze->QueryRezultati.recordCount(), rows);
+    // Declining keeps the old list while the window holds the new rows.
+    QCOMPARE(int(r()->Found().size()), rows);
     if (shown > 0)
         QVERIFY(result(2 * shown)->Tekst().endsWith(QStringLiteral(". Prvi stih %1.").arg(shown)));
     if (shown == 500) { // a long list shows the labels near the view, the rest when scrolled to
@@ -147,7 +148,7 @@ void TestResults::keysScrollAndEscapeCloses() {
     QVERIFY(program_->fPodsetnik->isVisible());
     QTest::keyClick(r(), Qt::Key_Escape);
     QVERIFY(!r()->isVisible());
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!r()->HoldsRows());
 }
 
 void TestResults::refillReusesLabels() {
@@ -173,10 +174,9 @@ void TestResults::refillReusesLabels() {
              QStringList({QStringLiteral("1 MOJ"), QStringLiteral("1"), QStringLiteral("3")}));
     // One under the other from the top, at x = 5.
     QCOMPARE(r()->ListPos(result(1)), QPoint(5, 10));
-    QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->y()));
-    QVERIFY(!program_->Baze->QueryRezultati.eof());
-    QCOMPARE(program_->Baze->QueryRezultati.fieldAsText(QStringLiteral("rbr")),
-             QStringLiteral("1"));
+    QCOMPARE(r()->ListPos(verse), QPoint(5, r()->ListPos(heading).y() + heading->TextHeight()));
+    QVERIFY(!r()->Found().empty());
+    QCOMPARE(r()->Found().front().Rbr, QStringLiteral("1"));
 }
 
 void TestResults::headingOpensChapterInActivePane() {
@@ -188,14 +188,14 @@ void TestResults::headingOpensChapterInActivePane() {
     // Row 53: chapter 2, verse 3.
     TKvlabel* heading = result(105);
     r()->sb2->ensureWidgetVisible(result(106));
-    const int chapter = w->Chapter[2];
+    const int chapter = w->State().Chapter(2);
     QTest::mouseClick(result(106), Qt::LeftButton);
-    QCOMPARE(w->Chapter[2], chapter);
+    QCOMPARE(w->State().Chapter(2), chapter);
     QTest::mouseClick(heading, Qt::LeftButton);
-    QCOMPARE(w->ResultsPane, 2);
-    QCOMPARE(w->BookCode, QStringLiteral("1 MOJ"));
-    QCOMPARE(w->Chapter[2], 2);
-    QCOMPARE(w->Verse[2], 3);
+    QCOMPARE(w->State().ResultsPane(), 2);
+    QCOMPARE(w->State().BookCode(), QStringLiteral("1 MOJ"));
+    QCOMPARE(w->State().Chapter(2), 2);
+    QCOMPARE(w->State().Verse(2), 3);
     QCOMPARE(label(2, 3)->Tekst(), QStringLiteral("3. Drugi stih 53."));
     QVERIFY(!label(2, 3)->isTransparent());
     QVERIFY(r()->isVisible());
@@ -232,7 +232,7 @@ void TestResults::onTopTogglesFlagAndItalics() {
     QImage italic(marked.size(), QImage::Format_RGB32);
     {
         QPainter canvas(&italic);
-        Podesi1AdvancedDrawItem(canvas, r()->OnTop1->text(), italic.rect(), false,
+        DrawMenuItem(canvas, r()->OnTop1->text(), italic.rect(), false,
                                 r()->PopupMenu1->palette(), true);
     }
     QCOMPARE(marked, italic);
@@ -262,7 +262,7 @@ void TestResults::onTopTogglesFlagAndItalics() {
 void TestResults::closedQueryReachesErrorBox() {
     search(3);
     r()->close();
-    QVERIFY(!program_->Baze->QueryRezultati.isOpen());
+    QVERIFY(!r()->HoldsRows());
     for (QAction* item : {r()->Podesi1, r()->Preview1}) {
         messages_.clear();
         item->trigger();
@@ -279,14 +279,9 @@ void TestResults::closedQueryReachesErrorBox() {
 
 void TestResults::lastRowShowsAtTheEnd() {
     // Verses of one to five lines: every seventh row is long.
-    Query& q = program_->Baze->QueryRezultati;
-    q.close();
-    q.clearSql();
-    q.addLine(QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
-                             "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
-                             "end || tekst as tekst from vidoslov"));
-    q.open();
-    r()->ShowResults();
+    show({QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
+                         "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
+                         "end || tekst as tekst from vidoslov")});
     QScrollBar* bar = r()->sb2->verticalScrollBar();
     bar->setValue(bar->maximum());
     TKvlabel* last = result(1002);
@@ -294,11 +289,12 @@ void TestResults::lastRowShowsAtTheEnd() {
     QVERIFY(last->isVisible());
     // The last verse ends the list, at the bottom of the view.
     const QWidget* view = r()->sb2->viewport();
-    QCOMPARE(r()->ListPos(last).y() + last->y(), r()->Rows().Bottom());
+    QCOMPARE(r()->ListPos(last).y() + last->TextHeight(), r()->Rows().Bottom());
     QCOMPARE(last->mapTo(view, QPoint(0, last->height())).y(), view->height());
     // The rows in view stand one under the other.
     for (int k = 990; k < 1002; ++k)
-        QCOMPARE(r()->ListPos(result(k + 1)).y(), r()->ListPos(result(k)).y() + result(k)->y());
+        QCOMPARE(r()->ListPos(result(k + 1)).y(),
+                 r()->ListPos(result(k)).y() + result(k)->TextHeight());
     QCOMPARE(r()->RowOf(last), 500);
     QCOMPARE(r()->RowAt(r()->ListPos(last)), 500);
 }
@@ -309,8 +305,8 @@ void TestResults::headingFarDownOpensItsChapter() {
     r()->sb2->ensureWidgetVisible(heading);
     QVERIFY(heading->isVisible());
     QTest::mouseClick(heading, Qt::LeftButton);
-    QCOMPARE(m()->Chapter[m()->ResultsPane], 10);
-    QCOMPARE(m()->Verse[m()->ResultsPane], 1);
+    QCOMPARE(m()->State().Chapter(m()->State().ResultsPane()), 10);
+    QCOMPARE(m()->State().Verse(m()->State().ResultsPane()), 1);
 }
 
 void TestResults::shorterListFreesTheLabels() {
@@ -359,7 +355,7 @@ void TestResults::searchedWordsMarkedCopiedAndPrinted() {
         title = first.bands.at(0).elements.at(0).text;
         marked = first.bands.at(1).elements.at(1).markWords;
     };
-    r()->Peview1Click();
+    r()->Preview1Click();
     QCOMPARE(title, QStringLiteral("Pretraga — Drugi prevod — reči: STIH 1 — 12 poklapanja"));
     QCOMPARE(marked, QStringList{"STIH 1"});
 

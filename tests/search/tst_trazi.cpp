@@ -29,12 +29,11 @@ void Enter(QLineEdit* edit, const QString& text) {
     QTest::keyClick(edit, Qt::Key_Return);
 }
 
-// The places of the rows of an open query, in the order delivered.
-QStringList Places(Query& q) {
+// The places of a search's rows, in the order delivered.
+QStringList Places(const SearchResult& result) {
     QStringList places;
-    for (q.first(); !q.eof(); q.next())
-        places << q.fieldAsText("knjiga") + ' ' + q.fieldAsText("glava") + ':' +
-                      q.fieldAsText("rbr");
+    for (const ResultRow& row : result.rows)
+        places << row.Knjiga + ' ' + row.Glava + ':' + row.Rbr;
     return places;
 }
 
@@ -83,6 +82,45 @@ QString Bare(const QString& text) {
         .remove(QRegularExpression(QStringLiteral("\\p{M}")));
 }
 
+// The places a search must find, by a scan of the verses.
+QStringList ScanPlaces(const QStringList& required, const QStringList& excluded,
+                       const QStringList& alternatives, int markedNewBook, bool wholeOld,
+                       bool ignoreMarks) {
+    BookCatalogue catalogue;
+    catalogue.FillBookCatalogue();
+    const QString newBook =
+        markedNewBook >= 0
+            ? catalogue.BookCodes[BookCatalogue::LastOldTestamentBook + 1 + markedNewBook]
+            : QString();
+    QStringList expected;
+    for (const FixtureRow& row : Verses) {
+        if (row.tekst.isNull())
+            continue;
+        const QString text = ignoreMarks ? Bare(row.tekst.toString()) : row.tekst.toString();
+        const auto has = [&](const QString& w) {
+            return text.contains(ignoreMarks ? Bare(w.trimmed()) : w.trimmed(),
+                                 Qt::CaseInsensitive);
+        };
+        const int book = [&] {
+            for (int i = 1; i <= BookCatalogue::BookCount; ++i)
+                if (catalogue.BookCodes[i] == row.knjiga.toString())
+                    return i;
+            return 0;
+        }();
+        const bool inBooks = (!wholeOld && newBook.isEmpty()) ||
+                             (wholeOld && book <= BookCatalogue::LastOldTestamentBook) ||
+                             row.knjiga.toString() == newBook;
+        if (std::all_of(required.begin(), required.end(), has) &&
+            std::none_of(excluded.begin(), excluded.end(), has) &&
+            (alternatives.isEmpty() ||
+             std::any_of(alternatives.begin(), alternatives.end(), has)) &&
+            inBooks)
+            expected << row.knjiga.toString() + ' ' + row.glava.toString() + ':' +
+                            row.rbr.toString();
+    }
+    return expected;
+}
+
 } // namespace
 
 class TestTrazi : public QObject {
@@ -100,10 +138,11 @@ private slots:
     void searchesMatchAScan_data();
     void searchesMatchAScan();
     void searchesTheChosenTranslation();
+    void runSearchMatchesAScan_data() { searchesMatchAScan_data(); }
+    void runSearchMatchesAScan();
 
 private:
     QTemporaryDir dir_;
-    Query results_;
     std::unique_ptr<TfTrazi> dialog_;
     QStringList messages_;
 };
@@ -113,7 +152,6 @@ void TestTrazi::initTestCase() {
     const QString folder = dir_.path() + '/';
     QVERIFY(QDir(folder).mkpath("baza"));
     WriteVerseFile(folder + "baza/" + DefaultTranslationFile, Verses);
-    results_.setConnectionString(TranslationConnectionString(DefaultTranslationFile, folder));
     WriteVerseFile(folder + "baza/web.mdb", English);
     QFile list(folder + TranslationListFile);
     QVERIFY(list.open(QIODevice::WriteOnly));
@@ -124,10 +162,9 @@ void TestTrazi::initTestCase() {
 }
 
 void TestTrazi::init() {
-    results_.close();
     messages_.clear();
     dialog_ = std::make_unique<TfTrazi>();
-    dialog_->setResultsQuery(&results_);
+    dialog_->setProgramFolder(dir_.path() + '/');
     dialog_->FormActivate();
 }
 
@@ -218,13 +255,11 @@ void TestTrazi::escapeCancels() {
 void TestTrazi::emptyListsGiveTheMessage() {
     TfTrazi& d = *dialog_;
     d.CheckBoxNovi->setChecked(true); // books alone make no search
-    results_.clearSql();
-    results_.addLine("earlier");
     d.open();
     d.BtnTraziClick();
     QCOMPARE(messages_, QStringList{"Nije unesena nijedna rec!"});
     QVERIFY(d.isVisible());
-    QCOMPARE(results_.sql(), QStringList{"earlier"});
+    QVERIFY(d.Result().statement.isEmpty());
     d.reject();
 }
 
@@ -239,21 +274,20 @@ void TestTrazi::typedWordsTakePart() {
     QCOMPARE(Items(d.ListBoxAND), (QStringList{"zemlj", "stvori"}));
     QCOMPARE(Items(d.ListBoxNeke), QStringList{"Gospod"});
     QVERIFY(d.EditRecAnd->text().isEmpty() && d.EditNeke->text().isEmpty());
-    QCOMPARE(Places(results_), QStringList{"1 MOJ 1:1"});
+    QCOMPARE(Places(d.Result()), QStringList{"1 MOJ 1:1"});
     QCOMPARE(d.result(), int(QDialog::Accepted));
 }
 
 void TestTrazi::failedOpenKeepsTheDialog() {
     TfTrazi& d = *dialog_;
-    Query missing;
-    missing.setConnectionString(TranslationConnectionString("nema.mdb", dir_.path() + '/'));
-    d.setResultsQuery(&missing);
+    d.setProgramFolder(dir_.path() + "/nema/");
     Enter(d.EditRecAnd, "Bog");
     d.open();
     QVERIFY_THROWS_EXCEPTION(DatabaseError, d.BtnTraziClick());
     QVERIFY(d.isVisible());
-    QVERIFY(!missing.isOpen());
-    QCOMPARE(missing.sql(), (QStringList{"select * from vidoslov", "where  (tekst like '%Bog%')"}));
+    QVERIFY(d.Result().rows.empty());
+    QCOMPARE(SearchStatement(d.Request()),
+             (QStringList{"select * from vidoslov", "where  (tekst like '%Bog%')"}));
     d.reject();
 }
 
@@ -309,41 +343,11 @@ void TestTrazi::searchesMatchAScan() {
     d.BtnTraziClick();
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QVERIFY(!d.isVisible());
-    QVERIFY(results_.isOpen());
+    QVERIFY(!d.Result().statement.isEmpty());
 
-    BookCatalogue catalogue;
-    catalogue.FillBookCatalogue();
-    const QString newBook =
-        markedNewBook >= 0
-            ? catalogue.BookCodes[BookCatalogue::LastOldTestamentBook + 1 + markedNewBook]
-            : QString();
-    QStringList expected;
-    for (const FixtureRow& row : Verses) {
-        if (row.tekst.isNull())
-            continue;
-        const QString text = ignoreMarks ? Bare(row.tekst.toString()) : row.tekst.toString();
-        const auto has = [&](const QString& w) {
-            return text.contains(ignoreMarks ? Bare(w.trimmed()) : w.trimmed(),
-                                 Qt::CaseInsensitive);
-        };
-        const int book = [&] {
-            for (int i = 1; i <= BookCatalogue::BookCount; ++i)
-                if (catalogue.BookCodes[i] == row.knjiga.toString())
-                    return i;
-            return 0;
-        }();
-        const bool inBooks = (!wholeOld && newBook.isEmpty()) ||
-                             (wholeOld && book <= BookCatalogue::LastOldTestamentBook) ||
-                             row.knjiga.toString() == newBook;
-        if (std::all_of(required.begin(), required.end(), has) &&
-            std::none_of(excluded.begin(), excluded.end(), has) &&
-            (alternatives.isEmpty() ||
-             std::any_of(alternatives.begin(), alternatives.end(), has)) &&
-            inBooks)
-            expected << row.knjiga.toString() + ' ' + row.glava.toString() + ':' +
-                            row.rbr.toString();
-    }
-    QCOMPARE(Places(results_), expected);
+    const QStringList expected =
+        ScanPlaces(required, excluded, alternatives, markedNewBook, wholeOld, ignoreMarks);
+    QCOMPARE(Places(d.Result()), expected);
     QCOMPARE(expected.isEmpty(), QTest::currentDataTag() == QLatin1String("nothing found"));
     QVERIFY(messages_.isEmpty());
 }
@@ -361,15 +365,45 @@ void TestTrazi::searchesTheChosenTranslation() {
     int expected = 0;
     for (const FixtureRow& row : English)
         expected += row.tekst.toString().contains("bread", Qt::CaseInsensitive);
-    QCOMPARE(results_.recordCount(), expected);
+    QCOMPARE(int(d.Result().rows.size()), expected);
     QCOMPARE(d.Searched().translation, QStringLiteral("World English Bible"));
     QCOMPARE(d.Searched().file, QStringLiteral("web.mdb"));
     QCOMPARE(d.Searched().words, QStringList{"bread"});
     // The default translation again.
     d.ComboPrevod->setCurrentIndex(0);
     d.BtnTraziClick();
-    QCOMPARE(results_.recordCount(), 0);
+    QVERIFY(d.Result().rows.empty());
     QVERIFY(d.Searched().file.isEmpty());
+}
+
+void TestTrazi::runSearchMatchesAScan() {
+    QFETCH(QStringList, required);
+    QFETCH(QStringList, excluded);
+    QFETCH(QStringList, alternatives);
+    QFETCH(int, markedNewBook);
+    QFETCH(bool, wholeOld);
+    QFETCH(bool, ignoreMarks);
+    BookCatalogue catalogue;
+    catalogue.FillBookCatalogue();
+    SearchRequest request;
+    const auto trimmed = [](const QStringList& words) {
+        QStringList list;
+        for (const QString& w : words)
+            list << TrimSearchText(w);
+        return list;
+    };
+    request.words = {trimmed(required), trimmed(excluded), trimmed(alternatives)};
+    for (int i = 1; i <= BookCatalogue::BookCount; ++i) {
+        TestamentChoice& choice =
+            i <= BookCatalogue::LastOldTestamentBook ? request.oldTestament : request.newTestament;
+        choice.codes << catalogue.BookCodes[i];
+        choice.marked << (markedNewBook >= 0 &&
+                          i == BookCatalogue::LastOldTestamentBook + 1 + markedNewBook);
+    }
+    request.oldTestament.whole = wholeOld;
+    request.folded = ignoreMarks;
+    QCOMPARE(Places(RunSearch(request, dir_.path() + '/')),
+             ScanPlaces(required, excluded, alternatives, markedNewBook, wholeOld, ignoreMarks));
 }
 
 QTEST_MAIN(TestTrazi)

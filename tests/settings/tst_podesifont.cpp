@@ -2,7 +2,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "PodesiFont.h"
 #include "ProgramFixture.h"
 #include "VerseFixture.h"
@@ -64,7 +64,7 @@ void TestPodesiFont::initTestCase() {
 
 void TestPodesiFont::init() {
     startProgram();
-    m()->BookCode = QStringLiteral("1 MOJ");
+    m()->State().SetBookCode(QStringLiteral("1 MOJ"));
     answers_.clear();
     starts_.clear();
     d()->ChooseFont = [this](TKvFont& font) {
@@ -97,42 +97,42 @@ void TestPodesiFont::okWithoutChoiceRebuildsThePane() {
     TfMain* w = m();
     w->SetActivePane(3);
     w->ShowReference(QStringLiteral("1 MOJ 1:1"));
-    w->EditGlava3->setText(QStringLiteral("2"));
-    w->EditRbr3->setText(QStringLiteral("2"));
+    w->ChapterEdit(3)->setText(QStringLiteral("2"));
+    w->VerseEdit(3)->setText(QStringLiteral("2"));
     w->SetActivePane(1);
     QPointer<TKvlabel> old = label(3, 1);
     whenShown([] {}, true);
-    emit w->MKvTranBtn1->clicked();
+    emit w->FontButton(3)->clicked();
 
     QCOMPARE(d()->FontPane, 3);
     QVERIFY(old.isNull());
     QCOMPARE(w->GetActivePane(), 3);
-    QCOMPARE(w->Chapter[3], 2);
+    QCOMPARE(w->State().Chapter(3), 2);
     QCOMPARE(label(3, 2)->Tekst(), QStringLiteral("2. Dva dva."));
     QVERIFY(!label(3, 2)->isTransparent());
-    QCOMPARE(w->LabelsCreated[3], w->LabelsUsed[3]);
-    QCOMPARE(w->TextFont[3], StartText);
-    QCOMPARE(w->RefFont[3], StartRef);
+    QCOMPARE(w->Layout().LabelsCreated[3], w->Layout().LabelsUsed[3]);
+    QCOMPARE(w->State().Pane(3).textFont, StartText);
+    QCOMPARE(w->State().Pane(3).refFont, StartRef);
     QCOMPARE(label(3, 1)->font(), StartText.toQFont());
 }
 
 void TestPodesiFont::newTextFontChangesOnlyItsPane() {
     TfMain* w = m();
-    w->CBSpoji2->setChecked(true);
-    w->CBSpoji3->setChecked(true);
-    w->EditGlava1->setText(QStringLiteral("1"));
-    w->EditRbr1->setText(QStringLiteral("1"));
+    w->LinkBox(2)->setChecked(true);
+    w->LinkBox(3)->setChecked(true);
+    w->ChapterEdit(1)->setText(QStringLiteral("1"));
+    w->VerseEdit(1)->setText(QStringLiteral("1"));
     answers_ << Serif;
     whenShown([this] { d()->BtnFontTekst->click(); }, true);
-    emit w->BtnFont->clicked();
+    emit w->FontButton(1)->clicked();
 
-    QCOMPARE(w->TextFont[1], Serif);
-    QCOMPARE(w->RefFont[1], StartRef);
+    QCOMPARE(w->State().Pane(1).textFont, Serif);
+    QCOMPARE(w->State().Pane(1).refFont, StartRef);
     QCOMPARE(label(1, 1)->font(), Serif.toQFont());
     QCOMPARE(label(1, 1)->FontColor(), Serif.Color);
     for (int p : {2, 3}) {
-        QCOMPARE(w->LabelsUsed[p], w->LabelsUsed[1]);
-        QCOMPARE(w->TextFont[p], StartText);
+        QCOMPARE(w->Layout().LabelsUsed[p], w->Layout().LabelsUsed[1]);
+        QCOMPARE(w->State().Pane(p).textFont, StartText);
         QCOMPARE(label(p, 1)->font(), StartText.toQFont());
     }
 }
@@ -143,7 +143,7 @@ void TestPodesiFont::referenceColourChangesAwayFromPointer() {
     w->ShowReference(QStringLiteral("1 MOJ 1:1"));
     answers_ << Mono;
     whenShown([this] { d()->BtnFontPok->click(); }, true);
-    emit w->MKvTranBtn3->clicked();
+    emit w->FontButton(2)->clicked();
 
     TKvlabel* ref = label(2, 2);
     QCOMPARE(ref->Vrsta(), Pok1);
@@ -165,9 +165,9 @@ void TestPodesiFont::everyChoiceStartsFromThePaneFont() {
             QCOMPARE(d()->LabelUzorakTeksta->font(), Serif.toQFont());
         },
         true);
-    emit w->BtnFont->clicked();
+    emit w->FontButton(1)->clicked();
     QCOMPARE(starts_, QList<TKvFont>({StartText, StartText, StartText}));
-    QCOMPARE(w->TextFont[1], Serif);
+    QCOMPARE(w->State().Pane(1).textFont, Serif);
 
     // Pane 2 starts from its own fonts.
     starts_.clear();
@@ -179,7 +179,7 @@ void TestPodesiFont::everyChoiceStartsFromThePaneFont() {
             d()->BtnFontPok->click();
         },
         false);
-    emit w->MKvTranBtn3->clicked();
+    emit w->FontButton(2)->clicked();
     QCOMPARE(starts_, QList<TKvFont>({StartText, StartRef}));
 }
 
@@ -196,13 +196,13 @@ void TestPodesiFont::closeBoxChangesNothing() {
             d()->BtnFontPok->click();
         },
         false);
-    emit w->BtnFont->clicked();
+    emit w->FontButton(1)->clicked();
 
     QCOMPARE(d()->result(), int(QDialog::Rejected));
     QVERIFY(!verse.isNull());
     QCOMPARE(verse->font(), StartText.toQFont());
-    QCOMPARE(w->TextFont[1], StartText);
-    QCOMPARE(w->RefFont[1], StartRef);
+    QCOMPARE(w->State().Pane(1).textFont, StartText);
+    QCOMPARE(w->State().Pane(1).refFont, StartRef);
     QCOMPARE(w->GetActivePane(), 2);
 }
 

@@ -308,18 +308,17 @@ private slots:
         }
     }
 
-    void dataModuleSetsFiveConnections() {
+    void dataModuleSetsFourConnections() {
         TBaze baze(folder);
         const QString text = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + folder +
                              "baza/vidl.mdb;Persist Security Info=False;"
                              "Jet OLEDB:Database Password=zelmorka";
-        for (Query* q :
-             {&baze.Query1, &baze.Query2, &baze.Query3, &baze.QueryTekst, &baze.QueryRezultati}) {
+        for (Query* q : {&baze.Query1, &baze.Query2, &baze.Query3, &baze.QueryTekst}) {
             QCOMPARE(q->connectionString(), text);
             QVERIFY(!q->isOpen());
         }
         QCOMPARE(baze.Query1.statementText(), QString("SELECT * FROM vidoslov"));
-        QCOMPARE(baze.QueryRezultati.statementText(), QString("select * from vidoslov;"));
+        QCOMPARE(baze.QueryTekst.statementText(), QString("select * from vidoslov;"));
         QCOMPARE(&baze.PaneQuery(3), &baze.Query3);
         baze.Query2.open();
         QVERIFY(baze.Query2.isOpen());

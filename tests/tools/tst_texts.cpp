@@ -2,7 +2,7 @@
 #include "BookCatalogue.h"
 #include "DataModule.h"
 #include "FileProperties.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "Numbering.h"
 #include "PopupMenu.h"
 #include "Program.h"
@@ -257,11 +257,11 @@ private slots:
     void theTranslationMenuShowsTheFiveCaptions() {
         TProgram program(Folder);
         TfMain* w = program.fMain.get();
-        w->PopUpMenu->setPopupComponent(w->SB1);
-        emit w->PopUpMenu->aboutToShow();
-        QVERIFY(w->Prevod1->menu());
+        w->PaneMenu()->setPopupComponent(w->ScrollBox(1));
+        emit w->PaneMenu()->aboutToShow();
+        QVERIFY(w->TranslationItem()->menu());
         QStringList captions;
-        for (const QAction* item : w->Prevod1->menu()->actions())
+        for (const QAction* item : w->TranslationItem()->menu()->actions())
             captions << item->text().trimmed();
         QCOMPARE(captions, (QStringList{"Daničić-Karadžić, ekavski (latinica)",
                                         "Daničić-Karadžić, ekavski (ćirilica)",

@@ -1,6 +1,6 @@
 // The pane menu of the main window: books, translations, the reminder list, the pane's
 // colour and its chapter report.
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "Application.h"
 #include "CopyText.h"
@@ -38,7 +38,8 @@ void TfMain::BuildPaneMenu() {
         action->setMenu(menu);
         return action;
     };
-    Podesi1 = item(InsertItemCaption, QStringLiteral("Podesi1"), &TfMain::Ubaciupodsetnik1Click);
+    Ubaciupodsetnik1 =
+        item(InsertItemCaption, QStringLiteral("Podesi1"), &TfMain::Ubaciupodsetnik1Click);
     Podsetnik1 = item(ReminderItemCaption, QStringLiteral("Podsetnik1"), &TfMain::Podsetnik1Click);
     Color1 = item(ColorItemCaption, QStringLiteral("Color1"), &TfMain::Color1Click);
     PrintPreview1 =
@@ -70,16 +71,16 @@ void TfMain::PopUpMenuPopup() {
     }
     const int p = PopupPane();
     SetActivePane(p);
-    Prevod1->setText(TranslationMenuCaption(TranslationCaption[p]));
+    Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
             translation->setChecked(TrimBlanks(TranslationHint(translation))
-                                        .compare(TrimBlanks(paneFile_[p]), Qt::CaseInsensitive) ==
+                                        .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) ==
                                     0);
 }
 
 void TfMain::BuildBookItems() {
-    ::BuildBookItems(*this, this, Starizavet1->menu(), Novizavet1->menu(),
+    ::BuildBookItems(catalogue_, bookItems_, this, Starizavet1->menu(), Novizavet1->menu(),
                      [this](QAction* book) { Guarded([&] { BookClick(book); }); });
 }
 
@@ -117,14 +118,11 @@ void TfMain::BookClick(QObject* sender) {
     auto* item = qobject_cast<QAction*>(sender);
     if (!item)
         return;
-    BookCode = BookCodeOfTitle(TrimBlanks(item->text()));
-    Chapter[p] = 1;
-    Verse[p] = 1;
-    const QString digit = QString::number(p);
-    qobject_cast<TKvEdit*>(FindComponent(QStringLiteral("EditGlava") + digit))
-        ->setText(QStringLiteral("1"));
-    qobject_cast<TKvEdit*>(FindComponent(QStringLiteral("EditRbr") + digit))
-        ->setText(QStringLiteral("1"));
+    state_->SetBookCode(catalogue_.BookCodeOfTitle(TrimBlanks(item->text())));
+    state_->SetChapter(p, 1);
+    state_->SetVerse(p, 1);
+    ChapterEdit(p)->setText(QStringLiteral("1"));
+    VerseEdit(p)->setText(QStringLiteral("1"));
     SetActivePane(p);
     BtnPokaziClick(item);
 }
@@ -138,12 +136,9 @@ void TfMain::TranslationClick(QObject* sender) {
 void TfMain::SwitchTranslation(int pane, QAction* item) {
     if (!baze_ || !item)
         return;
-    Query& q = baze_->PaneQuery(pane);
-    q.close();
-    TranslationCaption[pane] = QStringLiteral("  ") + item->text();
-    paneFile_[pane] = TranslationHint(item);
-    q.setConnectionString(
-        TranslationConnectionString(TranslationHint(item), baze_->programFolder()));
+    // The pane's query reads the chosen file afresh.
+    baze_->PaneQuery(pane).close();
+    state_->SetTranslation(pane, TranslationHint(item), QStringLiteral("  ") + item->text());
     SetActivePane(pane);
     BtnPokaziClick(item);
 }
@@ -164,15 +159,17 @@ void TfMain::Podsetnik1Click() {
 
 void TfMain::Color1Click() {
     // The dialog starts from the left pane's colour, whichever pane the menu is for.
-    CD1->setCurrentColor(ToQColor(SB1->Color()));
+    CD1->setCurrentColor(ToQColor(ScrollBox(1)->Color()));
     if (CD1->exec() != QDialog::Accepted)
         return;
-    ApplyPaneColor(ActivePane, FromQColor(CD1->selectedColor()));
+    ApplyPaneColor(state_->ActivePane(), FromQColor(CD1->selectedColor()));
 }
 
 void TfMain::ApplyPaneColor(int pane, TColor color) {
-    if (pane >= 1 && pane <= PaneCount)
-        ScrollBox(pane)->setColor(color);
+    if (!TReaderState::IsPane(pane))
+        return;
+    state_->SetColor(pane, color);
+    ScrollBox(pane)->setColor(color);
 }
 
 void TfMain::PrintPreview1Click() {
@@ -184,8 +181,9 @@ void TfMain::PrintPreview1Click() {
 QString TfMain::PaneTranslationName(int pane) {
     if (pane < 1 || pane > PaneCount)
         return {};
-    const QString listed = CaptionOfFile(paneFile_[pane], Translations());
-    return listed.isEmpty() ? TranslationName(TranslationCaption[pane], Translations()) : listed;
+    const PaneEntry& entry = state_->Pane(pane);
+    const QString listed = CaptionOfFile(entry.file, Translations());
+    return listed.isEmpty() ? TranslationName(entry.caption, Translations()) : listed;
 }
 
 QString TfMain::PaneCopyText(int pane, const QString& rbr, bool wholeChapter) {
@@ -196,7 +194,7 @@ QString TfMain::PaneCopyText(int pane, const QString& rbr, bool wholeChapter) {
     QList<CopiedVerse> verses;
     if (!ReadCopiedChapter(baze_->PaneQuery(pane), knjiga, glava, verses))
         return {};
-    const QString title = BookTitleOfCode(knjiga);
+    const QString title = catalogue_.BookTitleOfCode(knjiga);
     const QString book = title.isEmpty() ? TrimBlanks(knjiga) : title;
     const QString translation = PaneTranslationName(pane);
     if (wholeChapter)
@@ -224,20 +222,8 @@ void TfMain::KopirajGlavu1Click() {
 }
 
 void TfMain::CopyActiveVerse() {
-    const int p = ActivePane;
+    const int p = state_->ActivePane();
     const QString text = PaneCopyText(p, QString::number(shownVerse_[p]), false);
     if (!text.isEmpty())
         CopyToClipboard(text);
-}
-
-void TfMain::UseTranslation(int pane, const QString& file, const QString& caption) {
-    if (!baze_ || pane < 1 || pane > PaneCount ||
-        TrimBlanks(file).compare(TrimBlanks(paneFile_[pane]), Qt::CaseInsensitive) == 0)
-        return;
-    Query& q = baze_->PaneQuery(pane);
-    q.close();
-    // As the pane menu records a chosen translation.
-    TranslationCaption[pane] = QStringLiteral("  ") + TranslationItemCaption(caption);
-    paneFile_[pane] = file;
-    q.setConnectionString(TranslationConnectionString(file, baze_->programFolder()));
 }

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "PaneState.h"
+#include "BookCatalogue.h"
+#include "PaneLabels.h"
+#include "ReaderState.h"
 #include "TranslationList.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -22,6 +23,7 @@ class TFlatPanel;
 class TKvEdit;
 class TKvlabel;
 class TMKvTranBtn;
+class TPopupMenu;
 class TScrollBox;
 class TUpDown;
 class TfDodajPrevod;
@@ -34,7 +36,8 @@ class Tfprint;
 
 // The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
 // book label, its scroll box of verse and reference labels and a bottom panel of controls.
-class TfMain : public QMainWindow, public TPaneState {
+// What the panes show is held by the reader state; the window draws it.
+class TfMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit TfMain(QWidget* parent = nullptr);
@@ -52,65 +55,40 @@ public:
     // The dialog of a pane's "F" button.
     void setFontDialog(TfPodesiFont* dialog);
 
-    // Controls.
-    QMenu* Izbor1;
-    QAction* Pretraga1;
-    QAction* Podsetnik2;
-    QAction* Izlaz1;
-    QAction* DodajPrevod1;  // "Dodaj prevod…"
-    QAction* UkloniPrevod1; // "Ukloni prevod…"
-    QAction* OProgramu1;    // "O programu"
-    QSplitter* Splitters;   // its two handles are Splitter1 and Splitter2
-    QWidget* Splitter1;
-    QWidget* Splitter2;
-    TFlatPanel* panelLevo;
-    TFlatPanel* panelSredina;
-    TFlatPanel* panelDesno;
-    TFlatPanel* panelLevoDole;
-    TFlatPanel* panelSredinaDole;
-    TFlatPanel* panelDesnoDole;
-    QLabel* LabelKnjiga1;
-    QLabel* LabelKnjiga2;
-    QLabel* LabelKnjiga3;
-    TScrollBox* SB1;
-    TScrollBox* SB2;
-    TScrollBox* SB3;
-    QCheckBox* CBSpoji1;
-    QCheckBox* CBSpoji2;
-    QCheckBox* CBSpoji3;
-    TMKvTranBtn* BtnFont;
-    TMKvTranBtn* MKvTranBtn3;
-    TMKvTranBtn* MKvTranBtn1;
-    TMKvTranBtn* BtnNazad1;
-    TMKvTranBtn* BtnNazad2;
-    TMKvTranBtn* BtnNazad3;
-    TMKvTranBtn* MKvTranBtn5;
-    TMKvTranBtn* MKvTranBtn2;
-    TMKvTranBtn* Btnpokazi;
-    TMKvTranBtn* BtnNapred1;
-    TMKvTranBtn* BtnNapred2;
-    TMKvTranBtn* BtnNapred3;
-    TKvEdit* EditGlava1;
-    TKvEdit* EditGlava2;
-    TKvEdit* EditGlava3;
-    TKvEdit* EditRbr1;
-    TKvEdit* EditRbr2;
-    TKvEdit* EditRbr3;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    // The pane menu PopUpMenu: its seven items and the colour dialog of "Promena boje".
-    QAction* Podesi1;
-    QAction* Podsetnik1;
-    QAction* Color1;
-    QAction* PrintPreview1;
-    QAction* Starizavet1;   // submenu of the Old Testament's books
-    QAction* Novizavet1;    // submenu of the New Testament's books
-    QAction* Prevod1;       // submenu of the translations, once the list is read
-    QAction* KopirajStih1;  // copies the verse under the pointer
-    QAction* KopirajGlavu1; // copies the pane's chapter
-    QColorDialog* CD1;
+    // The reader's state, the book catalogue and the labels of the panes' layouts.
+    TReaderState& State() const { return *state_; }
+    const BookCatalogue& Catalogue() const { return catalogue_; }
+    PaneLabels& Layout() { return layout_; }
+    const PaneLabels& Layout() const { return layout_; }
+    // Book item 1..66 of the pane menu, once it is built.
+    QAction* BookItem(int book) const { return bookItems_[book]; }
+
+    // The menu bar's "Izbor" menu and its items.
+    QMenu* SelectMenu() const { return Izbor1; }
+    QAction* SearchItem() const { return Pretraga1; }
+    QAction* RemindersItem() const { return Podsetnik2; }
+    QAction* ExitItem() const { return Izlaz1; }
+    QAction* AddTranslationItem() const { return DodajPrevod1; }
+    QAction* RemoveTranslationItem() const { return UkloniPrevod1; }
+    QAction* AboutItem() const { return OProgramu1; }
+    QSplitter* PaneSplitter() const { return Splitters; }
+    QPushButton* SpareButton(int k) const { return k == 1 ? Button1 : Button2; }
+    // The pane menu, its items and the colour dialog of "Promena boje".
+    TPopupMenu* PaneMenu() const { return PopUpMenu; }
+    QAction* InsertItem() const { return Ubaciupodsetnik1; }
+    QAction* ReminderItem() const { return Podsetnik1; }
+    QAction* ColorItem() const { return Color1; }
+    QAction* PrintItem() const { return PrintPreview1; }
+    QAction* OldTestamentItem() const { return Starizavet1; }
+    QAction* NewTestamentItem() const { return Novizavet1; }
+    QAction* TranslationItem() const { return Prevod1; }
+    QAction* CopyVerseItem() const { return KopirajStih1; }
+    QAction* CopyChapterItem() const { return KopirajGlavu1; }
+    QColorDialog* ColorDialog() const { return CD1; }
 
     // A pane's controls.
+    TFlatPanel* PaneColumn(int pane) const;
+    TFlatPanel* BottomPanel(int pane) const;
     TScrollBox* ScrollBox(int pane) const;
     QLabel* BookLabel(int pane) const;
     TKvEdit* ChapterEdit(int pane) const;
@@ -118,8 +96,10 @@ public:
     QCheckBox* LinkBox(int pane) const;
     TUpDown* ChapterSpinner(int pane) const;
     TUpDown* VerseSpinner(int pane) const;
-    // A control or numbered label of the window by name, without regard to letter case.
-    QObject* FindComponent(const QString& name) const;
+    TMKvTranBtn* FontButton(int pane) const;
+    TMKvTranBtn* BackButton(int pane) const;
+    TMKvTranBtn* ShowButton(int pane) const;
+    TMKvTranBtn* ForwardButton(int pane) const;
 
     // Window.
     void FormCreate();
@@ -132,7 +112,7 @@ public:
     void Pretraga1Click();
     void Podsetnik2Click();
     void Izlaz1Click();
-    // The user's own translations and "O programu" (MainTranslations.cpp).
+    // The user's own translations and "O programu" (MainWindowTranslations.cpp).
     void DodajPrevod1Click();
     void UkloniPrevod1Click();
     void OProgramu1Click();
@@ -144,25 +124,24 @@ public:
 
     // Panes.
     void SetActivePane(int pane);
-    int GetActivePane() const { return ActivePane; }
+    int GetActivePane() const;
     void ShowActivePane();
     // Invokable by name: a test probe inside the installed program shows a chapter with it.
     Q_INVOKABLE void ShowReference(const QString& text);
-    void ParseReference(const QString& text);
     void LoadPane(int pane);
     void BtnPokaziClick(QObject* sender);
-    void BtnNazad3Click(QObject* sender);
-    void BtnNapred3Click(QObject* sender);
+    // The back and forward buttons of every pane.
+    void BtnNazadClick(QObject* sender);
+    void BtnNapredClick(QObject* sender);
     // Alt+Left and Alt+Right: the previous and the next chapter of the active pane.
     void ChapterByKey(int key);
-    void EditGlava3Change(QObject* sender);
-    void EditRbr3Change(QObject* sender);
+    // The chapter and verse edits of every pane.
+    void EditGlavaChange(QObject* sender);
+    void EditRbrChange(QObject* sender);
     void PokaziIzEdita(QObject* sender, int key);
-    void ReferenceClick(QObject* sender);
+    void ReferenceClick(int pane, TKvlabel* label);
     void BtnFontClick(QObject* sender);
-    void SB1Click();
-    void SB2Click();
-    void SB3Click();
+    void SBClick(int pane);
 
     // Pane menu.
     int PopupPane() const;
@@ -177,8 +156,6 @@ public:
     void Color1Click();
     void ApplyPaneColor(int pane, TColor color);
     void PrintPreview1Click();
-    // Points a pane at a translation file, without showing it again; nothing when it shows it.
-    void UseTranslation(int pane, const QString& file, const QString& caption);
     void KopirajStih1Click();
     void KopirajGlavu1Click();
     // Ctrl+C: copies the chosen verse of the active pane.
@@ -234,15 +211,45 @@ private:
     void RelayoutPane(int pane);
     void PlaceBottomControls(int pane);
     void SetTabOrder();
+    // Paints the book labels: the active pane's red, the others navy.
+    void PaintActivePane();
+    // Points a pane's query at the translation file its entry names, when it changed.
+    void FollowTranslation(int pane);
     static void SetTextColor(QWidget* widget, TColor color);
 
+    TReaderState* state_;
+    BookCatalogue catalogue_;
+    PaneLabels layout_;
+    QAction* bookItems_[BookCatalogue::BookCount + 1] = {};
     TBaze* baze_ = nullptr;
     QPointer<TfTrazi> fTrazi_;
     QPointer<TfPodsetnik> fPodsetnik_;
     QPointer<TfPodesiFont> fPodesiFont_;
     Tfprint* fprint_ = nullptr;
     PaneControls panes_[PaneCount + 1];
-    QHash<QString, QObject*> components_; // lower-cased name -> control
+
+    QMenu* Izbor1;
+    QAction* Pretraga1;
+    QAction* Podsetnik2;
+    QAction* Izlaz1;
+    QAction* DodajPrevod1;  // "Dodaj prevod…"
+    QAction* UkloniPrevod1; // "Ukloni prevod…"
+    QAction* OProgramu1;    // "O programu"
+    QSplitter* Splitters;   // its two handles are Splitter1 and Splitter2
+    QPushButton* Button1;
+    QPushButton* Button2;
+    TPopupMenu* PopUpMenu;
+    QAction* Ubaciupodsetnik1;
+    QAction* Podsetnik1;
+    QAction* Color1;
+    QAction* PrintPreview1;
+    QAction* Starizavet1;   // submenu of the Old Testament's books
+    QAction* Novizavet1;    // submenu of the New Testament's books
+    QAction* Prevod1;       // submenu of the translations, once the list is read
+    QAction* KopirajStih1;  // copies the verse under the pointer
+    QAction* KopirajGlavu1; // copies the pane's chapter
+    QColorDialog* CD1;
+
     bool activatedOnce_ = false;
     bool fromOtherWindow_ = false;   // the program's last active window was another one
     QPointer<QWidget> focusAtLeave_; // the focus when the window was left for another
@@ -250,7 +257,7 @@ private:
     QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
     int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
-    QString paneFile_[PaneCount + 1];      // each pane's translation file
+    QString connectedFile_[PaneCount + 1]; // the file each pane's query reads
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;
     void AddTranslationMenu();
@@ -261,7 +268,6 @@ private:
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {
     object->setObjectName(name);
-    components_.insert(name.toLower(), object);
     return object;
 }
 

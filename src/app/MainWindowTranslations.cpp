@@ -2,7 +2,7 @@
 #include "Application.h"
 #include "DataModule.h"
 #include "DodajPrevod.h"
-#include "Main.h"
+#include "MainWindow.h"
 #include "OProgramu.h"
 #include "Trazi.h"
 #include "UkloniPrevod.h"
@@ -64,13 +64,10 @@ void TfMain::ReloadTranslations() {
     if (fTrazi_)
         fTrazi_->FillTranslations();
     // A pane whose translation was taken away reads the default one from its next showing on.
-    for (int p = 1; p <= PaneCount; ++p)
-        if (paneFile_[p].startsWith(QLatin1Char('/')) && !QFileInfo::exists(paneFile_[p]) &&
-            baze_) {
-            baze_->PaneQuery(p).close();
-            baze_->PaneQuery(p).setConnectionString(
-                TranslationConnectionString(DefaultTranslationFile, baze_->programFolder()));
-            paneFile_[p] = QLatin1String(DefaultTranslationFile);
-            TranslationCaption[p] = QStringLiteral("Osnovnik");
-        }
+    for (int p = 1; p <= PaneCount; ++p) {
+        const QString& file = state_->Pane(p).file;
+        if (file.startsWith(QLatin1Char('/')) && !QFileInfo::exists(file))
+            state_->SetTranslation(p, QLatin1String(DefaultTranslationFile),
+                                   QStringLiteral("Osnovnik"));
+    }
 }

@@ -1,5 +1,5 @@
 // The frame of the main window: size, activation, keys, menu commands and the end of the run.
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "Application.h"
 #include "DataModule.h"
@@ -23,25 +23,26 @@
 #include <cmath>
 
 void TfMain::FormCreate() {
-    ActivePane = 1;
+    state_->SetActivePane(1);
     const QSize screenSize = screen()->geometry().size();
     resize(screenSize.width() - 50, screenSize.height() - 120);
     move((screenSize.width() - width()) / 2, (screenSize.height() - height()) / 2);
-    SetStartValues();
+    layout_.RightMargin = 20;
     // Filled again at every activation; filled here too so that a load before the first
     // activation finds the titles.
-    FillBookCatalogue();
+    catalogue_.FillBookCatalogue();
     for (int p = 1; p <= PaneCount; ++p) {
         BookLabel(p)->clear();
-        paneFile_[p] = QString::fromLatin1(DefaultTranslationFile);
+        connectedFile_[p] = QString::fromLatin1(DefaultTranslationFile);
+        state_->SetTranslation(p, connectedFile_[p], QStringLiteral("Osnovnik"));
     }
     FormResize();
 }
 
 void TfMain::FormResize() {
     // A third each, but no pane narrower than its least width.
-    const int side =
-        std::max(static_cast<int>(std::lround((width() - 10) / 3.0)), panelLevo->minimumWidth());
+    const int side = std::max(static_cast<int>(std::lround((width() - 10) / 3.0)),
+                              panes_[1].column->minimumWidth());
     const int rest = Splitters->width() - 2 * Splitters->handleWidth() - 2 * side;
     Splitters->setSizes({side, std::max(rest, 0), side});
 }
@@ -52,8 +53,8 @@ void TfMain::resizeEvent(QResizeEvent* event) {
 }
 
 void TfMain::FormActivate() {
-    FillBookCatalogue();
-    ChapterEdit(ActivePane)->setFocus();
+    catalogue_.FillBookCatalogue();
+    ChapterEdit(state_->ActivePane())->setFocus();
 }
 
 namespace {
@@ -120,7 +121,7 @@ void TfMain::FormKeyDown(int& key) {
     case Qt::Key_PageDown:
     case Qt::Key_Left:
     case Qt::Key_Right:
-        ScrollByKey(key, ScrollBox(ActivePane));
+        ScrollByKey(key, ScrollBox(state_->ActivePane()));
         break;
     default:
         break;
@@ -206,19 +207,14 @@ void TfMain::Izlaz1Click() {
 void TfMain::OpenSearch() {
     if (!fTrazi_)
         return;
-    if (fTrazi_->exec() == QDialog::Accepted) {
-        if (ShowSearchResults)
-            ShowSearchResults();
-    } else if (baze_) {
-        baze_->QueryRezultati.close();
-    }
+    if (fTrazi_->exec() == QDialog::Accepted && ShowSearchResults)
+        ShowSearchResults();
 }
 
 void TfMain::FormClose() {
     if (!baze_)
         return;
-    for (Query* q : {&baze_->QueryTekst, &baze_->QueryRezultati, &baze_->Query1, &baze_->Query2,
-                     &baze_->Query3})
+    for (Query* q : {&baze_->QueryTekst, &baze_->Query1, &baze_->Query2, &baze_->Query3})
         q->close();
 }
 
@@ -233,9 +229,9 @@ void TfMain::FormDestroy() {
         return;
     destroyed_ = true;
     disconnect(qApp, &QGuiApplication::focusWindowChanged, this, nullptr);
-    CurrentLabel = nullptr;
-    Labels.FreeAll();
-    for (QAction*& item : BookItems) {
+    layout_.CurrentLabel = nullptr;
+    layout_.Labels.FreeAll();
+    for (QAction*& item : bookItems_) {
         delete item;
         item = nullptr;
     }

@@ -1,4 +1,4 @@
-#include "Main.h"
+#include "MainWindow.h"
 
 #include "Application.h"
 #include "BuildSettings.h"
@@ -100,9 +100,12 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     setFont(PixelFont(QStringLiteral("Miroslavljeva Cirilica"), 11));
     resize(900, 763);
 
+    state_ = new TReaderState(this);
+    connect(state_, &TReaderState::activePaneChanged, this, &TfMain::PaintActivePane);
+    connect(state_, &TReaderState::changed, this, &TfMain::FollowTranslation);
     PopUpMenu = Named(new TPopupMenu(this), QStringLiteral("PopUpMenu"));
+    layout_.PopUpMenu = PopUpMenu;
     BuildPaneMenu();
-    OnReferenceClick = [this](TKvlabel* label) { Guarded([&] { ReferenceClick(label); }); };
     BuildMenu();
     BuildPanes();
     WatchKeys(this);
@@ -162,12 +165,12 @@ void TfMain::BuildPanes() {
     Splitters->setStretchFactor(0, 0);
     Splitters->setStretchFactor(1, 1);
     Splitters->setStretchFactor(2, 0);
-    Splitter1 = Named(Splitters->handle(1), QStringLiteral("Splitter1"));
-    Splitter2 = Named(Splitters->handle(2), QStringLiteral("Splitter2"));
+    Named(Splitters->handle(1), QStringLiteral("Splitter1"));
+    Named(Splitters->handle(2), QStringLiteral("Splitter2"));
 
     // Two buttons of the middle pane that take no part in anything.
-    Button1 = Named(new QPushButton(panelSredinaDole), QStringLiteral("Button1"));
-    Button2 = Named(new QPushButton(panelSredinaDole), QStringLiteral("Button2"));
+    Button1 = Named(new QPushButton(panes_[3].bottom), QStringLiteral("Button1"));
+    Button2 = Named(new QPushButton(panes_[3].bottom), QStringLiteral("Button2"));
     Button1->hide();
     Button2->hide();
 
@@ -243,7 +246,6 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
 
     c.box = Named(new TScrollBox(c.column), QStringLiteral("SB") + digit);
     c.box->Tag = p;
-    c.box->Hint = digit;
     c.box->PopupMenu = PopUpMenu;
     c.box->setEmptyHint(EmptyPaneHint);
     c.box->showEmptyHint(true);
@@ -323,29 +325,6 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     PlaceBottomControls(p);
     bottom->installEventFilter(this); // places its controls again when resized
 
-    // The named members.
-    TScrollBox** boxes[] = {nullptr, &SB1, &SB2, &SB3};
-    QLabel** bookLabels[] = {nullptr, &LabelKnjiga1, &LabelKnjiga2, &LabelKnjiga3};
-    QCheckBox** links[] = {nullptr, &CBSpoji1, &CBSpoji2, &CBSpoji3};
-    TMKvTranBtn** fonts[] = {nullptr, &BtnFont, &MKvTranBtn3, &MKvTranBtn1};
-    TMKvTranBtn** backs[] = {nullptr, &BtnNazad1, &BtnNazad2, &BtnNazad3};
-    TMKvTranBtn** shows[] = {nullptr, &MKvTranBtn5, &MKvTranBtn2, &Btnpokazi};
-    TMKvTranBtn** forwards[] = {nullptr, &BtnNapred1, &BtnNapred2, &BtnNapred3};
-    TKvEdit** chapters[] = {nullptr, &EditGlava1, &EditGlava2, &EditGlava3};
-    TKvEdit** verses[] = {nullptr, &EditRbr1, &EditRbr2, &EditRbr3};
-    TFlatPanel** columns[] = {nullptr, &panelLevo, &panelDesno, &panelSredina};
-    TFlatPanel** bottoms[] = {nullptr, &panelLevoDole, &panelDesnoDole, &panelSredinaDole};
-    *boxes[p] = c.box;
-    *bookLabels[p] = c.bookLabel;
-    *links[p] = c.link;
-    *fonts[p] = c.font;
-    *backs[p] = c.back;
-    *shows[p] = c.show;
-    *forwards[p] = c.forward;
-    *chapters[p] = c.chapter;
-    *verses[p] = c.verse;
-    *columns[p] = c.column;
-    *bottoms[p] = c.bottom;
     return c.column;
 }
 
@@ -355,24 +334,37 @@ void TfMain::ConnectPane(int p) {
         return [this, handler, sender] { Guarded([&] { (this->*handler)(sender); }); };
     };
     connect(c.box, &TScrollBox::widthChanged, relayoutTimer_, qOverload<>(&QTimer::start));
-    connect(c.box, &TScrollBox::clicked, this, [this, p] {
-        Guarded([&] {
-            if (p == 1)
-                SB1Click();
-            else if (p == 2)
-                SB2Click();
-            else
-                SB3Click();
-        });
-    });
+    connect(c.box, &TScrollBox::clicked, this, [this, p] { Guarded([&] { SBClick(p); }); });
+    connect(c.box, &TScrollBox::labelClicked, this,
+            [this, p](TKvlabel* label) { Guarded([&] { ReferenceClick(p, label); }); });
+    connect(c.link, &QCheckBox::toggled, state_,
+            [this, p](bool linked) { state_->SetLinked(p, linked); });
     connect(c.show, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnPokaziClick, c.show));
-    connect(c.back, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNazad3Click, c.back));
-    connect(c.forward, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNapred3Click, c.forward));
+    connect(c.back, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNazadClick, c.back));
+    connect(c.forward, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnNapredClick, c.forward));
     connect(c.font, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnFontClick, c.font));
-    connect(c.chapter, &QLineEdit::textChanged, this, guard(&TfMain::EditGlava3Change, c.chapter));
-    connect(c.verse, &QLineEdit::textChanged, this, guard(&TfMain::EditRbr3Change, c.verse));
+    connect(c.chapter, &QLineEdit::textChanged, this, guard(&TfMain::EditGlavaChange, c.chapter));
+    connect(c.verse, &QLineEdit::textChanged, this, guard(&TfMain::EditRbrChange, c.verse));
 }
 
+TFlatPanel* TfMain::PaneColumn(int pane) const {
+    return panes_[pane].column;
+}
+TFlatPanel* TfMain::BottomPanel(int pane) const {
+    return panes_[pane].bottom;
+}
+TMKvTranBtn* TfMain::FontButton(int pane) const {
+    return panes_[pane].font;
+}
+TMKvTranBtn* TfMain::BackButton(int pane) const {
+    return panes_[pane].back;
+}
+TMKvTranBtn* TfMain::ShowButton(int pane) const {
+    return panes_[pane].show;
+}
+TMKvTranBtn* TfMain::ForwardButton(int pane) const {
+    return panes_[pane].forward;
+}
 TScrollBox* TfMain::ScrollBox(int pane) const {
     return panes_[pane].box;
 }
@@ -393,10 +385,4 @@ TUpDown* TfMain::ChapterSpinner(int pane) const {
 }
 TUpDown* TfMain::VerseSpinner(int pane) const {
     return panes_[pane].verseSpinner;
-}
-
-QObject* TfMain::FindComponent(const QString& name) const {
-    if (QObject* control = components_.value(name.toLower()))
-        return control;
-    return Labels.Find(name);
 }

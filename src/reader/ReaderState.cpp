@@ -1,0 +1,112 @@
+#include "ReaderState.h"
+
+#include <limits>
+
+TReaderState::TReaderState(QObject* parent) : QObject(parent) {}
+
+void TReaderState::SetActivePane(int pane) {
+    const int p = Index(pane);
+    if (p == activePane_)
+        return;
+    activePane_ = p;
+    emit activePaneChanged(p);
+}
+
+void TReaderState::SetBookCode(const QString& code) {
+    if (code == bookCode_)
+        return;
+    bookCode_ = code;
+    emit changed(0);
+}
+
+void TReaderState::SetChapter(int pane, int chapter) {
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.chapter == chapter)
+        return;
+    e.chapter = chapter;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetVerse(int pane, int verse) {
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.verse == verse)
+        return;
+    e.verse = verse;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetLinked(int pane, bool linked) {
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.linked == linked)
+        return;
+    e.linked = linked;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetTranslation(int pane, const QString& file, const QString& caption) {
+    PaneEntry& e = panes_[Index(pane)];
+    e.file = file;
+    e.caption = caption;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetTable(int pane, const QString& table) {
+    panes_[Index(pane)].table = table;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetFonts(int pane, const TKvFont& text, const TKvFont& ref) {
+    PaneEntry& e = panes_[Index(pane)];
+    e.textFont = text;
+    e.refFont = ref;
+    emit changed(Index(pane));
+}
+
+void TReaderState::SetColor(int pane, TColor color) {
+    panes_[Index(pane)].color = color;
+    emit changed(Index(pane));
+}
+
+void TReaderState::ShowPlace(int pane, const QString& book, int chapter, int verse) {
+    SetBookCode(book);
+    SetChapter(pane, chapter);
+    SetVerse(pane, verse);
+    SetActivePane(pane);
+    FollowActive();
+}
+
+QList<int> TReaderState::FollowActive() {
+    QList<int> followers;
+    const PaneEntry& active = panes_[activePane_];
+    for (int q : FollowerOrder(activePane_)) {
+        if (!panes_[q].linked)
+            continue;
+        SetChapter(q, active.chapter);
+        SetVerse(q, active.verse);
+        followers << q;
+    }
+    return followers;
+}
+
+QString PaneHeading(const QString& bookTitle, int chapter) {
+    return bookTitle.isEmpty() ? QString() : bookTitle + u' ' + QString::number(chapter);
+}
+
+std::array<int, 2> FollowerOrder(int activePane) {
+    switch (activePane) {
+    case 1:
+        return {2, 3};
+    case 2:
+        return {1, 3};
+    default:
+        return {2, 1};
+    }
+}
+
+int NextChapter(int chapter) {
+    return chapter < std::numeric_limits<int>::max() ? chapter + 1 : chapter;
+}
+
+int PreviousChapter(int chapter) {
+    return chapter > std::numeric_limits<int>::min() ? chapter - 1 : chapter;
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Colors.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <array>
+
+inline constexpr int PaneCount = 3;
+
+// What one reading pane shows and how: its translation, its place in the window's book, whether
+// it follows the active pane, and its fonts and colour.
+struct PaneEntry {
+    QString file;                                  // translation file in baza/
+    QString table = QStringLiteral("vidoslov");    // the verse table
+    QString caption = QStringLiteral("Osnovnik"); // as the pane menu names the translation
+    int chapter = 0;
+    int verse = 0;
+    bool linked = false; // takes the active pane's chapter and verse
+    TKvFont textFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238};
+    TKvFont refFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
+    TColor color = clWhite;
+};
+
+// The reader's state: the active pane, the one book of the window and an entry per pane
+// (1 left, 2 right, 3 middle). Every window that moves the reader goes through it; it tells
+// of each change, the windows draw what it holds.
+class TReaderState : public QObject {
+    Q_OBJECT
+public:
+    explicit TReaderState(QObject* parent = nullptr);
+
+    int ActivePane() const { return activePane_; }
+    // Anything but 1 or 2 is the middle pane.
+    void SetActivePane(int pane);
+    const QString& BookCode() const { return bookCode_; }
+    void SetBookCode(const QString& code);
+
+    // The entry of pane 1, 2 or 3; another number gives the middle pane's.
+    const PaneEntry& Pane(int pane) const { return panes_[Index(pane)]; }
+    int Chapter(int pane) const { return Pane(pane).chapter; }
+    int Verse(int pane) const { return Pane(pane).verse; }
+    void SetChapter(int pane, int chapter);
+    void SetVerse(int pane, int verse);
+    void SetLinked(int pane, bool linked);
+    void SetTranslation(int pane, const QString& file, const QString& caption);
+    void SetTable(int pane, const QString& table);
+    void SetFonts(int pane, const TKvFont& text, const TKvFont& ref);
+    void SetColor(int pane, TColor color);
+
+    // A place to show in a pane: the window's book, the pane's chapter and verse; the pane
+    // becomes the active one and the linked panes follow it.
+    void ShowPlace(int pane, const QString& book, int chapter, int verse);
+    // The linked panes take the active pane's chapter and verse; returns them in the order
+    // they are loaded.
+    QList<int> FollowActive();
+
+    // The pane the last result was opened in.
+    int ResultsPane() const { return resultsPane_; }
+    void SetResultsPane(int pane) { resultsPane_ = Index(pane); }
+
+    static bool IsPane(int pane) { return pane >= 1 && pane <= PaneCount; }
+
+signals:
+    // A pane's entry or the window's book changed (pane 0 for the book).
+    void changed(int pane);
+    void activePaneChanged(int pane);
+
+private:
+    static int Index(int pane) { return pane == 1 || pane == 2 ? pane : 3; }
+
+    int activePane_ = 1;
+    int resultsPane_ = 1;
+    QString bookCode_;
+    PaneEntry panes_[PaneCount + 1];
+};
+
+// The chapter after and the chapter before, held at the ends of the number range.
+int NextChapter(int chapter);
+int PreviousChapter(int chapter);
+
+// A pane's heading: the book's title and the chapter ("Sveto jevanđenje po Mateju 6"); empty
+// for a book not in the catalogue.
+QString PaneHeading(const QString& bookTitle, int chapter);
+
+// The panes that follow the active pane, in the order they are loaded.
+std::array<int, 2> FollowerOrder(int activePane);

@@ -1,0 +1,46 @@
+#include "Search.h"
+
+#include "DataModule.h"
+#include "Query.h"
+
+QStringList SearchStatement(const SearchRequest& request, bool indexed) {
+    return SearchStatement(request.words, request.folded,
+                           BuildBookCondition(request.oldTestament, request.newTestament), indexed);
+}
+
+SearchResult RunSearch(const SearchRequest& request, const QString& programFolder) {
+    const QString file =
+        request.file.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : request.file;
+    SearchResult result;
+    result.searched = {request.translation, request.file,
+                       request.words.required + request.words.alternatives, request.folded};
+    if (SearchStatement(request).isEmpty())
+        return result;
+    Query q;
+    q.setConnectionString(programFolder.isEmpty()
+                              ? TranslationConnectionString(file)
+                              : TranslationConnectionString(file, programFolder));
+    // The index only narrows the verses the statement's own conditions run on.
+    result.statement = SearchStatement(request, q.hasSearchIndex());
+    result.rows = RunStatement(q, result.statement);
+    return result;
+}
+
+std::vector<ResultRow> RunStatement(const QString& connection, const QStringList& statement) {
+    Query q;
+    q.setConnectionString(connection);
+    return RunStatement(q, statement);
+}
+
+std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement) {
+    for (const QString& line : statement)
+        q.addLine(line);
+    q.open();
+    std::vector<ResultRow> rows;
+    rows.reserve(size_t(q.recordCount()));
+    for (q.first(); !q.eof(); q.next())
+        rows.push_back(
+            {q.fieldAsText(QStringLiteral("knjiga")), q.fieldAsText(QStringLiteral("glava")),
+             q.fieldAsText(QStringLiteral("rbr")), q.fieldAsText(QStringLiteral("tekst"))});
+    return rows;
+}

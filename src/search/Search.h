@@ -1,0 +1,41 @@
+#pragma once
+
+#include "QueryBuilder.h"
+#include "ResultRows.h"
+#include "SearchedFor.h"
+
+#include <QStringList>
+#include <vector>
+
+class Query;
+
+// A search as the dialog asks for it: the three word lists, the book choice, whether marks
+// count, and the translation.
+struct SearchRequest {
+    SearchWords words;
+    TestamentChoice oldTestament;
+    TestamentChoice newTestament;
+    bool folded = false; // "Bez obzira na kvačice"
+    QString file;        // the translation's file in baza/; empty for the default one
+    QString translation; // its caption
+};
+
+// What a search found: what it looked for, the statement it ran and the rows in the order
+// the verse table gives them.
+struct SearchResult {
+    SearchedFor searched;
+    QStringList statement;
+    std::vector<ResultRow> rows;
+};
+
+// The two lines of a request's statement; empty when it names no word.
+QStringList SearchStatement(const SearchRequest& request, bool indexed = false);
+
+// Runs a request on its translation in the folder baza/ of a program folder (the running
+// program's when empty). Throws DatabaseError when the file cannot be read.
+SearchResult RunSearch(const SearchRequest& request, const QString& programFolder);
+
+// The verse rows a statement selects from a translation file.
+std::vector<ResultRow> RunStatement(const QString& connection, const QStringList& statement);
+// The same on a query of the caller's, whose statement it replaces.
+std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement);
