@@ -1,12 +1,14 @@
 #include "Program.h"
 
 #include "DataModule.h"
+#include "Errors.h"
 #include "Intro.h"
 #include "MainWindow.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
 #include "ProgramFolder.h"
 #include "RezultatiTrazenja.h"
+#include "Search.h"
 #include "Trazi.h"
 #include "print.h"
 
@@ -40,6 +42,18 @@ TProgram::TProgram(const QString& programFolder) {
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}
+
+void TProgram::PrepareFirstUses() {
+    // A search of the default text for a word no verse holds: its file is read once and the
+    // search's first run is behind it. A missing file is the real search's to report.
+    SearchRequest nothing;
+    nothing.words.required = {QStringLiteral("ǂǂ")};
+    try {
+        RunSearch(nothing, Baze->programFolder());
+    } catch (const DatabaseError&) {
+    }
+    fRezultatiTrazenja->PrepareFirstShow();
+}
 
 TProgram::~TProgram() {
     fPodesiFont.reset();

@@ -23,6 +23,11 @@ public:
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
 
+    // Makes ready, while the program is idle after start-up, what the first search and the
+    // first results window would otherwise make while the user waits: the search's pages of
+    // the default text read once, and the results window prepared.
+    void PrepareFirstUses();
+
     std::unique_ptr<TfMain> fMain;
     std::unique_ptr<TBaze> Baze;
     std::unique_ptr<TfTrazi> fTrazi;

@@ -2,11 +2,16 @@
 #include "Application.h"
 #include "Program.h"
 
+#include <QTimer>
+
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
     TProgram program;
     QObject::connect(program.fMain.get(), &TfMain::closed, &app, &QCoreApplication::quit);
     program.fMain->show();
+    // Once the main window stands and the user reads it.
+    constexpr int IdleAfterStartMs = 300;
+    QTimer::singleShot(IdleAfterStartMs, &app, [&program] { program.PrepareFirstUses(); });
     return app.exec();
 }

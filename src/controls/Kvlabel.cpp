@@ -1,6 +1,7 @@
 #include "Kvlabel.h"
 
 #include "PopupMenu.h"
+#include "TextWidths.h"
 
 #include <QAccessibleWidget>
 #include <QContextMenuEvent>
@@ -155,7 +156,7 @@ int TKvlabel::LineHeight() const {
 }
 
 int TKvlabel::OneLineWidth() const {
-    return tekst_.isEmpty() ? 0 : fontMetrics().horizontalAdvance(StripAccelerators(tekst_));
+    return KeptTextWidth(font(), this, StripAccelerators(tekst_));
 }
 
 void TKvlabel::setClickable(bool clickable) {
@@ -183,7 +184,7 @@ void TKvlabel::setTekst(const QString& text) {
     if (wrap_) {
         // The one-line width waits until someone reads it.
         xStale_ = true;
-        y_ = KvWrappedHeight(fontMetrics(), tekst_, Sirina);
+        y_ = KeptWrappedHeight(font(), this, Sirina, tekst_);
         resize(Sirina, y_);
     } else {
         x_ = OneLineWidth();

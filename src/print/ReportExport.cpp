@@ -3,6 +3,7 @@
 #include "Errors.h"
 #include "Messages.h"
 #include "ReportPainter.h"
+#include "WorkProgress.h"
 
 #include <QColor>
 #include <QDir>
@@ -166,7 +167,8 @@ void SaveHtml(const LaidOutReport& report, const QString& path, const QString& t
     SaveBytes(path, ReportHtml(report, title).toUtf8());
 }
 
-void SavePdf(const LaidOutReport& report, const QString& path, const QString& title) {
+bool SavePdf(const LaidOutReport& report, const QString& path, const QString& title,
+             WorkProgress* progress) {
     QSaveFile file(path);
     Open(file, path);
     {
@@ -179,11 +181,17 @@ void SavePdf(const LaidOutReport& report, const QString& path, const QString& ti
             QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Millimeter),
             page.paperWidth > page.paperHeight ? QPageLayout::Landscape : QPageLayout::Portrait,
             QMarginsF(), QPageLayout::Millimeter));
-        if (!PaintReport(writer, report))
+        const bool painted = PaintReport(writer, report, progress);
+        if (!painted && progress && progress->cancelled()) {
+            file.cancelWriting();
+            return false;
+        }
+        if (!painted)
             Fail(file, path,
                  file.error() != QFileDevice::NoError
                      ? file.errorString()
                      : QStringLiteral("PDF nije mogao biti napravljen"));
     }
     Commit(file, path);
+    return true;
 }

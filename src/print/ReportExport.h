@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class WorkProgress;
+
 // The report as plain text: each band a paragraph, the elements that share a line joined by a
 // blank, the whole value of each text.
 QString ReportPlainText(const LaidOutReport& report);
@@ -21,4 +23,7 @@ QString SaveFailedText(const QString& path, const QString& reason);
 void SaveBytes(const QString& path, const QByteArray& bytes);
 void SavePlainText(const LaidOutReport& report, const QString& path);
 void SaveHtml(const LaidOutReport& report, const QString& path, const QString& title);
-void SavePdf(const LaidOutReport& report, const QString& path, const QString& title);
+// Writes the report as PDF through a temporary file. With a progress, each page is a step;
+// once it is cancelled nothing is written, any earlier file stays, and false is returned.
+bool SavePdf(const LaidOutReport& report, const QString& path, const QString& title,
+             WorkProgress* progress = nullptr);

@@ -1,5 +1,7 @@
 #include "ReportLayout.h"
 
+#include "WorkProgress.h"
+
 #include <QHash>
 #include <algorithm>
 #include <cmath>
@@ -296,8 +298,10 @@ QStringList WrapText(const QString& text, double widthMm, const ReportFont& font
 }
 
 LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
-                           const TextMeasure& fonts) {
+                           const TextMeasure& fonts, WorkProgress* progress) {
     const KeptWidths measure(fonts);
+    if (progress)
+        progress->setTotal(int(rows.size()));
     LaidOutReport out{report.name, report.page, {}};
     {
         Pager pager(out);
@@ -307,10 +311,13 @@ LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<Rep
             for (const ReportBand& band : report.bands)
                 if (band.kind == BandKind::Title)
                     pager.add(PlaceBand(band, 0, rows.front(), left, width, measure));
-            for (size_t r = 0; r < rows.size(); ++r)
+            for (size_t r = 0; r < rows.size(); ++r) {
+                if (progress && !progress->advance())
+                    return out;
                 for (const ReportBand& band : report.bands)
                     if (band.kind == BandKind::Detail)
                         pager.add(PlaceBand(band, int(r), rows[r], left, width, measure));
+            }
         }
     }
     if (report.pageNumbers)

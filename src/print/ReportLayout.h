@@ -9,6 +9,8 @@
 #include <optional>
 #include <vector>
 
+class WorkProgress;
+
 // One row of the query a report runs over, as text.
 struct ReportRow {
     QString knjiga;
@@ -134,5 +136,6 @@ QStringList WrapText(const QString& text, double widthMm, const ReportFont& font
 
 // Lays the report out over the rows. A text that needs more lines than its box holds makes
 // its box and its band taller; a band taller than a page goes on over the next pages.
+// With a progress, each row is a step and the layout stops early once it is cancelled.
 LaidOutReport LayOutReport(const ReportDefinition& report, const std::vector<ReportRow>& rows,
-                           const TextMeasure& measure);
+                           const TextMeasure& measure, WorkProgress* progress = nullptr);

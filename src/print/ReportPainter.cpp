@@ -1,5 +1,7 @@
 #include "ReportPainter.h"
 
+#include "WorkProgress.h"
+
 #include "FontMeasure.h"
 #include "HitMarks.h"
 #include "MarkedText.h"
@@ -150,11 +152,15 @@ void PaintReportPage(QPainter& painter, const LaidOutReport& report, size_t page
     painter.restore();
 }
 
-bool PaintReport(QPagedPaintDevice& device, const LaidOutReport& report) {
+bool PaintReport(QPagedPaintDevice& device, const LaidOutReport& report, WorkProgress* progress) {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    if (progress)
+        progress->setTotal(int(report.pages.size()));
     for (size_t page = 0; page < report.pages.size(); ++page) {
+        if (progress && !progress->advance())
+            return false;
         if (page > 0 && !device.newPage())
             return false;
         PaintReportPage(painter, report, page);

@@ -2,6 +2,7 @@
 
 #include "Errors.h"
 #include "Messages.h"
+#include "ProgressRun.h"
 #include "ReportExport.h"
 #include "ReportPainter.h"
 
@@ -15,9 +16,10 @@
 #include <cmath>
 
 TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
-                               const TextMeasure& measure, const QString& title, QWidget* parent)
+                               const TextMeasure& measure, const QString& title, QWidget* parent,
+                               LaidOutReport laidOut)
     : definition_(report), rows_(std::move(rows)), measure_(measure), title_(title),
-      printer_(QPrinter::HighResolution), dialog_(&printer_, parent) {
+      report_(std::move(laidOut)), printer_(QPrinter::HighResolution), dialog_(&printer_, parent) {
     const PageSetup& page = definition_.page;
     printer_.setPageLayout(
         QPageLayout(QPageSize(QSizeF(page.paperWidth, page.paperHeight), QPageSize::Millimeter),
@@ -30,7 +32,8 @@ TReportPreview::TReportPreview(const ReportDefinition& report, std::vector<Repor
     printer_.setPrintRange(QPrinter::AllPages);
     printer_.setPaperSource(QPrinter::Auto);
     printer_.setDocName(title_);
-    report_ = LayOutReport(definition_, rows_, measure_);
+    if (report_.pages.empty())
+        report_ = LayOutReport(definition_, rows_, measure_);
 
     dialog_.setWindowTitle(QStringLiteral("Vidoslov - pregled pre štampe"));
     // Most of the screen, the page as wide as the view: the text can be read at once.
@@ -88,19 +91,45 @@ void TReportPreview::PaintRequested(QPrinter* printer) {
 void TReportPreview::SavePdfClick() {
     const QString path = AskFileName(QStringLiteral("Sačuvaj kao PDF"),
                                      QStringLiteral("PDF (*.pdf)"), QStringLiteral("pdf"));
-    SaveGuarded(path, [this](const QString& p) { SavePdf(report_, p, title_); });
+    SavePdfTo(path);
 }
 
 void TReportPreview::SaveTextClick() {
     const QString path = AskFileName(QStringLiteral("Sačuvaj kao tekst"),
                                      QStringLiteral("Tekst (*.txt)"), QStringLiteral("txt"));
-    SaveGuarded(path, [this](const QString& p) { SavePlainText(report_, p); });
+    SaveTextTo(path);
 }
 
 void TReportPreview::SaveHtmlClick() {
     const QString path = AskFileName(QStringLiteral("Sačuvaj kao HTML"),
                                      QStringLiteral("HTML (*.html *.htm)"), QStringLiteral("html"));
-    SaveGuarded(path, [this](const QString& p) { SaveHtml(report_, p, title_); });
+    SaveHtmlTo(path);
+}
+
+bool TReportPreview::SavePdfTo(const QString& path) {
+    return SaveGuarded(path, [this, path](WorkProgress& progress) {
+        return SavePdf(report_, path, title_, &progress);
+    });
+}
+
+bool TReportPreview::SaveTextTo(const QString& path) {
+    return SaveGuarded(path, [this, path](WorkProgress& progress) {
+        const QByteArray bytes = ReportPlainText(report_).toUtf8();
+        if (progress.cancelled())
+            return false;
+        SaveBytes(path, bytes);
+        return true;
+    });
+}
+
+bool TReportPreview::SaveHtmlTo(const QString& path) {
+    return SaveGuarded(path, [this, path](WorkProgress& progress) {
+        const QByteArray bytes = ReportHtml(report_, title_).toUtf8();
+        if (progress.cancelled())
+            return false;
+        SaveBytes(path, bytes);
+        return true;
+    });
 }
 
 QString TReportPreview::AskFileName(const QString& caption, const QString& filter,
@@ -113,13 +142,18 @@ QString TReportPreview::AskFileName(const QString& caption, const QString& filte
     return files.selectedFiles().first();
 }
 
-template <class Save> void TReportPreview::SaveGuarded(const QString& path, Save&& save) {
+bool TReportPreview::SaveGuarded(const QString& path,
+                                 const std::function<bool(WorkProgress&)>& save) {
     if (path.isEmpty())
-        return;
+        return false;
     try {
-        save(path);
+        bool saved = false;
+        RunWithProgress(&dialog_, QStringLiteral("Čuvanje izveštaja…"),
+                        [&](WorkProgress& progress) { saved = save(progress); });
+        return saved;
     } catch (const AppError& error) {
         ShowMessage(error.text());
+        return false;
     }
 }
 

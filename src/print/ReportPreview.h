@@ -1,10 +1,12 @@
 #pragma once
 
 #include "ReportLayout.h"
+#include "WorkProgress.h"
 
 #include <QObject>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <functional>
 
 class QAction;
 class QMenu;
@@ -16,8 +18,10 @@ class QToolButton;
 class TReportPreview : public QObject {
     Q_OBJECT
 public:
+    // The report is laid out here unless it comes laid out already.
     TReportPreview(const ReportDefinition& report, std::vector<ReportRow> rows,
-                   const TextMeasure& measure, const QString& title, QWidget* parent = nullptr);
+                   const TextMeasure& measure, const QString& title, QWidget* parent = nullptr,
+                   LaidOutReport laidOut = {});
 
     QPrintPreviewDialog& dialog() { return dialog_; }
     QPrinter& printer() { return printer_; }
@@ -37,11 +41,16 @@ public:
     void SavePdfClick();
     void SaveTextClick();
     void SaveHtmlClick();
+    // Saves under the name on a thread of its own, with a progress dialog once it takes a
+    // while; false when the user cancelled, which leaves no file. Failures are shown.
+    bool SavePdfTo(const QString& path);
+    bool SaveTextTo(const QString& path);
+    bool SaveHtmlTo(const QString& path);
 
 private:
     // Asks for a file name; empty when the user cancels.
     QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
-    template <class Save> void SaveGuarded(const QString& path, Save&& save);
+    bool SaveGuarded(const QString& path, const std::function<bool(WorkProgress&)>& save);
 
     ReportDefinition definition_;
     std::vector<ReportRow> rows_;

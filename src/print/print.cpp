@@ -3,6 +3,7 @@
 #include "BookCatalogue.h"
 #include "DataModule.h"
 #include "Errors.h"
+#include "ProgressRun.h"
 #include "ReportPreview.h"
 #include "Reports.h"
 #include "WaitCursor.h"
@@ -75,11 +76,18 @@ void Tfprint::PreviewResults(std::vector<ReportRow> rows, const QString& titleLi
 
 void Tfprint::Preview(const ReportDefinition& report, std::vector<ReportRow> rows,
                       const QString& title) {
+    QWidget* parent = QApplication::activeWindow();
+    LaidOutReport laidOut;
+    if (!RunWithProgress(parent, QStringLiteral("Priprema izveštaja…"),
+                         [&](WorkProgress& progress) {
+                             laidOut = LayOutReport(report, rows, measure_, &progress);
+                         }))
+        return;
     std::unique_ptr<TReportPreview> preview;
     {
         WaitCursor wait;
-        preview = std::make_unique<TReportPreview>(report, std::move(rows), measure_, title,
-                                                   QApplication::activeWindow());
+        preview = std::make_unique<TReportPreview>(report, std::move(rows), measure_, title, parent,
+                                                   std::move(laidOut));
     }
     if (ShowPreview)
         ShowPreview(*preview);

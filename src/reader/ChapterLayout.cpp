@@ -49,26 +49,36 @@ int PaneOfBox(const TScrollBox& box) {
 
 void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
     const int p = PaneOfBox(box);
-    const QString name = LabelPrefix(box) + QString::number(state.LabelsUsed[p]);
-    QWidget* holder = box.LabelHolder(state.LabelsUsed[p]);
-    TKvlabel* label = state.Labels.Find(name);
-    if (label) {
-        label->setTekst(QString());
-    } else {
-        label = new TKvlabel(holder);
-        label->Tag = box.Tag;
-        label->FontTekst.Charset = 238;
-        label->FontPok.Charset = 238;
-        label->setObjectName(name);
-        QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
-        state.Labels.Add(label);
-        ++state.LabelsCreated[p];
+    const int k = state.LabelsUsed[p];
+    QWidget* holder = box.LabelHolder(k);
+    std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
+    TKvlabel* label = size_t(k) <= numbered.size() ? numbered[size_t(k - 1)].data() : nullptr;
+    bool made = false;
+    if (!label) {
+        // Made afresh, or filed under its name only.
+        const QString name = LabelPrefix(box) + QString::number(k);
+        label = state.Labels.Find(name);
+        if (!label) {
+            label = new TKvlabel(holder);
+            label->Tag = box.Tag;
+            label->FontTekst.Charset = 238;
+            label->FontPok.Charset = 238;
+            label->setObjectName(name);
+            QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
+            state.Labels.Add(label);
+            ++state.LabelsCreated[p];
+            made = true;
+        }
+        if (numbered.size() < size_t(k))
+            numbered.resize(size_t(k));
+        numbered[size_t(k - 1)] = label;
     }
+    if (!made)
+        label->setTekst(QString());
     state.CurrentLabel = label;
     label->setTransparent();
     if (label->parentWidget() != holder)
         label->setParent(holder);
-    label->setObjectName(name);
     label->FontTekst.assignLook(pane.textFont);
     label->FontPok.assignLook(pane.refFont);
     label->Sirina = box.width() - WrapMargin;
@@ -196,13 +206,26 @@ void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int use
 
 void HideSurplusLabels(PaneLabels& state, TScrollBox& box) {
     const int p = PaneOfBox(box);
-    HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p], state.LabelsCreated[p]);
+    const std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
+    if (numbered.size() < size_t(state.LabelsCreated[p])) {
+        HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p],
+                          state.LabelsCreated[p]);
+        return;
+    }
+    for (size_t k = size_t(state.LabelsUsed[p]); k < size_t(state.LabelsCreated[p]); ++k) {
+        TKvlabel* label = numbered[k].data();
+        if (label && !(label->isHidden() && label->Tekst().isEmpty())) {
+            label->setTekst(QString());
+            label->hide();
+        }
+    }
 }
 
 void FreePaneLabels(PaneLabels& state, int pane) {
     if (state.CurrentLabel && state.CurrentLabel->Tag == pane)
         state.CurrentLabel = nullptr;
     state.Labels.FreeNumbered(QStringLiteral("labela") + QString::number(pane));
+    state.Numbered[pane].clear();
     state.LabelsUsed[pane] = 0;
     state.LabelsCreated[pane] = 0;
 }

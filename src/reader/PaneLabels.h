@@ -3,6 +3,9 @@
 #include "LabelIndex.h"
 #include "ReaderState.h"
 
+#include <QPointer>
+#include <vector>
+
 class TKvlabel;
 class TPopupMenu;
 
@@ -21,4 +24,7 @@ struct PaneLabels {
     TPopupMenu* PopUpMenu = nullptr;
     // The numbered labels of all three panes ("labela" + pane + number).
     TLabelIndex Labels;
+    // The same by pane and number: Numbered[p][k - 1] is pane p's label k, found without
+    // its name while a chapter is laid out.
+    std::vector<QPointer<TKvlabel>> Numbered[PaneCount + 1];
 };

@@ -4,6 +4,7 @@
 #include "Convert.h"
 #include "CopyText.h"
 #include "Errors.h"
+#include "FreeMemory.h"
 #include "HitMarks.h"
 #include "Kvlabel.h"
 #include "Messages.h"
@@ -28,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QProgressBar>
 #include <QScopedValueRollback>
 #include <QScreen>
@@ -274,15 +276,9 @@ void TfRezultatiTrazenja::FillResults() {
     repaint();
 
     // The rows are measured in the fonts their labels will have, without the labels.
-    wrapWidth_ = sb2->width() - WrapMargin;
-    const TKvFont tekst = TKvlabel::DefaultFontTekst();
-    const TKvFont pok = TKvlabel::DefaultFontPok();
-    const QFont headingFont = TKvlabel::KindFont(Knjiga1, sb2->widget()->font(), tekst, pok);
-    if (!verses_ || verses_->Width() != wrapWidth_) {
-        const QFont verseFont = TKvlabel::KindFont(Tekst1, QFont(), tekst, pok);
-        verses_ = std::make_unique<TWrapEstimate>(verseFont, wrapWidth_,
-                                                  KvLineHeight(QFontMetrics(verseFont)));
-    }
+    PrepareVerseEstimate();
+    const QFont headingFont = TKvlabel::KindFont(
+        Knjiga1, sb2->widget()->font(), TKvlabel::DefaultFontTekst(), TKvlabel::DefaultFontPok());
     rows_.Clear(FirstTop, KvLineHeight(QFontMetrics(headingFont)));
     ++fill_;
 
@@ -319,6 +315,44 @@ void TfRezultatiTrazenja::FillResults() {
     }
     finish();
     ShowNoHitLine();
+}
+
+void TfRezultatiTrazenja::PrepareVerseEstimate() {
+    wrapWidth_ = sb2->width() - WrapMargin;
+    if (verses_ && verses_->Width() == wrapWidth_)
+        return;
+    const QFont verseFont = TKvlabel::KindFont(Tekst1, QFont(), TKvlabel::DefaultFontTekst(),
+                                               TKvlabel::DefaultFontPok());
+    verses_ = std::make_unique<TWrapEstimate>(verseFont, wrapWidth_,
+                                              KvLineHeight(QFontMetrics(verseFont)));
+}
+
+void TfRezultatiTrazenja::PrepareFirstShow() {
+    if (prepared_ || labelsUsed_ > 0)
+        return;
+    prepared_ = true;
+    if (layout())
+        layout()->activate();
+    winId();
+    PrepareVerseEstimate();
+    // A sample row: the words every Serbian verse is full of.
+    verses_->Height(QStringLiteral("1. I reče Gospod Bog: neka bude svetlost; i bi svetlost, a "
+                                   "on vide da je dobro što je učinio na zemlji i na nebu."));
+    QPixmap canvas(sb2->width(), 64);
+    for (int k = 1; k <= int(KeptLabels); ++k) {
+        auto* label = new TKvlabel(sb2->widget());
+        connect(label, &TKvlabel::clicked, sb2, &TScrollBox::labelClicked);
+        label->setObjectName(LabelPrefix + QString::number(k));
+        label->Sirina = wrapWidth_;
+        label->setVrsta(k % 2 ? Knjiga1 : Tekst1);
+        label->setTekst(k % 2 ? QStringLiteral("knjiga : 1 MOJ  glava: 1")
+                              : QStringLiteral("1. U početku stvori Bog nebo i zemlju."));
+        label->hide();
+        if (k <= 2)
+            label->render(&canvas);
+        label->setTekst(QString());
+        labels_[k] = Slot{label, fill_};
+    }
 }
 
 void TfRezultatiTrazenja::ShowNoHitLine() {
@@ -626,6 +660,14 @@ void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
 void TfRezultatiTrazenja::FormClose() {
     found_ = {};
     holding_ = false;
+    // The list stays; what only speeds the next fill goes: the learnt word widths and the
+    // spare labels.
+    verses_.reset();
+    FreeSpareLabels();
+    GiveBackFreeMemory();
+    // Again once what the close releases later (deferred deletes, the platform window's
+    // buffers) is freed too.
+    QTimer::singleShot(0, this, [] { GiveBackFreeMemory(); });
 }
 
 void TfRezultatiTrazenja::closeEvent(QCloseEvent* event) {

@@ -98,6 +98,11 @@ public:
     // The copied text of the result a label belongs to; empty for another label.
     QString ResultCopyText(const TKvlabel* label) const;
 
+    // What the first search needs of the window, made while the program is idle after
+    // start-up: its platform window, the fonts and word widths of its labels, and labels
+    // for the first screenfuls, painted once off the screen. Done once.
+    void PrepareFirstShow();
+
     // Window.
     void FormCreate();
     void FormKeyDown(int key);
@@ -167,6 +172,8 @@ private:
     void RestoreView(const ViewAnchor& anchor);
     void FitContent();
     void FreeSpareLabels();
+    // The estimate of the verse labels' heights at the list's wrap width, made when missing.
+    void PrepareVerseEstimate();
     static int NumberOf(const TKvlabel* label);
     void ShowNoHitLine();
 
@@ -187,4 +194,5 @@ private:
     bool placed_ = false;
     QElapsedTimer shown_; // since the last list was shown
     bool destroyed_ = false;
+    bool prepared_ = false;
 };

@@ -18,16 +18,12 @@ TWrapEstimate::TWrapEstimate(const QFont& font, int width, int lineHeight)
       lineHeight_(lineHeight) {}
 
 qreal TWrapEstimate::PieceWidth(QStringView piece) {
-    const std::u16string_view key(reinterpret_cast<const char16_t*>(piece.utf16()),
-                                  size_t(piece.size()));
-    const auto found = pieces_.find(key);
-    if (found != pieces_.end())
-        return found->second;
+    const auto found = pieces_.constFind(piece);
+    if (found != pieces_.cend())
+        return *found;
     const QString& text = texts_.emplace_back(piece.toString());
     const qreal w = metrics_.horizontalAdvance(text);
-    pieces_.emplace(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()), size_t(text.size())),
-        w);
+    pieces_.insert(QStringView(text), w);
     return w;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <deque>
-#include <string_view>
-#include <unordered_map>
 
 // How high a verse label will be for a text, found fast without the label: the words of a
 // text are measured one by one, each once for all the texts, and put on lines the way the
@@ -26,7 +25,8 @@ private:
     qreal width_;
     qreal blank_;
     int lineHeight_;
-    // The widths of the pieces met so far, looked up without copying the piece.
+    // The widths of the pieces met so far, looked up without copying the piece; the open
+    // table of QHash keeps a look-up to about one memory access.
     std::deque<QString> texts_;
-    std::unordered_map<std::u16string_view, qreal> pieces_;
+    QHash<QStringView, qreal> pieces_;
 };

@@ -2,6 +2,7 @@
 #include "FakeMeasure.h"
 #include "FontMeasure.h"
 #include "MarkedText.h"
+#include "ProgressRun.h"
 #include "ReportExport.h"
 #include "ReportPainter.h"
 #include "Reports.h"
@@ -9,6 +10,8 @@
 #include <QDir>
 #include <QPainter>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <csignal>
@@ -49,6 +52,8 @@ private slots:
     void failedSaveNamesTheFileAndLeavesNothing();
     void saveThatRunsOutOfRoomKeepsTheOldFile();
     void pageAsEachElementPaintedAlone();
+    void cancelledPdfKeepsTheOldFileAndWritesNothing();
+    void longWorkShowsProgressAndStopsWhenCancelled();
 
 private:
     QTemporaryDir dir_;
@@ -228,6 +233,53 @@ void TestReportExport::pageAsEachElementPaintedAlone() {
     QCOMPARE(withMarks.pixel(changed.left() + 1, changed.top() + 1),
              QColor::fromRgba(MarkColor).rgb());
     QVERIFY(changed.width() > 4 * dots && changed.width() < 12 * dots);
+}
+
+void TestReportExport::cancelledPdfKeepsTheOldFileAndWritesNothing() {
+    const LaidOutReport report =
+        LayOutReport(ResultsReport(), ChapterRows(QStringList(200, Words(40))), FakeMeasure());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("stari.pdf");
+    const QString fresh = dir.filePath("novi.pdf");
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("staro");
+    old.close();
+    WorkProgress progress;
+    progress.cancel();
+    QVERIFY(!SavePdf(report, path, "x", &progress));
+    QVERIFY(!SavePdf(report, fresh, "x", &progress));
+    QCOMPARE(ReadFile(path), QStringLiteral("staro"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"stari.pdf"});
+}
+
+void TestReportExport::longWorkShowsProgressAndStopsWhenCancelled() {
+    QWidget window;
+    window.show();
+    QString seen; // the label of the dialog that showed
+    QTimer look;
+    connect(&look, &QTimer::timeout, &window, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* dialog = qobject_cast<QProgressDialog*>(top); dialog && dialog->isVisible()) {
+                seen = dialog->labelText();
+                for (QPushButton* button : dialog->findChildren<QPushButton*>())
+                    if (button->text() == QStringLiteral("Otkaži"))
+                        button->click();
+            }
+    });
+    look.start(20);
+    int steps = 0;
+    const bool finished = RunWithProgress(
+        &window, QStringLiteral("Čuvanje izveštaja…"),
+        [&](WorkProgress& progress) {
+            progress.setTotal(1000);
+            while (progress.advance() && ++steps < 1000000)
+                QThread::msleep(1);
+        },
+        0);
+    QVERIFY(!finished);
+    QCOMPARE(seen, QStringLiteral("Čuvanje izveštaja…"));
+    QVERIFY(steps < 1000000);
 }
 
 QTEST_MAIN(TestReportExport)

@@ -1,0 +1,13 @@
+#include "FreeMemory.h"
+
+#include <cstdlib> // defines __GLIBC__ on the GNU C library
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+void GiveBackFreeMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
