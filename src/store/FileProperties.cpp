@@ -1,6 +1,9 @@
 #include "FileProperties.h"
 
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <sqlite3.h>
 
 QString FileProperty(const QString& path, const QString& key) {
@@ -28,4 +31,21 @@ QString FileProperty(const QString& path, const QString& key) {
 
 Numbering NumberingOfFile(const QString& path) {
     return NumberingOfName(FileProperty(path, QString::fromLatin1(NumberingKey)));
+}
+
+Numbering CachedNumberingOfFile(const QString& path) {
+    struct Known {
+        QDateTime modified;
+        qint64 size;
+        Numbering numbering;
+    };
+    static QHash<QString, Known> known;
+    const QFileInfo info(path);
+    const QDateTime modified = info.lastModified();
+    const auto found = known.constFind(path);
+    if (found != known.cend() && found->modified == modified && found->size == info.size())
+        return found->numbering;
+    const Numbering numbering = NumberingOfFile(path);
+    known.insert(path, {modified, info.size(), numbering});
+    return numbering;
 }
