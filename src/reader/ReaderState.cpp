@@ -9,7 +9,10 @@
 TReaderState::TReaderState(QObject* parent) : QObject(parent) {}
 
 Numbering TReaderState::NumberingOf(const QString& file) const {
-    const QString name = file.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : file;
+    // The translation list pads the name with blanks, which the pane's query drops too.
+    QString name = file.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : file;
+    while (name.endsWith(u' '))
+        name.chop(1);
     return numberingOf_ ? numberingOf_(name)
                         : CachedNumberingOfFile(TranslationFilePath(name, ProgramFolder()));
 }

@@ -66,9 +66,9 @@ void TestReaderState::linkedPanesAgreeAcrossNumberings() {
         ++reads;
         return file == QStringLiteral("sr.mdb") ? Numbering::Danicic : Numbering::Kjv;
     });
-    // Panes 1 and 3 the Serbian text, pane 2 the KJV; all linked.
+    // Panes 1 and 3 the Serbian text, pane 2 the KJV, named as the list pads them; all linked.
     for (int p = 1; p <= PaneCount; ++p) {
-        state.SetTranslation(p, p == 2 ? QStringLiteral("kjv.mdb") : QStringLiteral("sr.mdb"),
+        state.SetTranslation(p, p == 2 ? QStringLiteral("kjv.mdb   ") : QStringLiteral("sr.mdb   "),
                              QString());
         state.SetLinked(p, true);
     }
