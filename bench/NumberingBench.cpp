@@ -2,6 +2,7 @@
 // other numbering does on every show: vidoslov-bench-numbering.
 #include "BenchMain.h"
 #include "Numbering.h"
+#include "ReaderState.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,6 +30,31 @@ void MapPlainPlace(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(MapPlainPlace)->Unit(benchmark::kNanosecond);
+
+// Two linked panes following the active one at Job 41:1, of its numbering (0) or of the
+// other (1): the state's part of every show of linked panes.
+void FollowLinkedPanes(benchmark::State& state) {
+    const bool mixed = state.range(0) != 0;
+    TReaderState reader;
+    reader.SetNumberingSource([](const QString& file) {
+        return file == QStringLiteral("sr.mdb") ? Numbering::Danicic : Numbering::Kjv;
+    });
+    reader.SetTranslation(1, QStringLiteral("kjv.mdb"), QString());
+    for (int p : {2, 3}) {
+        reader.SetTranslation(p, mixed ? QStringLiteral("sr.mdb") : QStringLiteral("kjv.mdb"),
+                              QString());
+        reader.SetLinked(p, true);
+    }
+    reader.ShowPlace(1, QStringLiteral("JOV"), 41, 1);
+    int verse = 1;
+    for (auto _ : state) {
+        verse = verse == 1 ? 2 : 1;
+        reader.SetVerse(1, verse);
+        benchmark::DoNotOptimize(reader.FollowActive());
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(FollowLinkedPanes)->Arg(0)->Arg(1)->Unit(benchmark::kNanosecond);
 
 } // namespace
 

@@ -44,7 +44,8 @@ public:
     ~TfMain() override;
 
     // The windows it works with, created after it.
-    void setBaze(TBaze* baze) { baze_ = baze; }
+    // Also reads the numbering of the translations in the data module's folder.
+    void setBaze(TBaze* baze);
     TBaze* Baze() const { return baze_; }
     void setSearchDialog(TfTrazi* dialog);
     void setReminderWindow(TfPodsetnik* window);
@@ -127,7 +128,11 @@ public:
     int GetActivePane() const;
     void ShowActivePane();
     // Invokable by name: a test probe inside the installed program shows a chapter with it.
+    // A reference numbered as the active pane's translation.
     Q_INVOKABLE void ShowReference(const QString& text);
+    // A reminder entry: numbered as the default translation, shown in the active pane's
+    // numbering.
+    void ShowReminderEntry(const QString& text);
     void LoadPane(int pane);
     void BtnPokaziClick(QObject* sender);
     // The back and forward buttons of every pane.
@@ -178,6 +183,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A reference numbered as `numbering`, shown in the active pane.
+    void ShowReference(const QString& text, Numbering numbering);
     struct PaneNames;
     struct PaneControls {
         TFlatPanel* column = nullptr;

@@ -74,9 +74,9 @@ void TfMain::PopUpMenuPopup() {
     Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
-            translation->setChecked(TrimBlanks(TranslationHint(translation))
-                                        .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) ==
-                                    0);
+            translation->setChecked(
+                TrimBlanks(TranslationHint(translation))
+                    .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) == 0);
 }
 
 void TfMain::BuildBookItems() {
@@ -146,7 +146,9 @@ void TfMain::SwitchTranslation(int pane, QAction* item) {
 void TfMain::Ubaciupodsetnik1Click() {
     const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
     if (label && fPodsetnik_)
-        fPodsetnik_->AddEntry(PaneLabelEntry(*label));
+        fPodsetnik_->AddEntry(EntryInNumbering(PaneLabelEntry(*label),
+                                               state_->Pane(PopupPane()).numbering,
+                                               state_->NumberingOf(QString())));
 }
 
 void TfMain::Podsetnik1Click() {

@@ -6,6 +6,7 @@
 #include "Convert.h"
 #include "DataModule.h"
 #include "Errors.h"
+#include "FileProperties.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
@@ -34,6 +35,16 @@ bool IsPane(int p) {
 }
 
 } // namespace
+
+void TfMain::setBaze(TBaze* baze) {
+    baze_ = baze;
+    if (!baze_)
+        return;
+    const QString folder = baze_->programFolder();
+    state_->SetNumberingSource([folder](const QString& file) {
+        return CachedNumberingOfFile(TranslationFilePath(file, folder));
+    });
+}
 
 void TfMain::SetActivePane(int pane) {
     state_->SetActivePane(pane);
@@ -128,6 +139,14 @@ void TfMain::RelayoutPane(int pane) {
 }
 
 void TfMain::ShowReference(const QString& text) {
+    ShowReference(text, state_->Pane(state_->ActivePane()).numbering);
+}
+
+void TfMain::ShowReminderEntry(const QString& text) {
+    ShowReference(text, state_->NumberingOf(QString()));
+}
+
+void TfMain::ShowReference(const QString& text, Numbering numbering) {
     QString book = state_->BookCode();
     const int p = state_->ActivePane();
     int chapter = state_->Chapter(p);
@@ -136,9 +155,7 @@ void TfMain::ShowReference(const QString& text) {
     // A place in no book of the catalogue would show an empty pane without a title.
     if (!BookCatalogue::IsBookCode(book))
         throw AppError(UnknownBookText(book));
-    state_->SetBookCode(book);
-    state_->SetChapter(p, chapter);
-    state_->SetVerse(p, verse);
+    state_->SetPlace(p, book, chapter, verse, numbering);
     ShowActivePane();
 }
 
@@ -174,8 +191,7 @@ void TfMain::BtnNapredClick(QObject* sender) {
         return;
     const PaneEntry& entry = state_->Pane(p);
     // Past the book's last chapter there is nothing to show.
-    if (baze_ &&
-        entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
+    if (baze_ && entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
         return;
     state_->SetChapter(p, NextChapter(entry.chapter));
     state_->SetVerse(p, 1);

@@ -31,7 +31,7 @@ TProgram::TProgram(const QString& programFolder) {
     fPodesiFont->setPanes(&main->State());
     fprint->setBaze(Baze.get());
     main->setReportForm(fprint.get());
-    fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
+    fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReminderEntry(text); };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
     results->setReader({&main->State(), &main->Catalogue(), [main] { main->ShowActivePane(); },
                         main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});

@@ -1,8 +1,27 @@
 #include "ReaderState.h"
 
+#include "DataModule.h"
+#include "FileProperties.h"
+#include "ProgramFolder.h"
+
 #include <limits>
 
 TReaderState::TReaderState(QObject* parent) : QObject(parent) {}
+
+Numbering TReaderState::NumberingOf(const QString& file) const {
+    // The translation list pads the name with blanks, which the pane's query drops too.
+    QString name = file.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : file;
+    while (name.endsWith(u' '))
+        name.chop(1);
+    return numberingOf_ ? numberingOf_(name)
+                        : CachedNumberingOfFile(TranslationFilePath(name, ProgramFolder()));
+}
+
+void TReaderState::SetNumberingSource(std::function<Numbering(const QString&)> source) {
+    numberingOf_ = std::move(source);
+    for (int p = 1; p <= PaneCount; ++p)
+        panes_[p].numbering = NumberingOf(panes_[p].file);
+}
 
 void TReaderState::SetActivePane(int pane) {
     const int p = Index(pane);
@@ -47,6 +66,7 @@ void TReaderState::SetTranslation(int pane, const QString& file, const QString& 
     PaneEntry& e = panes_[Index(pane)];
     e.file = file;
     e.caption = caption;
+    e.numbering = NumberingOf(file);
     emit changed(Index(pane));
 }
 
@@ -75,14 +95,24 @@ void TReaderState::ShowPlace(int pane, const QString& book, int chapter, int ver
     FollowActive();
 }
 
+void TReaderState::SetPlace(int pane, const QString& book, int chapter, int verse,
+                            Numbering numbering) {
+    MapPlace(book, chapter, verse, numbering, Pane(pane).numbering);
+    SetBookCode(book);
+    SetChapter(pane, chapter);
+    SetVerse(pane, verse);
+}
+
 QList<int> TReaderState::FollowActive() {
     QList<int> followers;
     const PaneEntry& active = panes_[activePane_];
     for (int q : FollowerOrder(activePane_)) {
         if (!panes_[q].linked)
             continue;
-        SetChapter(q, active.chapter);
-        SetVerse(q, active.verse);
+        int chapter = active.chapter, verse = active.verse;
+        MapPlace(bookCode_, chapter, verse, active.numbering, panes_[q].numbering);
+        SetChapter(q, chapter);
+        SetVerse(q, verse);
         followers << q;
     }
     return followers;

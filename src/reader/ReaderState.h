@@ -1,23 +1,26 @@
 #pragma once
 
 #include "Colors.h"
+#include "Numbering.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
 #include <array>
+#include <functional>
 
 inline constexpr int PaneCount = 3;
 
 // What one reading pane shows and how: its translation, its place in the window's book, whether
 // it follows the active pane, and its fonts and colour.
 struct PaneEntry {
-    QString file;                                  // translation file in baza/
-    QString table = QStringLiteral("vidoslov");    // the verse table
+    QString file;                                 // translation file in baza/
+    QString table = QStringLiteral("vidoslov");   // the verse table
     QString caption = QStringLiteral("Osnovnik"); // as the pane menu names the translation
     int chapter = 0;
     int verse = 0;
-    bool linked = false; // takes the active pane's chapter and verse
+    bool linked = false;                  // takes the active pane's chapter and verse
+    Numbering numbering = Numbering::Kjv; // how the translation numbers chapter and verse
     TKvFont textFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238};
     TKvFont refFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
     TColor color = clWhite;
@@ -44,7 +47,12 @@ public:
     void SetChapter(int pane, int chapter);
     void SetVerse(int pane, int verse);
     void SetLinked(int pane, bool linked);
+    // Also reads the translation's numbering.
     void SetTranslation(int pane, const QString& file, const QString& caption);
+    // How a translation file numbers chapters and verses (empty: the default translation);
+    // by default read from the file in baza/ of the running program's folder.
+    Numbering NumberingOf(const QString& file) const;
+    void SetNumberingSource(std::function<Numbering(const QString& file)> source);
     void SetTable(int pane, const QString& table);
     void SetFonts(int pane, const TKvFont& text, const TKvFont& ref);
     void SetColor(int pane, TColor color);
@@ -52,8 +60,11 @@ public:
     // A place to show in a pane: the window's book, the pane's chapter and verse; the pane
     // becomes the active one and the linked panes follow it.
     void ShowPlace(int pane, const QString& book, int chapter, int verse);
-    // The linked panes take the active pane's chapter and verse; returns them in the order
-    // they are loaded.
+    // Sets the window's book and the pane's chapter and verse from a place given in a
+    // numbering, moved into the pane's numbering.
+    void SetPlace(int pane, const QString& book, int chapter, int verse, Numbering numbering);
+    // The linked panes take the active pane's chapter and verse, moved into each one's
+    // numbering; returns them in the order they are loaded.
     QList<int> FollowActive();
 
     // The pane the last result was opened in.
@@ -74,6 +85,7 @@ private:
     int resultsPane_ = 1;
     QString bookCode_;
     PaneEntry panes_[PaneCount + 1];
+    std::function<Numbering(const QString&)> numberingOf_;
 };
 
 // The chapter after and the chapter before, held at the ends of the number range.

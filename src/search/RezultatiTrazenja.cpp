@@ -534,14 +534,15 @@ void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
     TReaderState& s = *reader_.State;
     const int pane = s.ActivePane();
     s.SetResultsPane(pane);
-    s.SetBookCode(label->Knjiga);
-    s.SetChapter(pane, StrToInt(label->Glava));
-    s.SetVerse(pane, StrToInt(label->Rbr));
+    const int chapter = StrToInt(label->Glava);
+    const int verse = StrToInt(label->Rbr);
     // A search of another translation shows it in the pane.
     if (!Searched.file.isEmpty() &&
         TrimBlanks(Searched.file).compare(TrimBlanks(s.Pane(pane).file), Qt::CaseInsensitive) != 0)
         s.SetTranslation(pane, Searched.file,
                          QStringLiteral("  ") + TranslationItemCaption(Searched.translation));
+    // The row is numbered as the searched translation; the pane may number otherwise.
+    s.SetPlace(pane, label->Knjiga, chapter, verse, s.NumberingOf(Searched.file));
     s.SetActivePane(pane);
     if (reader_.ShowActivePane)
         reader_.ShowActivePane();
@@ -556,7 +557,11 @@ void TfRezultatiTrazenja::Ubaciupodsetnik2Click() {
     // A label of an earlier list that has since been freed or emptied adds nothing.
     const auto* label = qobject_cast<const TKvlabel*>(PopupMenu1->PopupComponent());
     if (label && RowOf(label) >= 0 && fPodsetnik_)
-        fPodsetnik_->AddEntry(VerseLabelEntry(*label));
+        fPodsetnik_->AddEntry(reader_.State
+                                  ? EntryInNumbering(VerseLabelEntry(*label),
+                                                     reader_.State->NumberingOf(Searched.file),
+                                                     reader_.State->NumberingOf(QString()))
+                                  : VerseLabelEntry(*label));
 }
 
 void TfRezultatiTrazenja::Podsetnik1Click() {

@@ -3,10 +3,14 @@
 #include "ConnectionString.h"
 #include "ProgramFolder.h"
 
-QString TranslationConnectionString(const QString& file, const QString& programFolder) {
+QString TranslationFilePath(const QString& file, const QString& programFolder) {
     // A translation of the system's or the user's folder is named by its absolute path.
-    const QString path =
-        file.startsWith(QLatin1Char('/')) ? file : programFolder + QStringLiteral("baza/") + file;
+    return file.startsWith(QLatin1Char('/')) ? file
+                                             : programFolder + QStringLiteral("baza/") + file;
+}
+
+QString TranslationConnectionString(const QString& file, const QString& programFolder) {
+    const QString path = TranslationFilePath(file, programFolder);
     return QStringLiteral("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=") + ConnectionValue(path) +
            QStringLiteral(";Persist Security Info=False;Jet OLEDB:Database Password=zelmorka");
 }

@@ -7,6 +7,9 @@
 #include <QStringList>
 #include <functional>
 
+// The path of a translation file in the folder baza/ of a program folder, or the file's name
+// itself when it is an absolute path.
+QString TranslationFilePath(const QString& file, const QString& programFolder);
 // The connection string of a translation file in the folder baza/ of a program folder, or of
 // the file itself when its name is an absolute path.
 QString TranslationConnectionString(const QString& file, const QString& programFolder);

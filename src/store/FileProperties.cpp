@@ -1,17 +1,26 @@
 #include "FileProperties.h"
 
+#include "ReadOnlyFile.h"
+
+#include <QDateTime>
 #include <QFile>
+#include <QFileInfo>
+#include <QHash>
 #include <sqlite3.h>
 
 QString FileProperty(const QString& path, const QString& key) {
+    // A FIFO or device would block the open or be read without end.
+    if (!IsRegularFile(path))
+        return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
         return {};
     file.close();
     sqlite3* db = nullptr;
     QString value;
-    const QByteArray name = path.toUtf8(), k = key.toUtf8();
-    if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    const QByteArray k = key.toUtf8();
+    // Opened as the pane's query opens it: nothing written beside the file, a WAL file too.
+    if (OpenImmutable(path, &db) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, "SELECT value FROM properties WHERE key = ?", -1, &stmt,
                                nullptr) == SQLITE_OK) {
@@ -28,4 +37,21 @@ QString FileProperty(const QString& path, const QString& key) {
 
 Numbering NumberingOfFile(const QString& path) {
     return NumberingOfName(FileProperty(path, QString::fromLatin1(NumberingKey)));
+}
+
+Numbering CachedNumberingOfFile(const QString& path) {
+    struct Known {
+        QDateTime modified;
+        qint64 size;
+        Numbering numbering;
+    };
+    static QHash<QString, Known> known;
+    const QFileInfo info(path);
+    const QDateTime modified = info.lastModified();
+    const auto found = known.constFind(path);
+    if (found != known.cend() && found->modified == modified && found->size == info.size())
+        return found->numbering;
+    const Numbering numbering = NumberingOfFile(path);
+    known.insert(path, {modified, info.size(), numbering});
+    return numbering;
 }

@@ -17,3 +17,5 @@ QString FileProperty(const QString& path, const QString& key);
 
 // The numbering of a translation file; the KJV's when the file records none.
 Numbering NumberingOfFile(const QString& path);
+// The same, read once per file and kept while the file stays unchanged.
+Numbering CachedNumberingOfFile(const QString& path);

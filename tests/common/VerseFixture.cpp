@@ -1,5 +1,6 @@
 #include "VerseFixture.h"
 
+#include "FileProperties.h"
 #include "TextRules.h"
 
 #include <QFile>
@@ -21,7 +22,8 @@ void Bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
 
 } // namespace
 
-void WriteVerseFile(const QString& path, const QVector<FixtureRow>& rows) {
+void WriteVerseFile(const QString& path, const QVector<FixtureRow>& rows,
+                    const QString& numbering) {
     QFile::remove(path);
     sqlite3* db = nullptr;
     if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK)
@@ -41,6 +43,14 @@ void WriteVerseFile(const QString& path, const QVector<FixtureRow>& rows) {
         sqlite3_reset(stmt);
     }
     sqlite3_finalize(stmt);
+    if (!numbering.isEmpty()) {
+        sqlite3_exec(db, PropertiesTableSchema, nullptr, nullptr, nullptr);
+        sqlite3_prepare_v2(db, "INSERT INTO properties VALUES (?, ?)", -1, &stmt, nullptr);
+        Bind(stmt, 1, QString::fromLatin1(NumberingKey));
+        Bind(stmt, 2, numbering);
+        sqlite3_step(stmt);
+        sqlite3_finalize(stmt);
+    }
     const int rc = sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr);
     sqlite3_close(db);
     if (rc != SQLITE_OK)

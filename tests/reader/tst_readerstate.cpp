@@ -8,6 +8,8 @@ class TestReaderState : public QObject {
 private slots:
     void showPlaceMovesLinkedPanes();
     void activePaneChangeIsSignalled();
+    void linkedPanesAgreeAcrossNumberings_data();
+    void linkedPanesAgreeAcrossNumberings();
 };
 
 void TestReaderState::showPlaceMovesLinkedPanes() {
@@ -37,6 +39,49 @@ void TestReaderState::activePaneChangeIsSignalled() {
     QCOMPARE(active.count(), 2);
     QCOMPARE(active.at(0).at(0).toInt(), 2);
     QCOMPARE(active.at(1).at(0).toInt(), 3);
+}
+
+void TestReaderState::linkedPanesAgreeAcrossNumberings_data() {
+    QTest::addColumn<QString>("book");
+    QTest::addColumn<bool>("fromKjv"); // the active pane numbers as the KJV
+    QTest::addColumn<QPoint>("from");  // chapter, verse
+    QTest::addColumn<QPoint>("to");    // in the linked pane of the other numbering
+    QTest::newRow("Jonah 1:17") << "JONA" << true << QPoint(1, 17) << QPoint(2, 1);
+    QTest::newRow("Jonah 2:1") << "JONA" << false << QPoint(2, 1) << QPoint(1, 17);
+    QTest::newRow("Job 41:1") << "JOV" << true << QPoint(41, 1) << QPoint(40, 20);
+    QTest::newRow("Job 40:20") << "JOV" << false << QPoint(40, 20) << QPoint(41, 1);
+    QTest::newRow("split 1 Sam 20:43") << "1 SAM" << false << QPoint(20, 43) << QPoint(20, 42);
+    QTest::newRow("merged Acts 19:41") << "DELA" << true << QPoint(19, 41) << QPoint(19, 40);
+    QTest::newRow("no rule") << "MAT" << true << QPoint(12, 40) << QPoint(12, 40);
+}
+
+void TestReaderState::linkedPanesAgreeAcrossNumberings() {
+    QFETCH(QString, book);
+    QFETCH(bool, fromKjv);
+    QFETCH(QPoint, from);
+    QFETCH(QPoint, to);
+    TReaderState state;
+    int reads = 0;
+    state.SetNumberingSource([&](const QString& file) {
+        ++reads;
+        return file == QStringLiteral("sr.mdb") ? Numbering::Danicic : Numbering::Kjv;
+    });
+    // Panes 1 and 3 the Serbian text, pane 2 the KJV, named as the list pads them; all linked.
+    for (int p = 1; p <= PaneCount; ++p) {
+        state.SetTranslation(p, p == 2 ? QStringLiteral("kjv.mdb   ") : QStringLiteral("sr.mdb   "),
+                             QString());
+        state.SetLinked(p, true);
+    }
+    QCOMPARE(state.Pane(1).numbering, Numbering::Danicic);
+    const int active = fromKjv ? 2 : 1, other = fromKjv ? 1 : 2;
+    reads = 0;
+    state.ShowPlace(active, book, from.x(), from.y());
+    QCOMPARE(QPoint(state.Chapter(other), state.Verse(other)), to);
+    // A pane of the active one's numbering takes its place as it is.
+    state.SetTranslation(3, state.Pane(active).file, QString());
+    state.FollowActive();
+    QCOMPARE(QPoint(state.Chapter(3), state.Verse(3)), from);
+    QCOMPARE(reads, 1); // the numbering is read when the translation is set, not on following
 }
 
 QTEST_GUILESS_MAIN(TestReaderState)

@@ -48,6 +48,15 @@ private slots:
         QCOMPARE(ReferenceEntry(""), QString());
         QCOMPARE(VerseEntry("1 MOJ", "10", "5"), QString("1 MOJ 10:5"));
     }
+
+    void entryMovesBetweenNumberings() {
+        const auto kjv = Numbering::Kjv, sr = Numbering::Danicic;
+        QCOMPARE(EntryInNumbering("JONA 2:1", kjv, sr), QString("JONA 2:2"));
+        QCOMPARE(EntryInNumbering("1 SAM 24:1", sr, kjv), QString("1 SAM 23:29"));
+        // A text that is no single place stays as it is.
+        QCOMPARE(EntryInNumbering("JONA 2:1-3", kjv, sr), QString("JONA 2:1-3"));
+        QCOMPARE(EntryInNumbering("JONA", kjv, sr), QString("JONA"));
+    }
 };
 
 QTEST_MAIN(ReminderEntryTest)

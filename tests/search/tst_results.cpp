@@ -11,6 +11,7 @@
 #include "print.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QDialog>
 #include <QGuiApplication>
@@ -31,6 +32,17 @@ QVector<FixtureRow> Rows(const QString& translation) {
     return rows;
 }
 
+// Jonah 1–2 as a numbering has it: the verses of chapter 1, then of chapter 2.
+QVector<FixtureRow> Jonah(const QString& name, int first, int second) {
+    QVector<FixtureRow> rows;
+    for (int chapter : {1, 2})
+        for (int v = 1; v <= (chapter == 1 ? first : second); ++v)
+            rows << FixtureRow{QStringLiteral("JONA"), chapter, v,
+                               QStringLiteral("%1 %2:%3").arg(name).arg(chapter).arg(v),
+                               QVariant()};
+    return rows;
+}
+
 } // namespace
 
 class TestResults : public QObject, private ProgramFixture {
@@ -44,6 +56,7 @@ private slots:
     void keysScrollAndEscapeCloses();
     void refillReusesLabels();
     void headingOpensChapterInActivePane();
+    void headingOpensInPaneNumbering();
     void reminderEntryOfVerseIsItsHeadings();
     void onTopTogglesFlagAndItalics();
     void closedQueryReachesErrorBox();
@@ -69,6 +82,10 @@ void TestResults::initTestCase() {
     prepareFolder();
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/vidl.mdb")), Rows(QStringLiteral("Prvi")));
     WriteVerseFile(dir_.filePath(QStringLiteral("baza/drugi.mdb")), Rows(QStringLiteral("Drugi")));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/kj.mdb")),
+                   Jonah(QStringLiteral("Kj"), 17, 10));
+    WriteVerseFile(dir_.filePath(QStringLiteral("baza/sr.mdb")),
+                   Jonah(QStringLiteral("Sr"), 16, 11), QStringLiteral("Daničić"));
 }
 
 void TestResults::init() {
@@ -202,6 +219,27 @@ void TestResults::headingOpensChapterInActivePane() {
     QVERIFY(messages_.isEmpty());
 }
 
+void TestResults::headingOpensInPaneNumbering() {
+    // The default translation numbers as the KJV here; pane 2 shows Daničić's numbering and
+    // pane 1 follows it in the default translation.
+    TfMain* w = m();
+    QAction serbian(QStringLiteral("Srpski"));
+    SetTranslationHint(&serbian, QStringLiteral("sr.mdb"));
+    w->SwitchTranslation(2, &serbian);
+    w->LinkBox(1)->setChecked(true);
+    const QStringList statement{QStringLiteral("select * from vidoslov"),
+                                QStringLiteral("where glava = 1 and rbr = 17")};
+    const QString kjv = TranslationConnectionString(QStringLiteral("kj.mdb"), folder_);
+    r()->ShowResults({r()->Searched, statement, RunStatement(kjv, statement)});
+    QTest::mouseClick(result(1), Qt::LeftButton);
+    QCOMPARE(w->State().Chapter(2), 2);
+    QCOMPARE(w->State().Verse(2), 1);
+    QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Sr 2:1"));
+    QCOMPARE(w->State().Chapter(1), 1);
+    QCOMPARE(w->State().Verse(1), 17);
+    QVERIFY(messages_.isEmpty());
+}
+
 void TestResults::reminderEntryOfVerseIsItsHeadings() {
     search(60);
     QListWidget* list = program_->fPodsetnik->ListBoxPok;
@@ -232,8 +270,8 @@ void TestResults::onTopTogglesFlagAndItalics() {
     QImage italic(marked.size(), QImage::Format_RGB32);
     {
         QPainter canvas(&italic);
-        DrawMenuItem(canvas, r()->OnTop1->text(), italic.rect(), false,
-                                r()->PopupMenu1->palette(), true);
+        DrawMenuItem(canvas, r()->OnTop1->text(), italic.rect(), false, r()->PopupMenu1->palette(),
+                     true);
     }
     QCOMPARE(marked, italic);
 

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -124,6 +125,19 @@ private slots:
         QCOMPARE(NumberingOfFile(old), Numbering::Kjv);
         QCOMPARE(NumberingOfFile(QStringLiteral(JET_FILE)), Numbering::Kjv);
         QCOMPARE(NumberingOfFile(dir.filePath("missing.mdb")), Numbering::Kjv);
+        // A FIFO in a translation's place is not opened: the open would wait for a writer.
+        const QString fifo = dir.filePath("fifo.mdb");
+        QCOMPARE(mkfifo(fifo.toUtf8().constData(), 0600), 0);
+        QCOMPARE(NumberingOfFile(fifo), Numbering::Kjv);
+        // Read once, again after the file changed.
+        QCOMPARE(CachedNumberingOfFile(recorded), Numbering::Danicic);
+        Exec(recorded, "UPDATE properties SET value = 'KJV';");
+        QFile changed(recorded);
+        QVERIFY(changed.open(QIODevice::ReadWrite));
+        changed.setFileTime(QDateTime::currentDateTime().addSecs(5),
+                            QFileDevice::FileModificationTime);
+        changed.close();
+        QCOMPARE(CachedNumberingOfFile(recorded), Numbering::Kjv);
         QCOMPARE(NameOfNumbering(NumberingOfName("Daničić")), QString("Daničić"));
     }
 };
