@@ -29,10 +29,10 @@
 #include <QColorDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
@@ -349,8 +349,8 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
     NoHitWords->setText(QStringLiteral("Tražene reči: ") + words);
     NoHitWords->setVisible(none && !words.isEmpty());
     NoHitWords->raise();
-    FoldedOffer->setText(QStringLiteral("Bez obzira na kvačice: %1 poklapanja")
-                             .arg(GroupedCount(foldedCount_)));
+    FoldedOffer->setText(
+        QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
     FoldedOffer->adjustSize();
     FoldedOffer->setVisible(none && foldedCount_ > 0);
     FoldedOffer->raise();

@@ -68,8 +68,8 @@ public:
     QAction* Podsetnik1;
     QAction* Preview1;
     QAction* Color1;
-    QAction* OnTop1;   // checkable: the window stays on top while it is checked
-    QLabel* NoHitLine; // "Nema poklapanja." over a list without rows
+    QAction* OnTop1;    // checkable: the window stays on top while it is checked
+    QLabel* NoHitLine;  // "Nema poklapanja." over a list without rows
     QLabel* NoHitWords; // under it, the words searched
     // Under them, when the search would find something without regard to marks: "Bez obzira na
     // kvačice: 1.083 poklapanja", which runs that search.

@@ -26,9 +26,8 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     result.rows = RunStatement(q, result.statement);
     // A search that finds nothing may find something folded; the results window offers it.
     if (result.rows.empty() && !request.folded)
-        result.foldedCount =
-            CountSearch(q, request.words, true,
-                        BuildBookCondition(request.oldTestament, request.newTestament));
+        result.foldedCount = CountSearch(
+            q, request.words, true, BuildBookCondition(request.oldTestament, request.newTestament));
     return result;
 }
 

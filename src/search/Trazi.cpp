@@ -5,8 +5,8 @@
 #include "KvTranBtn.h"
 #include "LiveCount.h"
 #include "Messages.h"
-#include "Pictures.h"
 #include "Phrase.h"
+#include "Pictures.h"
 #include "QueryBuilder.h"
 #include "SearchText.h"
 #include "TranslationList.h"
@@ -152,9 +152,8 @@ TfTrazi::TfTrazi(QWidget* parent)
 
     CheckBoxKvacice = new QCheckBox(Page);
     CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
-    LabelKvacice =
-        AddLabel(QStringLiteral("Bez obzira na kvačice i pismo"), QStringLiteral("LabelKvacice"),
-                 true);
+    LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice i pismo"),
+                            QStringLiteral("LabelKvacice"), true);
     LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
 
     LabelPrevod = AddLabel(QStringLiteral("Traži u prevodu:"), QStringLiteral("LabelPrevod"), true);
@@ -298,19 +297,27 @@ SearchRequest TfTrazi::Request() const {
 }
 
 void TfTrazi::ProposeTranslation(const QString& file) {
+    proposed_ = TrimSearchText(file);
+    // Before the first activation the list holds only the default translation.
+    if (ComboPrevod->count() <= 1 && !programFolder_.isEmpty())
+        FillTranslations();
+    else
+        ChooseProposed();
+}
+
+void TfTrazi::ChooseProposed() {
     int at = 0;
     for (int i = 1; i < ComboPrevod->count(); ++i)
-        if (ComboPrevod->itemData(i).toString().compare(file, Qt::CaseInsensitive) == 0)
+        if (ComboPrevod->itemData(i).toString().compare(proposed_, Qt::CaseInsensitive) == 0)
             at = i;
     ComboPrevod->setCurrentIndex(at);
 }
 
 std::optional<SearchRequest> TfTrazi::CountRequest() const {
     SearchRequest request = Request();
-    const std::pair<QLineEdit*, QStringList*> typed[] = {
-        {EditRecAnd, &request.words.required},
-        {EditRecOR, &request.words.alternatives},
-        {EditNeke, &request.words.excluded}};
+    const std::pair<QLineEdit*, QStringList*> typed[] = {{EditRecAnd, &request.words.required},
+                                                         {EditRecOR, &request.words.alternatives},
+                                                         {EditNeke, &request.words.excluded}};
     for (const auto& [edit, list] : typed) {
         const QString word = TrimSearchText(edit->text());
         if (word.isEmpty())
@@ -375,7 +382,7 @@ void TfTrazi::FillTranslations() {
         if (file.compare(QLatin1String(DefaultTranslationFile), Qt::CaseInsensitive) != 0)
             ComboPrevod->addItem(TrimSearchText(entry.caption), file);
     }
-    ComboPrevod->setCurrentIndex(0);
+    ChooseProposed();
 }
 
 void TfTrazi::FormActivate() {

@@ -60,7 +60,8 @@ public:
     QLabel* LabelReci;      // every word that takes part: the lists and the typed words
     QPushButton* BtnOcisti; // "Očisti": empties the three lists
 
-    // Chooses the translation of a file in baza/ (the default one when empty or unknown).
+    // Chooses the translation of a file in baza/ (the default one when empty or unknown), now and
+    // when the list is filled again.
     void ProposeTranslation(const QString& file);
     // The search the controls ask for with the typed words taken as entered; nullopt when a
     // typed word is shorter than three letters or no word takes part.
@@ -122,12 +123,14 @@ private:
     QLineEdit* AddEdit(const QString& name);
     QListWidget* AddWordList(const QString& name);
     QLabel* AddLabel(const QString& caption, const QString& name, bool wrap);
+    void ChooseProposed();
     static void EnterWord(QLineEdit* edit, QListWidget* list, int key);
 
     BookCatalogue catalogue_;
     QPixmap tile_;
     bool shownOnce_ = false;
     QString programFolder_;
+    QString proposed_; // the file of the translation proposed
     SearchedFor searched_;
     SearchResult result_;
     TLiveCount* liveCount_;
