@@ -5,67 +5,22 @@
 #include "Query.h"
 
 #include <QMetaObject>
-#include <memory>
+#include <QPointer>
 
-namespace {
-
-// Lives on the counting thread: keeps a query per connection and counts the newest request.
-class Counter : public QObject {
-public:
-    Counter(const std::atomic<quint64>& serial, TLiveCount* owner)
-        : serial_(serial), owner_(owner) {}
-
-    void Count(quint64 serial, const SearchRequest& request, const QString& connection) {
-        if (serial != serial_.load())
-            return; // a newer request waits behind this one
-        int verses = -1;
-        try {
-            if (!query_ || connection != connection_) {
-                query_ = std::make_unique<Query>();
-                query_->setConnectionString(connection);
-                connection_ = connection;
-            }
-            verses = CountSearch(*query_, request.words, request.folded,
-                                 BuildBookCondition(request.oldTestament, request.newTestament));
-        } catch (const std::exception&) {
-            query_.reset();
-        }
-        if (serial != serial_.load())
-            return;
-        QMetaObject::invokeMethod(
-            owner_,
-            [owner = owner_, serial, verses, &current = serial_] {
-                if (serial == current.load())
-                    emit owner->counted(verses);
-            },
-            Qt::QueuedConnection);
-    }
-
-private:
-    const std::atomic<quint64>& serial_;
-    TLiveCount* owner_;
-    std::unique_ptr<Query> query_;
-    QString connection_;
+// What the counting thread keeps from one count to the next. Only the pool's one thread uses it.
+struct TLiveCount::Counter {
+    std::unique_ptr<Query> query;
+    QString connection;
 };
 
-} // namespace
-
-TLiveCount::TLiveCount(QObject* parent) : QObject(parent) {
-    qRegisterMetaType<SearchRequest>("SearchRequest");
-    auto* counter = new Counter(serial_, this);
-    counter->moveToThread(&thread_);
-    connect(&thread_, &QThread::finished, counter, &QObject::deleteLater);
-    connect(this, &TLiveCount::start, counter,
-            [counter](quint64 serial, const SearchRequest& request, const QString& connection) {
-                counter->Count(serial, request, connection);
-            });
-    thread_.start();
+TLiveCount::TLiveCount(QObject* parent) : QObject(parent), counter_(std::make_unique<Counter>()) {
+    pool_.setMaxThreadCount(1);
+    pool_.setExpiryTimeout(-1); // one thread, kept with its query
 }
 
 TLiveCount::~TLiveCount() {
     Cancel();
-    thread_.quit();
-    thread_.wait();
+    pool_.waitForDone();
 }
 
 void TLiveCount::Request(const SearchRequest& request, const QString& programFolder) {
@@ -74,7 +29,32 @@ void TLiveCount::Request(const SearchRequest& request, const QString& programFol
     const QString connection = programFolder.isEmpty()
                                    ? TranslationConnectionString(file)
                                    : TranslationConnectionString(file, programFolder);
-    emit start(++serial_, request, connection);
+    const quint64 serial = ++serial_;
+    pool_.start([this, serial, request, connection] {
+        if (serial != serial_.load())
+            return; // a newer request waits behind this one
+        int verses = -1;
+        try {
+            if (!counter_->query || connection != counter_->connection) {
+                counter_->query = std::make_unique<Query>();
+                counter_->query->setConnectionString(connection);
+                counter_->connection = connection;
+            }
+            verses = CountSearch(*counter_->query, request.words, request.folded,
+                                 BuildBookCondition(request.oldTestament, request.newTestament));
+        } catch (const std::exception&) {
+            counter_->query.reset();
+        }
+        if (serial != serial_.load())
+            return;
+        QMetaObject::invokeMethod(
+            this,
+            [this, serial, verses] {
+                if (serial == serial_.load())
+                    emit counted(verses);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void TLiveCount::Cancel() {

@@ -3,8 +3,9 @@
 #include "Search.h"
 
 #include <QObject>
-#include <QThread>
+#include <QThreadPool>
 #include <atomic>
+#include <memory>
 
 // Counts, off the interface thread, how many verses a search would find: each count runs on a
 // thread of its own with its own read-only query. A newer request makes older ones void; a
@@ -25,10 +26,10 @@ public:
 signals:
     // The count of the newest request; -1 when it could not be counted.
     void counted(int verses);
-    // Internal: carries a request to the counting thread.
-    void start(quint64 serial, SearchRequest request, QString connection);
 
 private:
-    QThread thread_;
+    struct Counter;
+    QThreadPool pool_;
+    std::unique_ptr<Counter> counter_;
     std::atomic<quint64> serial_{0};
 };
