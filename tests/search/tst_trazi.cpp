@@ -2,6 +2,7 @@
 #include "Errors.h"
 #include "Messages.h"
 #include "Query.h"
+#include "Reports.h"
 #include "RezultatiTrazenja.h"
 #include "TranslationList.h"
 #include "Trazi.h"
@@ -438,6 +439,9 @@ void TestTrazi::wordsTakingPartAndOcisti() {
     d.BtnOcisti->click();
     QVERIFY(Items(d.ListBoxAND).isEmpty() && Items(d.ListBoxNeke).isEmpty());
     QCOMPARE(d.LabelReci->text(), QStringLiteral("mana"));
+    // A word entered twice is named once in the results' title.
+    QCOMPARE(ResultsTitleLine(QString(), {QStringLiteral("hleb"), QStringLiteral("hleb")}, 2),
+             QStringLiteral("Pretraga — reči: hleb — 2 poklapanja"));
 }
 
 void TestTrazi::zeroPageOffersTheFoldedSearch() {
