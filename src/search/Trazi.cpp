@@ -503,6 +503,8 @@ void TfTrazi::FitToScreen(const QSize& screenRoom) {
 }
 
 void TfTrazi::setVisible(bool visible) {
+    if (!visible)
+        liveCount_->Cancel(); // a count that comes after the dialog has gone is not shown
     if (visible)
         FitToScreen(screen()->availableGeometry().size());
     if (visible && !shownOnce_) {
