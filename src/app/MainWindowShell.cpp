@@ -207,6 +207,8 @@ void TfMain::Izlaz1Click() {
 void TfMain::OpenSearch() {
     if (!fTrazi_)
         return;
+    // The search proposes the translation the reader is reading.
+    fTrazi_->ProposeTranslation(state_->Pane(state_->ActivePane()).file);
     if (fTrazi_->exec() == QDialog::Accepted && ShowSearchResults)
         ShowSearchResults();
 }

@@ -39,6 +39,9 @@ TProgram::TProgram(const QString& programFolder) {
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();
     main->ShowSearchResults = [results, search] { results->ShowResults(search->TakeResult()); };
+    results->SearchAgain = [search](const SearchRequest& request) {
+        return search->SearchFolded(request);
+    };
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}

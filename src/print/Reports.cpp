@@ -129,8 +129,11 @@ QString ResultsTitleLine(const QString& translation, const QStringList& words, i
     QString line = QStringLiteral("Pretraga");
     if (!translation.isEmpty())
         line += QStringLiteral(" — ") + translation;
-    if (!words.isEmpty())
-        line += QStringLiteral(" — reči: ") + words.join(QStringLiteral(", "));
+    // A word entered twice is named once ("hleb", not "hleb, hleb").
+    QStringList named = words;
+    named.removeDuplicates();
+    if (!named.isEmpty())
+        line += QStringLiteral(" — reči: ") + named.join(QStringLiteral(", "));
     return line + QStringLiteral(" — %1 poklapanja").arg(count);
 }
 

@@ -1,5 +1,7 @@
 #include "RezultatiTrazenja.h"
 
+#include "SearchText.h"
+
 #include "BookCatalogue.h"
 #include "Convert.h"
 #include "CopyText.h"
@@ -19,6 +21,7 @@
 #include "Reports.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
+#include "SearchText.h"
 #include "WrapEstimate.h"
 #include "print.h"
 
@@ -31,6 +34,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScopedValueRollback>
 #include <QScreen>
 #include <QScrollBar>
@@ -130,6 +134,19 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     NoHitLine->setObjectName(QStringLiteral("NoHitLine"));
     NoHitLine->move(LeftEdge + 5, FirstTop);
     NoHitLine->hide();
+    NoHitWords = new QLabel(this);
+    NoHitWords->setObjectName(QStringLiteral("NoHitWords"));
+    NoHitWords->setWordWrap(true);
+    NoHitWords->setGeometry(LeftEdge + 5, FirstTop + 22, ClientWidth - 2 * (LeftEdge + 5), 36);
+    NoHitWords->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    NoHitWords->hide();
+    FoldedOffer = new QPushButton(this);
+    FoldedOffer->setObjectName(QStringLiteral("FoldedOffer"));
+    FoldedOffer->move(LeftEdge + 5, FirstTop + 62);
+    FoldedOffer->hide();
+    connect(FoldedOffer, &QPushButton::clicked, this,
+            [this] { Guarded([&] { FoldedOfferClick(); }); });
+    SearchAgain = [](const SearchRequest& request) { return RunSearch(request, QString()); };
 
     BuildMenu();
     setFixedSize(ClientWidth, mainWindow ? mainWindow->height() : 600);
@@ -206,6 +223,8 @@ QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) 
 void TfRezultatiTrazenja::ShowResults(SearchResult result) {
     Searched = std::move(result.searched);
     found_ = std::move(result.rows);
+    request_ = std::move(result.request);
+    foldedCount_ = result.foldedCount;
     holding_ = true;
     if (!isActiveWindow()) {
         if (!placed_) {
@@ -356,9 +375,27 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
 }
 
 void TfRezultatiTrazenja::ShowNoHitLine() {
+    const bool none = labelsUsed_ == 0;
     NoHitLine->adjustSize();
-    NoHitLine->setVisible(labelsUsed_ == 0);
+    NoHitLine->setVisible(none);
     NoHitLine->raise();
+    const QString words = WordsLine(request_.words);
+    NoHitWords->setText(QStringLiteral("Tražene reči: ") + words);
+    NoHitWords->setVisible(none && !words.isEmpty());
+    NoHitWords->raise();
+    FoldedOffer->setText(
+        QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
+    FoldedOffer->adjustSize();
+    FoldedOffer->setVisible(none && foldedCount_ > 0);
+    FoldedOffer->raise();
+}
+
+void TfRezultatiTrazenja::FoldedOfferClick() {
+    if (foldedCount_ <= 0 || !SearchAgain)
+        return;
+    SearchRequest request = request_;
+    request.folded = true;
+    ShowResults(SearchAgain(request));
 }
 
 void TfRezultatiTrazenja::FitContent() {

@@ -14,6 +14,7 @@ class QAction;
 class QColorDialog;
 class QLabel;
 class QProgressBar;
+class QPushButton;
 class TKvlabel;
 class TPopupMenu;
 class TScrollBox;
@@ -67,8 +68,17 @@ public:
     QAction* Podsetnik1;
     QAction* Preview1;
     QAction* Color1;
-    QAction* OnTop1;   // checkable: the window stays on top while it is checked
-    QLabel* NoHitLine; // "Nema poklapanja." over a list without rows
+    QAction* OnTop1;    // checkable: the window stays on top while it is checked
+    QLabel* NoHitLine;  // "Nema poklapanja." over a list without rows
+    QLabel* NoHitWords; // under it, the words searched
+    // Under them, when the search would find something without regard to marks: "Bez obzira na
+    // kvačice: 1.083 poklapanja", which runs that search.
+    QPushButton* FoldedOffer;
+    // Runs a request again; set by the program (the default runs it in the running program's
+    // folder) and used by FoldedOfferClick.
+    std::function<SearchResult(const SearchRequest&)> SearchAgain;
+    // The search that found nothing, run without regard to marks and script.
+    void FoldedOfferClick();
     QAction* KopirajStih2;
 
     // What the search whose rows are listed looked for: named in the caption and the report,
@@ -178,6 +188,8 @@ private:
     void ShowNoHitLine();
 
     std::vector<ResultRow> found_;
+    SearchRequest request_;
+    int foldedCount_ = -1;
     bool holding_ = false;
     TReaderLink reader_;
     TfPodsetnik* fPodsetnik_ = nullptr;

@@ -14,6 +14,7 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     SearchResult result;
     result.searched = {request.translation, request.file,
                        request.words.required + request.words.alternatives, request.folded};
+    result.request = request;
     if (SearchStatement(request).isEmpty())
         return result;
     Query q;
@@ -23,6 +24,10 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     // The index only narrows the verses the statement's own conditions run on.
     result.statement = SearchStatement(request, q.hasSearchIndex());
     result.rows = RunStatement(q, result.statement);
+    // A search that finds nothing may find something folded; the results window offers it.
+    if (result.rows.empty() && !request.folded)
+        result.foldedCount = CountSearch(
+            q, request.words, true, BuildBookCondition(request.oldTestament, request.newTestament));
     return result;
 }
 

@@ -26,6 +26,10 @@ struct SearchResult {
     SearchedFor searched;
     QStringList statement;
     std::vector<ResultRow> rows;
+    SearchRequest request;
+    // When nothing was found with the marks: what the search would find without regard to marks
+    // and script; -1 when not counted.
+    int foldedCount = -1;
 };
 
 // The two lines of a request's statement; empty when it names no word.

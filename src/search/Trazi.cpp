@@ -3,9 +3,12 @@
 #include "CopyText.h"
 #include "Fonts.h"
 #include "KvTranBtn.h"
+#include "LiveCount.h"
 #include "Messages.h"
+#include "Phrase.h"
 #include "Pictures.h"
 #include "QueryBuilder.h"
+#include "SearchText.h"
 #include "TranslationList.h"
 
 #include <QCheckBox>
@@ -16,6 +19,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
@@ -56,8 +60,11 @@ const Place Places[] = {
     {"LabelPrevod", {740, 16, 118, 30}, {604, 218, 118, 20}},
     {"ComboPrevod", {740, 48, 112, 23}, {604, 240, 112, 23}},
     {"LabelPrevodIme", {740, 76, 118, 60}, {604, 268, 118, 60}},
-    {"CheckBoxKvacice", {748, 444, 14, 14}, {612, 400, 14, 14}},
-    {"LabelKvacice", {766, 441, 92, 32}, {630, 397, 92, 32}},
+    {"BtnOcisti", {16, 196, 64, 20}, {16, 196, 64, 20}},
+    {"LabelReci", {88, 198, 640, 16}, {88, 198, 640, 16}},
+    {"LabelBroj", {740, 150, 118, 40}, {604, 332, 118, 40}},
+    {"CheckBoxKvacice", {748, 424, 14, 14}, {612, 380, 14, 14}},
+    {"LabelKvacice", {766, 421, 92, 48}, {630, 377, 92, 48}},
     {"BtnTrazi", {748, 486, 101, 51}, {612, 440, 101, 51}},
 };
 
@@ -96,7 +103,7 @@ bool IsEnter(int key) {
 
 TfTrazi::TfTrazi(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
-      tile_(QPixmap::fromImage(BackgroundTile())) {
+      tile_(QPixmap::fromImage(BackgroundTile())), liveCount_(new TLiveCount(this)) {
     setObjectName(QStringLiteral("fTrazi"));
     setWindowTitle(QStringLiteral("Vidoslov - Pretraga"));
     setFont(ArialPixels(11));
@@ -145,8 +152,8 @@ TfTrazi::TfTrazi(QWidget* parent)
 
     CheckBoxKvacice = new QCheckBox(Page);
     CheckBoxKvacice->setObjectName(QStringLiteral("CheckBoxKvacice"));
-    LabelKvacice =
-        AddLabel(QStringLiteral("Bez obzira na kvačice"), QStringLiteral("LabelKvacice"), true);
+    LabelKvacice = AddLabel(QStringLiteral("Bez obzira na kvačice i pismo"),
+                            QStringLiteral("LabelKvacice"), true);
     LabelKvacice->installEventFilter(this); // a click on the caption ticks the box
 
     LabelPrevod = AddLabel(QStringLiteral("Traži u prevodu:"), QStringLiteral("LabelPrevod"), true);
@@ -165,6 +172,24 @@ TfTrazi::TfTrazi(QWidget* parent)
     LabelPrevodIme->setWordWrap(true);
     connect(ComboPrevod, &QComboBox::currentTextChanged, LabelPrevodIme, &QLabel::setText);
     ComboPrevod->addItem(QStringLiteral("Osnovnik"), QString());
+
+    LabelBroj = AddLabel(QString(), QStringLiteral("LabelBroj"), true);
+    LabelReci = AddLabel(QString(), QStringLiteral("LabelReci"), false);
+    LabelReci->setFont(ArialPixels(12));
+    BtnOcisti = new QPushButton(QStringLiteral("Očisti"), Page);
+    BtnOcisti->setObjectName(QStringLiteral("BtnOcisti"));
+    BtnOcisti->setFont(ArialPixels(11));
+    BtnOcisti->setFocusPolicy(Qt::NoFocus);
+    connect(BtnOcisti, &QPushButton::clicked, this, [this] { BtnOcistiClick(); });
+    connect(liveCount_, &TLiveCount::counted, this, [this](int verses) { ShowCount(verses); });
+    for (QLineEdit* edit : {EditRecAnd, EditRecOR, EditNeke})
+        connect(edit, &QLineEdit::textChanged, this, [this] { WordsChanged(); });
+    connect(CheckBoxKvacice, &QCheckBox::toggled, this, [this] { WordsChanged(); });
+    connect(CheckBoxStari, &QCheckBox::toggled, this, [this] { WordsChanged(); });
+    connect(CheckBoxNovi, &QCheckBox::toggled, this, [this] { WordsChanged(); });
+    connect(ListBoxStari, &QListWidget::itemChanged, this, [this] { WordsChanged(); });
+    connect(ListBoxNovi, &QListWidget::itemChanged, this, [this] { WordsChanged(); });
+    connect(ComboPrevod, &QComboBox::currentIndexChanged, this, [this] { WordsChanged(); });
 
     BtnTrazi = new TMKvTranBtn(Page);
     BtnTrazi->setObjectName(QStringLiteral("BtnTrazi"));
@@ -271,6 +296,81 @@ SearchRequest TfTrazi::Request() const {
             ComboPrevod->currentText()};
 }
 
+void TfTrazi::ProposeTranslation(const QString& file) {
+    proposed_ = TrimSearchText(file);
+    // Before the first activation the list holds only the default translation.
+    if (ComboPrevod->count() <= 1 && !programFolder_.isEmpty())
+        FillTranslations();
+    else
+        ChooseProposed();
+}
+
+void TfTrazi::ChooseProposed() {
+    int at = 0;
+    for (int i = 1; i < ComboPrevod->count(); ++i)
+        if (ComboPrevod->itemData(i).toString().compare(proposed_, Qt::CaseInsensitive) == 0)
+            at = i;
+    ComboPrevod->setCurrentIndex(at);
+}
+
+std::optional<SearchRequest> TfTrazi::CountRequest() const {
+    SearchRequest request = Request();
+    const std::pair<QLineEdit*, QStringList*> typed[] = {{EditRecAnd, &request.words.required},
+                                                         {EditRecOR, &request.words.alternatives},
+                                                         {EditNeke, &request.words.excluded}};
+    for (const auto& [edit, list] : typed) {
+        const QString word = TrimSearchText(edit->text());
+        if (word.isEmpty())
+            continue;
+        const QString letters = IsPhrase(word) ? PhraseWords(word).join(u' ') : word;
+        if (letters.size() < 3)
+            return std::nullopt;
+        *list << word;
+    }
+    if (SearchStatement(request).isEmpty())
+        return std::nullopt;
+    return request;
+}
+
+void TfTrazi::WordsChanged() {
+    SearchWords words = Words();
+    words.required << TrimSearchText(EditRecAnd->text());
+    words.alternatives << TrimSearchText(EditRecOR->text());
+    words.excluded << TrimSearchText(EditNeke->text());
+    for (QStringList* list : {&words.required, &words.alternatives, &words.excluded})
+        list->removeAll(QString());
+    LabelReci->setText(WordsLine(words));
+    LabelReci->adjustSize();
+    const std::optional<SearchRequest> request = CountRequest();
+    if (!request) {
+        liveCount_->Cancel();
+        ShowCount(-1);
+        return;
+    }
+    liveCount_->Request(*request, programFolder_);
+}
+
+void TfTrazi::ShowCount(int verses) {
+    LabelBroj->setText(verses < 0 ? QString()
+                                  : QStringLiteral("Poklapanja: ") + GroupedCount(verses));
+}
+
+void TfTrazi::BtnOcistiClick() {
+    for (QListWidget* list : {ListBoxAND, ListBoxOR, ListBoxNeke}) {
+        const QSignalBlocker block(list);
+        list->clear();
+    }
+    WordsChanged();
+}
+
+SearchResult TfTrazi::SearchFolded(SearchRequest request) {
+    CheckBoxKvacice->setChecked(true);
+    request.folded = true;
+    SearchResult result = RunSearch(request, programFolder_);
+    searched_ = result.searched;
+    return result;
+}
+
 void TfTrazi::FillTranslations() {
     const QList<TranslationEntry> list = ReadTranslationLists(programFolder_);
     const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
@@ -282,7 +382,7 @@ void TfTrazi::FillTranslations() {
         if (file.compare(QLatin1String(DefaultTranslationFile), Qt::CaseInsensitive) != 0)
             ComboPrevod->addItem(TrimSearchText(entry.caption), file);
     }
-    ComboPrevod->setCurrentIndex(0);
+    ChooseProposed();
 }
 
 void TfTrazi::FormActivate() {
@@ -310,7 +410,7 @@ void TfTrazi::EnterWord(QLineEdit* edit, QListWidget* list, int key) {
     if (!IsEnter(key) || edit->text().isEmpty())
         return;
     list->addItem(TrimSearchText(edit->text()));
-    edit->clear();
+    edit->clear(); // names the words anew
 }
 
 void TfTrazi::EditRecAndKeyDown(int key) {
@@ -336,6 +436,7 @@ void TfTrazi::ListBoxANDORClick(QListWidget* list) {
     list->clearSelection();
     list->setCurrentItem(nullptr);
     list->viewport()->update();
+    WordsChanged();
 }
 
 void TfTrazi::TakeTypedWords() {
@@ -402,6 +503,8 @@ void TfTrazi::FitToScreen(const QSize& screenRoom) {
 }
 
 void TfTrazi::setVisible(bool visible) {
+    if (!visible)
+        liveCount_->Cancel(); // a count that comes after the dialog has gone is not shown
     if (visible)
         FitToScreen(screen()->availableGeometry().size());
     if (visible && !shownOnce_) {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPixmap>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -14,7 +15,9 @@ class QListWidget;
 class QPainter;
 class QScrollArea;
 class QVBoxLayout;
+class QPushButton;
 class TMKvTranBtn;
+class TLiveCount;
 
 // The search dialog, shown modally from the main window. It keeps three word lists and a book
 // choice between searches, turns them into a search request and runs it.
@@ -53,6 +56,24 @@ public:
     QLabel* LabelPrevod;
     QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
     QLabel* LabelPrevodIme; // the chosen translation's whole caption, wrapped
+    QLabel* LabelBroj;      // how many verses the search would find now
+    QLabel* LabelReci;      // every word that takes part: the lists and the typed words
+    QPushButton* BtnOcisti; // "Očisti": empties the three lists
+
+    // Chooses the translation of a file in baza/ (the default one when empty or unknown), now and
+    // when the list is filled again.
+    void ProposeTranslation(const QString& file);
+    // The search the controls ask for with the typed words taken as entered; nullopt when a
+    // typed word is shorter than three letters or no word takes part.
+    std::optional<SearchRequest> CountRequest() const;
+    // Names the words taking part and asks for a new count; the count arrives later.
+    void WordsChanged();
+    // Shows a count that arrived (-1: none).
+    void ShowCount(int verses);
+    // Empties the three word lists.
+    void BtnOcistiClick();
+    // The request of the last search made without regard to marks and script, run.
+    SearchResult SearchFolded(SearchRequest request);
 
     // Fills the translation list: the default translation first, then the others of the list
     // file. Done at the first activation.
@@ -102,12 +123,15 @@ private:
     QLineEdit* AddEdit(const QString& name);
     QListWidget* AddWordList(const QString& name);
     QLabel* AddLabel(const QString& caption, const QString& name, bool wrap);
+    void ChooseProposed();
     static void EnterWord(QLineEdit* edit, QListWidget* list, int key);
 
     BookCatalogue catalogue_;
     QPixmap tile_;
     bool shownOnce_ = false;
     QString programFolder_;
+    QString proposed_; // the file of the translation proposed
     SearchedFor searched_;
     SearchResult result_;
+    TLiveCount* liveCount_;
 };

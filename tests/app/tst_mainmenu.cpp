@@ -117,8 +117,8 @@ void TestMainMenu::menuHasItsSevenItems() {
                           "Promena boje", QStringLiteral("Štampanje"), "Stari zavet", "Novi zavet",
                           "Prevod :", "Kopiraj stih", "Kopiraj glavu"}));
     QCOMPARE(w->PaneMenu()->actions().at(6), w->TranslationItem());
-    for (QMenu* menu :
-         {static_cast<QMenu*>(w->PaneMenu()), w->OldTestamentItem()->menu(), w->NewTestamentItem()->menu()})
+    for (QMenu* menu : {static_cast<QMenu*>(w->PaneMenu()), w->OldTestamentItem()->menu(),
+                        w->NewTestamentItem()->menu()})
         QVERIFY(qobject_cast<TOwnerDrawMenuStyle*>(menu->style()));
     // Nothing of the submenus before the first opening; a pane that has shown no chapter
     // prints an empty report.
@@ -245,10 +245,19 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     QCOMPARE(w->State().Chapter(1), 2);
     QCOMPARE(w->State().Verse(1), 3);
     QVERIFY(!label(1, 3)->isTransparent());
+    // The search (F10) proposes the active pane's translation.
+    QString proposed;
+    QTimer::singleShot(0, program_->fTrazi.get(), [&] {
+        proposed = program_->fTrazi->ComboPrevod->currentText();
+        program_->fTrazi->reject();
+    });
+    w->OpenSearch();
+    QCOMPARE(proposed, QStringLiteral("Drugi prevod"));
 
     // The menu tells each pane's translation.
     openOn(label(2, 2));
-    QCOMPARE(w->TranslationItem()->text(), QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
+    QCOMPARE(w->TranslationItem()->text(),
+             QStringLiteral("Prevod :    Drugi prevod") + QString(16, ' '));
     QVERIFY(translation(1)->isChecked() && !translation(0)->isChecked());
     QCOMPARE(w->BookLabel(2)->toolTip(), QStringLiteral("Drugi prevod"));
     QCOMPARE(w->BookLabel(1)->toolTip(), QStringLiteral("Osnovni prevod"));

@@ -2,6 +2,8 @@
 #include "Errors.h"
 #include "Messages.h"
 #include "Query.h"
+#include "Reports.h"
+#include "RezultatiTrazenja.h"
 #include "TranslationList.h"
 #include "Trazi.h"
 #include "VerseFixture.h"
@@ -11,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -140,6 +143,9 @@ private slots:
     void searchesTheChosenTranslation();
     void runSearchMatchesAScan_data() { searchesMatchAScan_data(); }
     void runSearchMatchesAScan();
+    void countShownWhileTyping();
+    void wordsTakingPartAndOcisti();
+    void zeroPageOffersTheFoldedSearch();
 
 private:
     QTemporaryDir dir_;
@@ -404,6 +410,57 @@ void TestTrazi::runSearchMatchesAScan() {
     request.folded = ignoreMarks;
     QCOMPARE(Places(RunSearch(request, dir_.path() + '/')),
              ScanPlaces(required, excluded, alternatives, markedNewBook, wholeOld, ignoreMarks));
+}
+
+void TestTrazi::countShownWhileTyping() {
+    TfTrazi& d = *dialog_;
+    d.ListBoxNeke->addItem(QStringLiteral("pastir"));
+    QTest::keyClicks(d.EditRecAnd, QStringLiteral("gospod"));
+    SearchRequest request = d.Request();
+    request.words.required = QStringList{QStringLiteral("gospod")};
+    const auto expected = RunSearch(request, dir_.path() + '/').rows.size();
+    QVERIFY(expected > 0);
+    QTRY_COMPARE(d.LabelBroj->text(), QStringLiteral("Poklapanja: %1").arg(expected));
+    // Two letters count nothing.
+    d.EditRecAnd->setText(QStringLiteral("go"));
+    QCOMPARE(d.LabelBroj->text(), QString());
+    // A phrase keeps its quotes in the list and is counted as a phrase.
+    Enter(d.EditRecAnd, QStringLiteral("\"stvori gospod\""));
+    QCOMPARE(Items(d.ListBoxAND), QStringList{QStringLiteral("\"stvori gospod\"")});
+    QTRY_COMPARE(d.LabelBroj->text(), QStringLiteral("Poklapanja: 1"));
+}
+
+void TestTrazi::wordsTakingPartAndOcisti() {
+    TfTrazi& d = *dialog_;
+    Enter(d.EditRecAnd, QStringLiteral("pastir"));
+    Enter(d.EditNeke, QStringLiteral("vuk"));
+    d.EditRecAnd->setText(QStringLiteral("mana"));
+    QCOMPARE(d.LabelReci->text(), QStringLiteral("pastir, mana; ne: vuk"));
+    d.BtnOcisti->click();
+    QVERIFY(Items(d.ListBoxAND).isEmpty() && Items(d.ListBoxNeke).isEmpty());
+    QCOMPARE(d.LabelReci->text(), QStringLiteral("mana"));
+    // A word entered twice is named once in the results' title.
+    QCOMPARE(ResultsTitleLine(QString(), {QStringLiteral("hleb"), QStringLiteral("hleb")}, 2),
+             QStringLiteral("Pretraga — reči: hleb — 2 poklapanja"));
+}
+
+void TestTrazi::zeroPageOffersTheFoldedSearch() {
+    TfTrazi& d = *dialog_;
+    Enter(d.EditRecAnd, QStringLiteral("covek"));
+    d.BtnTraziClick();
+    QCOMPARE(d.Result().rows.size(), size_t(0));
+    TfRezultatiTrazenja results;
+    results.SearchAgain = [&](const SearchRequest& request) { return d.SearchFolded(request); };
+    results.ShowResults(d.TakeResult());
+    QVERIFY(results.NoHitWords->isVisible());
+    QCOMPARE(results.NoHitWords->text(), QStringLiteral("Tražene reči: covek"));
+    QVERIFY(results.FoldedOffer->isVisible());
+    // "čoveka" and "ЧОВЕКА": the Latin word finds the Cyrillic text too.
+    QCOMPARE(results.FoldedOffer->text(), QStringLiteral("Bez obzira na kvačice: 2 poklapanja"));
+    results.FoldedOffer->click();
+    QCOMPARE(results.Found().size(), size_t(2));
+    QVERIFY(!results.FoldedOffer->isVisible());
+    QVERIFY(d.CheckBoxKvacice->isChecked());
 }
 
 QTEST_MAIN(TestTrazi)
