@@ -79,6 +79,30 @@ void TfMain::FocusFirstEdit() {
 
 void TfMain::ChapterByKey(int key) {
     const int p = state_->ActivePane();
+    // Past a book's first or last chapter: the book before's last, the book after's first.
+    int book = 0;
+    for (int b = 1; b <= BookCatalogue::BookCount; ++b)
+        if (catalogue_.BookCodes[b] == state_->BookCode())
+            book = b;
+    const int chapter = state_->Chapter(p);
+    int next = 0;
+    if (key == Qt::Key_Left && book > 1 && chapter == 1)
+        next = book - 1;
+    else if (key == Qt::Key_Right && book >= 1 && book < BookCatalogue::BookCount &&
+             chapter >= BookLastChapter(p, state_->BookCode()))
+        next = book + 1;
+    if (next > 0) {
+        const QString code = catalogue_.BookCodes[next];
+        const int to = key == Qt::Key_Left ? BookLastChapter(p, code) : 1;
+        if (to < 1)
+            return;
+        state_->SetBookCode(code);
+        state_->SetChapter(p, to);
+        state_->SetVerse(p, 1);
+        SetActivePane(p);
+        ShowActivePane();
+        return;
+    }
     if (key == Qt::Key_Left)
         BtnNazadClick(panes_[p].back);
     else if (key == Qt::Key_Right)
@@ -102,6 +126,7 @@ void TfMain::LoadPane(int pane) {
     BookLabel(pane)->setToolTip(PaneTranslationName(pane));
     ChapterEdit(pane)->setText(QString::number(entry.chapter));
     VerseEdit(pane)->setText(QString::number(entry.verse));
+    AnnounceChosenVerse(pane);
 }
 
 void TfMain::RelayoutPanes() {
