@@ -19,7 +19,6 @@ void TfMain::BuildKeys() {
         connect(shortcut, &QShortcut::activated, this, [handler] { Guarded(handler); });
     };
     key(QKeySequence(Qt::ShiftModifier | Qt::Key_F10), [this] { OpenPaneMenuByKey(); });
-    key(QKeySequence(Qt::Key_Menu), [this] { OpenPaneMenuByKey(); });
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Up), [this] { MoveVerseByKey(-1); });
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Down), [this] { MoveVerseByKey(1); });
     key(QKeySequence(Qt::ControlModifier | Qt::Key_L), [this] { FocusChapterEdit(); });

@@ -85,17 +85,19 @@ void TfMain::ChapterByKey(int key) {
         if (catalogue_.BookCodes[b] == state_->BookCode())
             book = b;
     const int chapter = state_->Chapter(p);
-    int next = 0;
-    if (key == Qt::Key_Left && book > 1 && chapter == 1)
-        next = book - 1;
-    else if (key == Qt::Key_Right && book >= 1 && book < BookCatalogue::BookCount &&
-             chapter >= BookLastChapter(p, state_->BookCode()))
-        next = book + 1;
-    if (next > 0) {
-        const QString code = catalogue_.BookCodes[next];
-        const int to = key == Qt::Key_Left ? BookLastChapter(p, code) : 1;
-        if (to < 1)
+    const int step = key == Qt::Key_Left ? -1 : 1;
+    const bool atEnd = book >= 1 && (step < 0 ? chapter == 1
+                                              : chapter >= BookLastChapter(p, state_->BookCode()));
+    // Books the translation lacks are passed over.
+    int next = atEnd ? book + step : 0;
+    while (next >= 1 && next <= BookCatalogue::BookCount &&
+           BookLastChapter(p, catalogue_.BookCodes[next]) < 1)
+        next += step;
+    if (atEnd) {
+        if (next < 1 || next > BookCatalogue::BookCount)
             return;
+        const QString code = catalogue_.BookCodes[next];
+        const int to = step < 0 ? BookLastChapter(p, code) : 1;
         state_->SetBookCode(code);
         state_->SetChapter(p, to);
         state_->SetVerse(p, 1);
