@@ -5,9 +5,9 @@
 #include "ChapterLayout.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
-#include "PopupMenu.h"
 #include "Kvlabel.h"
 #include "PaneAccessible.h"
+#include "PopupMenu.h"
 #include "ScrollBox.h"
 #include "UpDown.h"
 

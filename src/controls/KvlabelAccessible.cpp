@@ -33,7 +33,7 @@ class TKvlabelAccessible : public TReadOnlyTextAccessible {
 public:
     explicit TKvlabelAccessible(TKvlabel* label)
         : TReadOnlyTextAccessible(label, label->Clickable() ? QAccessible::Link
-                                                             : QAccessible::StaticText) {}
+                                                            : QAccessible::StaticText) {}
 
     const TKvlabel* Label() const { return static_cast<const TKvlabel*>(widget()); }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }

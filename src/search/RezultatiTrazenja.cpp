@@ -627,7 +627,10 @@ void TfRezultatiTrazenja::FormKeyDown(int key) {
 }
 
 void TfRezultatiTrazenja::OpenTopResult() {
-    const int row = AnchorOfView().row;
+    int row = AnchorOfView().row;
+    // Above the first heading the view shows the first result.
+    if (row < 0 && !found_.empty() && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
+        row = 0;
     if (holding_ && row >= 0)
         ResultClick(FindLabel(QStringLiteral("labela") + QString::number(2 * row + 1)));
 }

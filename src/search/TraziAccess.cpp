@@ -36,4 +36,6 @@ void TfTrazi::NameControls() {
          QStringLiteral("Traži i bez kvačica i u oba pisma"));
     Name(ComboPrevod, QStringLiteral("Traži u prevodu"), QString());
     Name(BtnTrazi, QStringLiteral("Traži"), QStringLiteral("Pokreće pretragu"));
+    // Reached by Tab and worked by Space or Enter, as the reader's buttons are.
+    BtnTrazi->setFocusPolicy(Qt::StrongFocus);
 }
