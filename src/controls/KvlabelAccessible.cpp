@@ -1,5 +1,6 @@
 #include "KvlabelAccessible.h"
 
+#include "KvTranBtn.h"
 #include "Kvlabel.h"
 
 #include <algorithm>
@@ -36,6 +37,10 @@ public:
                                                             : QAccessible::StaticText) {}
 
     const TKvlabel* Label() const { return static_cast<const TKvlabel*>(widget()); }
+    // A label is made before it is dressed: its kind is read when asked.
+    QAccessible::Role role() const override {
+        return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText;
+    }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }
     QString text(QAccessible::Text t) const override {
         return t == QAccessible::Name && widget()->accessibleName().isEmpty()
@@ -54,6 +59,9 @@ public:
 QAccessibleInterface* LabelFactory(const QString&, QObject* object) {
     if (auto* label = qobject_cast<TKvlabel*>(object))
         return new TKvlabelAccessible(label);
+    // The drawn buttons are buttons to a screen reader.
+    if (auto* button = qobject_cast<TMKvTranBtn*>(object))
+        return new QAccessibleWidget(button, QAccessible::Button);
     return nullptr;
 }
 

@@ -31,5 +31,6 @@ public:
 };
 
 // Makes verse, reference and result labels readable: a label's text is its name and its
-// accessible text; a reference and a result heading are links. Installed once.
+// accessible text; a reference and a result heading are links; the drawn buttons are buttons.
+// Installed once.
 void InstallLabelAccessibility();
