@@ -15,6 +15,7 @@ packages=(
     poppler-utils
     mdbtools
     clang libclang-rt-14-dev
+    xvfb xdotool dbus at-spi2-core python3-pyatspi
 )
 
 missing=()

@@ -189,15 +189,17 @@ void TfMain::BuildPanes() {
         connect(shortcut, &QShortcut::activated, this,
                 [this, key] { Guarded([&] { ChapterByKey(key); }); });
     }
+    BuildKeys();
+    NameControls();
 }
 
 void TfMain::SetTabOrder() {
-    // Pane by pane as they stand, left to right; in a pane as its controls stand.
+    // Pane by pane as they stand, left to right; in a pane the boxes, then the buttons.
     QWidget* previous = nullptr;
     for (int p : {1, 3, 2}) {
         const PaneControls& c = panes_[p];
-        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter, c.show,
-                                                          c.verse, c.forward}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter, c.verse,
+                                                          c.show, c.forward}) {
             if (previous)
                 setTabOrder(previous, w);
             previous = w;

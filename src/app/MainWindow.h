@@ -5,6 +5,7 @@
 #include "ReaderState.h"
 #include "TranslationList.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -148,6 +149,20 @@ public:
     void BtnFontClick(QObject* sender);
     void SBClick(int pane);
 
+    // The keyboard-only reader (MainWindowKeys.cpp).
+    // Shift+F10 and the Menu key: the active pane's menu at its chosen verse.
+    void OpenPaneMenuByKey();
+    // Ctrl+Up and Ctrl+Down: the verse before or after the chosen one in the active pane.
+    void MoveVerseByKey(int step);
+    // Ctrl+L and F6: the active pane's chapter edit, its text selected.
+    void FocusChapterEdit();
+    // The number of chapters of a book in a pane's translation, read once.
+    int BookLastChapter(int pane, const QString& bookCode);
+    // The chosen verse's label of a pane; none when the pane shows no chosen verse.
+    TKvlabel* ChosenVerseLabel(int pane) const;
+    // Tells a screen reader which verse of the active pane is chosen (MainWindowAccess.cpp).
+    void AnnounceChosenVerse(int pane);
+
     // Pane menu.
     int PopupPane() const;
     void PopUpMenuPopup();
@@ -205,6 +220,9 @@ private:
     };
 
     void BuildMenu();
+    void BuildKeys();
+    // Accessible names and descriptions of the controls (MainWindowAccess.cpp).
+    void NameControls();
     void BuildPaneMenu();
     void BuildPanes();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
@@ -271,6 +289,8 @@ private:
     QPointer<TfDodajPrevod> fDodajPrevod_;
     QPointer<TfUkloniPrevod> fUkloniPrevod_;
     QPointer<TfOProgramu> fOProgramu_;
+    QHash<QString, int> lastChapters_;   // by translation file, table and book
+    QPointer<QWidget> focusBeforeMenu_; // where the focus goes back from the menu bar
 };
 
 template <class T> T* TfMain::Named(T* object, const QString& name) {

@@ -90,6 +90,32 @@ void TfMain::FocusFirstEdit() {
 
 void TfMain::ChapterByKey(int key) {
     const int p = state_->ActivePane();
+    // Past a book's first or last chapter: the book before's last, the book after's first.
+    int book = 0;
+    for (int b = 1; b <= BookCatalogue::BookCount; ++b)
+        if (catalogue_.BookCodes[b] == state_->BookCode())
+            book = b;
+    const int chapter = state_->Chapter(p);
+    const int step = key == Qt::Key_Left ? -1 : 1;
+    const bool atEnd = book >= 1 && (step < 0 ? chapter == 1
+                                              : chapter >= BookLastChapter(p, state_->BookCode()));
+    // Books the translation lacks are passed over.
+    int next = atEnd ? book + step : 0;
+    while (next >= 1 && next <= BookCatalogue::BookCount &&
+           BookLastChapter(p, catalogue_.BookCodes[next]) < 1)
+        next += step;
+    if (atEnd) {
+        if (next < 1 || next > BookCatalogue::BookCount)
+            return;
+        const QString code = catalogue_.BookCodes[next];
+        const int to = step < 0 ? BookLastChapter(p, code) : 1;
+        state_->SetBookCode(code);
+        state_->SetChapter(p, to);
+        state_->SetVerse(p, 1);
+        SetActivePane(p);
+        ShowActivePane();
+        return;
+    }
     if (key == Qt::Key_Left)
         BtnNazadClick(panes_[p].back);
     else if (key == Qt::Key_Right)
@@ -113,6 +139,7 @@ void TfMain::LoadPane(int pane) {
     BookLabel(pane)->setToolTip(PaneTranslationName(pane));
     ChapterEdit(pane)->setText(QString::number(entry.chapter));
     VerseEdit(pane)->setText(QString::number(entry.verse));
+    AnnounceChosenVerse(pane);
 }
 
 void TfMain::RelayoutPanes() {

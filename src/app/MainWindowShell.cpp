@@ -113,6 +113,10 @@ void TfMain::FormKeyDown(int& key) {
     case Qt::Key_F5:
         Podsetnik2Click();
         break;
+    case Qt::Key_Menu: // the edits would open their own menu
+        key = 0;
+        OpenPaneMenuByKey();
+        break;
     case Qt::Key_Up:
     case Qt::Key_Down:
     case Qt::Key_Home:

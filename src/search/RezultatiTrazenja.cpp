@@ -10,6 +10,7 @@
 #include "HitMarks.h"
 #include "Kvlabel.h"
 #include "Messages.h"
+#include "PaneAccessible.h"
 #include "PaneMenu.h"
 #include "Pictures.h"
 #include "Podsetnik.h"
@@ -121,6 +122,11 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
 
     sb2 = new TScrollBox(this);
     sb2->setObjectName(QStringLiteral("sb2"));
+    InstallPaneAccessibility();
+    sb2->setAccessibleName(QStringLiteral("Rezultati pretrage"));
+    sb2->setAccessibleDescription(
+        QStringLiteral("Za svaki rezultat mesto i prevod, pa tekst stiha; Enter otvara "
+                       "rezultat na vrhu, Escape zatvara prozor"));
     sb2->setColor(WindowColor);
     auto* client = new QVBoxLayout(this);
     client->setContentsMargins(0, 0, 0, 0);
@@ -688,10 +694,21 @@ QPoint TfRezultatiTrazenja::ListPos(const TKvlabel* label) const {
 void TfRezultatiTrazenja::FormKeyDown(int key) {
     if (key == Qt::Key_Escape)
         close();
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        OpenTopResult();
     else if ((key == Qt::Key_F10 || key == Qt::Key_F5) && reader_.MainKey)
         reader_.MainKey(key);
     else
         ScrollByKey(key, *sb2);
+}
+
+void TfRezultatiTrazenja::OpenTopResult() {
+    int row = AnchorOfView().row;
+    // Above the first heading the view shows the first result.
+    if (row < 0 && !found_.empty() && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
+        row = 0;
+    if (holding_ && row >= 0)
+        ResultClick(FindLabel(QStringLiteral("labela") + QString::number(2 * row + 1)));
 }
 
 void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {

@@ -96,6 +96,8 @@ public:
     // or made; shown only when its row is near the view.
     TKvlabel* AcquireResultLabel(int k);
     void ResultClick(TKvlabel* label);
+    // Enter: opens the result at the top of the view, as a click on its heading does.
+    void OpenTopResult();
 
     // Menu handlers.
     void Podesi1Click();

@@ -198,6 +198,7 @@ TfTrazi::TfTrazi(QWidget* parent)
     BtnTrazi->setBorder(BsNormal);
     BtnTrazi->ColorIn = clBlue;
     BtnTrazi->ColorOut = clNavy;
+    NameControls();
     BtnTrazi->ColorPush = clBlue;
     // Queued: an error of the search then finds the button released, not stuck pushed.
     connect(

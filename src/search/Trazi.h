@@ -120,6 +120,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Accessible names and descriptions of the controls (TraziAccess.cpp).
+    void NameControls();
     QLineEdit* AddEdit(const QString& name);
     QListWidget* AddWordList(const QString& name);
     QLabel* AddLabel(const QString& caption, const QString& name, bool wrap);

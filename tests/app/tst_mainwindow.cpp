@@ -552,7 +552,7 @@ void TestMainWindow::keyboardFollowsTheActivePane() {
     QTest::keyClick(w->LinkBox(3), Qt::Key_Return);
     QVERIFY(w->LinkBox(3)->isChecked());
     const QList<QWidget*> order{w->FontButton(3), w->BackButton(3), w->ChapterEdit(3),
-                                w->ShowButton(3), w->VerseEdit(3),  w->ForwardButton(3)};
+                                w->VerseEdit(3),  w->ShowButton(3), w->ForwardButton(3)};
     for (QWidget* next : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), next);

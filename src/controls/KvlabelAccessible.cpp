@@ -1,0 +1,75 @@
+#include "KvlabelAccessible.h"
+
+#include "KvTranBtn.h"
+#include "Kvlabel.h"
+
+#include <algorithm>
+
+TReadOnlyTextAccessible::TReadOnlyTextAccessible(QWidget* widget, QAccessible::Role role)
+    : QAccessibleWidget(widget, role) {}
+
+void* TReadOnlyTextAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TextInterface)
+        return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+}
+
+QString TReadOnlyTextAccessible::text(int start, int end) const {
+    const QString all = FullText();
+    if (end < 0 || end > all.size())
+        end = int(all.size());
+    start = std::clamp(start, 0, end);
+    return all.mid(start, end - start);
+}
+
+QString TReadOnlyTextAccessible::attributes(int offset, int* start, int* end) const {
+    *start = offset;
+    *end = offset;
+    return {};
+}
+
+namespace {
+
+class TKvlabelAccessible : public TReadOnlyTextAccessible {
+public:
+    explicit TKvlabelAccessible(TKvlabel* label)
+        : TReadOnlyTextAccessible(label, label->Clickable() ? QAccessible::Link
+                                                            : QAccessible::StaticText) {}
+
+    const TKvlabel* Label() const { return static_cast<const TKvlabel*>(widget()); }
+    // A label is made before it is dressed: its kind is read when asked.
+    QAccessible::Role role() const override {
+        return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText;
+    }
+    QString FullText() const override { return StripAccelerators(Label()->Tekst()); }
+    QString text(QAccessible::Text t) const override {
+        return t == QAccessible::Name && widget()->accessibleName().isEmpty()
+                   ? FullText()
+                   : QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        // The chosen verse is the one drawn on its own background.
+        s.selected = !Label()->isTransparent();
+        s.selectable = true;
+        return s;
+    }
+};
+
+QAccessibleInterface* LabelFactory(const QString&, QObject* object) {
+    if (auto* label = qobject_cast<TKvlabel*>(object))
+        return new TKvlabelAccessible(label);
+    // The drawn buttons are buttons to a screen reader.
+    if (auto* button = qobject_cast<TMKvTranBtn*>(object))
+        return new QAccessibleWidget(button, QAccessible::Button);
+    return nullptr;
+}
+
+} // namespace
+
+void InstallLabelAccessibility() {
+    static bool installed = false;
+    if (!installed)
+        QAccessible::installFactory(LabelFactory);
+    installed = true;
+}
