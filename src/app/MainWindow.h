@@ -33,6 +33,7 @@ class TfUkloniPrevod;
 class TfPodsetnik;
 class TfTrazi;
 class Tfprint;
+struct SessionState;
 
 // The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
 // book label, its scroll box of verse and reference labels and a bottom panel of controls.
@@ -54,6 +55,15 @@ public:
     std::function<void()> ShowSearchResults;
     // The dialog of a pane's "F" button.
     void setFontDialog(TfPodesiFont* dialog);
+
+    // The session kept between runs (MainWindowSession.cpp): what the window holds, and the
+    // same put back, the panes whose translation and book exist shown again.
+    void CaptureSession(SessionState& session) const;
+    void RestoreSession(const SessionState& session);
+    // A pane's zoom, held to its range; Ctrl+plus, Ctrl+minus (step 1, -1) and Ctrl+0 (step 0,
+    // back to the fonts' own size) work on the active pane.
+    void ZoomPane(int pane, int zoom);
+    void ZoomByKey(int step);
 
     // The reader's state, the book catalogue and the labels of the panes' layouts.
     TReaderState& State() const { return *state_; }
@@ -200,6 +210,10 @@ private:
     void BuildMenu();
     void BuildPaneMenu();
     void BuildPanes();
+    void BuildZoomKeys();
+    // Ctrl with the wheel over a pane zooms it; true when the event was taken.
+    bool ZoomByWheel(QObject* watched, QEvent* event);
+    void ApplyPendingPanes();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
     void ConnectPane(int pane);
     template <class T> T* Named(T* object, const QString& name);
@@ -250,6 +264,8 @@ private:
     QAction* KopirajGlavu1; // copies the pane's chapter
     QColorDialog* CD1;
 
+    QTimer* pendingTimer_ = nullptr;
+    QByteArray pendingPanes_; // kept pane widths, until the restored window has settled
     bool activatedOnce_ = false;
     bool fromOtherWindow_ = false;   // the program's last active window was another one
     QPointer<QWidget> focusAtLeave_; // the focus when the window was left for another

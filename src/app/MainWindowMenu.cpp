@@ -152,6 +152,10 @@ void TfMain::Ubaciupodsetnik1Click() {
 void TfMain::Podsetnik1Click() {
     if (!fPodsetnik_)
         return;
+    if (fPodsetnik_->Placed()) {
+        fPodsetnik_->ShowAt(fPodsetnik_->x(), fPodsetnik_->y());
+        return;
+    }
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     // ShowAt keeps the left edge at 1 or more.
     fPodsetnik_->ShowAt(screenWidth - 2 * fPodsetnik_->frameGeometry().width(), 1);

@@ -7,6 +7,8 @@
 #include "Podsetnik.h"
 #include "ProgramFolder.h"
 #include "RezultatiTrazenja.h"
+#include "SessionKeeper.h"
+#include "SessionStore.h"
 #include "Trazi.h"
 #include "print.h"
 
@@ -40,6 +42,17 @@ TProgram::TProgram(const QString& programFolder) {
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}
+
+TSessionKeeper* TProgram::KeepSession() {
+    return KeepSession(SessionFile(), TSessionKeeper::ReminderFile());
+}
+
+TSessionKeeper* TProgram::KeepSession(const QString& sessionFile, const QString& reminderFile) {
+    // Owned by the main window.
+    auto* keeper = new TSessionKeeper(*this, sessionFile, reminderFile);
+    keeper->Restore();
+    return keeper;
+}
 
 TProgram::~TProgram() {
     fPodesiFont.reset();

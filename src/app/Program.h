@@ -4,6 +4,7 @@
 #include <memory>
 
 class TBaze;
+class TSessionKeeper;
 class TfIntro;
 class TfMain;
 class TfPodesiFont;
@@ -22,6 +23,11 @@ public:
     ~TProgram();
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
+
+    // Puts the last run's session back and keeps this one; the program does this, tests that
+    // want it too (with files of their own).
+    TSessionKeeper* KeepSession();
+    TSessionKeeper* KeepSession(const QString& sessionFile, const QString& reminderFile);
 
     std::unique_ptr<TfMain> fMain;
     std::unique_ptr<TBaze> Baze;

@@ -7,6 +7,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     TProgram program;
     QObject::connect(program.fMain.get(), &TfMain::closed, &app, &QCoreApplication::quit);
+    program.KeepSession();
     program.fMain->show();
     return app.exec();
 }

@@ -8,6 +8,7 @@
 #include "QueryBuilder.h"
 #include "TranslationList.h"
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -272,6 +273,7 @@ SearchRequest TfTrazi::Request() const {
 }
 
 void TfTrazi::FillTranslations() {
+    translationChoice_ = TranslationChoice();
     const QList<TranslationEntry> list = ReadTranslationLists(programFolder_);
     const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
     ComboPrevod->clear();
@@ -282,7 +284,17 @@ void TfTrazi::FillTranslations() {
         if (file.compare(QLatin1String(DefaultTranslationFile), Qt::CaseInsensitive) != 0)
             ComboPrevod->addItem(TrimSearchText(entry.caption), file);
     }
-    ComboPrevod->setCurrentIndex(0);
+    ComboPrevod->setCurrentIndex(std::max(0, ComboPrevod->findData(translationChoice_)));
+}
+
+QString TfTrazi::TranslationChoice() const {
+    return ComboPrevod->count() > 0 ? ComboPrevod->currentData().toString() : translationChoice_;
+}
+
+void TfTrazi::SetTranslationChoice(const QString& file) {
+    translationChoice_ = file;
+    if (ComboPrevod->count() > 0)
+        ComboPrevod->setCurrentIndex(std::max(0, ComboPrevod->findData(file)));
 }
 
 void TfTrazi::FormActivate() {
