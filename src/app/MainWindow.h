@@ -273,6 +273,7 @@ private:
     QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
     int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
+    QString shownBook_[PaneCount + 1];     // the book of that layout
     QString connectedFile_[PaneCount + 1]; // the file each pane's query reads
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;

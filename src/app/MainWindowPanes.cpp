@@ -97,6 +97,7 @@ void TfMain::LoadPane(int pane) {
     box->showEmptyHint(layout_.LabelsUsed[pane] == 0);
     laidOutWidth_[pane] = box->width();
     shownVerse_[pane] = entry.verse;
+    shownBook_[pane] = state_->BookCode();
     BookLabel(pane)->setText(
         PaneHeading(catalogue_.BookTitleOfCode(state_->BookCode()), entry.chapter));
     BookLabel(pane)->setToolTip(PaneTranslationName(pane));

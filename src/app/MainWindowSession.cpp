@@ -16,8 +16,10 @@
 void TfMain::CaptureSession(SessionState& s) const {
     s.bookCode = state_->BookCode();
     s.activePane = state_->ActivePane();
-    for (int p = 1; p <= PaneCount; ++p)
+    for (int p = 1; p <= PaneCount; ++p) {
         s.panes[p] = state_->Pane(p);
+        s.paneBooks[p] = layout_.LabelsUsed[p] > 0 ? shownBook_[p] : QString();
+    }
     s.windowGeometry = saveGeometry();
     s.maximized = isMaximized();
     s.splitterState = pendingPanes_.isEmpty() ? Splitters->saveState() : pendingPanes_;
@@ -46,13 +48,15 @@ void TfMain::RestoreSession(const SessionState& s) {
         state_->SetChapter(p, e.chapter);
         state_->SetVerse(p, e.verse);
     }
+    // Each pane in its own book; the window's book is the active pane's.
+    for (int p = 1; p <= PaneCount; ++p) {
+        if (s.paneBooks[p].isEmpty() || s.panes[p].chapter <= 0)
+            continue;
+        state_->SetBookCode(s.paneBooks[p]);
+        LoadPane(p);
+    }
     state_->SetBookCode(s.bookCode);
     state_->SetActivePane(s.activePane);
-    if (s.bookCode.isEmpty())
-        return;
-    for (int p = 1; p <= PaneCount; ++p)
-        if (s.panes[p].chapter > 0)
-            LoadPane(p);
 }
 
 void TfMain::ApplyPendingPanes() {

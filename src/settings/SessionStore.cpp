@@ -53,6 +53,7 @@ bool LoadSession(QSettings& s, SessionState& state) {
         e.file = s.value(QStringLiteral("file"), e.file).toString();
         e.table = s.value(QStringLiteral("table"), e.table).toString();
         e.caption = s.value(QStringLiteral("caption"), e.caption).toString();
+        read.paneBooks[p] = s.value(QStringLiteral("book")).toString();
         e.chapter = ReadInt(s, QStringLiteral("chapter"), 0, 0, 999);
         e.verse = ReadInt(s, QStringLiteral("verse"), 0, 0, 999);
         e.linked = s.value(QStringLiteral("linked")).toBool();
@@ -86,6 +87,7 @@ bool SaveSession(QSettings& s, const SessionState& state) {
         s.setValue(QStringLiteral("file"), e.file);
         s.setValue(QStringLiteral("table"), e.table);
         s.setValue(QStringLiteral("caption"), e.caption);
+        s.setValue(QStringLiteral("book"), state.paneBooks[p]);
         s.setValue(QStringLiteral("chapter"), e.chapter);
         s.setValue(QStringLiteral("verse"), e.verse);
         s.setValue(QStringLiteral("linked"), e.linked);
@@ -126,14 +128,15 @@ bool SaveSessionFile(const QString& path, const SessionState& state) {
 
 void DropMissing(SessionState& state, const std::function<bool(const QString&)>& translationExists,
                  const std::function<bool(const QString&)>& bookExists) {
-    if (!bookExists(state.bookCode)) {
+    if (!bookExists(state.bookCode))
         state.bookCode.clear();
-        for (PaneEntry& e : state.panes)
-            e.chapter = e.verse = 0;
-    }
     const PaneEntry defaults;
     for (int p = 1; p <= PaneCount; ++p) {
         PaneEntry& e = state.panes[p];
+        if (!bookExists(state.paneBooks[p])) {
+            state.paneBooks[p].clear();
+            e.chapter = e.verse = 0;
+        }
         if (translationExists(e.file))
             continue;
         e.file = QString();

@@ -15,6 +15,7 @@ struct SessionState {
     QString bookCode;
     int activePane = 1;
     PaneEntry panes[PaneCount + 1]; // 1 left, 2 right, 3 middle; [0] unused
+    QString paneBooks[PaneCount + 1]; // the book each pane shows; empty for none
     QByteArray windowGeometry;      // QWidget::saveGeometry
     bool maximized = false;
     QByteArray splitterState; // QSplitter::saveState
@@ -36,6 +37,6 @@ bool LoadSessionFile(const QString& path, SessionState& state);
 bool SaveSessionFile(const QString& path, const SessionState& state);
 
 // Drops what no longer exists: a pane whose translation is gone keeps the default one and
-// shows nothing; a book not in the catalogue empties every pane.
+// shows nothing; so does a pane whose book is not in the catalogue.
 void DropMissing(SessionState& state, const std::function<bool(const QString&)>& translationExists,
                  const std::function<bool(const QString&)>& bookExists);

@@ -20,6 +20,7 @@ class TestSessionStore : public QObject {
             e.file = QStringLiteral("prevod%1.db").arg(p);
             e.table = QStringLiteral("t%1").arg(p);
             e.caption = QStringLiteral("  Prevod %1").arg(p);
+            s.paneBooks[p] = QStringLiteral("%1").arg(40 + p);
             e.chapter = p + 2;
             e.verse = p * 5;
             e.linked = p == 3;
@@ -45,6 +46,7 @@ class TestSessionStore : public QObject {
             QCOMPARE(x.file, y.file);
             QCOMPARE(x.table, y.table);
             QCOMPARE(x.caption, y.caption);
+            QCOMPARE(a.paneBooks[p], b.paneBooks[p]);
             QCOMPARE(x.chapter, y.chapter);
             QCOMPARE(x.verse, y.verse);
             QCOMPARE(x.linked, y.linked);
@@ -82,9 +84,11 @@ private slots:
         QCOMPARE(s.panes[2].zoom, 0); // the rest of the pane comes back
         QCOMPARE(s.bookCode, QStringLiteral("43"));
         DropMissing(
-            s, [](const QString&) { return true; }, [](const QString&) { return false; });
-        QVERIFY(s.bookCode.isEmpty());
+            s, [](const QString&) { return true; },
+            [](const QString& code) { return code != QLatin1String("41"); });
         QCOMPARE(s.panes[1].chapter, 0);
+        QVERIFY(s.paneBooks[1].isEmpty());
+        QCOMPARE(s.panes[3].chapter, 5);
     }
 
     void damagedFileGivesDefaultsAndIsReplaced_data() {
