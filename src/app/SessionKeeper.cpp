@@ -50,7 +50,9 @@ void TSessionKeeper::Restore() {
     if (LoadSessionFile(sessionFile_, session)) {
         DropMissing(
             session,
-            [&folder](const QString& file) {
+            [&folder](const QString& name) {
+                // The list file pads the names it gives with blanks.
+                const QString file = name.trimmed();
                 return !file.isEmpty() &&
                        QFileInfo::exists(file.startsWith(QLatin1Char('/'))
                                              ? file
