@@ -8,7 +8,6 @@
 #include "QueryBuilder.h"
 #include "TranslationList.h"
 
-#include <algorithm>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -22,6 +21,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 

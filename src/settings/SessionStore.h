@@ -14,11 +14,11 @@ class QSettings;
 struct SessionState {
     QString bookCode;
     int activePane = 1;
-    PaneEntry panes[PaneCount + 1]; // 1 left, 2 right, 3 middle; [0] unused
+    PaneEntry panes[PaneCount + 1];   // 1 left, 2 right, 3 middle; [0] unused
     QString paneBooks[PaneCount + 1]; // the book each pane shows; empty for none
-    QByteArray windowGeometry;      // QWidget::saveGeometry
+    QByteArray windowGeometry;        // QWidget::saveGeometry
     bool maximized = false;
-    QByteArray splitterState; // QSplitter::saveState
+    QByteArray splitterState;  // QSplitter::saveState
     QString searchTranslation; // the file chosen in the search dialog, empty for the default
     bool searchDiacritics = false;
     bool hasReminderPlace = false;
