@@ -74,9 +74,9 @@ void TfMain::PopUpMenuPopup() {
     Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
-            translation->setChecked(
-                TrimBlanks(TranslationHint(translation))
-                    .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) == 0);
+            translation->setChecked(TrimBlanks(TranslationHint(translation))
+                                        .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) ==
+                                    0);
 }
 
 void TfMain::BuildBookItems() {

@@ -12,8 +12,8 @@ inline constexpr int PaneCount = 3;
 // What one reading pane shows and how: its translation, its place in the window's book, whether
 // it follows the active pane, and its fonts and colour.
 struct PaneEntry {
-    QString file;                                 // translation file in baza/
-    QString table = QStringLiteral("vidoslov");   // the verse table
+    QString file;                                  // translation file in baza/
+    QString table = QStringLiteral("vidoslov");    // the verse table
     QString caption = QStringLiteral("Osnovnik"); // as the pane menu names the translation
     int chapter = 0;
     int verse = 0;
