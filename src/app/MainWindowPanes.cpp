@@ -175,7 +175,8 @@ void TfMain::BtnNapredClick(QObject* sender) {
         return;
     const PaneEntry& entry = state_->Pane(p);
     // Past the book's last chapter there is nothing to show.
-    if (baze_ && entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
+    if (baze_ &&
+        entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
         return;
     state_->SetChapter(p, NextChapter(entry.chapter));
     state_->SetVerse(p, 1);
