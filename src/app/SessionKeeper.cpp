@@ -33,8 +33,9 @@ TSessionKeeper::TSessionKeeper(TProgram& program, const QString& sessionFile,
 }
 
 QString TSessionKeeper::ReminderFile() {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) +
-           QStringLiteral("/podsetnik.Izbor");
+    // Beside the user's own translations.
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/vidoslov/podsetnik.Izbor");
 }
 
 QString TSessionKeeper::FailureText(const QString& path) {
