@@ -2,6 +2,7 @@
 
 #include "BookCatalogue.h"
 #include "PaneLabels.h"
+#include "PlaceHistory.h"
 #include "ReaderState.h"
 #include "TranslationList.h"
 
@@ -64,6 +65,14 @@ public:
     // back to the fonts' own size) work on the active pane.
     void ZoomPane(int pane, int zoom);
     void ZoomByKey(int step);
+    // A pane's way back and forward over its jumps: a jump remembers the place the pane
+    // showed ("Nazad", "Napred", the mouse's side buttons, Backspace and Shift+Backspace).
+    void RememberShownPlace(int pane);
+    void PlaceBack(int pane);
+    void PlaceForward(int pane);
+    const PlaceHistory& History(int pane) const { return history_[pane]; }
+    QAction* BackItem() const { return backItem_; }
+    QAction* ForwardItem() const { return forwardItem_; }
 
     // The reader's state, the book catalogue and the labels of the panes' layouts.
     TReaderState& State() const { return *state_; }
@@ -274,6 +283,12 @@ private:
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
     int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
     QString shownBook_[PaneCount + 1];     // the book of that layout
+    int shownChapter_[PaneCount + 1] = {}; // its chapter
+    PlaceHistory history_[PaneCount + 1];
+    QAction* backItem_ = nullptr;
+    QAction* forwardItem_ = nullptr;
+    void ShowPlaceOf(int pane, const Place& place);
+    bool PlaceByMouseOrKey(QObject* watched, QEvent* event);
     QString connectedFile_[PaneCount + 1]; // the file each pane's query reads
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
@@ -119,4 +121,54 @@ bool TfMain::ZoomByWheel(QObject* watched, QEvent* event) {
         return true;
     }
     return false;
+}
+
+void TfMain::RememberShownPlace(int pane) {
+    if (TReaderState::IsPane(pane) && layout_.LabelsUsed[pane] > 0)
+        history_[pane].Push({shownBook_[pane], shownChapter_[pane], shownVerse_[pane]});
+}
+
+void TfMain::ShowPlaceOf(int pane, const Place& place) {
+    state_->SetActivePane(pane);
+    state_->SetBookCode(place.book);
+    state_->SetChapter(pane, place.chapter);
+    state_->SetVerse(pane, place.verse);
+    ShowActivePane();
+}
+
+void TfMain::PlaceBack(int pane) {
+    if (TReaderState::IsPane(pane) && history_[pane].CanBack())
+        ShowPlaceOf(
+            pane, history_[pane].Back({shownBook_[pane], shownChapter_[pane], shownVerse_[pane]}));
+}
+
+void TfMain::PlaceForward(int pane) {
+    if (TReaderState::IsPane(pane) && history_[pane].CanForward())
+        ShowPlaceOf(pane, history_[pane].Forward(
+                              {shownBook_[pane], shownChapter_[pane], shownVerse_[pane]}));
+}
+
+bool TfMain::PlaceByMouseOrKey(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButton button = static_cast<QMouseEvent*>(event)->button();
+        if (button != Qt::BackButton && button != Qt::ForwardButton)
+            return false;
+        for (int p = 1; p <= PaneCount; ++p) {
+            if (watched != ScrollBox(p)->viewport())
+                continue;
+            Guarded([&] { button == Qt::BackButton ? PlaceBack(p) : PlaceForward(p); });
+            return true;
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // In an edit Backspace deletes.
+    if (key->key() != Qt::Key_Backspace || qobject_cast<QLineEdit*>(watched) ||
+        qobject_cast<QLineEdit*>(focusWidget()))
+        return false;
+    const int p = state_->ActivePane();
+    Guarded([&] { key->modifiers() & Qt::ShiftModifier ? PlaceForward(p) : PlaceBack(p); });
+    return true;
 }

@@ -154,7 +154,7 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
             PlaceBottomControls(p);
         return false;
     }
-    if (!destroyed_ && ZoomByWheel(watched, event))
+    if (!destroyed_ && (ZoomByWheel(watched, event) || PlaceByMouseOrKey(watched, event)))
         return true;
     if (destroyed_ || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);

@@ -31,9 +31,16 @@ TProgram::TProgram(const QString& programFolder) {
     fPodesiFont->setPanes(&main->State());
     fprint->setBaze(Baze.get());
     main->setReportForm(fprint.get());
-    fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReference(text); };
+    fPodsetnik->ShowReference = [main](const QString& text) {
+        main->RememberShownPlace(main->GetActivePane());
+        main->ShowReference(text);
+    };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    results->setReader({&main->State(), &main->Catalogue(), [main] { main->ShowActivePane(); },
+    results->setReader({&main->State(), &main->Catalogue(),
+                        [main] {
+                            main->RememberShownPlace(main->GetActivePane());
+                            main->ShowActivePane();
+                        },
                         main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());

@@ -1,6 +1,8 @@
 #include "Application.h"
+#include "KvTranBtn.h"
 #include "Podsetnik.h"
 #include "ProgramFixture.h"
+#include "ScrollBox.h"
 #include "SessionKeeper.h"
 #include "VerseFixture.h"
 
@@ -79,6 +81,36 @@ private slots:
         QCOMPARE(m()->State().Pane(1).zoom, zoom);
         QCOMPARE(m()->State().Pane(2).zoom, 0);
         QCOMPARE(label(1, 1)->FontTekst.Size > size, zoom > 1);
+    }
+
+    void backAndForwardAfterAReferenceClick() {
+        startProgram();
+        m()->SetActivePane(1);
+        m()->ShowReference(QStringLiteral("JOVAN 3:1"));
+        QCOMPARE(label(1, 2)->Tekst(), QStringLiteral("PSAL 1:2,"));
+        QTest::mouseClick(label(1, 2), Qt::LeftButton, {}, QPoint(2, 2));
+        const TReaderState& s = m()->State();
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
+        QVERIFY(m()->History(1).CanBack());
+        // Backspace outside the edits goes back, Shift+Backspace forward.
+        m()->FontButton(1)->setFocus();
+        QTest::keyClick(m()->FontButton(1), Qt::Key_Backspace);
+        QCOMPARE(s.BookCode(), QStringLiteral("JOVAN"));
+        QCOMPARE(s.Chapter(1), 3);
+        QCOMPARE(s.Verse(1), 1);
+        m()->FontButton(1)->setFocus();
+        QTest::keyClick(m()->FontButton(1), Qt::Key_Backspace, Qt::ShiftModifier);
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
+        QCOMPARE(s.Verse(1), 2);
+        // The menu item and the mouse's side button do the same.
+        m()->PlaceBack(1);
+        QCOMPARE(s.BookCode(), QStringLiteral("JOVAN"));
+        QTest::mouseClick(m()->ScrollBox(1)->viewport(), Qt::ForwardButton);
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
+        QVERIFY(!m()->History(1).CanForward());
+        // Alt+Left stays the previous chapter.
+        QTest::keyClick(m(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
     }
 
     void reminderListIsNeverLostUnasked() {
