@@ -287,7 +287,7 @@ private:
     PlaceHistory history_[PaneCount + 1];
     QAction* backItem_ = nullptr;
     QAction* forwardItem_ = nullptr;
-    void ShowPlaceOf(int pane, const Place& place);
+    void ShowPlaceOf(int pane, const PanePlace& place);
     bool PlaceByMouseOrKey(QObject* watched, QEvent* event);
     QString connectedFile_[PaneCount + 1]; // the file each pane's query reads
     QList<TranslationEntry> translations_;

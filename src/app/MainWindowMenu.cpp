@@ -162,7 +162,7 @@ void TfMain::Ubaciupodsetnik1Click() {
 void TfMain::Podsetnik1Click() {
     if (!fPodsetnik_)
         return;
-    if (fPodsetnik_->Placed()) {
+    if (fPodsetnik_->KeepsPlace()) {
         fPodsetnik_->ShowAt(fPodsetnik_->x(), fPodsetnik_->y());
         return;
     }

@@ -128,7 +128,7 @@ void TfMain::RememberShownPlace(int pane) {
         history_[pane].Push({shownBook_[pane], shownChapter_[pane], shownVerse_[pane]});
 }
 
-void TfMain::ShowPlaceOf(int pane, const Place& place) {
+void TfMain::ShowPlaceOf(int pane, const PanePlace& place) {
     state_->SetActivePane(pane);
     state_->SetBookCode(place.book);
     state_->SetChapter(pane, place.chapter);

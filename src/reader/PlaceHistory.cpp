@@ -1,6 +1,6 @@
 #include "PlaceHistory.h"
 
-void PlaceHistory::Push(const Place& left) {
+void PlaceHistory::Push(const PanePlace& left) {
     if (left.book.isEmpty() || (!back_.isEmpty() && back_.last() == left))
         return;
     back_.append(left);
@@ -9,14 +9,14 @@ void PlaceHistory::Push(const Place& left) {
     forward_.clear();
 }
 
-Place PlaceHistory::Back(const Place& current) {
+PanePlace PlaceHistory::Back(const PanePlace& current) {
     if (back_.isEmpty())
         return current;
     forward_.append(current);
     return back_.takeLast();
 }
 
-Place PlaceHistory::Forward(const Place& current) {
+PanePlace PlaceHistory::Forward(const PanePlace& current) {
     if (forward_.isEmpty())
         return current;
     back_.append(current);

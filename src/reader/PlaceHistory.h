@@ -4,11 +4,11 @@
 #include <QString>
 
 // A place a pane showed: book code, chapter and verse.
-struct Place {
+struct PanePlace {
     QString book;
     int chapter = 0;
     int verse = 0;
-    bool operator==(const Place&) const = default;
+    bool operator==(const PanePlace&) const = default;
 };
 
 // A pane's way back and forward: the places it left by a jump (a cross reference, a search
@@ -18,14 +18,14 @@ public:
     static constexpr int Limit = 100;
 
     // The place left by a jump; the way forward is forgotten.
-    void Push(const Place& left);
+    void Push(const PanePlace& left);
     bool CanBack() const { return !back_.isEmpty(); }
     bool CanForward() const { return !forward_.isEmpty(); }
     // The place to return to; `current` becomes the way forward (back again for Forward).
-    Place Back(const Place& current);
-    Place Forward(const Place& current);
+    PanePlace Back(const PanePlace& current);
+    PanePlace Forward(const PanePlace& current);
 
 private:
-    QList<Place> back_;
-    QList<Place> forward_;
+    QList<PanePlace> back_;
+    QList<PanePlace> forward_;
 };

@@ -171,6 +171,7 @@ int TfPodsetnik::SelectedIndex() const {
 void TfPodsetnik::ShowAt(int left, int top) {
     move(left > 0 ? left : 1, top);
     placed_ = true;
+    keepPlace_ = false;
     show();
     raise();
     activateWindow(); // the keys go to the list shown
@@ -178,7 +179,7 @@ void TfPodsetnik::ShowAt(int left, int top) {
 
 void TfPodsetnik::PlaceAt(const QPoint& place) {
     move(place);
-    placed_ = true;
+    placed_ = keepPlace_ = true;
 }
 
 void TfPodsetnik::ListBoxPokDblClick() {

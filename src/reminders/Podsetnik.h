@@ -56,6 +56,8 @@ public:
     // Puts the window where it stood in the last run; it is shown there from then on.
     void PlaceAt(const QPoint& place);
     bool Placed() const { return placed_; }
+    // True until the first show after PlaceAt: that show keeps the place.
+    bool KeepsPlace() const { return keepPlace_; }
 
     // Handlers.
     void ListBoxPokDblClick();
@@ -86,6 +88,7 @@ private:
     QPixmap tile_;
     bool unsaved_ = false;
     bool placed_ = false;
+    bool keepPlace_ = false;
     QList<std::pair<int, QString>> removed_; // removed entries, the last one last
     void Changed(bool unsaved);
 };
