@@ -108,6 +108,7 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     BuildPaneMenu();
     BuildMenu();
     BuildPanes();
+    BuildZoomKeys();
     WatchKeys(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfMain::FocusWindowChanged);
     FormCreate();

@@ -2,6 +2,7 @@
 
 #include "BookCatalogue.h"
 #include "PaneLabels.h"
+#include "PlaceHistory.h"
 #include "ReaderState.h"
 #include "TranslationList.h"
 
@@ -34,6 +35,7 @@ class TfUkloniPrevod;
 class TfPodsetnik;
 class TfTrazi;
 class Tfprint;
+struct SessionState;
 
 // The main reader window: three panes side by side (left 1, middle 3, right 2), each with its
 // book label, its scroll box of verse and reference labels and a bottom panel of controls.
@@ -56,6 +58,23 @@ public:
     std::function<void()> ShowSearchResults;
     // The dialog of a pane's "F" button.
     void setFontDialog(TfPodesiFont* dialog);
+
+    // The session kept between runs (MainWindowSession.cpp): what the window holds, and the
+    // same put back, the panes whose translation and book exist shown again.
+    void CaptureSession(SessionState& session) const;
+    void RestoreSession(const SessionState& session);
+    // A pane's zoom, held to its range; Ctrl+plus, Ctrl+minus (step 1, -1) and Ctrl+0 (step 0,
+    // back to the fonts' own size) work on the active pane.
+    void ZoomPane(int pane, int zoom);
+    void ZoomByKey(int step);
+    // A pane's way back and forward over its jumps: a jump remembers the place the pane
+    // showed ("Nazad", "Napred", the mouse's side buttons, Backspace and Shift+Backspace).
+    void RememberShownPlace(int pane);
+    void PlaceBack(int pane);
+    void PlaceForward(int pane);
+    const PlaceHistory& History(int pane) const { return history_[pane]; }
+    QAction* BackItem() const { return backItem_; }
+    QAction* ForwardItem() const { return forwardItem_; }
 
     // The reader's state, the book catalogue and the labels of the panes' layouts.
     TReaderState& State() const { return *state_; }
@@ -225,6 +244,10 @@ private:
     void NameControls();
     void BuildPaneMenu();
     void BuildPanes();
+    void BuildZoomKeys();
+    // Ctrl with the wheel over a pane zooms it; true when the event was taken.
+    bool ZoomByWheel(QObject* watched, QEvent* event);
+    void ApplyPendingPanes();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
     void ConnectPane(int pane);
     template <class T> T* Named(T* object, const QString& name);
@@ -275,6 +298,8 @@ private:
     QAction* KopirajGlavu1; // copies the pane's chapter
     QColorDialog* CD1;
 
+    QTimer* pendingTimer_ = nullptr;
+    QByteArray pendingPanes_; // kept pane widths, until the restored window has settled
     bool activatedOnce_ = false;
     bool fromOtherWindow_ = false;   // the program's last active window was another one
     QPointer<QWidget> focusAtLeave_; // the focus when the window was left for another
@@ -282,6 +307,13 @@ private:
     QTimer* relayoutTimer_ = nullptr;      // relayout once resizing settles
     int laidOutWidth_[PaneCount + 1] = {}; // box width of each pane's last layout
     int shownVerse_[PaneCount + 1] = {};   // the verse chosen at that layout
+    QString shownBook_[PaneCount + 1];     // the book of that layout
+    int shownChapter_[PaneCount + 1] = {}; // its chapter
+    PlaceHistory history_[PaneCount + 1];
+    QAction* backItem_ = nullptr;
+    QAction* forwardItem_ = nullptr;
+    void ShowPlaceOf(int pane, const PanePlace& place);
+    bool PlaceByMouseOrKey(QObject* watched, QEvent* event);
     QString connectedFile_[PaneCount + 1]; // the file each pane's query reads
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;

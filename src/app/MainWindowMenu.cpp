@@ -52,6 +52,12 @@ void TfMain::BuildPaneMenu() {
         item(CopyVerseItemCaption, QStringLiteral("KopirajStih1"), &TfMain::KopirajStih1Click);
     KopirajGlavu1 =
         item(CopyChapterItemCaption, QStringLiteral("KopirajGlavu1"), &TfMain::KopirajGlavu1Click);
+    backItem_ = item(QStringLiteral("Nazad"), QStringLiteral("BackItem"), nullptr);
+    forwardItem_ = item(QStringLiteral("Napred"), QStringLiteral("ForwardItem"), nullptr);
+    connect(backItem_, &QAction::triggered, this,
+            [this] { Guarded([this] { PlaceBack(PopupPane()); }); });
+    connect(forwardItem_, &QAction::triggered, this,
+            [this] { Guarded([this] { PlaceForward(PopupPane()); }); });
     connect(PopUpMenu, &QMenu::aboutToShow, this,
             [this] { Guarded([this] { PopUpMenuPopup(); }); });
 
@@ -72,6 +78,10 @@ void TfMain::PopUpMenuPopup() {
     const int p = PopupPane();
     SetActivePane(p);
     Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
+    if (TReaderState::IsPane(p)) {
+        backItem_->setEnabled(history_[p].CanBack());
+        forwardItem_->setEnabled(history_[p].CanForward());
+    }
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
             translation->setChecked(
@@ -154,6 +164,10 @@ void TfMain::Ubaciupodsetnik1Click() {
 void TfMain::Podsetnik1Click() {
     if (!fPodsetnik_)
         return;
+    if (fPodsetnik_->KeepsPlace()) {
+        fPodsetnik_->ShowAt(fPodsetnik_->x(), fPodsetnik_->y());
+        return;
+    }
     const int screenWidth = QGuiApplication::primaryScreen()->geometry().width();
     // ShowAt keeps the left edge at 1 or more.
     fPodsetnik_->ShowAt(screenWidth - 2 * fPodsetnik_->frameGeometry().width(), 1);

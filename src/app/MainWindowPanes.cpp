@@ -134,6 +134,8 @@ void TfMain::LoadPane(int pane) {
     box->showEmptyHint(layout_.LabelsUsed[pane] == 0);
     laidOutWidth_[pane] = box->width();
     shownVerse_[pane] = entry.verse;
+    shownBook_[pane] = state_->BookCode();
+    shownChapter_[pane] = entry.chapter;
     BookLabel(pane)->setText(
         PaneHeading(catalogue_.BookTitleOfCode(state_->BookCode()), entry.chapter));
     BookLabel(pane)->setToolTip(PaneTranslationName(pane));
@@ -247,6 +249,7 @@ void TfMain::ReferenceClick(int pane, TKvlabel* label) {
     if (!label || !IsPane(pane))
         return;
     SetActivePane(pane);
+    RememberShownPlace(pane);
     ShowReference(label->Tekst());
 }
 

@@ -50,6 +50,7 @@ void TfMain::FormResize() {
 void TfMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
+    ApplyPendingPanes();
 }
 
 void TfMain::FormActivate() {
@@ -157,6 +158,8 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
             PlaceBottomControls(p);
         return false;
     }
+    if (!destroyed_ && (ZoomByWheel(watched, event) || PlaceByMouseOrKey(watched, event)))
+        return true;
     if (destroyed_ || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     // The window sees every key first. A key that a control passed on to the window is not

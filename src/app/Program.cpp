@@ -9,6 +9,8 @@
 #include "ProgramFolder.h"
 #include "RezultatiTrazenja.h"
 #include "Search.h"
+#include "SessionKeeper.h"
+#include "SessionStore.h"
 #include "Trazi.h"
 #include "print.h"
 
@@ -31,9 +33,16 @@ TProgram::TProgram(const QString& programFolder) {
     fPodesiFont->setPanes(&main->State());
     fprint->setBaze(Baze.get());
     main->setReportForm(fprint.get());
-    fPodsetnik->ShowReference = [main](const QString& text) { main->ShowReminderEntry(text); };
+    fPodsetnik->ShowReference = [main](const QString& text) {
+        main->RememberShownPlace(main->GetActivePane());
+        main->ShowReminderEntry(text);
+    };
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    results->setReader({&main->State(), &main->Catalogue(), [main] { main->ShowActivePane(); },
+    results->setReader({&main->State(), &main->Catalogue(),
+                        [main] {
+                            main->RememberShownPlace(main->GetActivePane());
+                            main->ShowActivePane();
+                        },
                         main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
@@ -56,6 +65,17 @@ void TProgram::PrepareFirstUses() {
     } catch (const DatabaseError&) {
     }
     fRezultatiTrazenja->PrepareFirstShow();
+}
+
+TSessionKeeper* TProgram::KeepSession() {
+    return KeepSession(SessionFile(), TSessionKeeper::ReminderFile());
+}
+
+TSessionKeeper* TProgram::KeepSession(const QString& sessionFile, const QString& reminderFile) {
+    // Owned by the main window.
+    auto* keeper = new TSessionKeeper(*this, sessionFile, reminderFile);
+    keeper->Restore();
+    return keeper;
 }
 
 TProgram::~TProgram() {

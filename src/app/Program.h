@@ -4,6 +4,7 @@
 #include <memory>
 
 class TBaze;
+class TSessionKeeper;
 class TfIntro;
 class TfMain;
 class TfPodesiFont;
@@ -27,6 +28,11 @@ public:
     // first results window would otherwise make while the user waits: the search's pages of
     // the default text read once, and the results window prepared.
     void PrepareFirstUses();
+
+    // Puts the last run's session back and keeps this one; the program does this, tests that
+    // want it too (with files of their own).
+    TSessionKeeper* KeepSession();
+    TSessionKeeper* KeepSession(const QString& sessionFile, const QString& reminderFile);
 
     std::unique_ptr<TfMain> fMain;
     std::unique_ptr<TBaze> Baze;

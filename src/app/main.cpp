@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     app.setQuitOnLastWindowClosed(false);
     TProgram program;
     QObject::connect(program.fMain.get(), &TfMain::closed, &app, &QCoreApplication::quit);
+    program.KeepSession();
     program.fMain->show();
     // Once the main window stands and the user reads it.
     constexpr int IdleAfterStartMs = 300;

@@ -81,6 +81,8 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
         label->setParent(holder);
     label->FontTekst.assignLook(pane.textFont);
     label->FontPok.assignLook(pane.refFont);
+    label->FontTekst.Size = ZoomedSize(pane.textFont.Size, pane.zoom);
+    label->FontPok.Size = ZoomedSize(pane.refFont.Size, pane.zoom);
     label->Sirina = box.width() - WrapMargin;
 }
 

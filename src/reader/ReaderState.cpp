@@ -4,6 +4,9 @@
 #include "FileProperties.h"
 #include "ProgramFolder.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <limits>
 
 TReaderState::TReaderState(QObject* parent) : QObject(parent) {}
@@ -85,6 +88,19 @@ void TReaderState::SetFonts(int pane, const TKvFont& text, const TKvFont& ref) {
 void TReaderState::SetColor(int pane, TColor color) {
     panes_[Index(pane)].color = color;
     emit changed(Index(pane));
+}
+
+void TReaderState::SetZoom(int pane, int zoom) {
+    zoom = std::clamp(zoom, MinZoom, MaxZoom);
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.zoom == zoom)
+        return;
+    e.zoom = zoom;
+    emit changed(Index(pane));
+}
+
+int ZoomedSize(int size, int zoom) {
+    return std::max(4, static_cast<int>(std::lround(size * (1.0 + zoom / 10.0))));
 }
 
 void TReaderState::ShowPlace(int pane, const QString& book, int chapter, int verse) {

@@ -24,7 +24,13 @@ struct PaneEntry {
     TKvFont textFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238};
     TKvFont refFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
     TColor color = clWhite;
+    int zoom = 0; // steps of enlargement (negative: smaller), see ZoomedSize
 };
+
+inline constexpr int MinZoom = -5;
+inline constexpr int MaxZoom = 10;
+// A font size enlarged by zoom steps of a tenth each, never below 4 points.
+int ZoomedSize(int size, int zoom);
 
 // The reader's state: the active pane, the one book of the window and an entry per pane
 // (1 left, 2 right, 3 middle). Every window that moves the reader goes through it; it tells
@@ -56,6 +62,8 @@ public:
     void SetTable(int pane, const QString& table);
     void SetFonts(int pane, const TKvFont& text, const TKvFont& ref);
     void SetColor(int pane, TColor color);
+    // Held within MinZoom..MaxZoom.
+    void SetZoom(int pane, int zoom);
 
     // A place to show in a pane: the window's book, the pane's chapter and verse; the pane
     // becomes the active one and the linked panes follow it.

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPainter>
 
 namespace {
@@ -99,12 +100,53 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     Ucitaj1->setObjectName(QStringLiteral("Ucitaj1"));
     connect(Snimi1, &QAction::triggered, this, [this] { Snimi1Click(); });
     connect(Ucitaj1, &QAction::triggered, this, [this] { Ucitaj1Click(); });
+    Vrati1 = PopUp->addAction(QStringLiteral("Vrati obrisano"));
+    Vrati1->setObjectName(QStringLiteral("Vrati1"));
+    Vrati1->setShortcut(QKeySequence::Undo);
+    Vrati1->setShortcutContext(Qt::WindowShortcut);
+    addAction(Vrati1);
+    connect(Vrati1, &QAction::triggered, this, [this] { RestoreRemoved(); });
+    Ask = [this](const QString& text) {
+        QMessageBox box(QMessageBox::Question, windowTitle(), text,
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
     connect(ListBoxPok, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopUp->popup(ListBoxPok->viewport()->mapToGlobal(pos)); });
 }
 
+void TfPodsetnik::Changed(bool unsaved) {
+    unsaved_ = unsaved;
+    emit entriesChanged();
+}
+
 void TfPodsetnik::AddEntry(const QString& entry) {
     ListBoxPok->addItem(entry);
+    Changed(true);
+}
+
+void TfPodsetnik::RestoreEntries(const QStringList& entries) {
+    SetEntries(entries);
+    unsaved_ = !entries.isEmpty();
+}
+
+bool TfPodsetnik::RestoreRemoved() {
+    if (removed_.isEmpty())
+        return false;
+    const auto [index, text] = removed_.takeLast();
+    ListBoxPok->insertItem(std::min(index, ListBoxPok->count()), text);
+    Changed(true);
+    return true;
+}
+
+bool TfPodsetnik::HasUnsavedEntries() const {
+    return unsaved_ && ListBoxPok->count() > 0;
+}
+
+QString TfPodsetnik::ReplaceQuestion() {
+    return QStringLiteral("Podsetnik ima stavke koje nisu snimljene u datoteku. "
+                          "Da li želite da ih zamenite učitanim?");
 }
 
 QStringList TfPodsetnik::Entries() const {
@@ -117,6 +159,8 @@ QStringList TfPodsetnik::Entries() const {
 void TfPodsetnik::SetEntries(const QStringList& entries) {
     ListBoxPok->clear();
     ListBoxPok->addItems(entries);
+    removed_.clear();
+    Changed(false);
 }
 
 int TfPodsetnik::SelectedIndex() const {
@@ -126,16 +170,26 @@ int TfPodsetnik::SelectedIndex() const {
 
 void TfPodsetnik::ShowAt(int left, int top) {
     move(left > 0 ? left : 1, top);
+    placed_ = true;
+    keepPlace_ = false;
     show();
     raise();
     activateWindow(); // the keys go to the list shown
+}
+
+void TfPodsetnik::PlaceAt(const QPoint& place) {
+    move(place);
+    placed_ = keepPlace_ = true;
 }
 
 void TfPodsetnik::ListBoxPokDblClick() {
     const int index = SelectedIndex();
     if (index < 0)
         return;
-    delete ListBoxPok->takeItem(index);
+    QListWidgetItem* item = ListBoxPok->takeItem(index);
+    removed_.append({index, item->text()});
+    delete item;
+    Changed(true);
     // The neighbour that moved up is not the user's choice.
     ListBoxPok->setCurrentRow(-1);
     ListBoxPok->clearSelection();
@@ -186,6 +240,9 @@ void TfPodsetnik::Snimi1Click() {
 }
 
 void TfPodsetnik::Ucitaj1Click() {
+    // Entries not yet saved are replaced only when the user says so.
+    if (HasUnsavedEntries() && !(Ask && Ask(ReplaceQuestion())))
+        return;
     if (OD1->exec() != QDialog::Accepted || OD1->selectedFiles().isEmpty())
         return;
     LoadFromFile(OD1->selectedFiles().first());
@@ -193,8 +250,10 @@ void TfPodsetnik::Ucitaj1Click() {
 
 bool TfPodsetnik::SaveToFile(const QString& path) {
     QString error;
-    if (SaveIzbor(path, Entries(), &error))
+    if (SaveIzbor(path, Entries(), &error)) {
+        unsaved_ = false;
         return true;
+    }
     ShowMessage(QStringLiteral("Podsetnik nije snimljen u datoteku %1: %2")
                     .arg(QDir::toNativeSeparators(path), error));
     return false;

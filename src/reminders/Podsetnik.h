@@ -29,6 +29,10 @@ public:
     QMenu* PopUp;
     QAction* Snimi1;
     QAction* Ucitaj1;
+    QAction* Vrati1; // brings back the entry removed last (Ctrl+Z)
+
+    // Asks a yes/no question; true for "Da". Tests answer it themselves.
+    std::function<bool(const QString& text)> Ask;
 
     // Shows a reference in the reader's active pane; set by the main window. Its errors
     // (ConvertError for a text that is no reference) pass through BtnpokaziClick.
@@ -39,9 +43,21 @@ public:
     QStringList Entries() const;
     void SetEntries(const QStringList& entries);
     int SelectedIndex() const; // -1 when no entry is selected
+    // The entries kept from the last run: shown, and not yet saved to a file.
+    void RestoreEntries(const QStringList& entries);
+    // True while the list holds entries changed since it was last saved or loaded.
+    bool HasUnsavedEntries() const;
+    // Puts the entry removed last back where it was; false when there is none.
+    bool RestoreRemoved();
+    static QString ReplaceQuestion();
 
     // Moves the window (left at least 1) and shows it without making it modal.
     void ShowAt(int left, int top);
+    // Puts the window where it stood in the last run; it is shown there from then on.
+    void PlaceAt(const QPoint& place);
+    bool Placed() const { return placed_; }
+    // True until the first show after PlaceAt: that show keeps the place.
+    bool KeepsPlace() const { return keepPlace_; }
 
     // Handlers.
     void ListBoxPokDblClick();
@@ -58,6 +74,10 @@ public:
     bool SaveToFile(const QString& path);
     bool LoadFromFile(const QString& path);
 
+signals:
+    // An entry was added, removed or brought back, or the list was loaded.
+    void entriesChanged();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -66,4 +86,9 @@ protected:
 
 private:
     QPixmap tile_;
+    bool unsaved_ = false;
+    bool placed_ = false;
+    bool keepPlace_ = false;
+    QList<std::pair<int, QString>> removed_; // removed entries, the last one last
+    void Changed(bool unsaved);
 };

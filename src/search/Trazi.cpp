@@ -25,6 +25,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -373,6 +374,7 @@ SearchResult TfTrazi::SearchFolded(SearchRequest request) {
 }
 
 void TfTrazi::FillTranslations() {
+    translationChoice_ = TranslationChoice();
     const QList<TranslationEntry> list = ReadTranslationLists(programFolder_);
     const QString defaultCaption = CaptionOfFile(QLatin1String(DefaultTranslationFile), list);
     ComboPrevod->clear();
@@ -383,7 +385,20 @@ void TfTrazi::FillTranslations() {
         if (file.compare(QLatin1String(DefaultTranslationFile), Qt::CaseInsensitive) != 0)
             ComboPrevod->addItem(TrimSearchText(entry.caption), file);
     }
-    ChooseProposed();
+    if (proposed_.isEmpty())
+        ComboPrevod->setCurrentIndex(std::max(0, ComboPrevod->findData(translationChoice_)));
+    else
+        ChooseProposed();
+}
+
+QString TfTrazi::TranslationChoice() const {
+    return ComboPrevod->count() > 0 ? ComboPrevod->currentData().toString() : translationChoice_;
+}
+
+void TfTrazi::SetTranslationChoice(const QString& file) {
+    translationChoice_ = file;
+    if (ComboPrevod->count() > 0)
+        ComboPrevod->setCurrentIndex(std::max(0, ComboPrevod->findData(file)));
 }
 
 void TfTrazi::FormActivate() {

@@ -78,6 +78,10 @@ public:
     // Fills the translation list: the default translation first, then the others of the list
     // file. Done at the first activation.
     void FillTranslations();
+    // The translation chosen to search (its file, empty for the default), also before the
+    // list is filled.
+    QString TranslationChoice() const;
+    void SetTranslationChoice(const QString& file);
     // What the last search looked for, and what it found; taking the result leaves it empty.
     const SearchedFor& Searched() const { return searched_; }
     const SearchResult& Result() const { return result_; }
@@ -133,6 +137,7 @@ private:
     bool shownOnce_ = false;
     QString programFolder_;
     QString proposed_; // the file of the translation proposed
+    QString translationChoice_;
     SearchedFor searched_;
     SearchResult result_;
     TLiveCount* liveCount_;

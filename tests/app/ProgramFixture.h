@@ -31,6 +31,8 @@ struct ProgramFixture {
         QVERIFY(dir_.isValid());
         folder_ = dir_.path() + QLatin1Char('/');
         QVERIFY(QDir(dir_.path()).mkpath(QStringLiteral("baza")));
+        // Whatever a test keeps stays out of the developer's own settings.
+        qputenv("XDG_CONFIG_HOME", dir_.filePath(QStringLiteral("config")).toUtf8());
         SetMessageHandler([this](const QString& text) { messages_ << text; });
     }
     void startProgram() {

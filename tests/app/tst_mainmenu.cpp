@@ -115,7 +115,7 @@ void TestMainMenu::menuHasItsSevenItems() {
     QCOMPARE(captions,
              (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '), "Podsetnik",
                           "Promena boje", QStringLiteral("Štampanje"), "Stari zavet", "Novi zavet",
-                          "Prevod :", "Kopiraj stih", "Kopiraj glavu"}));
+                          "Prevod :", "Kopiraj stih", "Kopiraj glavu", "Nazad", "Napred"}));
     QCOMPARE(w->PaneMenu()->actions().at(6), w->TranslationItem());
     for (QMenu* menu : {static_cast<QMenu*>(w->PaneMenu()), w->OldTestamentItem()->menu(),
                         w->NewTestamentItem()->menu()})

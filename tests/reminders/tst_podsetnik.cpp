@@ -71,9 +71,10 @@ private slots:
         QCOMPARE(f.SD1->acceptMode(), QFileDialog::AcceptSave);
 
         const QList<QAction*> items = f.PopUp->actions();
-        QCOMPARE(items.size(), 2);
+        QCOMPARE(items.size(), 3);
         QCOMPARE(items[0]->text(), QString("Snimi"));
         QCOMPARE(items[1]->text(), QString("Ucitaj"));
+        QCOMPARE(items[2]->text(), QString("Vrati obrisano"));
     }
 
     void entriesAppendWithDuplicates() {
