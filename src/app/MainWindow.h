@@ -140,6 +140,9 @@ public:
     void EditRbrChange(QObject* sender);
     void PokaziIzEdita(QObject* sender, int key);
     void ReferenceClick(int pane, TKvlabel* label);
+    // A click on a verse label chooses that verse: highlighted, in the verse edit, the one
+    // copies and the reminder list take; the linked panes follow.
+    void VerseClick(int pane, TKvlabel* label);
     void BtnFontClick(QObject* sender);
     void SBClick(int pane);
 

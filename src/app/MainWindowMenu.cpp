@@ -74,9 +74,9 @@ void TfMain::PopUpMenuPopup() {
     Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
-            translation->setChecked(TrimBlanks(TranslationHint(translation))
-                                        .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) ==
-                                    0);
+            translation->setChecked(
+                TrimBlanks(TranslationHint(translation))
+                    .compare(TrimBlanks(state_->Pane(p).file), Qt::CaseInsensitive) == 0);
 }
 
 void TfMain::BuildBookItems() {
@@ -144,9 +144,18 @@ void TfMain::SwitchTranslation(int pane, QAction* item) {
 }
 
 void TfMain::Ubaciupodsetnik1Click() {
+    if (!fPodsetnik_)
+        return;
     const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
-    if (label && fPodsetnik_)
+    if (label) {
         fPodsetnik_->AddEntry(PaneLabelEntry(*label));
+        return;
+    }
+    // On the pane's background: the chosen verse of the chapter it shows.
+    const int p = PopupPane();
+    if (layout_.LabelsUsed[p] > 0 && shownVerse_[p] > 0)
+        fPodsetnik_->AddEntry(VerseEntry(state_->BookCode(), QString::number(state_->Chapter(p)),
+                                         QString::number(shownVerse_[p])));
 }
 
 void TfMain::Podsetnik1Click() {

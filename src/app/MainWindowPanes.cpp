@@ -174,8 +174,7 @@ void TfMain::BtnNapredClick(QObject* sender) {
         return;
     const PaneEntry& entry = state_->Pane(p);
     // Past the book's last chapter there is nothing to show.
-    if (baze_ &&
-        entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
+    if (baze_ && entry.chapter >= LastChapter(entry.table, state_->BookCode(), baze_->PaneQuery(p)))
         return;
     state_->SetChapter(p, NextChapter(entry.chapter));
     state_->SetVerse(p, 1);
@@ -205,6 +204,22 @@ void TfMain::ReferenceClick(int pane, TKvlabel* label) {
         return;
     SetActivePane(pane);
     ShowReference(label->Tekst());
+}
+
+void TfMain::VerseClick(int pane, TKvlabel* label) {
+    if (!label || !IsPane(pane))
+        return;
+    bool ok = false;
+    const int verse = label->Rbr.toInt(&ok);
+    if (!ok)
+        return;
+    SetActivePane(pane);
+    state_->SetVerse(pane, verse);
+    MoveHighlight(layout_, pane, *label);
+    shownVerse_[pane] = verse;
+    VerseEdit(pane)->setText(QString::number(verse));
+    for (int q : state_->FollowActive())
+        LoadPane(q);
 }
 
 void TfMain::setFontDialog(TfPodesiFont* dialog) {

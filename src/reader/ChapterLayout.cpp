@@ -108,6 +108,7 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                 verse->setVrsta(Tekst1);
                 verse->setTekst(rbr + QStringLiteral(". ") + tekst);
                 verse->PopupMenu = state.PopUpMenu;
+                verse->setClickable(true); // a click chooses the verse
                 verse->Knjiga = knjiga;
                 verse->Glava = glava;
                 verse->Rbr = rbr;
@@ -197,6 +198,17 @@ void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int use
 void HideSurplusLabels(PaneLabels& state, TScrollBox& box) {
     const int p = PaneOfBox(box);
     HideSurplusLabels(state.Labels, LabelPrefix(box), state.LabelsUsed[p], state.LabelsCreated[p]);
+}
+
+void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse) {
+    const QString prefix = QStringLiteral("labela") + QString::number(pane);
+    for (int k = 1; k <= state.LabelsUsed[pane]; ++k) {
+        TKvlabel* label = state.Labels.Find(prefix + QString::number(k));
+        if (label && label != &verse && !label->isTransparent())
+            label->setTransparent();
+    }
+    verse.setOpaqueBackground(HighlightColor);
+    state.HighlightTop = verse.geometry().bottom() + 1;
 }
 
 void FreePaneLabels(PaneLabels& state, int pane) {

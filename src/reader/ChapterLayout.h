@@ -4,6 +4,7 @@
 
 class Query;
 class TLabelIndex;
+class TKvlabel;
 class TScrollBox;
 struct PaneEntry;
 struct PaneLabels;
@@ -17,9 +18,9 @@ int HighlightScrollPosition(int verseTop, int verseBottom);
 
 // Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
 // and a reference label per cross reference, reusing the pane's numbered labels, in the
-// pane's fonts. Highlights the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
-// on its first row. A verse number that is no number is shown as it is and, once the chapter
-// is laid out, reported with the file, book and chapter.
+// pane's fonts. Highlights the first verse equal to the pane's chosen verse and scrolls it into
+// view. Leaves the query on its first row. A verse number that is no number is shown as it is and,
+// once the chapter is laid out, reported with the file, book and chapter.
 void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Query& query);
 
 // Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and
@@ -30,6 +31,10 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box);
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
 // The same for the pane of a scroll box.
 void HideSurplusLabels(PaneLabels& state, TScrollBox& box);
+
+// Moves the highlight of a pane to a verse label of its layout: the chosen verse becomes the
+// clicked one. Keeps HighlightTop at the new verse's bottom.
+void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse);
 
 // Deletes a pane's labels; the next layout creates them afresh.
 void FreePaneLabels(PaneLabels& state, int pane);

@@ -22,6 +22,7 @@
 #include "VerseFixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QLabel>
@@ -82,6 +83,7 @@ private slots:
     void failedLoadKeepsThePane();
     void referenceClickShowsThePlace();
     void badReferenceLoadsNothing();
+    void verseClickChoosesTheVerse();
     void keysScrollTheActivePane();
     void keyboardFollowsTheActivePane();
     void functionKeysOpenTheOtherWindows();
@@ -468,6 +470,22 @@ void TestMainWindow::referenceClickShowsThePlace() {
     QCOMPARE(BookOf(w->BookLabel(1)), Matthew);
     QCOMPARE(w->Layout().LabelsCreated[2], 0);
     QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
+}
+
+void TestMainWindow::verseClickChoosesTheVerse() {
+    TfMain* w = m();
+    w->LinkBox(2)->setChecked(true);
+    showIn(1, QStringLiteral("MAT 2:1"));
+    QTest::mouseClick(label(1, 3), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->State().Verse(1), 3);
+    QCOMPARE(w->VerseEdit(1)->text(), QStringLiteral("3"));
+    QVERIFY(!label(1, 3)->isTransparent());
+    QVERIFY(label(1, 1)->isTransparent());
+    QCOMPARE(w->State().Verse(2), 3); // the linked pane follows
+    QVERIFY(!label(2, 3)->isTransparent());
+    w->CopyActiveVerse();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Matej dva, 3.")));
 }
 
 void TestMainWindow::badReferenceLoadsNothing() {
