@@ -138,6 +138,7 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                 if (pok.isEmpty() || pok == QStringLiteral("."))
                     continue;
                 int x = LeftEdge;
+                int step = ReferenceLine; // a larger reference font takes its own line height
                 qsizetype i = 0;
                 do {
                     ++state.LabelsUsed[p];
@@ -157,15 +158,16 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     ref->Glava = glava;
                     ref->Rbr = rbr;
                     x += ref->LineWidth();
+                    step = std::max(step, ref->fontMetrics().lineSpacing());
                     if (x >= box.width() - state.RightMargin) {
                         // This reference starts the next line.
-                        y += ReferenceLine;
+                        y += step;
                         ref->move(LeftEdge, y);
                         x = LeftEdge + ref->width();
                     }
                     cover(ref);
                 } while (i < pok.size());
-                y += ReferenceLine;
+                y += step;
             }
         } catch (...) {
             finish();
