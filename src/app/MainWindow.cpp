@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "BuildSettings.h"
+#include "ChapterLayout.h"
 #include "FlatPanel.h"
 #include "Fonts.h"
 #include "KvEdit.h"
@@ -335,15 +336,16 @@ void TfMain::ConnectPane(int p) {
     };
     connect(c.box, &TScrollBox::widthChanged, relayoutTimer_, qOverload<>(&QTimer::start));
     connect(c.box, &TScrollBox::clicked, this, [this, p] { Guarded([&] { SBClick(p); }); });
-    connect(c.box, &TScrollBox::labelClicked, this,
-            [this, p](TKvlabel* label) {
-                Guarded([&] {
-                    if (label && label->Vrsta() == Tekst1)
-                        VerseClick(p, label);
-                    else
-                        ReferenceClick(p, label);
-                });
-            });
+    connect(c.box, &TScrollBox::labelClicked, this, [this, p](TKvlabel* label) {
+        Guarded([&] {
+            if (label && label->Vrsta() == Tekst1)
+                VerseClick(p, label);
+            else if (label && IsMoreReferences(*label))
+                OpenReferences(p, label);
+            else
+                ReferenceClick(p, label);
+        });
+    });
     connect(c.link, &QCheckBox::toggled, state_,
             [this, p](bool linked) { state_->SetLinked(p, linked); });
     connect(c.show, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnPokaziClick, c.show));

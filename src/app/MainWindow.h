@@ -159,6 +159,11 @@ public:
     void Color1Click();
     void ApplyPaneColor(int pane, TColor color);
     void PrintPreview1Click();
+    // "Upućivanja": how many references of each verse the pane shows; "još N" opens a verse's
+    // rest in place.
+    void SetReferenceMode(int pane, ReferenceMode mode);
+    void OpenReferences(int pane, TKvlabel* label);
+    QAction* ReferenceModeItem(ReferenceMode mode) const { return referenceItems_[int(mode)]; }
     void KopirajStih1Click();
     void KopirajGlavu1Click();
     // Ctrl+C: copies the chosen verse of the active pane.
@@ -252,6 +257,7 @@ private:
     QAction* KopirajStih1;  // copies the verse under the pointer
     QAction* KopirajGlavu1; // copies the pane's chapter
     QColorDialog* CD1;
+    QAction* referenceItems_[3] = {};
 
     bool activatedOnce_ = false;
     bool fromOtherWindow_ = false;   // the program's last active window was another one

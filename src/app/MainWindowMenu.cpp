@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "Application.h"
+#include "ChapterLayout.h"
 #include "CopyText.h"
 #include "DataModule.h"
 #include "KvEdit.h"
@@ -52,6 +53,14 @@ void TfMain::BuildPaneMenu() {
         item(CopyVerseItemCaption, QStringLiteral("KopirajStih1"), &TfMain::KopirajStih1Click);
     KopirajGlavu1 =
         item(CopyChapterItemCaption, QStringLiteral("KopirajGlavu1"), &TfMain::KopirajGlavu1Click);
+    QAction* references = submenu(ReferencesItemCaption, QStringLiteral("Upucivanja1"));
+    for (int m = 0; m < 3; ++m) {
+        QAction* mode = references->menu()->addAction(ReferenceModeCaptions[m]);
+        mode->setCheckable(true);
+        connect(mode, &QAction::triggered, this,
+                [this, m] { Guarded([&] { SetReferenceMode(PopupPane(), ReferenceMode(m)); }); });
+        referenceItems_[m] = mode;
+    }
     connect(PopUpMenu, &QMenu::aboutToShow, this,
             [this] { Guarded([this] { PopUpMenuPopup(); }); });
 
@@ -72,6 +81,8 @@ void TfMain::PopUpMenuPopup() {
     const int p = PopupPane();
     SetActivePane(p);
     Prevod1->setText(TranslationMenuCaption(state_->Pane(p).caption));
+    for (int m = 0; m < 3; ++m)
+        referenceItems_[m]->setChecked(int(state_->Pane(p).references) == m);
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
             translation->setChecked(
@@ -148,7 +159,9 @@ void TfMain::Ubaciupodsetnik1Click() {
         return;
     const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
     if (label) {
-        fPodsetnik_->AddEntry(PaneLabelEntry(*label));
+        fPodsetnik_->AddEntry(IsMoreReferences(*label)
+                                  ? VerseEntry(label->Knjiga, label->Glava, label->Rbr)
+                                  : PaneLabelEntry(*label));
         return;
     }
     // On the pane's background: the chosen verse of the chapter it shows.

@@ -89,6 +89,7 @@ void TfMain::LoadPane(int pane) {
     if (!baze_ || !IsPane(pane))
         return;
     layout_.LabelsUsed[pane] = 0;
+    layout_.Opened[pane].clear();
     TScrollBox* box = ScrollBox(pane);
     const PaneEntry& entry = state_->Pane(pane);
     LoadChapter(entry.table, state_->BookCode(), entry.chapter, baze_->PaneQuery(pane),
@@ -204,6 +205,24 @@ void TfMain::ReferenceClick(int pane, TKvlabel* label) {
         return;
     SetActivePane(pane);
     ShowReference(label->Tekst());
+}
+
+void TfMain::SetReferenceMode(int pane, ReferenceMode mode) {
+    if (!IsPane(pane))
+        return;
+    state_->SetReferenceMode(pane, mode);
+    layout_.Opened[pane].clear();
+    RelayoutPane(pane);
+}
+
+void TfMain::OpenReferences(int pane, TKvlabel* label) {
+    if (!label || !IsPane(pane))
+        return;
+    TScrollBox* box = ScrollBox(pane);
+    const int position = box->VertPosition();
+    layout_.Opened[pane].insert(label->Rbr);
+    RelayoutPane(pane);
+    box->setVertPosition(position);
 }
 
 void TfMain::VerseClick(int pane, TKvlabel* label) {

@@ -38,6 +38,20 @@ private:
 
 } // namespace
 
+QString MoreReferencesText(int count) {
+    return QStringLiteral("još %1").arg(count);
+}
+
+bool IsMoreReferences(const TKvlabel& label) {
+    return label.Vrsta() == Pok1 && label.Tekst().startsWith(QStringLiteral("još "));
+}
+
+int ShownReferences(ReferenceMode mode, int count, bool opened) {
+    if (opened || mode == ReferenceMode::All)
+        return count;
+    return mode == ReferenceMode::None ? 0 : std::min(count, 3);
+}
+
 int HighlightScrollPosition(int verseTop, int verseBottom) {
     // A tall verse would lose its first lines below the usual distance: its top stays in view.
     return std::min(verseBottom - HighlightDistance, verseTop - FirstTop);
@@ -135,8 +149,13 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     verse->setOpaqueBackground(HighlightColor);
                 }
 
-                if (pok.isEmpty() || pok == QStringLiteral("."))
+                if (pok.isEmpty() || pok == QStringLiteral(".") ||
+                    pane.references == ReferenceMode::None)
                     continue;
+                const int total = int(pok.count(QLatin1Char('|'))) + (pok.endsWith('|') ? 0 : 1);
+                const int shown =
+                    ShownReferences(pane.references, total, state.Opened[p].contains(rbr));
+                int placed = 0;
                 int x = LeftEdge;
                 int step = ReferenceLine; // a larger reference font takes its own line height
                 qsizetype i = 0;
@@ -146,8 +165,13 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     qsizetype bar = pok.indexOf(QLatin1Char('|'), i);
                     if (bar < 0)
                         bar = pok.size();
-                    const QString text = pok.mid(i, bar - i) + QStringLiteral(",");
+                    QString text = pok.mid(i, bar - i) + QStringLiteral(",");
                     i = bar + 1;
+                    if (++placed > shown) {
+                        // The rest stand behind one label that opens them.
+                        text = MoreReferencesText(total - shown);
+                        i = pok.size();
+                    }
                     TKvlabel* ref = state.CurrentLabel;
                     ref->setVrsta(Pok1);
                     ref->setTekst(text);

@@ -7,6 +7,7 @@ class TLabelIndex;
 class TKvlabel;
 class TScrollBox;
 struct PaneEntry;
+enum class ReferenceMode;
 struct PaneLabels;
 
 // The pane a scroll box belongs to: its Tag.
@@ -31,6 +32,13 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box);
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
 // The same for the pane of a scroll box.
 void HideSurplusLabels(PaneLabels& state, TScrollBox& box);
+
+// The text of the label that stands for a verse's references left out ("još 8"), and whether a
+// label is one.
+QString MoreReferencesText(int count);
+bool IsMoreReferences(const TKvlabel& label);
+// How many of a verse's count references a pane shows in a mode, its verse opened or not.
+int ShownReferences(ReferenceMode mode, int count, bool opened);
 
 // Moves the highlight of a pane to a verse label of its layout: the chosen verse becomes the
 // clicked one. Keeps HighlightTop at the new verse's bottom.

@@ -3,6 +3,8 @@
 #include "LabelIndex.h"
 #include "ReaderState.h"
 
+#include <QSet>
+
 class TKvlabel;
 class TPopupMenu;
 
@@ -19,6 +21,9 @@ struct PaneLabels {
     // Where the last layout put the chosen verse; 0 when it found none.
     int HighlightTop = 0;
     TPopupMenu* PopUpMenu = nullptr;
+    // The verses (by number) whose references a pane shows all of, whatever its mode: opened
+    // with "još N"; a new chapter closes them.
+    QSet<QString> Opened[PaneCount + 1];
     // The numbered labels of all three panes ("labela" + pane + number).
     TLabelIndex Labels;
 };

@@ -67,6 +67,14 @@ void TReaderState::SetColor(int pane, TColor color) {
     emit changed(Index(pane));
 }
 
+void TReaderState::SetReferenceMode(int pane, ReferenceMode mode) {
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.references == mode)
+        return;
+    e.references = mode;
+    emit changed(Index(pane));
+}
+
 void TReaderState::ShowPlace(int pane, const QString& book, int chapter, int verse) {
     SetBookCode(book);
     SetChapter(pane, chapter);

@@ -9,11 +9,15 @@
 
 inline constexpr int PaneCount = 3;
 
+// How many of a verse's cross references a pane shows: all, the first three followed by a
+// label that opens the rest, or none.
+enum class ReferenceMode { All, FirstThree, None };
+
 // What one reading pane shows and how: its translation, its place in the window's book, whether
 // it follows the active pane, and its fonts and colour.
 struct PaneEntry {
-    QString file;                                  // translation file in baza/
-    QString table = QStringLiteral("vidoslov");    // the verse table
+    QString file;                                 // translation file in baza/
+    QString table = QStringLiteral("vidoslov");   // the verse table
     QString caption = QStringLiteral("Osnovnik"); // as the pane menu names the translation
     int chapter = 0;
     int verse = 0;
@@ -21,6 +25,7 @@ struct PaneEntry {
     TKvFont textFont{QStringLiteral("Arial"), 13, fsBold, clBlack, 238};
     TKvFont refFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
     TColor color = clWhite;
+    ReferenceMode references = ReferenceMode::All;
 };
 
 // The reader's state: the active pane, the one book of the window and an entry per pane
@@ -48,6 +53,7 @@ public:
     void SetTable(int pane, const QString& table);
     void SetFonts(int pane, const TKvFont& text, const TKvFont& ref);
     void SetColor(int pane, TColor color);
+    void SetReferenceMode(int pane, ReferenceMode mode);
 
     // A place to show in a pane: the window's book, the pane's chapter and verse; the pane
     // becomes the active one and the linked panes follow it.
