@@ -163,6 +163,9 @@ public:
     // rest in place.
     void SetReferenceMode(int pane, ReferenceMode mode);
     void OpenReferences(int pane, TKvlabel* label);
+    // The text of the verse a reference label names, in the pane's translation, as its tooltip
+    // gives it; empty when the translation has no such verse.
+    QString ReferenceToolTip(int pane, const TKvlabel& label);
     QAction* ReferenceModeItem(ReferenceMode mode) const { return referenceItems_[int(mode)]; }
     void KopirajStih1Click();
     void KopirajGlavu1Click();

@@ -9,6 +9,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "PodesiFont.h"
 #include "Reference.h"
 #include "ScrollBox.h"
@@ -46,7 +47,8 @@ int TfMain::GetActivePane() const {
 
 void TfMain::PaintActivePane() {
     for (int p = 1; p <= PaneCount; ++p)
-        SetTextColor(BookLabel(p), p == state_->ActivePane() ? clRed : clNavy);
+        SetTextColor(BookLabel(p), p == state_->ActivePane() ? ActiveHeadingColor(palette())
+                                                             : HeadingColor(palette()));
 }
 
 void TfMain::FollowTranslation(int pane) {
@@ -223,6 +225,28 @@ void TfMain::OpenReferences(int pane, TKvlabel* label) {
     layout_.Opened[pane].insert(label->Rbr);
     RelayoutPane(pane);
     box->setVertPosition(position);
+}
+
+QString TfMain::ReferenceToolTip(int pane, const TKvlabel& label) {
+    if (!baze_ || !IsPane(pane) || label.Vrsta() != Pok1 || IsMoreReferences(label) ||
+        label.Tekst().size() < 2)
+        return {};
+    QString book = state_->BookCode();
+    int chapter = state_->Chapter(pane);
+    int verse = state_->Verse(pane);
+    QString text;
+    // A hover never brings an error box: a reference that cannot be read shows no tooltip.
+    try {
+        ::ParseReference(label.Tekst().chopped(1), book, chapter, verse);
+        text = VerseText(state_->Pane(pane).table, book, chapter, verse, baze_->PaneQuery(pane));
+    } catch (const AppError&) {
+        return {};
+    }
+    if (text.isEmpty())
+        return {};
+    // Rich text, so that a long verse wraps.
+    return QStringLiteral("<p><b>%1</b> %2</p>")
+        .arg(label.Tekst().chopped(1).toHtmlEscaped(), text.toHtmlEscaped());
 }
 
 void TfMain::VerseClick(int pane, TKvlabel* label) {

@@ -310,6 +310,14 @@ void TKvlabel::paintEvent(QPaintEvent*) {
     p.drawText(rect(), (wrap_ ? WrapFlags : LineFlags) | Qt::TextDontClip, tekst_);
 }
 
+bool TKvlabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && vrsta_ == Pok1 && clickable_) {
+        emit toolTipWanted(this);
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TKvlabel::enterEvent(QEnterEvent*) {
     MouseEnter();
 }

@@ -81,6 +81,8 @@ public:
 
 signals:
     void clicked(TKvlabel* label);
+    // The pointer rests on a clickable reference: its tooltip is wanted.
+    void toolTipWanted(TKvlabel* label);
 
 public:
     TColor BackgroundColor() const { return background_; }
@@ -90,6 +92,7 @@ public:
     int LineHeight() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

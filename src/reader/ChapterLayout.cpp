@@ -75,6 +75,7 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
         label->FontPok.Charset = 238;
         label->setObjectName(name);
         QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
+        QObject::connect(label, &TKvlabel::toolTipWanted, &box, &TScrollBox::labelToolTip);
         state.Labels.Add(label);
         ++state.LabelsCreated[p];
     }
