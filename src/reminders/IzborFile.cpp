@@ -6,6 +6,28 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+const QByteArrayView Utf8Mark("\xEF\xBB\xBF");
+
+// The text of UTF-8 bytes, a byte-order mark kept as a character; false when they are not UTF-8.
+bool DecodeUtf8(QByteArrayView bytes, QString& text) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless |
+                                                     QStringDecoder::Flag::ConvertInitialBom);
+    text = decoder(bytes);
+    return !decoder.hasError();
+}
+
+bool IsAscii(QByteArrayView bytes) {
+    for (const char c : bytes)
+        if (uchar(c) >= 0x80)
+            return false;
+    return true;
+}
+
+} // namespace
 
 qsizetype FirstOverlongEntry(const QStringList& entries) {
     for (qsizetype i = 0; i < entries.size(); ++i)
@@ -14,17 +36,53 @@ qsizetype FirstOverlongEntry(const QStringList& entries) {
     return -1;
 }
 
-QStringList ParseIzbor(const QByteArray& bytes) {
-    const qsizetype end = bytes.indexOf('\0');
-    return SplitLines(DecodeWin1250(end < 0 ? bytes : bytes.left(end)));
+QString IzborTextProblem(const QByteArray& bytes) {
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") ||
+        bytes.startsWith(QByteArrayView("\0\0\xFE\xFF", 4)))
+        return QStringLiteral("datoteka je u UTF-16 ili UTF-32, a ne tekst u Windows-1250 ili "
+                              "UTF-8");
+    for (const char c : bytes)
+        if (uchar(c) < 0x20 && c != '\r' && c != '\n' && c != '\t')
+            return QStringLiteral("datoteka nije tekst: ima kontrolni znak %1").arg(int(uchar(c)));
+    return {};
+}
+
+QStringList ParseIzbor(const QByteArray& bytes, qsizetype upTo) {
+    QByteArrayView view(bytes);
+    const qsizetype end = view.indexOf('\0');
+    if (end >= 0)
+        view.truncate(end);
+    QString text;
+    const bool marked = view.startsWith(Utf8Mark);
+    if (!DecodeUtf8(marked ? view.sliced(Utf8Mark.size()) : view, text))
+        text = DecodeWin1250(view.toByteArray());
+    // Split without making an entry of each empty line.
+    QStringList entries;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size() && entries.size() != upTo; ++i) {
+        if (i < text.size() && text[i] != QLatin1Char('\r') && text[i] != QLatin1Char('\n'))
+            continue;
+        if (i > start)
+            entries << text.mid(start, i - start);
+        start = i + 1;
+    }
+    return entries;
 }
 
 QByteArray BuildIzbor(const QStringList& entries) {
     QByteArray bytes;
+    bool holds = true;
     for (const QString& entry : entries) {
-        bytes += EncodeWin1250(entry);
-        bytes += "\r\n";
+        const QByteArray line = EncodeWin1250(entry);
+        holds = holds && DecodeWin1250(line) == entry;
+        bytes += line + "\r\n";
     }
+    QString read; // Windows-1250 that would read as UTF-8 is written as UTF-8 instead
+    if (holds && (IsAscii(bytes) || !DecodeUtf8(bytes, read)))
+        return bytes;
+    bytes = Utf8Mark.toByteArray();
+    for (const QString& entry : entries)
+        bytes += entry.toUtf8() + "\r\n";
     return bytes;
 }
 
@@ -63,7 +121,14 @@ bool LoadIzbor(const QString& path, QStringList* entries, QString* error) {
         return refuse(SystemReason(file.errorString()));
     if (bytes.size() > MaxIzborFileBytes)
         return refuse(QStringLiteral("datoteka je veća od %1 MB").arg(MaxIzborFileBytes >> 20));
-    const QStringList read = ParseIzbor(bytes);
+    const QString problem = IzborTextProblem(bytes);
+    if (!problem.isEmpty())
+        return refuse(problem);
+    if (bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n") > MaxIzborLines)
+        return refuse(QStringLiteral("datoteka ima više od %1 redova").arg(MaxIzborLines));
+    const QStringList read = ParseIzbor(bytes, MaxIzborEntries + 1);
+    if (read.size() > MaxIzborEntries)
+        return refuse(QStringLiteral("datoteka ima više od %1 unosa").arg(MaxIzborEntries));
     const qsizetype overlong = FirstOverlongEntry(read);
     if (overlong >= 0)
         return refuse(QStringLiteral("red %1 je duži od %2 znakova")

@@ -51,11 +51,14 @@ Query& TBaze::PaneQuery(int pane) {
 }
 
 QString BookCodeLiteral(const QString& bookCode) {
-    // A quote in the code is doubled so that it stays part of the value; a NUL, which would end
-    // the statement, is joined in as char(0).
+    // A NUL would end the statement: a code holding one is written as the bytes of its text,
+    // one literal however many NULs it holds.
+    if (bookCode.contains(QChar(0)))
+        return QStringLiteral("cast(x'%1' as text)")
+            .arg(QString::fromLatin1(bookCode.toUtf8().toHex()));
+    // A quote in the code is doubled so that it stays part of the value.
     QString code = bookCode;
     code.replace('\'', QStringLiteral("''"));
-    code.replace(QChar(0), QStringLiteral("'||char(0)||'"));
     return QLatin1Char('\'') + code + QLatin1Char('\'');
 }
 

@@ -50,11 +50,11 @@ void Rc4(const uint8_t* key, int keySize, uint8_t* data, int size) {
 
 JetHeader ReadJetHeader(const QByteArray& page0) {
     if (page0.size() < JetPageSize)
-        throw JetFormatError("the file is shorter than its header page");
+        throw JetFormatError("datoteka je kraća od svoje stranice zaglavlja");
     uint8_t head[JetPageSize];
     std::memcpy(head, page0.constData(), JetPageSize);
     if (head[0] != 0)
-        throw JetFormatError("page 0 is not a header page");
+        throw JetFormatError("stranica 0 nije stranica zaglavlja");
     Rc4(HeaderKey, 4, head + MaskedFrom, MaskedSize);
     JetHeader header;
     header.pageKey = Le32(head + PageKeyAt);
@@ -62,7 +62,7 @@ JetHeader ReadJetHeader(const QByteArray& page0) {
     double created = 0;
     std::memcpy(&created, head + CreatedAt, sizeof created);
     if (!std::isfinite(created) || created < -2147483648.0 || created >= 2147483648.0)
-        throw JetFormatError("the creation date of the header is not a date");
+        throw JetFormatError("datum nastanka u zaglavlju nije datum");
     const auto days = uint32_t(int32_t(std::floor(created)));
     const uint8_t mask[4] = {uint8_t(days), uint8_t(days >> 8), uint8_t(days >> 16),
                              uint8_t(days >> 24)};
@@ -83,7 +83,7 @@ bool JetPasswordAccepts(const QString& stored, const QString& given) {
 
 JetPages::JetPages(QByteArray file, uint32_t pageKey) : file_(std::move(file)) {
     if (file_.size() % JetPageSize != 0)
-        throw JetFormatError("the file ends inside page " +
+        throw JetFormatError("datoteka se završava usred stranice " +
                              std::to_string(file_.size() / JetPageSize));
     count_ = uint32_t(file_.size() / JetPageSize);
     if (pageKey == 0)
@@ -99,31 +99,32 @@ JetPages::JetPages(QByteArray file, uint32_t pageKey) : file_(std::move(file)) {
 
 const uint8_t* JetPages::page(uint32_t number) const {
     if (number == 0 || number >= count_)
-        throw JetFormatError("page " + std::to_string(number) + " is outside the file");
+        throw JetFormatError("stranica " + std::to_string(number) + " je van datoteke");
     return reinterpret_cast<const uint8_t*>(file_.constData()) + size_t(number) * JetPageSize;
 }
 
 int JetPages::rowCount(uint32_t number) const {
     const uint8_t* p = page(number);
     if (p[0] != 0x01)
-        throw JetFormatError("page " + std::to_string(number) + " is not a data page");
+        throw JetFormatError("stranica " + std::to_string(number) + " nije stranica podataka");
     const int rows = Le16(p + DataRowsAt);
     if (DataOffsetsAt + 2 * rows > JetPageSize)
-        throw JetFormatError("page " + std::to_string(number) + " has too many rows");
+        throw JetFormatError("stranica " + std::to_string(number) + " ima previše redova");
     return rows;
 }
 
 JetPages::Row JetPages::row(uint32_t number, int index) const {
     const int rows = rowCount(number);
-    const std::string where = "row " + std::to_string(index) + " of page " + std::to_string(number);
+    const std::string where =
+        "red " + std::to_string(index) + " na stranici " + std::to_string(number);
     if (index < 0 || index >= rows)
-        throw JetFormatError(where + " does not exist");
+        throw JetFormatError(where + " ne postoji");
     const uint8_t* p = page(number);
     const uint16_t at = Le16(p + DataOffsetsAt + 2 * index);
     const int start = at & OffsetMask;
     const int end = index == 0 ? JetPageSize : Le16(p + DataOffsetsAt + 2 * index - 2) & OffsetMask;
     if (start < DataOffsetsAt + 2 * rows || start > end || end > JetPageSize)
-        throw JetFormatError(where + " lies outside its page");
+        throw JetFormatError(where + " je van svoje stranice");
     return {p + start, end - start, uint16_t(at & ~OffsetMask)};
 }
 
@@ -143,7 +144,7 @@ void DecodeJetText(const uint8_t* data, int size, std::u16string& out) {
                 out += char16_t(data[i++]);
             } else {
                 if (i + 1 >= size)
-                    throw JetFormatError("a compressed text ends inside a character");
+                    throw JetFormatError("sažeti tekst se završava usred znaka");
                 out += char16_t(Le16(data + i));
                 i += 2;
             }
@@ -151,16 +152,28 @@ void DecodeJetText(const uint8_t* data, int size, std::u16string& out) {
         return;
     }
     if (size % 2 != 0)
-        throw JetFormatError("a text ends inside a character");
+        throw JetFormatError("tekst se završava usred znaka");
     out.resize(size_t(size / 2));
     for (int i = 0; i < size / 2; ++i)
         out[size_t(i)] = char16_t(Le16(data + 2 * i));
 }
 
 QString UnrecognizedFormatText(const QString& file) {
-    return QStringLiteral("Unrecognized database format '%1'.").arg(file);
+    return QStringLiteral("Nepoznat oblik baze podataka '%1'.").arg(file);
 }
 
 QString NotValidPasswordText() {
-    return QStringLiteral("Not a valid password.");
+    return QStringLiteral("Lozinka baze podataka nije ispravna.");
+}
+
+QString JetTooLargeText(const QString& file) {
+    return QStringLiteral("Datoteka '%1' je veća od %2 MB: to nije baza podataka ovog programa.")
+        .arg(file)
+        .arg(MaxJetFileBytes >> 20);
+}
+
+QString JetChangedText(const QString& file) {
+    return QStringLiteral("Datoteka '%1' se promenila dok je čitana: pokušajte ponovo kad bude "
+                          "cela.")
+        .arg(file);
 }

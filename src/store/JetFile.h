@@ -24,6 +24,8 @@ public:
 };
 
 inline constexpr int JetPageSize = 4096;
+// The largest Jet file read: a real translation is about 10 MB.
+inline constexpr qint64 MaxJetFileBytes = 256LL << 20;
 
 // What page 0 of a Jet 4 file says: the key every later page is masked with (0 for none) and
 // the Database Password (empty for none).
@@ -82,3 +84,5 @@ void DecodeJetText(const uint8_t* data, int size, std::u16string& out);
 // The error texts.
 QString UnrecognizedFormatText(const QString& file);
 QString NotValidPasswordText();
+QString JetTooLargeText(const QString& file);
+QString JetChangedText(const QString& file);

@@ -1,5 +1,7 @@
 #include "JetImage.h"
 
+#include "ConnectionString.h"
+#include "EngineText.h"
 #include "Errors.h"
 #include "JetFile.h"
 #include "JetTable.h"
@@ -9,6 +11,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <future>
@@ -60,7 +63,8 @@ const std::shared_ptr<const JetImage>& Current(LoadedImage& loaded) {
 void Exec(sqlite3* db, const QString& sql) {
     char* error = nullptr;
     if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        const std::string text = error ? error : "cannot build the verse table";
+        const std::string text = error ? EngineErrorText(QString::fromUtf8(error)).toStdString()
+                                       : std::string("tabela stihova ne može da se napravi");
         sqlite3_free(error);
         throw JetFormatError(text);
     }
@@ -155,17 +159,17 @@ std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
     return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
 }
 
-std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
+std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
                                              const QString& table) {
     const JetHeader header = ReadJetHeader(file.left(JetPageSize));
     if (!JetPasswordAccepts(header.password, password))
         throw JetPasswordError();
-    const JetPages pages(file, header.pageKey);
+    const JetPages pages(std::move(file), header.pageKey);
     const JetTableReader reader(pages);
     Connection c;
     if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK)
-        throw JetFormatError("cannot open an in-memory database");
+        throw JetFormatError("baza u memoriji ne može da se otvori");
     RegisterTextRules(c.db);
     if (const uint32_t page = reader.findTable(table)) {
         const JetTableDefinition def = reader.definition(page);
@@ -185,8 +189,8 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
         std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> own(insert, sqlite3_finalize);
         for (const JetColumn& column : def.columns)
             if (!column.isNumber() && !column.isText())
-                throw JetFormatError("column " + column.name.toStdString() +
-                                     " is of a type this reader does not read");
+                throw JetFormatError("kolona " + column.name.toStdString() +
+                                     " je vrste koju program ne čita");
         reader.readRows(def, chosen, [&](const std::vector<JetValue>& values) {
             for (size_t i = 0; i < values.size(); ++i) {
                 const JetValue& v = values[i];
@@ -200,7 +204,8 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
                                         SQLITE_TRANSIENT);
             }
             if (sqlite3_step(insert) != SQLITE_DONE)
-                throw JetFormatError(sqlite3_errmsg(c.db));
+                throw JetFormatError(
+                    EngineErrorText(QString::fromUtf8(sqlite3_errmsg(c.db))).toStdString());
             sqlite3_reset(insert);
         });
         own.reset();
@@ -212,9 +217,20 @@ std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QStri
     return std::make_shared<const JetImage>(data, size, header.password);
 }
 
+bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes) {
+    if (size < 0 || size > MaxJetFileBytes || !in.seek(0))
+        return false;
+    bytes = QByteArray(size, Qt::Uninitialized);
+    qint64 got = 0;
+    for (qint64 n = 1; got < size && n > 0; got += n)
+        n = std::max<qint64>(in.read(bytes.data() + got, size - got), 0);
+    char more = 0;
+    return got == size && in.read(&more, 1) == 0;
+}
+
 sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     QFile in(file);
-    if (!in.open(QIODevice::ReadOnly))
+    if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;
     const DatabaseFormat format = DatabaseFormatOf(in.read(JetHeadSize));
     if (format != DatabaseFormat::Jet4 && format != DatabaseFormat::OtherJet)
@@ -222,11 +238,14 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
     const QString refused = UnrecognizedFormatText(file);
     if (format == DatabaseFormat::OtherJet)
         throw DatabaseError(refused);
+    // The size of the file as opened: the one that is read, and the one the image is known by.
+    const qint64 size = in.size();
+    if (size > MaxJetFileBytes)
+        throw DatabaseError(JetTooLargeText(file));
     // Counts may open files on other threads than the windows.
     const std::lock_guard<std::mutex> lock(ImagesLock());
     const QFileInfo info(file);
-    const ImageKey key{info.absoluteFilePath(), info.size(),
-                       info.lastModified().toMSecsSinceEpoch()};
+    const ImageKey key{info.absoluteFilePath(), size, info.lastModified().toMSecsSinceEpoch()};
     auto& images = Images();
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
@@ -238,12 +257,13 @@ sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
         try {
             // The header and its password first; the rest only when the password opens it.
             in.seek(0);
-            QByteArray bytes = in.read(JetPageSize);
-            const JetHeader header = ReadJetHeader(bytes);
+            const JetHeader header = ReadJetHeader(in.read(JetPageSize));
             if (!JetPasswordAccepts(header.password, password))
                 throw JetPasswordError();
-            bytes += in.readAll();
-            loaded = LoadJetImage(bytes, password);
+            QByteArray bytes;
+            if (!ReadWholeFile(in, size, bytes))
+                throw DatabaseError(JetChangedText(file));
+            loaded = LoadJetImage(std::move(bytes), password);
         } catch (const JetPasswordError&) {
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
         } catch (const JetFormatError& e) {
@@ -270,13 +290,5 @@ void WaitForJetSearchIndexes() {
 }
 
 QString DatabasePasswordOf(const QString& connectionString) {
-    static const QString key = QStringLiteral("Jet OLEDB:Database Password=");
-    const qsizetype at = connectionString.indexOf(key, 0, Qt::CaseInsensitive);
-    if (at < 0)
-        return {};
-    const qsizetype from = at + key.size();
-    qsizetype to = connectionString.indexOf(';', from);
-    if (to < 0)
-        to = connectionString.size();
-    return connectionString.mid(from, to - from);
+    return ConnectionStringValue(connectionString, QStringLiteral("Jet OLEDB:Database Password"));
 }

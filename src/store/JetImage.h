@@ -1,5 +1,7 @@
 #pragma once
 
+#include "JetFile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <exception>
@@ -33,15 +35,19 @@ private:
 // A wrong Database Password.
 class JetPasswordError : public std::exception {};
 
-// Loads the table `table` of a whole Jet 4 file into an image; throws JetFormatError, or
-// JetPasswordError when the password is not the file's.
-std::shared_ptr<const JetImage> LoadJetImage(const QByteArray& file, const QString& password,
+// Loads the table `table` of a whole Jet 4 file into an image, unmasking the file's bytes in
+// place; throws JetFormatError, or JetPasswordError when the password is not the file's.
+std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
                                              const QString& table = QStringLiteral("vidoslov"));
+
+class QIODevice;
+// Reads `size` bytes, the size the file had when it was opened, from the start of a device into
+// one buffer; false when the device holds fewer or more (a file that changes while read).
+bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes);
 
 // Opens a connection on a file when it is a Jet file; returns nullptr for any other file. The image
 // of a file is loaded on its first open and shared, by path, size and modification time, by every
-// later one. Throws DatabaseError with the engine's words: "Not a valid password." or "Unrecognized
-// database format '<file>'.".
+// later one. A file over MaxJetFileBytes is refused unread. Throws DatabaseError naming the file.
 sqlite3* OpenJetDatabase(const QString& file, const QString& password);
 
 // Drops the loaded images, so that the next open of each file loads it again (benchmarks).

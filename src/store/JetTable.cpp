@@ -14,7 +14,11 @@ constexpr uint32_t CatalogPage = 2;
 constexpr int64_t CatalogTable = 1;
 
 std::string PageText(uint32_t page) {
-    return "page " + std::to_string(page);
+    return "stranica " + std::to_string(page);
+}
+
+std::string OnPage(uint32_t page) {
+    return "na stranici " + std::to_string(page);
 }
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -29,10 +33,10 @@ JetTableDefinition JetTableReader::definition(uint32_t page) const {
     std::set<uint32_t> seen;
     for (uint32_t at = page; at != 0;) {
         if (!seen.insert(at).second || seen.size() > pages_.count())
-            Fail("the definition of the table on " + PageText(page) + " runs in a circle");
+            Fail("definicija tabele " + OnPage(page) + " ide u krug");
         const uint8_t* p = pages_.page(at);
         if (p[0] != 0x02)
-            Fail(PageText(at) + " is not a table definition");
+            Fail(PageText(at) + " nije definicija tabele");
         def.append(reinterpret_cast<const char*>(p) + (def.empty() ? 0 : 8),
                    size_t(def.empty() ? JetPageSize : JetPageSize - 8));
         at = Le32(p + NextPageAt);
@@ -46,10 +50,10 @@ JetTableDefinition JetTableReader::definition(uint32_t page) const {
     const int columns = Le16(d + ColumnCountAt);
     const uint32_t realIndexes = Le32(d + RealIndexCountAt);
     if (realIndexes > size / RealIndexSize)
-        Fail("the table definition on " + PageText(page) + " has too many indexes");
+        Fail("definicija tabele " + OnPage(page) + " ima previše indeksa");
     size_t at = RealIndexesAt + size_t(realIndexes) * RealIndexSize;
     if (at + size_t(columns) * ColumnSize > size)
-        Fail("the columns of the table on " + PageText(page) + " run past its definition");
+        Fail("kolone tabele " + OnPage(page) + " prelaze njenu definiciju");
     int varColumns = 0;
     for (int c = 0; c < columns; ++c, at += ColumnSize) {
         const uint8_t* e = d + at;
@@ -64,11 +68,11 @@ JetTableDefinition JetTableReader::definition(uint32_t page) const {
         table.columns.push_back(column);
     }
     if (varColumns != table.varColumns)
-        Fail("the table on " + PageText(page) + " miscounts its variable columns");
+        Fail("tabela " + OnPage(page) + " pogrešno broji promenljive kolone");
     std::u16string name;
     for (JetColumn& column : table.columns) {
         if (at + 2 > size || at + 2 + Le16(d + at) > size)
-            Fail("a column name of the table on " + PageText(page) + " runs past its definition");
+            Fail("ime kolone tabele " + OnPage(page) + " prelazi njenu definiciju");
         DecodeJetText(d + at + 2, Le16(d + at), name);
         column.name = QString::fromStdU16String(name);
         at += 2 + Le16(d + at);
@@ -86,8 +90,8 @@ std::vector<uint32_t> JetTableReader::usedPages(uint32_t mapPointer, uint32_t ta
                 if (bits[i] >> b & 1) {
                     const uint64_t page = first + i * 8 + uint64_t(b);
                     if (page == 0 || page >= pages_.count())
-                        Fail("the usage map of the table on " + PageText(table) +
-                             " names a page outside the file");
+                        Fail("mapa stranica tabele " + OnPage(table) +
+                             " navodi stranicu van datoteke");
                     candidates.push_back(uint32_t(page));
                 }
     };
@@ -101,11 +105,11 @@ std::vector<uint32_t> JetTableReader::usedPages(uint32_t mapPointer, uint32_t ta
                 continue;
             const uint8_t* p = pages_.page(at);
             if (p[0] != 0x05)
-                Fail(PageText(at) + " is not a usage map page");
+                Fail(PageText(at) + " nije mapa stranica");
             addBits(p + 4, JetPageSize - 4, uint64_t(i) * PagesPerMap);
         }
     } else {
-        Fail("the usage map of the table on " + PageText(table) + " is of no known kind");
+        Fail("mapa stranica tabele " + OnPage(table) + " je nepoznate vrste");
     }
     // The map may name pages of other kinds; the table's rows lie on its own data pages.
     std::vector<uint32_t> pages;
@@ -120,48 +124,48 @@ std::vector<uint32_t> JetTableReader::usedPages(uint32_t mapPointer, uint32_t ta
 void JetTableReader::readMemo(const uint8_t* field, int size, std::string& bytes) const {
     bytes.clear();
     if (size < MemoHeader)
-        Fail("a memo value is shorter than its header");
+        Fail("memo vrednost je kraća od svog zaglavlja");
     const uint32_t length = Le32(field) & 0x3FFFFFFF;
     const uint8_t kind = field[3] & 0xC0;
     if (length > memoBudget_)
-        Fail("the memo values are longer than the file");
+        Fail("memo vrednosti su duže od datoteke");
     memoBudget_ -= length;
     if (kind == 0x80) {
         if (uint32_t(size - MemoHeader) != length)
-            Fail("an inline memo value does not have its stated length");
+            Fail("memo vrednost u redu nema navedenu dužinu");
         bytes.assign(reinterpret_cast<const char*>(field) + MemoHeader, length);
         return;
     }
     auto longValueRow = [&](uint32_t pointer) {
         const JetPages::Row row = pages_.rowAt(pointer);
         if (std::memcmp(pages_.page(pointer >> 8) + 4, "LVAL", 4) != 0)
-            Fail("a memo value points to " + PageText(pointer >> 8) +
-                 ", which is no long-value page");
+            Fail("memo vrednost pokazuje na stranicu " + std::to_string(pointer >> 8) +
+                 ", koja nije stranica dugih vrednosti");
         return row;
     };
     if (kind == 0x40) {
         const JetPages::Row row = longValueRow(Le32(field + 4));
         if (uint32_t(row.size) < length)
-            Fail("a memo value is shorter than its stated length");
+            Fail("memo vrednost je kraća od navedene dužine");
         bytes.assign(reinterpret_cast<const char*>(row.data), length);
         return;
     }
     if (kind != 0)
-        Fail("a memo value is of no known kind");
+        Fail("memo vrednost je nepoznate vrste");
     // A chain of rows, each the next row's pointer followed by a piece; every piece adds a
     // byte at least, so the chain ends within the stated length.
     uint32_t next = Le32(field + 4);
     while (bytes.size() < length) {
         if (next == 0)
-            Fail("a memo chain ends before its stated length");
+            Fail("lanac memo vrednosti se završava pre navedene dužine");
         const JetPages::Row row = longValueRow(next);
         if (row.size <= 4 || bytes.size() + size_t(row.size - 4) > length)
-            Fail("a memo chain does not add up to its stated length");
+            Fail("lanac memo vrednosti ne daje navedenu dužinu");
         bytes.append(reinterpret_cast<const char*>(row.data) + 4, size_t(row.size - 4));
         next = Le32(row.data);
     }
     if (next != 0)
-        Fail("a memo chain goes on past its stated length");
+        Fail("lanac memo vrednosti ide dalje od navedene dužine");
 }
 
 void JetTableReader::readValue(const JetColumn& column, const uint8_t* row, int size,
@@ -182,11 +186,11 @@ void JetTableReader::readValue(const JetColumn& column, const uint8_t* row, int 
     if (column.fixed) {
         static constexpr int sizes[] = {0, 0, 1, 2, 4};
         if (!column.isNumber())
-            Fail("column " + column.name.toStdString() + " is of a type this reader does not read");
+            Fail("kolona " + column.name.toStdString() + " je vrste koju program ne čita");
         const int width = sizes[column.type];
         const int fixedEnd = varOffsets.empty() ? size - maskSize : varOffsets[0];
         if (2 + column.fixedAt + width > fixedEnd)
-            Fail("a fixed column runs past the fixed part of its row");
+            Fail("kolona stalne širine prelazi stalni deo svog reda");
         const uint8_t* p = row + 2 + column.fixedAt;
         value.kind = JetValue::Number;
         value.number = width == 1 ? p[0] : width == 2 ? int16_t(Le16(p)) : int32_t(Le32(p));
@@ -203,7 +207,7 @@ void JetTableReader::readValue(const JetColumn& column, const uint8_t* row, int 
         DecodeJetText(reinterpret_cast<const uint8_t*>(memo_.data()), int(memo_.size()),
                       value.text);
     } else {
-        Fail("column " + column.name.toStdString() + " is of a type this reader does not read");
+        Fail("kolona " + column.name.toStdString() + " je vrste koju program ne čita");
     }
 }
 
@@ -221,43 +225,43 @@ void JetTableReader::readRows(const JetTableDefinition& table, const std::vector
             JetPages::Row r = pages_.row(page, index);
             for (int hops = 0; (r.flags & 0xC000) == 0x4000; ++hops) {
                 if (hops == MaxOverflowHops || r.size < 4)
-                    Fail("a moved row on " + PageText(page) + " cannot be followed");
+                    Fail("premešten red " + OnPage(page) + " ne može da se prati");
                 r = pages_.rowAt(Le32(r.data));
             }
-            const std::string where = "row " + std::to_string(index) + " of " + PageText(page);
+            const std::string where = "red " + std::to_string(index) + " " + OnPage(page);
             if (r.size < 2)
-                Fail(where + " is too short");
+                Fail(where + " je prekratak");
             const int columns = Le16(r.data);
             const int maskSize = (columns + 7) / 8;
             int varCount = 0;
             offsets.clear();
             if (table.varColumns > 0) {
                 if (r.size < 2 + maskSize + 2)
-                    Fail(where + " is too short for its columns");
+                    Fail(where + " je prekratak za svoje kolone");
                 varCount = Le16(r.data + r.size - maskSize - 2);
                 const int tableAt = r.size - maskSize - 4 - 2 * varCount;
                 if (tableAt < 2)
-                    Fail(where + " is too short for its variable columns");
+                    Fail(where + " je prekratak za svoje promenljive kolone");
                 for (int k = 0; k <= varCount; ++k)
                     offsets.push_back(Le16(r.data + r.size - maskSize - 4 - 2 * k));
                 for (int k = 0; k <= varCount; ++k)
                     if (offsets[size_t(k)] < 2 || offsets[size_t(k)] > tableAt ||
                         (k > 0 && offsets[size_t(k)] < offsets[size_t(k - 1)]))
-                        Fail(where + " has a variable column outside it");
+                        Fail(where + " ima promenljivu kolonu van sebe");
             } else if (r.size < 2 + maskSize) {
-                Fail(where + " is too short for its columns");
+                Fail(where + " je prekratak za svoje kolone");
             }
             for (size_t c = 0; c < chosen.size(); ++c)
                 readValue(table.columns[size_t(chosen[c])], r.data, r.size, offsets, varCount,
                           values[c]);
             if (++rows > table.rowCount)
-                Fail("the table on " + PageText(table.page) + " holds more rows than it says");
+                Fail("tabela " + OnPage(table.page) + " ima više redova nego što navodi");
             row(values);
         }
     }
     if (rows != table.rowCount)
-        Fail("the table on " + PageText(table.page) + " holds " + std::to_string(rows) +
-             " rows, its definition says " + std::to_string(table.rowCount));
+        Fail("tabela " + OnPage(table.page) + " ima " + std::to_string(rows) +
+             " redova, njena definicija navodi " + std::to_string(table.rowCount));
 }
 
 uint32_t JetTableReader::findTable(const QString& name) const {
@@ -269,7 +273,7 @@ uint32_t JetTableReader::findTable(const QString& name) const {
             if (catalog.columns[c].name.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0)
                 found = int(c);
         if (found < 0)
-            Fail(std::string("the catalogue has no column ") + wanted);
+            Fail(std::string("katalog nema kolonu ") + wanted);
         chosen.push_back(found);
     }
     const std::u16string wanted = name.toLower().toStdU16String();

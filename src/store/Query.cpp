@@ -1,6 +1,7 @@
 #include "Query.h"
 
 #include "ConnectionString.h"
+#include "EngineText.h"
 #include "Errors.h"
 #include "Folding.h"
 #include "JetImage.h"
@@ -11,6 +12,16 @@
 
 #include <QFileInfo>
 #include <sqlite3.h>
+
+namespace {
+
+// What a cell really takes: the string in the row list, and its UTF-16 text (at most two
+// bytes per byte of UTF-8) with the header and the rounding of its allocation.
+qsizetype CellBytes(int utf8Bytes) {
+    return qsizetype(sizeof(QString)) + (utf8Bytes > 0 ? 2 * qsizetype(utf8Bytes) + 48 : 0);
+}
+
+} // namespace
 
 Query::~Query() {
     close();
@@ -53,7 +64,7 @@ void Query::connect() {
     // A FIFO or device would block the open or be read without end.
     if (QFileInfo::exists(file) && !IsRegularFile(file))
         throw DatabaseError(
-            WithFile(QStringLiteral("unable to open database file: not a regular file")));
+            WithFile(QStringLiteral("datoteka ne može da se otvori: to nije obična datoteka")));
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
     sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
     const int rc = db ? SQLITE_OK : OpenImmutable(file, &db);
@@ -62,12 +73,12 @@ void Query::connect() {
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);
-        throw DatabaseError(WithFile(text));
+        throw DatabaseError(WithFile(EngineErrorText(text)));
     }
     RegisterTextRules(db);
     RegisterFolding(db);
     RegisterPhrase(db);
-    LimitQuerySteps(db, &stepsLeft_);
+    LimitQuery(db, &budget_);
     sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
     const QString table = VerseTableError(db);
     if (!table.isEmpty()) {
@@ -99,7 +110,7 @@ void Query::disconnect() {
 
 void Query::open() {
     close();
-    stepsLeft_ = MaxQuerySteps;
+    budget_.start();
     connect();
     const QByteArray text = statementText().toUtf8();
     sqlite3_stmt* stmt = nullptr;
@@ -107,7 +118,7 @@ void Query::open() {
     if (rc == SQLITE_OK && !stmt) {
         rc = SQLITE_MISUSE; // nothing but blanks or comments
     }
-    std::vector<QString> cells;
+    std::deque<QString> cells;
     QStringList columns;
     int rows = 0;
     long long bytes = 0;
@@ -120,11 +131,11 @@ void Query::open() {
                 const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
                 const int size = sqlite3_column_bytes(stmt, c);
                 cells.push_back(v ? QString::fromUtf8(v, size) : QString());
-                bytes += qsizetype(sizeof(QString)) + 2 * size;
+                bytes += CellBytes(size);
             }
             ++rows;
             if (bytes > MaxQueryBytes) {
-                stepsLeft_ = -1;
+                budget_.spend();
                 rc = SQLITE_INTERRUPT;
                 break;
             }
@@ -133,9 +144,9 @@ void Query::open() {
             rc = SQLITE_OK;
     }
     if (rc != SQLITE_OK) {
-        const QString message = rc == SQLITE_INTERRUPT && stepsLeft_ < 0 ? QueryTooCostlyText()
+        const QString message = rc == SQLITE_INTERRUPT && budget_.spent() ? QueryTooCostlyText()
                                 : stmt || rc != SQLITE_MISUSE
-                                    ? QString::fromUtf8(sqlite3_errmsg(db_))
+                                    ? EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db_)))
                                     : QStringLiteral("Command text was not set for the command.");
         sqlite3_finalize(stmt);
         disconnect(); // the next open starts from a fresh connection

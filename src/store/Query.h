@@ -1,10 +1,11 @@
 #pragma once
 
 #include "Errors.h"
+#include "ReadOnlyFile.h"
 
 #include <QString>
 #include <QStringList>
-#include <vector>
+#include <deque>
 
 struct sqlite3;
 
@@ -61,10 +62,10 @@ private:
     QString connectionString_;
     QStringList lines_;
     sqlite3* db_ = nullptr;
-    long long stepsLeft_ = 0; // of the statement running
+    QueryBudget budget_; // of the statement running
     bool open_ = false;
     QStringList columns_;
-    std::vector<QString> cells_; // row by row
+    std::deque<QString> cells_; // row by row; grows without copying
     int rowCount_ = 0;
     int row_ = 0;
 };

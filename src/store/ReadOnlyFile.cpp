@@ -1,5 +1,7 @@
 #include "ReadOnlyFile.h"
 
+#include "EngineText.h"
+
 #include <QFileInfo>
 #include <QUrl>
 #include <sqlite3.h>
@@ -10,9 +12,11 @@ namespace {
 constexpr int StepsPerCall = 1000;
 
 int CountSteps(void* context) {
-    auto* left = static_cast<long long*>(context);
-    *left -= StepsPerCall;
-    return *left < 0 ? 1 : 0;
+    auto* budget = static_cast<QueryBudget*>(context);
+    budget->stepsLeft -= StepsPerCall;
+    if (budget->stepsLeft >= 0 && budget->deadline.hasExpired())
+        budget->spend();
+    return budget->spent() ? 1 : 0;
 }
 
 } // namespace
@@ -36,25 +40,29 @@ int OpenImmutable(const QString& path, sqlite3** db) {
 }
 
 QString VerseTableError(sqlite3* db) {
+    // A plain table's columns are all stored values; the schema is read as text, so that a
+    // virtual table's missing module cannot fail the check.
     sqlite3_stmt* stmt = nullptr;
     int rc = sqlite3_prepare_v2(
         db,
-        "SELECT type FROM sqlite_master WHERE lower(name)='vidoslov' AND type IN ('table','view')",
+        "SELECT type='table' AND sql NOT LIKE 'CREATE VIRTUAL%' AND NOT EXISTS (SELECT 1 FROM "
+        "pragma_table_xinfo(m.name) WHERE hidden<>0) FROM sqlite_master m WHERE "
+        "lower(m.name)='vidoslov' AND type IN ('table','view')",
         -1, &stmt, nullptr);
     QString error;
     while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        if (qstrcmp(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)), "table") != 0)
-            error = QStringLiteral("no such table: vidoslov");
+        if (sqlite3_column_int(stmt, 0) == 0)
+            error = EngineErrorText(QStringLiteral("no such table: vidoslov"));
         rc = SQLITE_OK;
     }
     if (rc != SQLITE_DONE)
-        error = QString::fromUtf8(sqlite3_errmsg(db));
+        error = EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db)));
     sqlite3_finalize(stmt);
     return error;
 }
 
-void LimitQuerySteps(sqlite3* db, long long* stepsLeft) {
-    sqlite3_progress_handler(db, StepsPerCall, CountSteps, stepsLeft);
+void LimitQuery(sqlite3* db, QueryBudget* budget) {
+    sqlite3_progress_handler(db, StepsPerCall, CountSteps, budget);
 }
 
 QString QueryTooCostlyText() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QString>
 
 struct sqlite3;
@@ -19,20 +20,38 @@ QByteArray ImmutableUri(const QString& path);
 // may still need closing, as with sqlite3_open_v2.
 int OpenImmutable(const QString& path, sqlite3** db);
 
-// Empty when the file's verse table is a table or missing (the statement then says so);
-// otherwise the error to report: a view or anything else in its place is no verse table.
+// Empty when the file's verse table is a plain table or missing (the statement then says so);
+// otherwise the error to report: a view, a virtual table or a table with hidden or generated
+// columns, whose reading could cost without bound, is no verse table.
 QString VerseTableError(sqlite3* db);
 
 // What one statement may cost: virtual machine steps, far beyond any search or chapter of a
-// real translation (a whole-text search of many words takes a few million); bytes of rows
-// read into memory, far beyond all the verses of a translation; bytes of one value.
+// real translation (a whole-text search of many words takes a few million); time, for the work
+// a step can hide (one function over a huge value); memory the rows read take, far beyond all
+// the verses of a translation and low enough to keep the program under about 300 MB; bytes of
+// one value.
 inline constexpr long long MaxQuerySteps = 200'000'000;
-inline constexpr long long MaxQueryBytes = 256LL << 20;
+inline constexpr int MaxQueryMilliseconds = 10'000;
+inline constexpr long long MaxQueryBytes = 192LL << 20;
 inline constexpr int MaxValueBytes = 32 << 20;
 
-// Counts the steps of the statements of a connection into *stepsLeft and interrupts the one
-// running once it falls below zero; the caller sets *stepsLeft before each statement.
-void LimitQuerySteps(sqlite3* db, long long* stepsLeft);
+// What the statement running may still spend.
+struct QueryBudget {
+    long long stepsLeft = 0;
+    QDeadlineTimer deadline;
+    // A fresh budget for the next statement.
+    void start() {
+        stepsLeft = MaxQuerySteps;
+        deadline.setRemainingTime(MaxQueryMilliseconds);
+    }
+    bool spent() const { return stepsLeft < 0; }
+    void spend() { stepsLeft = -1; }
+};
+
+// Counts the steps and the time of the statements of a connection against *budget and
+// interrupts the one running once either is spent; the caller starts the budget before each
+// statement.
+void LimitQuery(sqlite3* db, QueryBudget* budget);
 
 // The error of a statement stopped by these bounds.
 QString QueryTooCostlyText();

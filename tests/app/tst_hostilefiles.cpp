@@ -3,6 +3,7 @@
 // a translation file.
 #include "DataModule.h"
 #include "Errors.h"
+#include "JetWriter.h"
 #include "Kvlabel.h"
 #include "MainWindow.h"
 #include "ProgramFixture.h"
@@ -35,6 +36,8 @@ enum Hostile {
     Fifo,
     WalFile,
     SemicolonInFolder,
+    PaddedJet,
+    GeneratedColumn,
 };
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
@@ -109,6 +112,16 @@ void WriteHostile(Hostile kind, const QString& path) {
     case SemicolonInFolder:
         QVERIFY(QDir().mkpath(QFileInfo(path).path()));
         return WriteVerseFile(path, {Row(1, "Tačka i zarez.")});
+    case PaddedJet: { // a sound Jet file with a hole of 300 MB after it
+        WriteJetVerseFile(path, {{"1 MOJ", 1, 1, "Rupa.", ""}});
+        QFile file(path);
+        QVERIFY(file.resize(300LL << 20));
+        return;
+    }
+    case GeneratedColumn: // 30 MB a row, computed anew by every statement
+        return RunSql(path, "CREATE TABLE vidoslov (knjiga, glava, rbr, pok, tekst AS "
+                            "(printf('%.*c', 30000000, 'x')));"
+                            "INSERT INTO vidoslov VALUES ('1 MOJ', 1, 1, '');");
     }
 }
 
@@ -158,10 +171,10 @@ void TestHostileFiles::fileGivesAMessageOrItsRows_data() {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("message"); // empty: no message
     QTest::addColumn<int>("labels");      // laid out in the pane
-    QTest::newRow("empty file") << int(EmptyFile) << "no such table: vidoslov" << 0;
-    QTest::newRow("random bytes") << int(RandomBytes) << "file is not a database" << 0;
-    QTest::newRow("text file") << int(TextFile) << "file is not a database" << 0;
-    QTest::newRow("no verse table") << int(NoTable) << "no such table: vidoslov" << 0;
+    QTest::newRow("empty file") << int(EmptyFile) << "nema tabele vidoslov" << 0;
+    QTest::newRow("random bytes") << int(RandomBytes) << "datoteka nije baza podataka" << 0;
+    QTest::newRow("text file") << int(TextFile) << "datoteka nije baza podataka" << 0;
+    QTest::newRow("no verse table") << int(NoTable) << "nema tabele vidoslov" << 0;
     QTest::newRow("missing columns") << int(MissingColumns) << "Field 'tekst' not found" << 0;
     QTest::newRow("null columns") << int(NullColumns) << "'' is not a valid floating point value"
                                   << 2;
@@ -170,13 +183,15 @@ void TestHostileFiles::fileGivesAMessageOrItsRows_data() {
     QTest::newRow("1 MB verse") << int(HugeVerse) << "" << 1;
     QTest::newRow("100,000 references") << int(ManyReferences) << "" << 100001;
     QTest::newRow("garbage references") << int(GarbageReferences) << "" << 11;
-    QTest::newRow("unreadable file") << int(Unreadable) << "unable to open database file" << 0;
+    QTest::newRow("unreadable file") << int(Unreadable) << "datoteka ne može da se otvori" << 0;
     QTest::newRow("view instead of table")
-        << int(ViewInsteadOfTable) << "no such table: vidoslov" << 0;
-    QTest::newRow("recursive view") << int(RecursiveView) << "no such table: vidoslov" << 0;
-    QTest::newRow("fifo") << int(Fifo) << "not a regular file" << 0;
+        << int(ViewInsteadOfTable) << "nema tabele vidoslov" << 0;
+    QTest::newRow("recursive view") << int(RecursiveView) << "nema tabele vidoslov" << 0;
+    QTest::newRow("fifo") << int(Fifo) << "nije obična datoteka" << 0;
     QTest::newRow("WAL file") << int(WalFile) << "" << 1;
     QTest::newRow("folder with ; % ? #") << int(SemicolonInFolder) << "" << 1;
+    QTest::newRow("Jet file padded to 300 MB") << int(PaddedJet) << "veća od 256 MB" << 0;
+    QTest::newRow("generated column") << int(GeneratedColumn) << "nema tabele vidoslov" << 0;
 }
 
 void TestHostileFiles::fileGivesAMessageOrItsRows() {
@@ -191,7 +206,7 @@ void TestHostileFiles::fileGivesAMessageOrItsRows() {
         // The superuser reads every file: a folder in its place cannot be read either.
         QFile::remove(path);
         QVERIFY(QDir().mkpath(path));
-        message = QStringLiteral("not a regular file");
+        message = QStringLiteral("nije obična datoteka");
     }
     const QDir baza(folder + QStringLiteral("baza"));
     const QStringList files = baza.entryList(QDir::AllEntries | QDir::Hidden | QDir::System);

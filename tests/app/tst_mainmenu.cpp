@@ -306,7 +306,8 @@ void TestMainMenu::unusableTranslationFailsAtTheLoad() {
     openOn(w->ScrollBox(3));
     translation(3)->trigger();
     QCOMPARE(messages_.size(), 3);
-    QCOMPARE(messages_.last(), "Not a valid password. (" + folder_ + "baza/tajna.mdb)");
+    QCOMPARE(messages_.last(),
+             "Lozinka baze podataka nije ispravna. (" + folder_ + "baza/tajna.mdb)");
     QCOMPARE(label(3, 1)->Tekst(), QStringLiteral("1. Osnovni: Matej 2:1"));
 }
 

@@ -40,12 +40,11 @@ private slots:
         QTest::newRow("lone cr") << QByteArray("A 1:1\rB 2:2") << QStringList{"A 1:1", "B 2:2"};
         QTest::newRow("mixed endings")
             << QByteArray("A\r\nB\nC\rD") << QStringList{"A", "B", "C", "D"};
-        QTest::newRow("empty line kept")
-            << QByteArray("A 1:1\r\n\r\nB 2:2\r\n") << QStringList{"A 1:1", "", "B 2:2"};
-        QTest::newRow("empty lines at both ends")
-            << QByteArray("\nA\n\n") << QStringList{"", "A", ""};
+        QTest::newRow("empty line skipped")
+            << QByteArray("A 1:1\r\n\r\nB 2:2\r\n") << QStringList{"A 1:1", "B 2:2"};
+        QTest::newRow("empty lines at both ends") << QByteArray("\nA\n\n") << QStringList{"A"};
         QTest::newRow("no final break") << QByteArray("A 1:1") << QStringList{"A 1:1"};
-        QTest::newRow("lone line break") << QByteArray("\r\n") << QStringList{""};
+        QTest::newRow("lone line break") << QByteArray("\r\n") << QStringList();
         QTest::newRow("nul ends the text")
             << QByteArray("A 1:1\r\nB 2", 11) + QByteArray("\0:2\r\nC 3:3\r\n", 12)
             << QStringList{"A 1:1", "B 2"};
@@ -72,13 +71,13 @@ private slots:
     }
 
     void roundTripByteForByte() {
-        const QStringList entries{"1 MOJ 10:5", QStringLiteral("PRIčE 3:4"), "1 MOJ 10:5", "",
+        const QStringList entries{"1 MOJ 10:5", QStringLiteral("PRIčE 3:4"), "1 MOJ 10:5",
                                   "RIM 3:7"};
         const QString path = Path("lista.Izbor");
         QString error;
         QVERIFY(SaveIzbor(path, entries, &error));
         const QByteArray expected("1 MOJ 10:5\r\nPRI\xe8"
-                                  "E 3:4\r\n1 MOJ 10:5\r\n\r\nRIM 3:7\r\n");
+                                  "E 3:4\r\n1 MOJ 10:5\r\nRIM 3:7\r\n");
         QCOMPARE(Read(path), expected);
 
         QStringList loaded{"stale"};
@@ -149,12 +148,45 @@ private slots:
 #endif
     }
 
+    void failedLoadLeavesEntries_data() {
+        QTest::addColumn<QByteArray>("bytes"); // empty: no file
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing") << QByteArray() << "";
+        QTest::newRow("line feeds") << QByteArray(10'000'000, '\n') << "više od 20000 redova";
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFE"
+                                              "A\0 \0"
+                                              "1\0:\0"
+                                              "1\0",
+                                              12)
+                                << "UTF-16";
+        QTest::newRow("binary") << QByteArray("A 1:1\r\n\x01\x02", 9) << "nije tekst";
+        QTest::newRow("too many entries")
+            << QByteArray("RIM 3:7\r\n").repeated(10'001) << "više od 10000 unosa";
+    }
     void failedLoadLeavesEntries() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, reason);
+        const QString path = Path("ucitaj.Izbor");
+        QFile::remove(path);
+        if (!bytes.isEmpty())
+            Write(path, bytes);
         QStringList entries{"A 1:1", "B 2:2"};
         QString error;
-        QVERIFY(!LoadIzbor(Path("nema.Izbor"), &entries, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(!LoadIzbor(path, &entries, &error));
+        QVERIFY2(!error.isEmpty() && error.contains(reason), qPrintable(error));
         QCOMPARE(entries, (QStringList{"A 1:1", "B 2:2"}));
+    }
+
+    // UTF-8 is read as UTF-8; entries Windows-1250 cannot hold are saved in UTF-8.
+    void utf8IsReadAndWritten() {
+        QCOMPARE(ParseIzbor("\xEF\xBB\xBFPRI\xC4\x8D"
+                            "E 1:1\r\n"),
+                 QStringList{QStringLiteral("PRIčE 1:1")});
+        QCOMPARE(ParseIzbor("PRI\xC4\x8D"
+                            "E 1:1\n"),
+                 QStringList{QStringLiteral("PRIčE 1:1")});
+        const QStringList cyrillic{QStringLiteral("ПОСТ 1:1")};
+        QCOMPARE(ParseIzbor(BuildIzbor(cyrillic)), cyrillic);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "Pictures.h"
 #include "Podsetnik.h"
 
+#include <QAbstractButton>
 #include <QContextMenuEvent>
 #include <QFile>
 #include <QFileDialog>
@@ -13,7 +14,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -175,6 +175,7 @@ private slots:
     void saveAndLoadRoundTrip() {
         TfPodsetnik f;
         const QStringList entries{"1 MOJ 10:5", QStringLiteral("PRIčE 3:4"), "", "1 MOJ 10:5"};
+        const QStringList loaded{"1 MOJ 10:5", QStringLiteral("PRIčE 3:4"), "1 MOJ 10:5"};
         f.SetEntries(entries);
         const QString path = dir.filePath("krug.Izbor");
         QVERIFY(f.SaveToFile(path));
@@ -184,7 +185,7 @@ private slots:
         TfPodsetnik g;
         g.SetEntries({"stari 1:1", "stari 2:2"});
         QVERIFY(g.LoadFromFile(path));
-        QCOMPARE(g.Entries(), entries);
+        QCOMPARE(g.Entries(), loaded); // the empty line is skipped
         QVERIFY(messages.isEmpty());
     }
 

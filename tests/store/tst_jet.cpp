@@ -8,6 +8,7 @@
 #include "JetWriter.h"
 #include "Query.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -123,7 +124,7 @@ private slots:
             bytes[0x14] = version;
             const QString file = Path("old.mdb");
             Write(file, bytes);
-            QCOMPARE(OpenError(file), "Unrecognized database format '" + file + "'.");
+            QCOMPARE(OpenError(file), "Nepoznat oblik baze podataka '" + file + "'.");
         }
     }
 
@@ -185,7 +186,8 @@ private slots:
         if (opens) {
             QCOMPARE(Loaded(path, "Table1", password), Exported(path, "Table1"));
         } else {
-            QCOMPARE(OpenError(path, password), "Not a valid password. (" + path + ")");
+            QCOMPARE(OpenError(path, password),
+                     "Lozinka baze podataka nije ispravna. (" + path + ")");
         }
     }
 
@@ -193,30 +195,36 @@ private slots:
         QCOMPARE(DatabasePasswordOf(TranslationConnectionString("vidl.mdb", "/p/")), "zelmorka");
         QCOMPARE(DatabasePasswordOf("Data Source=x;jet oledb:database password=a b;X=1"), "a b");
         QCOMPARE(DatabasePasswordOf("Data Source=x"), QString());
+        QCOMPARE(DatabasePasswordOf("Jet OLEDB:Database Password=\"a;\"\"b\";X=1"), "a;\"b");
+        // A program folder whose path reads like a password is the data source's, not one.
+        QCOMPARE(DatabasePasswordOf(
+                     TranslationConnectionString("vidl.mdb", "/p/Jet OLEDB:Database Password=x/")),
+                 "zelmorka");
         // Checked on every open, also once the file's image is loaded.
         const QString file = Path("secret.mdb");
         WriteJetVerseFile(file, {{"MAT", 1, 1, "Tekst", ""}}, {.password = "tajna"});
         QCOMPARE(OpenError(file, "tajna"), QString());
-        QCOMPARE(OpenError(file, "zelmorka"), "Not a valid password. (" + file + ")");
+        QCOMPARE(OpenError(file, "zelmorka"),
+                 "Lozinka baze podataka nije ispravna. (" + file + ")");
     }
 
     void damageIsAnErrorNamingTheFile_data() {
         QTest::addColumn<QString>("damage");
         QTest::addColumn<QString>("detail");
         QTest::newRow("cut inside a page") << "cut 6000"
-                                           << "ends inside page 1";
+                                           << "završava usred stranice 1";
         QTest::newRow("cut to the header") << "cut 4096"
-                                           << "page 2 is outside the file";
+                                           << "stranica 2 je van datoteke";
         QTest::newRow("last page cut off") << "cut -4096"
-                                           << "outside the file";
+                                           << "van datoteke";
         QTest::newRow("zeroed data page") << "zero data"
-                                          << "holds 0 rows, its definition says 3";
+                                          << "ima 0 redova, njena definicija navodi 3";
         QTest::newRow("broken memo chain") << "chain"
                                            << "memo";
         QTest::newRow("row count") << "count"
-                                   << "holds 3 rows, its definition says 4";
+                                   << "ima 3 redova, njena definicija navodi 4";
         QTest::newRow("row outside its page") << "offset"
-                                              << "lies outside its page";
+                                              << "je van svoje stranice";
     }
 
     void damageIsAnErrorNamingTheFile() {
@@ -253,9 +261,21 @@ private slots:
         }
         Write(file, bytes);
         const QString text = OpenError(file);
-        QVERIFY2(text.startsWith("Unrecognized database format '" + file + "'. ("),
+        QVERIFY2(text.startsWith("Nepoznat oblik baze podataka '" + file + "'. ("),
                  qPrintable(text));
         QVERIFY2(text.contains(detail), qPrintable(text));
+    }
+
+    // A file is read at the size it had when opened: one that grows or shrinks meanwhile (a
+    // copy in progress) is refused.
+    void aFileIsReadAtTheSizeSeenAtOpen() {
+        QByteArray bytes;
+        for (const auto& [size, reads] : {std::pair{8, true}, {6, false}, {9, false}}) {
+            QBuffer file;
+            file.setData("12345678");
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(ReadWholeFile(file, size, bytes), reads);
+        }
     }
 
     void openersShareOneImageUntilTheFileChanges() {

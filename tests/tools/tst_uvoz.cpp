@@ -12,7 +12,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <rawtext.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -346,7 +348,7 @@ private slots:
         const Run looping =
             Importer({"-d", target, "--references-from", view, "engKJV2006eb", "x.mdb", "X"});
         QCOMPARE(looping.exitCode, int(ExitUsage));
-        QVERIFY2(looping.err.contains(view) && looping.err.contains("no such table"),
+        QVERIFY2(looping.err.contains(view) && looping.err.contains("nema tabele"),
                  qPrintable(looping.err));
     }
 
@@ -398,6 +400,65 @@ private slots:
         WriteAll(target + "vidoslov.kv", "x.mdb               Old\r\n");
         const Run empty = Importer({"-d", target, "EmptyBible", "x.mdb", "New"}, FakeModules());
         QCOMPARE(empty.exitCode, int(ExitNoText));
+        QCOMPARE(ReadAll(target + "baza/x.mdb"), QByteArray("the old translation"));
+        QCOMPARE(ReadAll(target + "vidoslov.kv"), QByteArray("x.mdb               Old\r\n"));
+        QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});
+    }
+
+    // Inputs that would block the importer or feed it without end, and module data cut short,
+    // end the import with a message, the old file and list kept.
+    void damagedOrEndlessInputsFailTheImport_data() {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("FIFO as the collection")
+            << "fifo-refs" << int(ExitUsage) << "nije obična datoteka";
+        QTest::newRow("device as the collection")
+            << "/dev/zero" << int(ExitUsage) << "/dev/zero: to nije obična datoteka";
+        QTest::newRow("FIFO among the configurations")
+            << "fifo-conf" << int(ExitDamaged) << "fifo.conf: to nije obična datoteka";
+        QTest::newRow("module data cut short")
+            << "cut" << int(ExitDamaged) << "Podaci modula \"Damaged\" su oštećeni (Gen 1:3)";
+    }
+    void damagedOrEndlessInputsFailTheImport() {
+        QFETCH(QString, input);
+        QFETCH(int, exitCode);
+        QFETCH(QString, message);
+        const QString target = dir.path() + "/damaged/";
+        QDir(target).removeRecursively();
+        QDir().mkpath(target + "baza");
+        WriteAll(target + "baza/x.mdb", "the old translation");
+        WriteAll(target + "vidoslov.kv", "x.mdb               Old\r\n");
+        // A Bible of three verses whose data ends inside the second.
+        const QString modules = target + "sword";
+        const QString data = modules + "/modules/texts/rawtext/damaged/";
+        QDir().mkpath(data);
+        QDir().mkpath(modules + "/mods.d");
+        WriteAll(modules + "/mods.d/damaged.conf",
+                 "[Damaged]\nDataPath=./modules/texts/rawtext/damaged/\nModDrv=RawText\n"
+                 "SourceType=Plain\nEncoding=UTF-8\n");
+        QCOMPARE(sword::RawText::createModule(data.toUtf8().constData()), char(0));
+        {
+            sword::RawText module(data.toUtf8().constData());
+            for (const char* place : {"Gen 1:1", "Gen 1:2", "Gen 1:3"}) {
+                module.setKey(place);
+                module.setEntry("In the beginning.");
+            }
+        }
+        QStringList args{"-d", target, "-m", modules, "Damaged", "x.mdb", "New"};
+        if (input == "cut") {
+            QVERIFY(QFile::resize(data + "ot", 20));
+        } else if (input == "fifo-conf") {
+            QCOMPARE(mkfifo(QFile::encodeName(modules + "/mods.d/fifo.conf"), 0600), 0);
+        } else {
+            const QString refs = input.startsWith('/') ? input : target + input;
+            if (!input.startsWith('/'))
+                QCOMPARE(mkfifo(QFile::encodeName(refs), 0600), 0);
+            args = QStringList{"--cross-references", refs} + args;
+        }
+        const Run run = Importer(args);
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(ReadAll(target + "baza/x.mdb"), QByteArray("the old translation"));
         QCOMPARE(ReadAll(target + "vidoslov.kv"), QByteArray("x.mdb               Old\r\n"));
         QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});

@@ -2,6 +2,7 @@
 
 #include "BookCatalogue.h"
 #include "ImportError.h"
+#include "InputFiles.h"
 
 #include <QFile>
 #include <algorithm>
@@ -134,11 +135,21 @@ QString ParseCrossReferenceLine(QByteArrayView line, PlaceKey& verse,
 }
 
 QByteArray ReadMaybeXz(const QString& path) {
+    const QString problem = InputFileProblem(path, MaxCollectionBytes);
+    if (!problem.isEmpty())
+        throw ImportError(
+            ExitUsage, QStringLiteral("Unakrsne reference se ne mogu pročitati: %1.").arg(problem));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw ImportError(ExitUsage, QStringLiteral("Cannot read the cross references %1: %2.")
                                          .arg(path, file.errorString()));
-    const QByteArray bytes = file.readAll();
+    // Bounded even if the file grew since it was looked at.
+    const QByteArray bytes = file.read(MaxCollectionBytes + 1);
+    if (bytes.size() > MaxCollectionBytes)
+        throw ImportError(ExitUsage, QStringLiteral("Unakrsne reference se ne mogu pročitati: "
+                                                    "%1: datoteka je veća od %2 MB.")
+                                         .arg(path)
+                                         .arg(MaxCollectionBytes >> 20));
     return bytes.startsWith(XzMagic) ? Unxz(bytes, path) : bytes;
 }
 

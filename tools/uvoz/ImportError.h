@@ -11,7 +11,9 @@ enum ImportExit {
     ExitNotBible = 3,      // the module is not a Bible text
     ExitCannotWrite = 4,   // the translation file or the list cannot be written
     ExitNoText = 5,        // the module gave no verse of the 66 books
-    ExitCancelled = 6,     // stopped by a signal; nothing was written
+    ExitDamaged = 6,       // an input is damaged, or is no regular file of a sane size
+    ExitFailed = 7,        // anything else went wrong (out of memory)
+    ExitCancelled = 8,     // stopped by a signal; nothing was written
 };
 
 // A failed import: the text for the user and the exit code.

@@ -5,6 +5,7 @@
 #include "FileProperties.h"
 #include "ImportError.h"
 #include "ImportRules.h"
+#include "InputFiles.h"
 #include "ReferenceFile.h"
 #include "SerbianLatin.h"
 #include "SwordLibrary.h"
@@ -203,6 +204,11 @@ void UpdateTranslationListFile(const QString& programFolder, const QString& file
     QByteArray old;
     QFile current(path);
     if (current.exists()) {
+        const QString problem = InputFileProblem(path, MaxConfigBytes);
+        if (!problem.isEmpty())
+            throw ImportError(ExitCannotWrite, QStringLiteral("Spisak prevoda se ne može "
+                                                              "pročitati: %1.")
+                                                   .arg(problem));
         if (!current.open(QIODevice::ReadOnly))
             throw ImportError(
                 ExitCannotWrite,

@@ -32,12 +32,13 @@ ReferenceFile::ReferenceFile(const QString& path) {
 
     sqlite3* db = nullptr;
     sqlite3_stmt* stmt = nullptr;
-    long long stepsLeft = MaxQuerySteps;
+    QueryBudget budget;
+    budget.start();
     QString table;
     int rc = OpenImmutable(path, &db);
     if (rc == SQLITE_OK) {
         RegisterTextRules(db);
-        LimitQuerySteps(db, &stepsLeft);
+        LimitQuery(db, &budget);
         table = VerseTableError(db);
         rc = table.isEmpty()
                  ? sqlite3_prepare_v2(db, "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, &stmt,
@@ -52,7 +53,7 @@ ReferenceFile::ReferenceFile(const QString& path) {
         rc = SQLITE_OK;
     }
     const QString engine = !table.isEmpty() ? table
-                           : stepsLeft < 0
+                           : budget.spent()
                                ? QueryTooCostlyText()
                                : QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
     sqlite3_finalize(stmt);

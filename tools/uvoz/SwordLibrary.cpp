@@ -1,9 +1,15 @@
 #include "SwordLibrary.h"
 
+#include "ImportError.h"
 #include "ImportRules.h"
+#include "InputFiles.h"
+
+#include <QFileInfo>
+#include <utility>
 
 #include <listkey.h>
 #include <markupfiltmgr.h>
+#include <swlog.h>
 #include <swmgr.h>
 #include <swmodule.h>
 #include <swoptfilter.h>
@@ -45,6 +51,67 @@ void TakeOutMarkup(Manager& manager, sword::SWModule* m) {
     }
 }
 
+// libsword's messages, kept for the importer instead of printed: an error reading a module
+// is damage the import must not pass over.
+class KeptLog : public sword::SWLog {
+public:
+    void logMessage(const char* message, int level) const override {
+        if (level > LOG_ERROR || !errors_.isEmpty())
+            return;
+        QString text = QString::fromUtf8(message).trimmed();
+        if (text.startsWith(QLatin1String("ERROR: ")))
+            text.remove(0, 7);
+        while (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        errors_ = QStringLiteral("biblioteka SWORD javlja grešku \"%1\"").arg(text);
+    }
+    // The first error since the last call; empty when there was none.
+    QString take() const { return std::exchange(errors_, QString()); }
+
+private:
+    mutable QString errors_;
+};
+
+KeptLog* Log() {
+    static KeptLog* log = [] {
+        auto* kept = new KeptLog;
+        sword::SWLog::setSystemLog(kept); // libsword owns it from here
+        return kept;
+    }();
+    return log;
+}
+
+// The configurations libsword will read are regular files of a sane size, or the import ends.
+// Whether the module's index holds an entry for the verse. libsword reads past the end of a
+// short index (an Old Testament index left empty by a New Testament module) and then reports
+// a size it never read; only an entry the index really holds can promise a text.
+bool IndexHolds(sword::SWModule* m, const QString& dataPath, const sword::VerseKey& key) {
+    const QString driver = QString::fromLatin1(m->getConfigEntry("ModDrv")).toLower();
+    const int entry = driver == QLatin1String("rawtext")    ? 6
+                      : driver == QLatin1String("rawtext4") ? 8
+                      : driver == QLatin1String("ztext")    ? 10
+                      : driver == QLatin1String("ztext4")   ? 12
+                                                            : 0;
+    if (entry == 0)
+        return false;
+    const QString folder = dataPath.endsWith(QLatin1Char('/')) ? dataPath : dataPath + '/';
+    const QString index = folder + (key.getTestament() == 1 ? "ot" : "nt") +
+                          (driver.startsWith(QLatin1String("z")) ? ".bzv" : ".vss");
+    return QFileInfo(index).size() >= (qint64(key.getTestamentIndex()) + 1) * entry;
+}
+
+const QString& CheckedFolder(const QString& folder) {
+    for (const QString& mods : ConfigFolders(folder)) {
+        const QString problem = FolderFilesProblem(mods, MaxConfigBytes);
+        if (!problem.isEmpty())
+            throw ImportError(
+                ExitDamaged,
+                QStringLiteral("Podešavanja modula se ne mogu pročitati: %1.").arg(problem));
+    }
+    Log();
+    return folder;
+}
+
 } // namespace
 
 struct SwordLibrary::Data {
@@ -72,6 +139,16 @@ QString FromSword(const char* text) {
     return QString::fromUtf8(text ? text : "");
 }
 
+// Text without the replacement character of bytes that are no UTF-8 and without control
+// characters but line breaks and tabs: what unpacked or decoded garbage is not.
+bool IsPlainText(const QString& text) {
+    for (const QChar c : text)
+        if (c == QChar::ReplacementCharacter ||
+            (c.unicode() < 0x20 && c != '\n' && c != '\r' && c != '\t'))
+            return false;
+    return true;
+}
+
 bool IsBible(sword::SWModule* m) {
     if (!m || FromSword(m->getType()) != FromSword(sword::SWMgr::MODTYPE_BIBLES))
         return false;
@@ -97,7 +174,8 @@ QStringList ParseReferenceText(const QString& text, const sword::VerseKey& here)
 
 } // namespace
 
-SwordLibrary::SwordLibrary(const QString& moduleFolder) : d(std::make_unique<Data>(moduleFolder)) {
+SwordLibrary::SwordLibrary(const QString& moduleFolder)
+    : d(std::make_unique<Data>(CheckedFolder(moduleFolder))) {
     for (const sword::SWBuf& option : d->manager->getGlobalOptions()) {
         const sword::StringList values = d->manager->getGlobalOptionValues(option);
         for (const sword::SWBuf& value : values)
@@ -128,6 +206,17 @@ void SwordLibrary::readVerses(const QString& name,
     sword::SWModule* m = d->module(name);
     if (!IsBible(m))
         return;
+    const auto damaged = [&name](const QString& place, const QString& what) {
+        return ImportError(ExitDamaged,
+                           QStringLiteral("Podaci modula \"%1\" su oštećeni (%2): %3. Datoteka "
+                                          "prevoda i spisak prevoda nisu promenjeni.")
+                               .arg(name, place, what));
+    };
+    const QString data = FromSword(m->getConfigEntry("AbsoluteDataPath"));
+    const QString unsafe = FolderFilesProblem(data, MaxModuleFileBytes);
+    if (!unsafe.isEmpty())
+        throw damaged(QStringLiteral("datoteke modula"), unsafe);
+    Log()->take();
     static_cast<sword::VerseKey*>(m->getKey())->setIntros(false);
     m->setSkipConsecutiveLinks(false);
     sword::VerseKey previous;
@@ -145,9 +234,24 @@ void SwordLibrary::readVerses(const QString& name,
             continue;
         verse.chapter = here->getChapter();
         verse.verse = here->getVerse();
-        const EntryNotes notes = SplitNotes(FromSword(m->getRawEntry()));
+        const QString place = FromSword(here->getShortText());
+        const QByteArray raw(m->getRawEntry());
+        QString error = Log()->take();
+        if (!error.isEmpty())
+            throw damaged(place, error);
+        if (raw.size() > MaxVerseBytes)
+            throw damaged(place, QStringLiteral("stih je duži od %1 KB").arg(MaxVerseBytes >> 10));
+        // The module's index promises the verse a text: reading none is damage.
+        if (raw.isEmpty() && IndexHolds(m, data, *here) && m->getEntrySize() > 0)
+            throw damaged(place, QStringLiteral("stih koji indeks modula navodi nema teksta"));
+        const EntryNotes notes = SplitNotes(FromSword(raw.constData()));
         const QByteArray markup = WithoutWordMarkup(WithoutHeadings(notes.text)).toUtf8();
         verse.text = FromSword(m->renderText(markup.constData(), int(markup.size())));
+        error = Log()->take();
+        if (!error.isEmpty())
+            throw damaged(place, error);
+        if (!IsPlainText(verse.text))
+            throw damaged(place, QStringLiteral("tekst stiha nije ispravan tekst"));
         for (const QString& ref : notes.osisRefs)
             verse.osisRefs << ref.split(' ', Qt::SkipEmptyParts);
         for (const QString& text : notes.referenceTexts)

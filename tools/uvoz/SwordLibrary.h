@@ -21,11 +21,15 @@ struct SwordModuleInfo {
     bool bible = false;
 };
 
+// The longest verse a module may hold: real verses, notes included, are a few kilobytes.
+inline constexpr qsizetype MaxVerseBytes = 1 << 20;
+
 // The SWORD modules installed on this computer (where libsword looks for them, SWORD_PATH
 // included), or those of one module folder (holding mods.d), read with every display option off.
 class SwordLibrary {
 public:
-    // An empty folder stands for the installed modules.
+    // An empty folder stands for the installed modules. Throws ImportError (ExitDamaged) when a
+    // configuration there is no regular file of a sane size.
     explicit SwordLibrary(const QString& moduleFolder = {});
     ~SwordLibrary();
     SwordLibrary(const SwordLibrary&) = delete;
@@ -37,7 +41,10 @@ public:
     bool isBible(const QString& module) const;
 
     // Calls `take` for every verse of the module, in the module's order, leaving out the
-    // introductions and the verses linked to the one before them.
+    // introductions and the verses linked to the one before them. Throws ImportError
+    // (ExitDamaged) naming the place when the module's data is damaged: a file of it that is no
+    // regular file of a sane size, an error libsword reports, a verse over MaxVerseBytes, a
+    // verse the index promises that reads empty, or text that is no text.
     void readVerses(const QString& module, const std::function<void(const SwordVerse&)>& take);
 
 private:

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <csignal>
 #include <cstdio>
+#include <exception>
+#include <new>
 
 namespace {
 
@@ -64,7 +66,8 @@ const char* const Usage =
     "\n"
     "Exit codes: 0 done, 1 wrong arguments, 2 unknown module, 3 not a Bible text,\n"
     "4 cannot write the file or the list, 5 the module has no verse of the 66 books,\n"
-    "6 stopped by a signal (nothing written).\n";
+    "6 damaged module data or an input that is no regular file of a sane size,\n"
+    "7 out of memory or another failure, 8 stopped by a signal (nothing written).\n";
 
 volatile std::sig_atomic_t stopped = 0;
 
@@ -104,7 +107,7 @@ int Fail(int code, const QString& text) {
 
 } // namespace
 
-int main(int argc, char* argv[]) {
+static int RunImporter(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     std::signal(SIGTERM, Stop);
     std::signal(SIGINT, Stop);
@@ -219,5 +222,20 @@ int main(int argc, char* argv[]) {
         return ExitOk;
     } catch (const ImportError& e) {
         return Fail(e.code(), e.text());
+    }
+}
+
+// No failure leaves the importer as an exception: each ends it with a message and an exit code.
+int main(int argc, char* argv[]) {
+    try {
+        return RunImporter(argc, argv);
+    } catch (const ImportError& e) {
+        return Fail(e.code(), e.text());
+    } catch (const std::bad_alloc&) {
+        return Fail(ExitFailed, QStringLiteral("Nema dovoljno memorije."));
+    } catch (const std::exception& e) {
+        return Fail(ExitFailed, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        return Fail(ExitFailed, QStringLiteral("Neočekivana greška."));
     }
 }
