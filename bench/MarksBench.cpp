@@ -45,7 +45,9 @@ int main(int argc, char** argv) {
          {},
          RunStatement(TranslationConnectionString(DefaultTranslationFile, folder),
                       {"select * from vidoslov where tekst like '%bog%' or tekst like '%a%' "
-                       "limit 5000"})});
+                       "limit 5000"}),
+         {},
+         -1});
     const QStringList words = {"bog", "a"};
     const double plain = FillMs(window);
     window.Searched = {QString(), QString(), words, false};

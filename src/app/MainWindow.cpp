@@ -2,11 +2,13 @@
 
 #include "Application.h"
 #include "BuildSettings.h"
+#include "ChapterLayout.h"
 #include "FlatPanel.h"
 #include "Fonts.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "Pictures.h"
 #include "Podsetnik.h"
 #include "PopupMenu.h"
@@ -16,12 +18,14 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWindow>
 
@@ -93,9 +97,13 @@ struct TfMain::PaneNames {
 TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(MainCaption());
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    // White as designed on a light desktop; a dark one keeps its own window colour, so that the
+    // captions and the menu bar keep their contrast.
+    if (!IsDarkPalette(palette())) {
+        QPalette pal = palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        setPalette(pal);
+    }
     setAutoFillBackground(true);
     setFont(PixelFont(QStringLiteral("Miroslavljeva Cirilica"), 11));
     resize(900, 763);
@@ -244,7 +252,7 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.bookLabel->setAlignment(Qt::AlignCenter);
     c.bookLabel->setWordWrap(true);
     c.bookLabel->setFont(PixelFont(QStringLiteral("Arial"), 13, true));
-    SetTextColor(c.bookLabel, clNavy);
+    SetTextColor(c.bookLabel, HeadingColor(palette()));
     column->addWidget(c.bookLabel);
 
     c.box = Named(new TScrollBox(c.column), QStringLiteral("SB") + digit);
@@ -338,8 +346,25 @@ void TfMain::ConnectPane(int p) {
     };
     connect(c.box, &TScrollBox::widthChanged, relayoutTimer_, qOverload<>(&QTimer::start));
     connect(c.box, &TScrollBox::clicked, this, [this, p] { Guarded([&] { SBClick(p); }); });
-    connect(c.box, &TScrollBox::labelClicked, this,
-            [this, p](TKvlabel* label) { Guarded([&] { ReferenceClick(p, label); }); });
+    connect(c.box, &TScrollBox::labelClicked, this, [this, p](TKvlabel* label) {
+        Guarded([&] {
+            if (label && label->Vrsta() == Tekst1)
+                VerseClick(p, label);
+            else if (label && IsMoreReferences(*label))
+                OpenReferences(p, label);
+            else
+                ReferenceClick(p, label);
+        });
+    });
+    connect(c.box, &TScrollBox::labelToolTip, this, [this, p](TKvlabel* label) {
+        Guarded([&] {
+            const QString text = ReferenceToolTip(p, *label);
+            if (text.isEmpty())
+                QToolTip::hideText();
+            else
+                QToolTip::showText(QCursor::pos(), text, label);
+        });
+    });
     connect(c.link, &QCheckBox::toggled, state_,
             [this, p](bool linked) { state_->SetLinked(p, linked); });
     connect(c.show, &TMKvTranBtn::clicked, this, guard(&TfMain::BtnPokaziClick, c.show));

@@ -165,6 +165,9 @@ public:
     void EditRbrChange(QObject* sender);
     void PokaziIzEdita(QObject* sender, int key);
     void ReferenceClick(int pane, TKvlabel* label);
+    // A click on a verse label chooses that verse: highlighted, in the verse edit, the one
+    // copies and the reminder list take; the linked panes follow.
+    void VerseClick(int pane, TKvlabel* label);
     void BtnFontClick(QObject* sender);
     void SBClick(int pane);
 
@@ -195,6 +198,14 @@ public:
     void Color1Click();
     void ApplyPaneColor(int pane, TColor color);
     void PrintPreview1Click();
+    // "Upućivanja": how many references of each verse the pane shows; "još N" opens a verse's
+    // rest in place.
+    void SetReferenceMode(int pane, ReferenceMode mode);
+    void OpenReferences(int pane, TKvlabel* label);
+    // The text of the verse a reference label names, in the pane's translation, as its tooltip
+    // gives it; empty when the translation has no such verse.
+    QString ReferenceToolTip(int pane, const TKvlabel& label);
+    QAction* ReferenceModeItem(ReferenceMode mode) const { return referenceItems_[int(mode)]; }
     void KopirajStih1Click();
     void KopirajGlavu1Click();
     // Ctrl+C: copies the chosen verse of the active pane.
@@ -297,6 +308,7 @@ private:
     QAction* KopirajStih1;  // copies the verse under the pointer
     QAction* KopirajGlavu1; // copies the pane's chapter
     QColorDialog* CD1;
+    QAction* referenceItems_[3] = {};
 
     QTimer* pendingTimer_ = nullptr;
     QByteArray pendingPanes_; // kept pane widths, until the restored window has settled

@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 
 #include "Application.h"
+#include "ChapterLayout.h"
 #include "CopyText.h"
 #include "DataModule.h"
 #include "KvEdit.h"
@@ -58,6 +59,14 @@ void TfMain::BuildPaneMenu() {
             [this] { Guarded([this] { PlaceBack(PopupPane()); }); });
     connect(forwardItem_, &QAction::triggered, this,
             [this] { Guarded([this] { PlaceForward(PopupPane()); }); });
+    QAction* references = submenu(ReferencesItemCaption, QStringLiteral("Upucivanja1"));
+    for (int m = 0; m < 3; ++m) {
+        QAction* mode = references->menu()->addAction(ReferenceModeCaptions[m]);
+        mode->setCheckable(true);
+        connect(mode, &QAction::triggered, this,
+                [this, m] { Guarded([&] { SetReferenceMode(PopupPane(), ReferenceMode(m)); }); });
+        referenceItems_[m] = mode;
+    }
     connect(PopUpMenu, &QMenu::aboutToShow, this,
             [this] { Guarded([this] { PopUpMenuPopup(); }); });
 
@@ -82,6 +91,8 @@ void TfMain::PopUpMenuPopup() {
         backItem_->setEnabled(history_[p].CanBack());
         forwardItem_->setEnabled(history_[p].CanForward());
     }
+    for (int m = 0; m < 3; ++m)
+        referenceItems_[m]->setChecked(int(state_->Pane(p).references) == m);
     if (QMenu* translations = Prevod1->menu())
         for (QAction* translation : translations->actions())
             translation->setChecked(
@@ -154,11 +165,15 @@ void TfMain::SwitchTranslation(int pane, QAction* item) {
 }
 
 void TfMain::Ubaciupodsetnik1Click() {
+    if (!fPodsetnik_)
+        return;
     const auto* label = qobject_cast<const TKvlabel*>(PopUpMenu->PopupComponent());
-    if (label && fPodsetnik_)
-        fPodsetnik_->AddEntry(EntryInNumbering(PaneLabelEntry(*label),
-                                               state_->Pane(PopupPane()).numbering,
-                                               state_->NumberingOf(QString())));
+    if (label) {
+        fPodsetnik_->AddEntry(EntryInNumbering(
+            IsMoreReferences(*label) ? VerseEntry(label->Knjiga, label->Glava, label->Rbr)
+                                     : PaneLabelEntry(*label),
+            state_->Pane(PopupPane()).numbering, state_->NumberingOf(QString())));
+    }
 }
 
 void TfMain::Podsetnik1Click() {

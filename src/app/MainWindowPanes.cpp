@@ -10,6 +10,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "PodesiFont.h"
 #include "Reference.h"
 #include "ScrollBox.h"
@@ -57,7 +58,8 @@ int TfMain::GetActivePane() const {
 
 void TfMain::PaintActivePane() {
     for (int p = 1; p <= PaneCount; ++p)
-        SetTextColor(BookLabel(p), p == state_->ActivePane() ? clRed : clNavy);
+        SetTextColor(BookLabel(p), p == state_->ActivePane() ? ActiveHeadingColor(palette())
+                                                             : HeadingColor(palette()));
 }
 
 void TfMain::FollowTranslation(int pane) {
@@ -126,6 +128,7 @@ void TfMain::LoadPane(int pane) {
     if (!baze_ || !IsPane(pane))
         return;
     layout_.LabelsUsed[pane] = 0;
+    layout_.Opened[pane].clear();
     TScrollBox* box = ScrollBox(pane);
     const PaneEntry& entry = state_->Pane(pane);
     LoadChapter(entry.table, state_->BookCode(), entry.chapter, baze_->PaneQuery(pane),
@@ -251,6 +254,62 @@ void TfMain::ReferenceClick(int pane, TKvlabel* label) {
     SetActivePane(pane);
     RememberShownPlace(pane);
     ShowReference(label->Tekst());
+}
+
+void TfMain::SetReferenceMode(int pane, ReferenceMode mode) {
+    if (!IsPane(pane))
+        return;
+    state_->SetReferenceMode(pane, mode);
+    layout_.Opened[pane].clear();
+    RelayoutPane(pane);
+}
+
+void TfMain::OpenReferences(int pane, TKvlabel* label) {
+    if (!label || !IsPane(pane))
+        return;
+    TScrollBox* box = ScrollBox(pane);
+    const int position = box->VertPosition();
+    layout_.Opened[pane].insert(label->Rbr);
+    RelayoutPane(pane);
+    box->setVertPosition(position);
+}
+
+QString TfMain::ReferenceToolTip(int pane, const TKvlabel& label) {
+    if (!baze_ || !IsPane(pane) || label.Vrsta() != Pok1 || IsMoreReferences(label) ||
+        label.Tekst().size() < 2)
+        return {};
+    QString book = state_->BookCode();
+    int chapter = state_->Chapter(pane);
+    int verse = state_->Verse(pane);
+    QString text;
+    // A hover never brings an error box: a reference that cannot be read shows no tooltip.
+    try {
+        ::ParseReference(label.Tekst().chopped(1), book, chapter, verse);
+        text = VerseText(state_->Pane(pane).table, book, chapter, verse, baze_->PaneQuery(pane));
+    } catch (const AppError&) {
+        return {};
+    }
+    if (text.isEmpty())
+        return {};
+    // Rich text, so that a long verse wraps.
+    return QStringLiteral("<p><b>%1</b> %2</p>")
+        .arg(label.Tekst().chopped(1).toHtmlEscaped(), text.toHtmlEscaped());
+}
+
+void TfMain::VerseClick(int pane, TKvlabel* label) {
+    if (!label || !IsPane(pane))
+        return;
+    bool ok = false;
+    const int verse = label->Rbr.toInt(&ok);
+    if (!ok)
+        return;
+    SetActivePane(pane);
+    state_->SetVerse(pane, verse);
+    MoveHighlight(layout_, pane, *label);
+    shownVerse_[pane] = verse;
+    VerseEdit(pane)->setText(QString::number(verse));
+    for (int q : state_->FollowActive())
+        LoadPane(q);
 }
 
 void TfMain::setFontDialog(TfPodesiFont* dialog) {

@@ -7,6 +7,8 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <array>
+#include <map>
 
 namespace {
 
@@ -50,8 +52,32 @@ QString StripAccelerators(const QString& text) {
     return out;
 }
 
+static int KvLineStep(const QFontMetrics& fm) {
+    // Lines are set a fraction of a pixel further apart than the whole line spacing says.
+    return qMax(fm.lineSpacing(), fm.height()) + 1;
+}
+
+int KvInkBelowLine(const QFontMetrics& fm) {
+    // Measured once per font: the metrics stand for the font they come from.
+    using Key = std::array<int, 8>;
+    static std::map<Key, int> known;
+    const Key key{fm.ascent(),   fm.descent(), fm.leading(),      fm.averageCharWidth(),
+                  fm.maxWidth(), fm.xHeight(), fm.underlinePos(), fm.lineWidth()};
+    if (auto it = known.find(key); it != known.end())
+        return it->second;
+    // The deepest descenders of the Latin and Cyrillic letters the texts use, and commas.
+    static const QString sample = QStringLiteral("gjpqyQ,;ĄęţŞ дђјрууфцщџДЦЩЏ");
+    const QRect ink = fm.tightBoundingRect(sample);
+    // Rows below the baseline the glyphs reach, one more for smoothing, less the room a line
+    // already has below its baseline.
+    const int lineBelow = KvLineStep(fm) - fm.ascent();
+    const int over = qMax(0, ink.bottom() + 2 - lineBelow);
+    known.emplace(key, over);
+    return over;
+}
+
 int KvLineHeight(const QFontMetrics& fm) {
-    return qMax(fm.lineSpacing(), fm.height());
+    return KvLineStep(fm) + KvInkBelowLine(fm);
 }
 
 int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width) {
@@ -283,6 +309,14 @@ void TKvlabel::paintEvent(QPaintEvent*) {
         return;
     }
     p.drawText(rect(), (wrap_ ? WrapFlags : LineFlags) | Qt::TextDontClip, tekst_);
+}
+
+bool TKvlabel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && vrsta_ == Pok1 && clickable_) {
+        emit toolTipWanted(this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TKvlabel::enterEvent(QEnterEvent*) {

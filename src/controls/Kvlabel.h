@@ -14,7 +14,10 @@ QString StripAccelerators(const QString& text);
 
 enum VRSTA_SKUP { Tekst1 = 0, Pok1 = 1, Knjiga1 = 2 };
 
-// The height of one line of a label's text: a wrapped label is a whole number of them.
+// How far the font's glyphs reach below the room a line gives them (its descent and leading).
+int KvInkBelowLine(const QFontMetrics& fm);
+// The height of one line of a label's text, the glyphs' deepest ink included: a wrapped label
+// is a whole number of them.
 int KvLineHeight(const QFontMetrics& fm);
 // The height a label gives a text wrapped at word boundaries within width pixels.
 int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width);
@@ -78,9 +81,10 @@ public:
 
 signals:
     void clicked(TKvlabel* label);
+    // The pointer rests on a clickable reference: its tooltip is wanted.
+    void toolTipWanted(TKvlabel* label);
 
 public:
-
     TColor BackgroundColor() const { return background_; }
     // True when the last Tekst was laid out wrapped (a Tekst1 label).
     bool WordWrap() const { return wrap_; }
@@ -88,6 +92,7 @@ public:
     int LineHeight() const;
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

@@ -38,6 +38,20 @@ private:
 
 } // namespace
 
+QString MoreReferencesText(int count) {
+    return QStringLiteral("još %1").arg(count);
+}
+
+bool IsMoreReferences(const TKvlabel& label) {
+    return label.Vrsta() == Pok1 && label.Tekst().startsWith(QStringLiteral("još "));
+}
+
+int ShownReferences(ReferenceMode mode, int count, bool opened) {
+    if (opened || mode == ReferenceMode::All)
+        return count;
+    return mode == ReferenceMode::None ? 0 : std::min(count, 3);
+}
+
 int HighlightScrollPosition(int verseTop, int verseBottom) {
     // A tall verse would lose its first lines below the usual distance: its top stays in view.
     return std::min(verseBottom - HighlightDistance, verseTop - FirstTop);
@@ -65,6 +79,7 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
             label->FontPok.Charset = 238;
             label->setObjectName(name);
             QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
+            QObject::connect(label, &TKvlabel::toolTipWanted, &box, &TScrollBox::labelToolTip);
             state.Labels.Add(label);
             ++state.LabelsCreated[p];
             made = true;
@@ -120,6 +135,7 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                 verse->setVrsta(Tekst1);
                 verse->setTekst(rbr + QStringLiteral(". ") + tekst);
                 verse->PopupMenu = state.PopUpMenu;
+                verse->setClickable(true); // a click chooses the verse
                 verse->Knjiga = knjiga;
                 verse->Glava = glava;
                 verse->Rbr = rbr;
@@ -146,9 +162,15 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     verse->setOpaqueBackground(HighlightColor);
                 }
 
-                if (pok.isEmpty() || pok == QStringLiteral("."))
+                if (pok.isEmpty() || pok == QStringLiteral(".") ||
+                    pane.references == ReferenceMode::None)
                     continue;
+                const int total = int(pok.count(QLatin1Char('|'))) + (pok.endsWith('|') ? 0 : 1);
+                const int shown =
+                    ShownReferences(pane.references, total, state.Opened[p].contains(rbr));
+                int placed = 0;
                 int x = LeftEdge;
+                int step = ReferenceLine; // a larger reference font takes its own line height
                 qsizetype i = 0;
                 do {
                     ++state.LabelsUsed[p];
@@ -156,8 +178,13 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     qsizetype bar = pok.indexOf(QLatin1Char('|'), i);
                     if (bar < 0)
                         bar = pok.size();
-                    const QString text = pok.mid(i, bar - i) + QStringLiteral(",");
+                    QString text = pok.mid(i, bar - i) + QStringLiteral(",");
                     i = bar + 1;
+                    if (++placed > shown) {
+                        // The rest stand behind one label that opens them.
+                        text = MoreReferencesText(total - shown);
+                        i = pok.size();
+                    }
                     TKvlabel* ref = state.CurrentLabel;
                     ref->setVrsta(Pok1);
                     ref->setTekst(text);
@@ -168,15 +195,16 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
                     ref->Glava = glava;
                     ref->Rbr = rbr;
                     x += ref->LineWidth();
+                    step = std::max(step, ref->fontMetrics().lineSpacing());
                     if (x >= box.width() - state.RightMargin) {
                         // This reference starts the next line.
-                        y += ReferenceLine;
+                        y += step;
                         ref->move(LeftEdge, y);
                         x = LeftEdge + ref->width();
                     }
                     cover(ref);
                 } while (i < pok.size());
-                y += ReferenceLine;
+                y += step;
             }
         } catch (...) {
             finish();
@@ -221,6 +249,17 @@ void HideSurplusLabels(PaneLabels& state, TScrollBox& box) {
             label->hide();
         }
     }
+}
+
+void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse) {
+    const QString prefix = QStringLiteral("labela") + QString::number(pane);
+    for (int k = 1; k <= state.LabelsUsed[pane]; ++k) {
+        TKvlabel* label = state.Labels.Find(prefix + QString::number(k));
+        if (label && label != &verse && !label->isTransparent())
+            label->setTransparent();
+    }
+    verse.setOpaqueBackground(HighlightColor);
+    state.HighlightTop = verse.geometry().bottom() + 1;
 }
 
 void FreePaneLabels(PaneLabels& state, int pane) {

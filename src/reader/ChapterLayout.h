@@ -4,8 +4,10 @@
 
 class Query;
 class TLabelIndex;
+class TKvlabel;
 class TScrollBox;
 struct PaneEntry;
+enum class ReferenceMode;
 struct PaneLabels;
 
 // The pane a scroll box belongs to: its Tag.
@@ -17,9 +19,9 @@ int HighlightScrollPosition(int verseTop, int verseBottom);
 
 // Lays the rows of an open chapter query out in a pane's scroll box: a verse label per row
 // and a reference label per cross reference, reusing the pane's numbered labels, in the
-// pane's fonts. Highlights the first verse equal to the pane's chosen verse and scrolls it into view. Leaves the query
-// on its first row. A verse number that is no number is shown as it is and, once the chapter
-// is laid out, reported with the file, book and chapter.
+// pane's fonts. Highlights the first verse equal to the pane's chosen verse and scrolls it into
+// view. Leaves the query on its first row. A verse number that is no number is shown as it is and,
+// once the chapter is laid out, reported with the file, book and chapter.
 void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Query& query);
 
 // Makes CurrentLabel the pane's label number LabelsUsed[pane], creating it when missing, and
@@ -30,6 +32,17 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box);
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
 // The same for the pane of a scroll box.
 void HideSurplusLabels(PaneLabels& state, TScrollBox& box);
+
+// The text of the label that stands for a verse's references left out ("još 8"), and whether a
+// label is one.
+QString MoreReferencesText(int count);
+bool IsMoreReferences(const TKvlabel& label);
+// How many of a verse's count references a pane shows in a mode, its verse opened or not.
+int ShownReferences(ReferenceMode mode, int count, bool opened);
+
+// Moves the highlight of a pane to a verse label of its layout: the chosen verse becomes the
+// clicked one. Keeps HighlightTop at the new verse's bottom.
+void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse);
 
 // Deletes a pane's labels; the next layout creates them afresh.
 void FreePaneLabels(PaneLabels& state, int pane);

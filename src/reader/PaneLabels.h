@@ -4,6 +4,7 @@
 #include "ReaderState.h"
 
 #include <QPointer>
+#include <QSet>
 #include <vector>
 
 class TKvlabel;
@@ -22,6 +23,9 @@ struct PaneLabels {
     // Where the last layout put the chosen verse; 0 when it found none.
     int HighlightTop = 0;
     TPopupMenu* PopUpMenu = nullptr;
+    // The verses (by number) whose references a pane shows all of, whatever its mode: opened
+    // with "još N"; a new chapter closes them.
+    QSet<QString> Opened[PaneCount + 1];
     // The numbered labels of all three panes ("labela" + pane + number).
     TLabelIndex Labels;
     // The same by pane and number: Numbered[p][k - 1] is pane p's label k, found without

@@ -22,6 +22,10 @@ inline const QString NewTestamentCaption = QStringLiteral("Novi zavet");
 inline const QString TranslationItemCaptionStart = QStringLiteral("Prevod :");
 inline const QString CopyVerseItemCaption = QStringLiteral("Kopiraj stih");
 inline const QString CopyChapterItemCaption = QStringLiteral("Kopiraj glavu");
+// "Upućivanja: sva / prva tri / bez": the submenu of a pane's cross references.
+inline const QString ReferencesItemCaption = QStringLiteral("Upućivanja:");
+inline const QString ReferenceModeCaptions[] = {
+    QStringLiteral("  sva"), QStringLiteral("  prva tri"), QStringLiteral("  bez")};
 
 // A book item: two blanks and the title; the first book of each Testament carries further
 // blanks, which set the least width of its submenu.
@@ -48,8 +52,8 @@ void SetTranslationHint(QAction* item, const QString& fileName);
 // Draws one menu item of the program's menus: the caption in Arial 9 points at the item's
 // top-left corner, clipped, on the highlight colour when selected, else the menu background.
 // A checked item is drawn in italics (it has no other mark).
-void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
-                             bool selected, const QPalette& palette, bool checked = false);
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect, bool selected,
+                  const QPalette& palette, bool checked = false);
 // The caption of a ticked item: the tick in place of the first blank of its indent.
 QString TickedCaption(const QString& caption);
 // The font the items are drawn in; italic for a checked item.

@@ -103,6 +103,14 @@ int ZoomedSize(int size, int zoom) {
     return std::max(4, static_cast<int>(std::lround(size * (1.0 + zoom / 10.0))));
 }
 
+void TReaderState::SetReferenceMode(int pane, ReferenceMode mode) {
+    PaneEntry& e = panes_[Index(pane)];
+    if (e.references == mode)
+        return;
+    e.references = mode;
+    emit changed(Index(pane));
+}
+
 void TReaderState::ShowPlace(int pane, const QString& book, int chapter, int verse) {
     SetBookCode(book);
     SetChapter(pane, chapter);

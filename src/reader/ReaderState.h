@@ -11,6 +11,10 @@
 
 inline constexpr int PaneCount = 3;
 
+// How many of a verse's cross references a pane shows: all, the first three followed by a
+// label that opens the rest, or none.
+enum class ReferenceMode { All, FirstThree, None };
+
 // What one reading pane shows and how: its translation, its place in the window's book, whether
 // it follows the active pane, and its fonts and colour.
 struct PaneEntry {
@@ -25,6 +29,7 @@ struct PaneEntry {
     TKvFont refFont{QStringLiteral("Arial"), 10, 0, clBlue, 238};
     TColor color = clWhite;
     int zoom = 0; // steps of enlargement (negative: smaller), see ZoomedSize
+    ReferenceMode references = ReferenceMode::All;
 };
 
 inline constexpr int MinZoom = -5;
@@ -64,6 +69,7 @@ public:
     void SetColor(int pane, TColor color);
     // Held within MinZoom..MaxZoom.
     void SetZoom(int pane, int zoom);
+    void SetReferenceMode(int pane, ReferenceMode mode);
 
     // A place to show in a pane: the window's book, the pane's chapter and verse; the pane
     // becomes the active one and the linked panes follow it.

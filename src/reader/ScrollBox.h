@@ -53,6 +53,7 @@ signals:
     void clicked();
     // A left click on a clickable label the layout placed in the box.
     void labelClicked(TKvlabel* label);
+    void labelToolTip(TKvlabel* label);
     // The box's width changed: what is laid out in it may need laying out again.
     void widthChanged();
     // The view scrolled or changed its size.

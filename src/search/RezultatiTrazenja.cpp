@@ -148,6 +148,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     NoHitWords->hide();
     FoldedOffer = new QPushButton(this);
     FoldedOffer->setObjectName(QStringLiteral("FoldedOffer"));
+    FoldedOffer->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
     FoldedOffer->move(LeftEdge + 5, FirstTop + 62);
     FoldedOffer->hide();
     connect(FoldedOffer, &QPushButton::clicked, this,

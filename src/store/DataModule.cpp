@@ -86,6 +86,18 @@ void LoadChapter(const QString& table, const QString& bookCode, int chapter, Que
     q.first();
 }
 
+QString VerseText(const QString& table, const QString& bookCode, int chapter, int verse,
+                  const Query& paneQuery) {
+    Query q;
+    q.setConnectionString(paneQuery.connectionString());
+    q.addLine(QStringLiteral("select tekst from ") + table);
+    q.addLine(QStringLiteral("where knjiga=") + BookCodeLiteral(bookCode) +
+              QStringLiteral(" and glava=") + QString::number(chapter) +
+              QStringLiteral(" and rbr=") + QString::number(verse));
+    q.open();
+    return q.eof() ? QString() : q.fieldAsText(QStringLiteral("tekst"));
+}
+
 int LastChapter(const QString& table, const QString& bookCode, const Query& paneQuery) {
     Query q;
     q.setConnectionString(paneQuery.connectionString());

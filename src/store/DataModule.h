@@ -52,6 +52,11 @@ QStringList ChapterStatement(const QString& table, const QString& bookCode, int 
 void LoadChapter(const QString& table, const QString& bookCode, int chapter, Query& q,
                  const std::function<void(Query&)>& layout);
 
+// The text of one verse in the translation file a query is connected to; empty when the file
+// holds no such verse.
+QString VerseText(const QString& table, const QString& bookCode, int chapter, int verse,
+                  const Query& paneQuery);
+
 // The last chapter of a book in the translation file a query is connected to; 0 when the file
 // holds no chapter of it.
 int LastChapter(const QString& table, const QString& bookCode, const Query& paneQuery);

@@ -112,10 +112,10 @@ void TestMainMenu::menuHasItsSevenItems() {
     QStringList captions;
     for (QAction* item : w->PaneMenu()->actions())
         captions << item->text();
-    QCOMPARE(captions,
-             (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '), "Podsetnik",
-                          "Promena boje", QStringLiteral("Štampanje"), "Stari zavet", "Novi zavet",
-                          "Prevod :", "Kopiraj stih", "Kopiraj glavu", "Nazad", "Napred"}));
+    QCOMPARE(captions, (QStringList{QStringLiteral("Ubaci u podsetnik") + QString(27, ' '),
+                                    "Podsetnik", "Promena boje", QStringLiteral("Štampanje"),
+                                    "Stari zavet", "Novi zavet", "Prevod :", "Kopiraj stih",
+                                    "Kopiraj glavu", "Nazad", "Napred", ReferencesItemCaption}));
     QCOMPARE(w->PaneMenu()->actions().at(6), w->TranslationItem());
     for (QMenu* menu : {static_cast<QMenu*>(w->PaneMenu()), w->OldTestamentItem()->menu(),
                         w->NewTestamentItem()->menu()})

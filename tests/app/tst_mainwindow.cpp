@@ -7,6 +7,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "MainWindow.h"
 #include "Messages.h"
 #include "PodesiFont.h"
@@ -22,6 +23,7 @@
 #include "VerseFixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFileIconProvider>
 #include <QLabel>
@@ -82,6 +84,9 @@ private slots:
     void failedLoadKeepsThePane();
     void referenceClickShowsThePlace();
     void badReferenceLoadsNothing();
+    void verseClickChoosesTheVerse();
+    void referenceToolTipShowsTheVerse();
+    void darkPaletteKeepsTheLabelsReadable();
     void keysScrollTheActivePane();
     void keyboardFollowsTheActivePane();
     void functionKeysOpenTheOtherWindows();
@@ -468,6 +473,56 @@ void TestMainWindow::referenceClickShowsThePlace() {
     QCOMPARE(BookOf(w->BookLabel(1)), Matthew);
     QCOMPARE(w->Layout().LabelsCreated[2], 0);
     QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
+}
+
+void TestMainWindow::darkPaletteKeepsTheLabelsReadable() {
+    program_.reset();
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    dark.setColor(QPalette::Window, QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    dark.setColor(QPalette::Text, QColor(230, 230, 230));
+    QApplication::setPalette(dark);
+    startProgram();
+    showIn(1, QStringLiteral("1 MOJ 1:1"));
+    for (int pane = 1; pane <= 3; ++pane) {
+        m()->SetActivePane(pane);
+        for (const QLabel* l : m()->findChildren<QLabel*>()) {
+            if (!l->isVisibleTo(m()) || l->text().isEmpty())
+                continue;
+            // A pane's hint stands on the pane's own colour.
+            const TScrollBox* box = qobject_cast<TScrollBox*>(l->parentWidget()->parentWidget());
+            const QColor back = box ? ToQColor(box->Color()) : l->palette().color(QPalette::Window);
+            const double ratio = ContrastRatio(l->palette().color(QPalette::WindowText), back);
+            QVERIFY2(ratio >= 4.5,
+                     qPrintable(l->objectName() + l->text() + " " + QString::number(ratio)));
+        }
+    }
+    QApplication::setPalette(light);
+}
+
+void TestMainWindow::referenceToolTipShowsTheVerse() {
+    TfMain* w = m();
+    showIn(1, QStringLiteral("1 MOJ 1:1"));
+    QVERIFY(w->ReferenceToolTip(1, *label(1, 3)).contains(QStringLiteral("Jovan tri, 16.")));
+    QVERIFY(w->ReferenceToolTip(1, *label(1, 1)).isEmpty()); // a verse label
+}
+
+void TestMainWindow::verseClickChoosesTheVerse() {
+    TfMain* w = m();
+    w->LinkBox(2)->setChecked(true);
+    showIn(1, QStringLiteral("MAT 2:1"));
+    QTest::mouseClick(label(1, 3), Qt::LeftButton, {}, QPoint(2, 2));
+    QVERIFY(messages_.isEmpty());
+    QCOMPARE(w->State().Verse(1), 3);
+    QCOMPARE(w->VerseEdit(1)->text(), QStringLiteral("3"));
+    QVERIFY(!label(1, 3)->isTransparent());
+    QVERIFY(label(1, 1)->isTransparent());
+    QCOMPARE(w->State().Verse(2), 3); // the linked pane follows
+    QVERIFY(!label(2, 3)->isTransparent());
+    w->CopyActiveVerse();
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("Matej dva, 3.")));
 }
 
 void TestMainWindow::badReferenceLoadsNothing() {

@@ -4,6 +4,7 @@
 
 #include <QAccessible>
 #include <QContextMenuEvent>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -17,8 +18,7 @@ int Lines(const QFont& font, int width, const QString& text) {
 }
 
 int LineHeightOf(const QFont& font) {
-    QFontMetrics fm(font);
-    return qMax(fm.lineSpacing(), fm.height());
+    return KvLineHeight(QFontMetrics(font));
 }
 
 const QString Verse = QStringLiteral(
@@ -145,7 +145,8 @@ private slots:
         TKvlabel* l = NewLabel();
         l->setVrsta(Knjiga1);
         l->setTekst(QStringLiteral("R && &D"));
-        QCOMPARE(l->LineWidth(), QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("R & D")));
+        QCOMPARE(l->LineWidth(),
+                 QFontMetrics(l->font()).horizontalAdvance(QStringLiteral("R & D")));
         QCOMPARE(l->Tekst(), QStringLiteral("R && &D"));
         // A screen reader reads the caption as drawn.
         QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name),
@@ -340,6 +341,49 @@ private slots:
         QCOMPARE(pane->grab(l->geometry()).toImage().pixelColor(blank), ToQColor(0x80FFFF));
         l->setTransparent();
         QCOMPARE(pane->grab(l->geometry()).toImage().pixelColor(blank), QColor(10, 200, 30));
+    }
+
+    void heightCoversTheInk_data() {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("text");
+        const QString latin = QStringLiteral("1. Gospod je pastir moj; ništa mi neće nedostajati, "
+                                             "Šđžćč gjpqy ĐŽ Ą ę,");
+        const QString cyrillic = QStringLiteral("1. Господ је пастир мој; ништа ми неће "
+                                                "недостајати, ЂЏЖ џјђцщдфру Й,");
+        for (int style : {0, int(fsBold), int(fsItalic), fsBold | fsItalic})
+            for (int size : {16, 24}) {
+                const QByteArray name = QByteArray::number(style) + "/" + QByteArray::number(size);
+                QTest::newRow(name + " latin") << style << size << latin;
+                QTest::newRow(name + " cyrillic") << style << size << cyrillic;
+            }
+    }
+    // Every pixel the label's text inks lies within the label: nothing is cut off below.
+    void heightCoversTheInk() {
+        QFETCH(int, style);
+        QFETCH(int, size);
+        QFETCH(QString, text);
+        TKvlabel* l = NewLabel();
+        l->FontTekst = TKvFont{QStringLiteral("Arial"), size, style, clBlack, 238};
+        l->Sirina = 300;
+        l->setVrsta(Tekst1);
+        l->setTekst(text);
+        QImage ink(l->Sirina, l->TextHeight() * 3, QImage::Format_ARGB32);
+        ink.fill(Qt::transparent);
+        QPainter p(&ink);
+        p.setFont(l->font());
+        p.drawText(QRect(0, 0, l->Sirina, ink.height()),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic, text);
+        p.end();
+        int bottom = -1;
+        for (int y = 0; y < ink.height(); ++y)
+            for (int x = 0; x < ink.width(); ++x)
+                if (qAlpha(ink.pixel(x, y)) != 0)
+                    bottom = y;
+        QVERIFY(bottom > 0);
+        QVERIFY2(
+            bottom < l->TextHeight(),
+            qPrintable(QStringLiteral("ink to %1, label %2").arg(bottom).arg(l->TextHeight())));
     }
 
     void colourConversion() {

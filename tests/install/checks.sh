@@ -46,7 +46,11 @@ files)
     ! grep -rl 'example\.org' "$root" || fail "a placeholder address is installed"
     ;;
 start)
+    # A user of its own: no session or reminder list of the developer's comes back.
+    home=$build/install-check/home
+    rm -rf "$home"
     out=$(QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH=$build/tests-bin/plugins \
+        XDG_CONFIG_HOME=$home/config XDG_DATA_HOME=$home/share \
         "$root/usr/bin/vidoslov" -plugin vidoslovprobe)
     echo "$out"
     grep -qx 'icon: 48 256' <<<"$out" || fail "the main window lacks the program's icon"

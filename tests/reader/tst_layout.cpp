@@ -28,6 +28,8 @@ QString Refs(int count, const char* ref) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(ReferenceMode)
+
 class TestLayout : public QObject {
     Q_OBJECT
 private slots:
@@ -39,6 +41,8 @@ private slots:
     void referenceCrossingTheLimitStartsTheNextLine();
     void wideFirstReferenceLeavesAnEmptyLine();
     void referenceTextsSplitAtBars();
+    void referenceModes_data();
+    void referenceModes();
     void labelsAreReusedAndSurplusHidden();
     void highlightFollowsTheChosenVerse();
     void chosenVerseIsScrolledIntoView();
@@ -167,7 +171,7 @@ void TestLayout::referencesFlowUnderTheirVerse() {
     QCOMPARE(second->Knjiga, QStringLiteral("GEN"));
     QCOMPARE(second->Glava, QStringLiteral("2"));
     QCOMPARE(second->Rbr, QStringLiteral("1"));
-    QVERIFY(!verse->Clickable());
+    QVERIFY(verse->Clickable()); // a click chooses the verse
     QCOMPARE(label(4)->pos(), QPoint(5, bottom + 15));
 }
 
@@ -195,6 +199,38 @@ void TestLayout::wideFirstReferenceLeavesAnEmptyLine() {
     QCOMPARE(label(2)->pos(), QPoint(5, top + 15));
     QCOMPARE(label(3)->pos(), QPoint(5, top + 30));
     QCOMPARE(label(4)->pos(), QPoint(5, top + 45));
+}
+
+void TestLayout::referenceModes_data() {
+    QTest::addColumn<int>("chapter"); // verse 1 has 2 (chapter 2) or 6 (chapter 3) references
+    QTest::addColumn<ReferenceMode>("mode");
+    QTest::addColumn<bool>("opened");
+    QTest::addColumn<int>("labels");
+    QTest::addColumn<QString>("last");
+    QTest::newRow("all") << 3 << ReferenceMode::All << false << 6 << "AAA 1:1,";
+    QTest::newRow("three") << 3 << ReferenceMode::FirstThree << false << 4 << "još 3";
+    QTest::newRow("three, opened") << 3 << ReferenceMode::FirstThree << true << 6 << "AAA 1:1,";
+    QTest::newRow("three of two") << 2 << ReferenceMode::FirstThree << false << 2 << "LUKA 3:4,";
+    QTest::newRow("none") << 3 << ReferenceMode::None << false << 0 << "";
+    QTest::newRow("none, opened") << 3 << ReferenceMode::None << true << 0 << "";
+}
+
+void TestLayout::referenceModes() {
+    QFETCH(int, chapter);
+    QFETCH(ReferenceMode, mode);
+    QFETCH(bool, opened);
+    QFETCH(int, labels);
+    QFETCH(QString, last);
+    pane_.references = mode;
+    if (opened)
+        state_->Opened[1].insert(QStringLiteral("1"));
+    lay("GEN", chapter);
+    QCOMPARE(state_->LabelsUsed[1], 2 + labels);
+    QCOMPARE(label(2 + labels)->Vrsta(), Tekst1); // the next verse
+    if (labels > 0) {
+        QCOMPARE(label(1 + labels)->Tekst(), last);
+        QCOMPARE(IsMoreReferences(*label(1 + labels)), last.startsWith(QStringLiteral("još")));
+    }
 }
 
 void TestLayout::referenceTextsSplitAtBars() {

@@ -108,7 +108,7 @@ void TestResults::search(int rows) {
 
 void TestResults::show(const QStringList& statement) {
     const QString connection = TranslationConnectionString(DefaultTranslationFile, folder_);
-    r()->ShowResults({r()->Searched, statement, RunStatement(connection, statement)});
+    r()->ShowResults({r()->Searched, statement, RunStatement(connection, statement), {}, -1});
 }
 
 void TestResults::countsAndQuestion_data() {
@@ -230,7 +230,7 @@ void TestResults::headingOpensInPaneNumbering() {
     const QStringList statement{QStringLiteral("select * from vidoslov"),
                                 QStringLiteral("where glava = 1 and rbr = 17")};
     const QString kjv = TranslationConnectionString(QStringLiteral("kj.mdb"), folder_);
-    r()->ShowResults({r()->Searched, statement, RunStatement(kjv, statement)});
+    r()->ShowResults({r()->Searched, statement, RunStatement(kjv, statement), {}, -1});
     QTest::mouseClick(result(1), Qt::LeftButton);
     QCOMPARE(w->State().Chapter(2), 2);
     QCOMPARE(w->State().Verse(2), 1);
