@@ -207,8 +207,8 @@ void TfMain::SetTabOrder() {
     QWidget* previous = nullptr;
     for (int p : {1, 3, 2}) {
         const PaneControls& c = panes_[p];
-        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter, c.verse,
-                                                          c.show, c.forward}) {
+        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter,
+                                                          c.verse, c.show, c.forward}) {
             if (previous)
                 setTabOrder(previous, w);
             previous = w;

@@ -333,7 +333,7 @@ private:
     QPointer<TfDodajPrevod> fDodajPrevod_;
     QPointer<TfUkloniPrevod> fUkloniPrevod_;
     QPointer<TfOProgramu> fOProgramu_;
-    QHash<QString, int> lastChapters_;   // by translation file, table and book
+    QHash<QString, int> lastChapters_;  // by translation file, table and book
     QPointer<QWidget> focusBeforeMenu_; // where the focus goes back from the menu bar
 };
 

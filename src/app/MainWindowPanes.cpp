@@ -99,8 +99,8 @@ void TfMain::ChapterByKey(int key) {
             book = b;
     const int chapter = state_->Chapter(p);
     const int step = key == Qt::Key_Left ? -1 : 1;
-    const bool atEnd = book >= 1 && (step < 0 ? chapter == 1
-                                              : chapter >= BookLastChapter(p, state_->BookCode()));
+    const bool atEnd =
+        book >= 1 && (step < 0 ? chapter == 1 : chapter >= BookLastChapter(p, state_->BookCode()));
     // Books the translation lacks are passed over.
     int next = atEnd ? book + step : 0;
     while (next >= 1 && next <= BookCatalogue::BookCount &&

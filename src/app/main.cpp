@@ -1,5 +1,5 @@
-#include "MainWindow.h"
 #include "Application.h"
+#include "MainWindow.h"
 #include "Program.h"
 
 #include <QTimer>

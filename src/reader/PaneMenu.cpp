@@ -1,7 +1,7 @@
 #include "PaneMenu.h"
 
-#include "Kvlabel.h"
 #include "BookCatalogue.h"
+#include "Kvlabel.h"
 #include "ScrollBox.h"
 
 #include <QAction>
@@ -76,8 +76,8 @@ QColor MenuBackground(const QPalette& palette) {
     return palette.color(QPalette::Window);
 }
 
-void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect,
-                             bool selected, const QPalette& palette, bool checked) {
+void DrawMenuItem(QPainter& canvas, const QString& caption, const QRect& rect, bool selected,
+                  const QPalette& palette, bool checked) {
     canvas.save();
     canvas.fillRect(rect, selected ? palette.color(QPalette::Highlight) : MenuBackground(palette));
     canvas.setFont(MenuItemFont(checked));
@@ -121,8 +121,8 @@ void TOwnerDrawMenuStyle::drawControl(ControlElement element, const QStyleOption
     // (the results window's "On top") is drawn in italics.
     const bool ticked = item->checkType == QStyleOptionMenuItem::Exclusive && item->checked;
     const bool checked = item->checkType == QStyleOptionMenuItem::NonExclusive && item->checked;
-    DrawMenuItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item),
-                            item->rect, selected, item->palette, checked);
+    DrawMenuItem(*painter, ticked ? TickedCaption(CaptionOf(*item)) : CaptionOf(*item), item->rect,
+                 selected, item->palette, checked);
     if (item->menuItemType != QStyleOptionMenuItem::SubMenu)
         return;
     // The toolkit's arrow, at the right end of the item.

@@ -8,9 +8,9 @@
 #include "Trazi.h"
 #include "VerseFixture.h"
 
-#include <QComboBox>
 #include <QAccessible>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QMenu>
 

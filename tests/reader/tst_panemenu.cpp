@@ -1,6 +1,6 @@
+#include "BookCatalogue.h"
 #include "Kvlabel.h"
 #include "PaneMenu.h"
-#include "BookCatalogue.h"
 #include "ScrollBox.h"
 
 #include <QAction>
@@ -233,8 +233,7 @@ void TestPaneMenu::drawingIsClippedToTheItem() {
     const QRect rect(10, 20, 40, 8);
     {
         QPainter canvas(&image);
-        DrawMenuItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true,
-                                palette);
+        DrawMenuItem(canvas, QStringLiteral("Knjiga proroka Jeremije"), rect, true, palette);
     }
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
