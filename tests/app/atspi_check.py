@@ -16,6 +16,8 @@ def skip(why):
 
 def main():
     program = os.path.abspath(sys.argv[1])
+    if not os.access(program, os.X_OK):
+        skip(program + " is not built")
     for tool in ("Xvfb", "xdotool", "dbus-run-session"):
         if not shutil.which(tool):
             skip(tool + " is missing")
