@@ -1,14 +1,16 @@
 // The search statement from any word lists and book marks: it prepares as one statement over
 // the verse table, its quotes balance, every word stands only inside its own literal (which
-// reads back as the word between "%", its NUL characters dropped), and outside the literals it is
-// the statement of the same lists with plain words, so no word changes what the statement does.
-// Input: one byte of options (marks ignored, whole testaments, words as UTF-16), nine bytes
-// of book marks, then words separated by 0xFF, each led by the byte choosing its list.
-// The statement then runs on a small translation file as the search runs it, without error.
+// reads back as the word between "%", or a phrase as its words, NUL characters dropped), and
+// outside the literals it is the statement of the same lists with plain words, so no word changes
+// what the statement does. Input: one byte of options (marks ignored, whole testaments, words as
+// UTF-16), nine bytes of book marks, then words separated by 0xFF, each led by the byte choosing
+// its list. The statement then runs on a small translation file as the search runs it, without
+// error.
 #include "BookCatalogue.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "Folding.h"
+#include "Phrase.h"
 #include "QueryBuilder.h"
 #include "SmallTranslation.h"
 #include "TextRules.h"
@@ -26,6 +28,7 @@ sqlite3* Database() {
         sqlite3_open(":memory:", &d);
         RegisterTextRules(d);
         RegisterFolding(d);
+        RegisterPhrase(d);
         if (sqlite3_exec(d, VerseTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
             std::abort();
         return d;
@@ -105,7 +108,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (end > at) {
             const int list = data[at] % 3;
             *lists[list] << Word(data + at + 1, end - at - 1, utf16);
-            *plainLists[list] << QStringLiteral("x");
+            // A phrase stays a phrase in the plain lists: its statement has another shape.
+            *plainLists[list] << (IsPhrase(lists[list]->back()) ? QStringLiteral("\"x\"")
+                                                                : QStringLiteral("x"));
         }
         at = end + 1;
     }
@@ -140,10 +145,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         std::abort();
     QList<QByteArray> expected;
     for (const QStringList* list : lists)
-        for (const QString& word : *list)
-            expected
-                << '%' + QString(fold ? FoldForSearch(word) : word).remove(QChar(u'\0')).toUtf8() +
-                       '%';
+        for (const QString& word : *list) {
+            // A word stands between "%"; a phrase stands as its words parted by one blank.
+            const bool phrase = IsPhrase(word);
+            const QString text = phrase ? PhraseWords(word).join(u' ') : word;
+            const QByteArray literal =
+                QString(fold ? FoldForSearch(text) : text).remove(QChar(u'\0')).toUtf8();
+            expected << (phrase ? literal : '%' + literal + '%');
+        }
     for (const TestamentChoice& t : testaments)
         for (qsizetype i = 0; i < t.codes.size(); ++i)
             if ((t.whole || t.marked[i]) && !(testaments[0].whole && testaments[1].whole))
