@@ -10,9 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray file(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
         const auto image = LoadJetImage(file, QStringLiteral("zelmorka"));
-        sqlite3* db = image->connect();
-        sqlite3_exec(db, "select count(*) from vidoslov", nullptr, nullptr, nullptr);
-        sqlite3_close(db);
+        const SqliteDatabase db = image->connect();
+        sqlite3_exec(db.get(), "select count(*) from vidoslov", nullptr, nullptr, nullptr);
     } catch (const JetFormatError&) {
     } catch (const JetPasswordError&) {
     }

@@ -16,22 +16,19 @@ QString FileProperty(const QString& path, const QString& key) {
     if (!file.open(QIODevice::ReadOnly) || !file.read(16).startsWith("SQLite format 3"))
         return {};
     file.close();
-    sqlite3* db = nullptr;
+    SqliteDatabase db;
     QString value;
     const QByteArray k = key.toUtf8();
     // Opened as the pane's query opens it: nothing written beside the file, a WAL file too.
-    if (OpenImmutable(path, &db) == SQLITE_OK) {
-        sqlite3_stmt* stmt = nullptr;
-        if (sqlite3_prepare_v2(db, "SELECT value FROM properties WHERE key = ?", -1, &stmt,
-                               nullptr) == SQLITE_OK) {
-            sqlite3_bind_text(stmt, 1, k.constData(), int(k.size()), SQLITE_STATIC);
-            if (sqlite3_step(stmt) == SQLITE_ROW)
-                value =
-                    QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
-        }
-        sqlite3_finalize(stmt);
+    SqliteStatement stmt;
+    if (OpenImmutable(path, db) == SQLITE_OK &&
+        PrepareSqlite(db.get(), "SELECT value FROM properties WHERE key = ?", -1, stmt) ==
+            SQLITE_OK) {
+        sqlite3_bind_text(stmt.get(), 1, k.constData(), int(k.size()), SQLITE_STATIC);
+        if (sqlite3_step(stmt.get()) == SQLITE_ROW)
+            value = QString::fromUtf8(
+                reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), 0)));
     }
-    sqlite3_close(db);
     return value;
 }
 

@@ -97,11 +97,6 @@ void CreatePlaceIndex(sqlite3* db, const QString& table, const std::vector<JetCo
                      .arg(Quoted(table)));
 }
 
-struct Connection {
-    sqlite3* db = nullptr;
-    ~Connection() { sqlite3_close(db); }
-};
-
 } // namespace
 
 JetImage::JetImage(unsigned char* data, long long size, QString password)
@@ -111,51 +106,50 @@ JetImage::~JetImage() {
     sqlite3_free(data_);
 }
 
-sqlite3* JetImage::connect() const {
-    sqlite3* db = nullptr;
-    int rc = sqlite3_open_v2(":memory:", &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+SqliteDatabase JetImage::connect() const {
+    SqliteDatabase db;
+    int rc = OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db);
     if (rc == SQLITE_OK && data_) // a file without the table gives an empty database
-        rc = sqlite3_deserialize(db, "main", data_, size_, size_, SQLITE_DESERIALIZE_READONLY);
+        rc =
+            sqlite3_deserialize(db.get(), "main", data_, size_, size_, SQLITE_DESERIALIZE_READONLY);
     // The connection holds the image as the data of a function, which it drops when it closes.
     if (rc == SQLITE_OK)
         rc = sqlite3_create_function_v2(
-            db, "jet_image", 0, SQLITE_UTF8,
+            db.get(), "jet_image", 0, SQLITE_UTF8,
             new std::shared_ptr<const JetImage>(shared_from_this()),
             [](sqlite3_context* c, int, sqlite3_value**) { sqlite3_result_null(c); }, nullptr,
             nullptr,
             [](void* image) { delete static_cast<std::shared_ptr<const JetImage>*>(image); });
-    if (rc != SQLITE_OK) {
-        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        sqlite3_close(db);
-        throw DatabaseError(text);
-    }
+    if (rc != SQLITE_OK)
+        throw DatabaseError(QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc)));
     return db;
 }
 
 std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
     if (!data_)
         return nullptr;
+    SqliteDatabase db;
+    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK)
+        return nullptr;
     auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size_)));
     if (!copy)
         return nullptr;
     std::memcpy(copy, data_, size_t(size_));
-    Connection c;
-    if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
-            SQLITE_OK ||
-        sqlite3_deserialize(c.db, "main", copy, size_, size_,
+    // The connection frees the copy when it closes, and when the copy cannot be taken.
+    if (sqlite3_deserialize(db.get(), "main", copy, size_, size_,
                             SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-            SQLITE_OK)
+        SQLITE_OK)
         return nullptr;
-    RegisterTextRules(c.db);
+    RegisterTextRules(db.get());
     try {
-        Exec(c.db, QStringLiteral("BEGIN"));
-        BuildSearchIndex(c.db);
-        Exec(c.db, QStringLiteral("COMMIT"));
+        Exec(db.get(), QStringLiteral("BEGIN"));
+        BuildSearchIndex(db.get());
+        Exec(db.get(), QStringLiteral("COMMIT"));
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is
     }
     sqlite3_int64 size = 0;
-    unsigned char* data = sqlite3_serialize(c.db, "main", &size, 0);
+    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
     return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
 }
 
@@ -166,27 +160,25 @@ std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& pas
         throw JetPasswordError();
     const JetPages pages(std::move(file), header.pageKey);
     const JetTableReader reader(pages);
-    Connection c;
-    if (sqlite3_open_v2(":memory:", &c.db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
-        SQLITE_OK)
+    SqliteDatabase db;
+    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK)
         throw JetFormatError("baza u memoriji ne može da se otvori");
-    RegisterTextRules(c.db);
+    RegisterTextRules(db.get());
     if (const uint32_t page = reader.findTable(table)) {
         const JetTableDefinition def = reader.definition(page);
-        CreateTable(c.db, table, def.columns);
+        CreateTable(db.get(), table, def.columns);
         std::vector<int> chosen;
         for (size_t i = 0; i < def.columns.size(); ++i)
             chosen.push_back(int(i));
         QStringList marks;
         for (size_t i = 0; i < chosen.size(); ++i)
             marks << QStringLiteral("?");
-        sqlite3_stmt* insert = nullptr;
-        Exec(c.db, QStringLiteral("BEGIN"));
+        Exec(db.get(), QStringLiteral("BEGIN"));
         const QByteArray sql = QStringLiteral("INSERT INTO %1 VALUES (%2)")
                                    .arg(Quoted(table), marks.join(','))
                                    .toUtf8();
-        sqlite3_prepare_v2(c.db, sql.constData(), -1, &insert, nullptr);
-        std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> own(insert, sqlite3_finalize);
+        SqliteStatement insert;
+        PrepareSqlite(db.get(), sql.constData(), -1, insert);
         for (const JetColumn& column : def.columns)
             if (!column.isNumber() && !column.isText())
                 throw JetFormatError("kolona " + column.name.toStdString() +
@@ -196,24 +188,24 @@ std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& pas
                 const JetValue& v = values[i];
                 const int at = int(i) + 1;
                 if (v.kind == JetValue::Null)
-                    sqlite3_bind_null(insert, at);
+                    sqlite3_bind_null(insert.get(), at);
                 else if (v.kind == JetValue::Number)
-                    sqlite3_bind_int64(insert, at, v.number);
+                    sqlite3_bind_int64(insert.get(), at, v.number);
                 else
-                    sqlite3_bind_text16(insert, at, v.text.data(), int(v.text.size() * 2),
+                    sqlite3_bind_text16(insert.get(), at, v.text.data(), int(v.text.size() * 2),
                                         SQLITE_TRANSIENT);
             }
-            if (sqlite3_step(insert) != SQLITE_DONE)
+            if (sqlite3_step(insert.get()) != SQLITE_DONE)
                 throw JetFormatError(
-                    EngineErrorText(QString::fromUtf8(sqlite3_errmsg(c.db))).toStdString());
-            sqlite3_reset(insert);
+                    EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db.get()))).toStdString());
+            sqlite3_reset(insert.get());
         });
-        own.reset();
-        CreatePlaceIndex(c.db, table, def.columns);
-        Exec(c.db, QStringLiteral("COMMIT"));
+        insert.reset();
+        CreatePlaceIndex(db.get(), table, def.columns);
+        Exec(db.get(), QStringLiteral("COMMIT"));
     }
     sqlite3_int64 size = 0;
-    unsigned char* data = sqlite3_serialize(c.db, "main", &size, 0);
+    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
     return std::make_shared<const JetImage>(data, size, header.password);
 }
 
@@ -228,7 +220,7 @@ bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes) {
     return got == size && in.read(&more, 1) == 0;
 }
 
-sqlite3* OpenJetDatabase(const QString& file, const QString& password) {
+SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;

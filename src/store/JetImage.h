@@ -1,13 +1,12 @@
 #pragma once
 
 #include "JetFile.h"
+#include "SqliteHandles.h"
 
 #include <QByteArray>
 #include <QString>
 #include <exception>
 #include <memory>
-
-struct sqlite3;
 
 // The verse table of a Jet 4 file loaded into an in-memory SQLite database with the schema
 // and text rules of the program's own files, kept as one serialized image per file.
@@ -20,7 +19,7 @@ public:
 
     // A new read-only connection on the image, which the connection keeps alive until it is
     // closed.
-    sqlite3* connect() const;
+    SqliteDatabase connect() const;
     const QString& password() const { return password_; }
     // A copy of the image with the search index (SearchIndex.h) built in, or nullptr when the
     // image holds no verse table with text.
@@ -45,10 +44,10 @@ class QIODevice;
 // one buffer; false when the device holds fewer or more (a file that changes while read).
 bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes);
 
-// Opens a connection on a file when it is a Jet file; returns nullptr for any other file. The image
+// Opens a connection on a file when it is a Jet file; returns none for any other file. The image
 // of a file is loaded on its first open and shared, by path, size and modification time, by every
 // later one. A file over MaxJetFileBytes is refused unread. Throws DatabaseError naming the file.
-sqlite3* OpenJetDatabase(const QString& file, const QString& password);
+SqliteDatabase OpenJetDatabase(const QString& file, const QString& password);
 
 // Drops the loaded images, so that the next open of each file loads it again (benchmarks).
 void ForgetJetImages();

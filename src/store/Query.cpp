@@ -66,26 +66,23 @@ void Query::connect() {
         throw DatabaseError(
             WithFile(QStringLiteral("datoteka ne može da se otvori: to nije obična datoteka")));
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
-    sqlite3* db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
-    const int rc = db ? SQLITE_OK : OpenImmutable(file, &db);
+    SqliteDatabase db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
+    const int rc = db ? SQLITE_OK : OpenImmutable(file, db);
     if (db)
-        sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxValueBytes);
+        sqlite3_limit(db.get(), SQLITE_LIMIT_LENGTH, MaxValueBytes);
     if (rc != SQLITE_OK) {
-        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-        sqlite3_close(db);
+        const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc));
         throw DatabaseError(WithFile(EngineErrorText(text)));
     }
-    RegisterTextRules(db);
-    RegisterFolding(db);
-    RegisterPhrase(db);
-    LimitQuery(db, &budget_);
-    sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
-    const QString table = VerseTableError(db);
-    if (!table.isEmpty()) {
-        sqlite3_close(db);
+    RegisterTextRules(db.get());
+    RegisterFolding(db.get());
+    RegisterPhrase(db.get());
+    LimitQuery(db.get(), &budget_);
+    sqlite3_exec(db.get(), "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+    const QString table = VerseTableError(db.get());
+    if (!table.isEmpty())
         throw DatabaseError(WithFile(table));
-    }
-    db_ = db;
+    db_ = std::move(db);
 }
 
 bool Query::hasSearchIndex() {
@@ -93,19 +90,18 @@ bool Query::hasSearchIndex() {
         connect();
         // A Jet file's image gains its index after the file's first open: a connection without
         // it is made again.
-        if (!HasSearchIndex(db_)) {
+        if (!HasSearchIndex(db_.get())) {
             disconnect();
             connect();
         }
     } catch (const DatabaseError&) {
         return false;
     }
-    return HasSearchIndex(db_);
+    return HasSearchIndex(db_.get());
 }
 
 void Query::disconnect() {
-    sqlite3_close(db_);
-    db_ = nullptr;
+    db_.reset();
 }
 
 void Query::open() {
@@ -113,8 +109,8 @@ void Query::open() {
     budget_.start();
     connect();
     const QByteArray text = statementText().toUtf8();
-    sqlite3_stmt* stmt = nullptr;
-    int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, nullptr);
+    SqliteStatement stmt;
+    int rc = PrepareSqlite(db_.get(), text.constData(), int(text.size()), stmt);
     if (rc == SQLITE_OK && !stmt) {
         rc = SQLITE_MISUSE; // nothing but blanks or comments
     }
@@ -123,13 +119,13 @@ void Query::open() {
     int rows = 0;
     long long bytes = 0;
     if (rc == SQLITE_OK) {
-        const int n = sqlite3_column_count(stmt);
+        const int n = sqlite3_column_count(stmt.get());
         for (int c = 0; c < n; ++c)
-            columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
-        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+        while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
             for (int c = 0; c < n; ++c) {
-                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
-                const int size = sqlite3_column_bytes(stmt, c);
+                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
+                const int size = sqlite3_column_bytes(stmt.get(), c);
                 cells.push_back(v ? QString::fromUtf8(v, size) : QString());
                 bytes += CellBytes(size);
             }
@@ -146,13 +142,13 @@ void Query::open() {
     if (rc != SQLITE_OK) {
         const QString message = rc == SQLITE_INTERRUPT && budget_.spent() ? QueryTooCostlyText()
                                 : stmt || rc != SQLITE_MISUSE
-                                    ? EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db_)))
+                                    ? EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db_.get())))
                                     : QStringLiteral("Command text was not set for the command.");
-        sqlite3_finalize(stmt);
+        stmt.reset();
         disconnect(); // the next open starts from a fresh connection
         throw DatabaseError(WithFile(message));
     }
-    sqlite3_finalize(stmt);
+    stmt.reset();
     columns_ = std::move(columns);
     cells_ = std::move(cells);
     rowCount_ = rows;

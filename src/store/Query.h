@@ -2,12 +2,11 @@
 
 #include "Errors.h"
 #include "ReadOnlyFile.h"
+#include "SqliteHandles.h"
 
 #include <QString>
 #include <QStringList>
 #include <deque>
-
-struct sqlite3;
 
 // A query on one translation file, over its own read-only connection. Opening runs the
 // statement and reads all its rows into the query, which then stands on the first row.
@@ -61,7 +60,7 @@ private:
 
     QString connectionString_;
     QStringList lines_;
-    sqlite3* db_ = nullptr;
+    SqliteDatabase db_;
     QueryBudget budget_; // of the statement running
     bool open_ = false;
     QStringList columns_;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SqliteHandles.h"
+
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QString>
@@ -16,9 +18,9 @@ bool IsRegularFile(const QString& path);
 // shared-memory file beside it.
 QByteArray ImmutableUri(const QString& path);
 
-// Opens a file read-only and immutable, with values bounded by MaxValueBytes. On failure *db
-// may still need closing, as with sqlite3_open_v2.
-int OpenImmutable(const QString& path, sqlite3** db);
+// Opens a file read-only and immutable, with values bounded by MaxValueBytes. On failure db
+// may still hold a connection, for its error text.
+int OpenImmutable(const QString& path, SqliteDatabase& db);
 
 // Empty when the file's verse table is a plain table or missing (the statement then says so);
 // otherwise the error to report: a view, a virtual table or a table with hidden or generated

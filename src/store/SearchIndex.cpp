@@ -1,6 +1,7 @@
 #include "SearchIndex.h"
 
 #include "Folding.h"
+#include "SqliteHandles.h"
 #include "TextRules.h"
 
 #include <QSet>
@@ -36,14 +37,10 @@ QString Term(const QString& text) {
 } // namespace
 
 bool HasSearchIndex(sqlite3* db) {
-    sqlite3_stmt* stmt = nullptr;
+    SqliteStatement stmt;
     const char* sql = "SELECT 1 FROM sqlite_schema WHERE type='table' AND name='vidoslov_search' "
                       "AND sql LIKE 'CREATE VIRTUAL TABLE%fts5%'";
-    bool found = false;
-    if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK)
-        found = sqlite3_step(stmt) == SQLITE_ROW;
-    sqlite3_finalize(stmt);
-    return found;
+    return PrepareSqlite(db, sql, -1, stmt) == SQLITE_OK && sqlite3_step(stmt.get()) == SQLITE_ROW;
 }
 
 void BuildSearchIndex(sqlite3* db) {
@@ -52,21 +49,14 @@ void BuildSearchIndex(sqlite3* db) {
 }
 
 void AddSearchIndex(const QString& path) {
-    sqlite3* db = nullptr;
-    const QByteArray name = path.toUtf8();
-    try {
-        if (sqlite3_open_v2(name.constData(), &db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
-            throw SearchIndexError(db ? sqlite3_errmsg(db) : "out of memory");
-        RegisterTextRules(db);
-        Exec(db, "BEGIN IMMEDIATE");
-        BuildSearchIndex(db);
-        Exec(db, "COMMIT");
-        Exec(db, "VACUUM");
-    } catch (...) {
-        sqlite3_close(db);
-        throw;
-    }
-    sqlite3_close(db);
+    SqliteDatabase db;
+    if (OpenSqlite(path.toUtf8().constData(), SQLITE_OPEN_READWRITE, db) != SQLITE_OK)
+        throw SearchIndexError(db ? sqlite3_errmsg(db.get()) : "out of memory");
+    RegisterTextRules(db.get());
+    Exec(db.get(), "BEGIN IMMEDIATE");
+    BuildSearchIndex(db.get());
+    Exec(db.get(), "COMMIT");
+    Exec(db.get(), "VACUUM");
 }
 
 QString IndexExpression(const QString& word, bool folded, bool literal) {

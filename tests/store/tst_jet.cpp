@@ -43,7 +43,8 @@ QStringList Exported(const QString& file, const QString& table) {
 // A table's rows as the reader loads them, in the format Exported() prints.
 QStringList Loaded(const QString& file, const QString& table, const QString& password) {
     const std::shared_ptr<const JetImage> image = LoadJetImage(Read(file), password, table);
-    sqlite3* db = image->connect();
+    const SqliteDatabase owner = image->connect();
+    sqlite3* db = owner.get();
     sqlite3_stmt* stmt = nullptr;
     sqlite3_prepare_v2(db, ("select * from " + table).toUtf8().constData(), -1, &stmt, nullptr);
     QStringList rows;
@@ -56,7 +57,6 @@ QStringList Loaded(const QString& file, const QString& table, const QString& pas
         rows << cells.join('\t');
     }
     sqlite3_finalize(stmt);
-    sqlite3_close(db);
     return rows;
 }
 

@@ -30,34 +30,32 @@ ReferenceFile::ReferenceFile(const QString& path) {
     for (int i = 0; i < BookCatalogue::BookCount; ++i)
         books.insert(QString::fromUtf8(BookCatalogue::Codes[i]), i + 1);
 
-    sqlite3* db = nullptr;
-    sqlite3_stmt* stmt = nullptr;
-    QueryBudget budget;
+    QueryBudget budget; // outlives the connection that counts against it
     budget.start();
+    SqliteDatabase db;
+    SqliteStatement stmt;
     QString table;
-    int rc = OpenImmutable(path, &db);
+    int rc = OpenImmutable(path, db);
     if (rc == SQLITE_OK) {
-        RegisterTextRules(db);
-        LimitQuery(db, &budget);
-        table = VerseTableError(db);
+        RegisterTextRules(db.get());
+        LimitQuery(db.get(), &budget);
+        table = VerseTableError(db.get());
         rc = table.isEmpty()
-                 ? sqlite3_prepare_v2(db, "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, &stmt,
-                                      nullptr)
+                 ? PrepareSqlite(db.get(), "SELECT knjiga, glava, rbr, pok FROM vidoslov", -1, stmt)
                  : SQLITE_ERROR;
     }
-    while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        const int book = books.value(Column(stmt, 0));
-        const QString pok = Column(stmt, 3).trimmed();
+    while (rc == SQLITE_OK && (rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        const int book = books.value(Column(stmt.get(), 0));
+        const QString pok = Column(stmt.get(), 3).trimmed();
         if (book && !pok.isEmpty() && pok != QLatin1String("."))
-            pok_[{book, sqlite3_column_int(stmt, 1), sqlite3_column_int(stmt, 2)}] = pok;
+            pok_[{book, sqlite3_column_int(stmt.get(), 1), sqlite3_column_int(stmt.get(), 2)}] =
+                pok;
         rc = SQLITE_OK;
     }
-    const QString engine = !table.isEmpty() ? table
-                           : budget.spent()
-                               ? QueryTooCostlyText()
-                               : QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    sqlite3_finalize(stmt);
-    sqlite3_close(db);
+    const QString engine =
+        !table.isEmpty() ? table
+        : budget.spent() ? QueryTooCostlyText()
+                         : QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc));
     if (rc != SQLITE_DONE)
         throw refuse(engine);
 }

@@ -29,17 +29,18 @@ VerseFileWriter::VerseFileWriter(const QString& target) : target_(target) {
 
 void VerseFileWriter::start() {
     const QByteArray path = temp_->fileName().toUtf8();
-    if (sqlite3_open_v2(path.constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK)
+    if (OpenSqlite(path.constData(), SQLITE_OPEN_READWRITE, db_) != SQLITE_OK)
         fail(QStringLiteral("open"));
-    RegisterTextRules(db_);
+    sqlite3* db = db_.get();
+    RegisterTextRules(db);
     // The file is not in use until it is renamed: no journal; one sync at the commit.
     const char* setUp = "PRAGMA journal_mode=OFF; PRAGMA synchronous=NORMAL; BEGIN;";
-    if (sqlite3_exec(db_, setUp, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, VerseTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
-        sqlite3_exec(db_, PropertiesTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db, setUp, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db, VerseTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK ||
+        sqlite3_exec(db, PropertiesTableSchema, nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("create the verse table in"));
     const char* insert = "INSERT INTO vidoslov (knjiga, glava, rbr, tekst, pok) VALUES (?,?,?,?,?)";
-    if (sqlite3_prepare_v2(db_, insert, -1, &insert_, nullptr) != SQLITE_OK)
+    if (PrepareSqlite(db, insert, -1, insert_) != SQLITE_OK)
         fail(QStringLiteral("prepare"));
 }
 
@@ -48,15 +49,13 @@ VerseFileWriter::~VerseFileWriter() {
 }
 
 void VerseFileWriter::release() {
-    sqlite3_finalize(insert_);
-    insert_ = nullptr;
-    sqlite3_close(db_);
-    db_ = nullptr;
+    insert_.reset();
+    db_.reset();
     temp_.reset(); // removes the temporary file unless it was renamed
 }
 
 void VerseFileWriter::fail(const QString& what) const {
-    const QString engine = QString::fromUtf8(db_ ? sqlite3_errmsg(db_) : "out of memory");
+    const QString engine = QString::fromUtf8(db_ ? sqlite3_errmsg(db_.get()) : "out of memory");
     throw ImportError(ExitCannotWrite,
                       QStringLiteral("Cannot %1 %2: %3").arg(what, target_, engine));
 }
@@ -64,46 +63,45 @@ void VerseFileWriter::fail(const QString& what) const {
 void VerseFileWriter::add(const QString& code, int chapter, int verse, const QString& text,
                           const QString& pok) {
     const QByteArray k = code.toUtf8(), t = text.toUtf8(), p = pok.toUtf8();
-    sqlite3_bind_text(insert_, 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_int(insert_, 2, chapter);
-    sqlite3_bind_int(insert_, 3, verse);
-    sqlite3_bind_text(insert_, 4, t.constData(), int(t.size()), SQLITE_TRANSIENT);
-    sqlite3_bind_text(insert_, 5, p.constData(), int(p.size()), SQLITE_TRANSIENT);
-    const int rc = sqlite3_step(insert_);
-    sqlite3_reset(insert_);
+    sqlite3_stmt* insert = insert_.get();
+    sqlite3_bind_text(insert, 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_int(insert, 2, chapter);
+    sqlite3_bind_int(insert, 3, verse);
+    sqlite3_bind_text(insert, 4, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    sqlite3_bind_text(insert, 5, p.constData(), int(p.size()), SQLITE_TRANSIENT);
+    const int rc = sqlite3_step(insert);
+    sqlite3_reset(insert);
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("write"));
 }
 
 void VerseFileWriter::setProperty(const QString& key, const QString& value) {
-    sqlite3_stmt* stmt = nullptr;
+    SqliteStatement stmt;
     const QByteArray k = key.toUtf8(), v = value.toUtf8();
-    int rc = sqlite3_prepare_v2(db_, "INSERT OR REPLACE INTO properties (key, value) VALUES (?,?)",
-                                -1, &stmt, nullptr);
+    int rc = PrepareSqlite(db_.get(), "INSERT OR REPLACE INTO properties (key, value) VALUES (?,?)",
+                           -1, stmt);
     if (rc == SQLITE_OK) {
-        sqlite3_bind_text(stmt, 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
-        sqlite3_bind_text(stmt, 2, v.constData(), int(v.size()), SQLITE_TRANSIENT);
-        rc = sqlite3_step(stmt);
+        sqlite3_bind_text(stmt.get(), 1, k.constData(), int(k.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt.get(), 2, v.constData(), int(v.size()), SQLITE_TRANSIENT);
+        rc = sqlite3_step(stmt.get());
     }
-    sqlite3_finalize(stmt);
+    stmt.reset();
     if (rc != SQLITE_DONE)
         fail(QStringLiteral("write"));
 }
 
 void VerseFileWriter::commit() {
     try {
-        BuildSearchIndex(db_);
+        BuildSearchIndex(db_.get());
     } catch (const SearchIndexError&) {
         fail(QStringLiteral("write the search index of"));
     }
     // The index's merges leave free pages behind: the file is written again without them.
-    if (sqlite3_exec(db_, "COMMIT; VACUUM;", nullptr, nullptr, nullptr) != SQLITE_OK)
+    if (sqlite3_exec(db_.get(), "COMMIT; VACUUM;", nullptr, nullptr, nullptr) != SQLITE_OK)
         fail(QStringLiteral("complete"));
-    sqlite3_finalize(insert_);
-    insert_ = nullptr;
-    if (sqlite3_close(db_) != SQLITE_OK)
+    insert_.reset();
+    if (!CloseSqlite(db_))
         fail(QStringLiteral("close"));
-    db_ = nullptr;
     temp_->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     const QByteArray from = temp_->fileName().toUtf8(), to = target_.toUtf8();

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "SqliteHandles.h"
+
 #include <QString>
 #include <memory>
 
 class QTemporaryFile;
-struct sqlite3;
-struct sqlite3_stmt;
 
 // Writes a translation file: the verse table filled in one transaction in a temporary file
 // beside the target, which takes the target's place only on commit. Until then an existing
@@ -31,6 +31,6 @@ private:
 
     QString target_;
     std::unique_ptr<QTemporaryFile> temp_;
-    sqlite3* db_ = nullptr;
-    sqlite3_stmt* insert_ = nullptr;
+    SqliteDatabase db_;
+    SqliteStatement insert_; // goes before the connection
 };
