@@ -50,9 +50,9 @@ int main(int argc, char** argv) {
          -1});
     const QStringList words = {"bog", "a"};
     const double plain = FillMs(window);
-    window.Searched = {QString(), QString(), words, false};
+    window.SetSearched({QString(), QString(), words, false});
     const double marked = FillMs(window);
-    window.Searched = {QString(), QString(), words, true};
+    window.SetSearched({QString(), QString(), words, true});
     const double folded = FillMs(window);
     std::printf("fill of %d rows: %.0f ms unmarked, %.0f ms marked (+%.1f %%), %.0f ms marked "
                 "folded (+%.1f %%)\n",

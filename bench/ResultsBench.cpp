@@ -98,8 +98,8 @@ SearchRun Search(TProgram& program, const char* word) {
         QCoreApplication::sendPostedEvents();
         dialog.repaint();
         run.open = Ms(clock);
-        dialog.ListBoxAND->clear();
-        dialog.ListBoxAND->addItem(QString::fromUtf8(word));
+        dialog.RequiredList()->clear();
+        dialog.RequiredList()->addItem(QString::fromUtf8(word));
         clock.restart();
         cpu = CpuMs();
         dialog.BtnTraziClick();
@@ -159,7 +159,7 @@ struct Scrolling {
 
 Scrolling TimeScrolling(TfRezultatiTrazenja& window) {
     Scrolling s;
-    TScrollBox& box = *window.sb2;
+    TScrollBox& box = *window.ResultsBox();
     QScrollBar& bar = *box.verticalScrollBar();
     box.setVertPosition(bar.maximum() / 2);
     window.repaint();

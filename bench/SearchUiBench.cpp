@@ -57,7 +57,7 @@ double Search(TProgram& program, const char* word) {
     QElapsedTimer clock;
     QTimer::singleShot(0, &dialog, [&] {
         dialog.BtnOcistiClick();
-        dialog.ListBoxAND->addItem(QString::fromUtf8(word));
+        dialog.RequiredList()->addItem(QString::fromUtf8(word));
         QCoreApplication::processEvents();
         window.installEventFilter(&paint);
         clock.start();
@@ -127,13 +127,13 @@ int main(int argc, char** argv) {
     std::vector<double> held;
     std::vector<double> shown;
     for (const char* word : {"svetlost", "gospod", "hleb", "golub", "covek", "jerusalim"}) {
-        dialog.EditRecAnd->clear();
+        dialog.RequiredEdit()->clear();
         const QString text = QString::fromUtf8(word);
         for (qsizetype n = 0; n < text.size(); ++n) {
             QSignalSpy counted(live, &TLiveCount::counted);
             QElapsedTimer clock;
             clock.start();
-            QTest::keyClick(dialog.EditRecAnd, text[n].toLatin1());
+            QTest::keyClick(dialog.RequiredEdit(), text[n].toLatin1());
             held.push_back(Ms(clock));
             if (n + 1 < 3)
                 continue;
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
             shown.push_back(Ms(clock));
             if (qEnvironmentVariableIsSet("SEARCHUI_BENCH_KEYS"))
                 std::printf("  %s: %.2f ms, %s\n", qPrintable(text.left(n + 1)), shown.back(),
-                            qPrintable(dialog.LabelBroj->text()));
+                            qPrintable(dialog.CountLabel()->text()));
         }
     }
     std::printf("live count, %zu keys: the key holds the dialog p95 %5.2f ms (max %5.2f)\n",

@@ -63,7 +63,7 @@ void TSessionKeeper::Restore() {
         timer_->blockSignals(true);
         program_.fMain->RestoreSession(session);
         program_.fTrazi->SetTranslationChoice(session.searchTranslation);
-        program_.fTrazi->CheckBoxKvacice->setChecked(session.searchDiacritics);
+        program_.fTrazi->IgnoreMarksBox()->setChecked(session.searchDiacritics);
         if (session.hasReminderPlace)
             program_.fPodsetnik->PlaceAt(session.reminderPlace);
         timer_->blockSignals(false);
@@ -84,7 +84,7 @@ bool TSessionKeeper::Save() {
     SessionState session;
     program_.fMain->CaptureSession(session);
     session.searchTranslation = program_.fTrazi->TranslationChoice();
-    session.searchDiacritics = program_.fTrazi->CheckBoxKvacice->isChecked();
+    session.searchDiacritics = program_.fTrazi->IgnoreMarksBox()->isChecked();
     session.hasReminderPlace = program_.fPodsetnik->Placed();
     session.reminderPlace = program_.fPodsetnik->pos();
     return SaveSessionFile(sessionFile_, session) || Failed(sessionFile_);

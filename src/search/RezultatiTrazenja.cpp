@@ -136,22 +136,22 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
             [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); });
 
     // Over an empty list, so that a search without hits does not look broken.
-    NoHitLine = new QLabel(QStringLiteral("Nema poklapanja."), this);
-    NoHitLine->setObjectName(QStringLiteral("NoHitLine"));
-    NoHitLine->move(LeftEdge + 5, FirstTop);
-    NoHitLine->hide();
-    NoHitWords = new QLabel(this);
-    NoHitWords->setObjectName(QStringLiteral("NoHitWords"));
-    NoHitWords->setWordWrap(true);
-    NoHitWords->setGeometry(LeftEdge + 5, FirstTop + 22, ClientWidth - 2 * (LeftEdge + 5), 36);
-    NoHitWords->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    NoHitWords->hide();
-    FoldedOffer = new QPushButton(this);
-    FoldedOffer->setObjectName(QStringLiteral("FoldedOffer"));
-    FoldedOffer->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
-    FoldedOffer->move(LeftEdge + 5, FirstTop + 62);
-    FoldedOffer->hide();
-    connect(FoldedOffer, &QPushButton::clicked, this,
+    noHitLine_ = new QLabel(QStringLiteral("Nema poklapanja."), this);
+    noHitLine_->setObjectName(QStringLiteral("NoHitLine"));
+    noHitLine_->move(LeftEdge + 5, FirstTop);
+    noHitLine_->hide();
+    noHitWords_ = new QLabel(this);
+    noHitWords_->setObjectName(QStringLiteral("NoHitWords"));
+    noHitWords_->setWordWrap(true);
+    noHitWords_->setGeometry(LeftEdge + 5, FirstTop + 22, ClientWidth - 2 * (LeftEdge + 5), 36);
+    noHitWords_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    noHitWords_->hide();
+    foldedOffer_ = new QPushButton(this);
+    foldedOffer_->setObjectName(QStringLiteral("FoldedOffer"));
+    foldedOffer_->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
+    foldedOffer_->move(LeftEdge + 5, FirstTop + 62);
+    foldedOffer_->hide();
+    connect(foldedOffer_, &QPushButton::clicked, this,
             [this] { Guarded([&] { FoldedOfferClick(); }); });
     SearchAgain = [](const SearchRequest& request) { return RunSearch(request, QString()); };
 
@@ -215,9 +215,9 @@ QString TfRezultatiTrazenja::TotalCaption(int rows) {
 
 QList<TextRange> TfRezultatiTrazenja::VerseMarks(const QString& tekst, qsizetype prefix) const {
     QList<TextRange> marks;
-    if (Searched.words.isEmpty())
+    if (searched_.words.isEmpty())
         return marks;
-    for (const HitRange& hit : HitRanges(tekst, Searched.words, Searched.folded))
+    for (const HitRange& hit : HitRanges(tekst, searched_.words, searched_.folded))
         marks.append({hit.start + prefix, hit.length});
     return marks;
 }
@@ -228,7 +228,7 @@ QString TfRezultatiTrazenja::TotalCaption(int rows, const QString& translation) 
 }
 
 void TfRezultatiTrazenja::ShowResults(SearchResult result) {
-    Searched = std::move(result.searched);
+    searched_ = std::move(result.searched);
     found_ = std::move(result.rows);
     request_ = std::move(result.request);
     foldedCount_ = result.foldedCount;
@@ -253,7 +253,7 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
         // waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
     }
-    setWindowTitle(TotalCaption(rows, Searched.translation));
+    setWindowTitle(TotalCaption(rows, searched_.translation));
     FillResults();
     // A window manager hands the focus back to the main window when the search dialog goes;
     // the list takes it back, so its keys work without a click.
@@ -383,18 +383,18 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
 
 void TfRezultatiTrazenja::ShowNoHitLine() {
     const bool none = labelsUsed_ == 0;
-    NoHitLine->adjustSize();
-    NoHitLine->setVisible(none);
-    NoHitLine->raise();
+    noHitLine_->adjustSize();
+    noHitLine_->setVisible(none);
+    noHitLine_->raise();
     const QString words = WordsLine(request_.words);
-    NoHitWords->setText(QStringLiteral("Tražene reči: ") + words);
-    NoHitWords->setVisible(none && !words.isEmpty());
-    NoHitWords->raise();
-    FoldedOffer->setText(
+    noHitWords_->setText(QStringLiteral("Tražene reči: ") + words);
+    noHitWords_->setVisible(none && !words.isEmpty());
+    noHitWords_->raise();
+    foldedOffer_->setText(
         QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
-    FoldedOffer->adjustSize();
-    FoldedOffer->setVisible(none && foldedCount_ > 0);
-    FoldedOffer->raise();
+    foldedOffer_->adjustSize();
+    foldedOffer_->setVisible(none && foldedCount_ > 0);
+    foldedOffer_->raise();
 }
 
 void TfRezultatiTrazenja::FoldedOfferClick() {
@@ -581,12 +581,12 @@ void TfRezultatiTrazenja::ResultClick(TKvlabel* label) {
     const int chapter = StrToInt(label->Glava);
     const int verse = StrToInt(label->Rbr);
     // A search of another translation shows it in the pane.
-    if (!Searched.file.isEmpty() &&
-        TrimBlanks(Searched.file).compare(TrimBlanks(s.Pane(pane).file), Qt::CaseInsensitive) != 0)
-        s.SetTranslation(pane, Searched.file,
-                         QStringLiteral("  ") + TranslationItemCaption(Searched.translation));
+    if (!searched_.file.isEmpty() &&
+        TrimBlanks(searched_.file).compare(TrimBlanks(s.Pane(pane).file), Qt::CaseInsensitive) != 0)
+        s.SetTranslation(pane, searched_.file,
+                         QStringLiteral("  ") + TranslationItemCaption(searched_.translation));
     // The row is numbered as the searched translation; the pane may number otherwise.
-    s.SetPlace(pane, label->Knjiga, chapter, verse, s.NumberingOf(Searched.file));
+    s.SetPlace(pane, label->Knjiga, chapter, verse, s.NumberingOf(searched_.file));
     s.SetActivePane(pane);
     if (reader_.ShowActivePane)
         reader_.ShowActivePane();
@@ -603,7 +603,7 @@ void TfRezultatiTrazenja::Ubaciupodsetnik2Click() {
     if (label && RowOf(label) >= 0 && fPodsetnik_)
         fPodsetnik_->AddEntry(reader_.State
                                   ? EntryInNumbering(VerseLabelEntry(*label),
-                                                     reader_.State->NumberingOf(Searched.file),
+                                                     reader_.State->NumberingOf(searched_.file),
                                                      reader_.State->NumberingOf(QString()))
                                   : VerseLabelEntry(*label));
 }
@@ -622,8 +622,9 @@ void TfRezultatiTrazenja::Preview1Click() {
     for (const ResultRow& row : found_)
         rows.push_back(VerseReportRow(row.Knjiga, row.Glava, row.Rbr, row.Tekst));
     fprint_->PreviewResults(
-        std::move(rows), ResultsTitleLine(Searched.translation, Searched.words, int(found_.size())),
-        Searched.words, Searched.folded);
+        std::move(rows),
+        ResultsTitleLine(searched_.translation, searched_.words, int(found_.size())),
+        searched_.words, searched_.folded);
 }
 
 void TfRezultatiTrazenja::Color1Click() {
@@ -657,7 +658,7 @@ QString TfRezultatiTrazenja::ResultCopyText(const TKvlabel* label) const {
     const QString title =
         reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(row.Knjiga) : QString();
     return VerseCopyText(title.isEmpty() ? row.Knjiga : title, row.Glava, {row.Rbr, row.Tekst},
-                         Searched.translation);
+                         searched_.translation);
 }
 
 void TfRezultatiTrazenja::KopirajStih2Click() {

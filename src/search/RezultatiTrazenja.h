@@ -58,32 +58,32 @@ public:
     // No. Returns true for Yes.
     std::function<bool(const QString& text)> AskToContinue;
 
-    // Controls.
-    TScrollBox* sb2;
-    QLabel* Image1;
-    QProgressBar* Gauge1;
-    TPopupMenu* PopupMenu1;
-    QAction* Podesi1;
-    QAction* Ubaciupodsetnik2;
-    QAction* Podsetnik1;
-    QAction* Preview1;
-    QAction* Color1;
-    QAction* OnTop1;    // checkable: the window stays on top while it is checked
-    QLabel* NoHitLine;  // "Nema poklapanja." over a list without rows
-    QLabel* NoHitWords; // under it, the words searched
-    // Under them, when the search would find something without regard to marks: "Bez obzira na
-    // kvačice: 1.083 poklapanja", which runs that search.
-    QPushButton* FoldedOffer;
+    // The controls, for tests and tools: the list's scroll box, the menu and its items ("Podesi"
+    // fills the list again from its top), and over a list without rows "Nema poklapanja.", the
+    // words searched and, when the search would find something without regard to marks, the
+    // offer "Bez obzira na kvačice: 1.083 poklapanja", which runs that search.
+    TScrollBox* ResultsBox() const { return sb2; }
+    TPopupMenu* Menu() const { return PopupMenu1; }
+    QAction* RefillItem() const { return Podesi1; }
+    QAction* InsertItem() const { return Ubaciupodsetnik2; }
+    QAction* ReminderItem() const { return Podsetnik1; }
+    QAction* PrintItem() const { return Preview1; }
+    QAction* ColorItem() const { return Color1; }
+    QAction* OnTopItem() const { return OnTop1; } // checked: the window stays on top
+    QAction* CopyVerseItem() const { return KopirajStih2; }
+    QLabel* NoHitLine() const { return noHitLine_; }
+    QLabel* NoHitWords() const { return noHitWords_; }
+    QPushButton* FoldedOffer() const { return foldedOffer_; }
+
     // Runs a request again; set by the program (the default runs it in the running program's
     // folder) and used by FoldedOfferClick.
     std::function<SearchResult(const SearchRequest&)> SearchAgain;
     // The search that found nothing, run without regard to marks and script.
     void FoldedOfferClick();
-    QAction* KopirajStih2;
-
     // What the search whose rows are listed looked for: named in the caption and the report,
     // its words marked in the verses.
-    SearchedFor Searched;
+    const SearchedFor& Searched() const { return searched_; }
+    void SetSearched(SearchedFor searched) { searched_ = std::move(searched); }
 
     // Takes a search's rows and what it looked for, asks above 500 rows and lists them.
     void ShowResults(SearchResult result);
@@ -154,6 +154,22 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TScrollBox* sb2;
+    QLabel* Image1;
+    QProgressBar* Gauge1;
+    TPopupMenu* PopupMenu1;
+    QAction* Podesi1;
+    QAction* Ubaciupodsetnik2;
+    QAction* Podsetnik1;
+    QAction* Preview1;
+    QAction* Color1;
+    QAction* OnTop1;
+    QAction* KopirajStih2;
+    QLabel* noHitLine_;
+    QLabel* noHitWords_;
+    QPushButton* foldedOffer_;
+    SearchedFor searched_;
+
     // A label and the fill whose row it shows.
     struct Slot {
         TKvlabel* label = nullptr;

@@ -29,36 +29,28 @@ public:
     // The folder whose list file and baza/ give the translations to search.
     void setProgramFolder(const QString& folder) { programFolder_ = folder; }
 
-    // The rows of the dialog: the page of the controls, in a scroll area that shows all of it
-    // where the screen has room. Another row can join the layout.
-    QVBoxLayout* Rows;
-    QScrollArea* Scroller;
-    QWidget* Page;
-
-    QLabel* Label3;
-    QLineEdit* EditRecAnd;
-    QListWidget* ListBoxAND; // required words
-    QLabel* Label4;
-    QLineEdit* EditRecOR;
-    QListWidget* ListBoxOR; // alternative words
-    QLabel* Label5;
-    QLineEdit* EditNeke;
-    QListWidget* ListBoxNeke; // excluded words
-    QCheckBox* CheckBoxStari;
-    QLabel* Label1;
-    QListWidget* ListBoxStari; // Old Testament titles, checkable
-    QCheckBox* CheckBoxNovi;
-    QLabel* Label2;
-    QListWidget* ListBoxNovi;   // New Testament titles, checkable
-    QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
-    QLabel* LabelKvacice;
-    TMKvTranBtn* BtnTrazi;
-    QLabel* LabelPrevod;
-    QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
-    QLabel* LabelPrevodIme; // the chosen translation's whole caption, wrapped
-    QLabel* LabelBroj;      // how many verses the search would find now
-    QLabel* LabelReci;      // every word that takes part: the lists and the typed words
-    QPushButton* BtnOcisti; // "Očisti": empties the three lists
+    // The controls, for tests and tools: the page of the controls, the three word lists and
+    // their edits (required, alternative, excluded words), the testaments' boxes and book
+    // lists, "bez obzira na kvačice", "Traži", the translation chosen, the count and the words
+    // taking part, "Očisti".
+    QWidget* ControlsPage() const { return Page; }
+    QLineEdit* RequiredEdit() const { return EditRecAnd; }
+    QListWidget* RequiredList() const { return ListBoxAND; }
+    QLineEdit* AlternativeEdit() const { return EditRecOR; }
+    QListWidget* AlternativeList() const { return ListBoxOR; }
+    QLineEdit* ExcludedEdit() const { return EditNeke; }
+    QListWidget* ExcludedList() const { return ListBoxNeke; }
+    QCheckBox* OldTestamentBox() const { return CheckBoxStari; }
+    QListWidget* OldTestamentList() const { return ListBoxStari; }
+    QCheckBox* NewTestamentBox() const { return CheckBoxNovi; }
+    QListWidget* NewTestamentList() const { return ListBoxNovi; }
+    QCheckBox* IgnoreMarksBox() const { return CheckBoxKvacice; }
+    QLabel* IgnoreMarksLabel() const { return LabelKvacice; }
+    TMKvTranBtn* SearchButton() const { return BtnTrazi; }
+    QComboBox* TranslationCombo() const { return ComboPrevod; }
+    QLabel* CountLabel() const { return LabelBroj; }
+    QLabel* WordsLabel() const { return LabelReci; }
+    QPushButton* ClearButton() const { return BtnOcisti; }
 
     // Chooses the translation of a file in baza/ (the default one when empty or unknown), now and
     // when the list is filled again.
@@ -124,6 +116,37 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The rows of the dialog: the page of the controls, in a scroll area that shows all of it
+    // where the screen has room. Another row can join the layout.
+    QVBoxLayout* Rows;
+    QScrollArea* Scroller;
+    QWidget* Page;
+
+    QLabel* Label3;
+    QLineEdit* EditRecAnd;
+    QListWidget* ListBoxAND; // required words
+    QLabel* Label4;
+    QLineEdit* EditRecOR;
+    QListWidget* ListBoxOR; // alternative words
+    QLabel* Label5;
+    QLineEdit* EditNeke;
+    QListWidget* ListBoxNeke; // excluded words
+    QCheckBox* CheckBoxStari;
+    QLabel* Label1;
+    QListWidget* ListBoxStari; // Old Testament titles, checkable
+    QCheckBox* CheckBoxNovi;
+    QLabel* Label2;
+    QListWidget* ListBoxNovi;   // New Testament titles, checkable
+    QCheckBox* CheckBoxKvacice; // compare without diacritics and across scripts
+    QLabel* LabelKvacice;
+    TMKvTranBtn* BtnTrazi;
+    QLabel* LabelPrevod;
+    QComboBox* ComboPrevod; // the translation searched; its data is the file, empty for the default
+    QLabel* LabelPrevodIme; // the chosen translation's whole caption, wrapped
+    QLabel* LabelBroj;      // how many verses the search would find now
+    QLabel* LabelReci;      // every word that takes part: the lists and the typed words
+    QPushButton* BtnOcisti; // "Očisti": empties the three lists
+
     // Accessible names and descriptions of the controls (TraziAccess.cpp).
     void NameControls();
     QLineEdit* AddEdit(const QString& name);

@@ -127,9 +127,9 @@ void TestAccessibility::keyboardWalk() {
         if (!QTest::qWaitForWindowActive(dialog, 2000))
             return;
         // F10 proposed the pane's translation; the word is in the default one, listed first.
-        QTest::keyClick(dialog->ComboPrevod, Qt::Key_Home);
-        QTest::keyClicks(dialog->EditRecAnd, QStringLiteral("Izlazak"));
-        QTest::keyClick(dialog->BtnTrazi, Qt::Key_Space);
+        QTest::keyClick(dialog->TranslationCombo(), Qt::Key_Home);
+        QTest::keyClicks(dialog->RequiredEdit(), QStringLiteral("Izlazak"));
+        QTest::keyClick(dialog->SearchButton(), Qt::Key_Space);
     });
     // Never left waiting on the dialog.
     QTimer::singleShot(5000, dialog, &QDialog::reject);

@@ -248,7 +248,7 @@ void TestMainMenu::translationChangesOnlyThatPane() {
     // The search (F10) proposes the active pane's translation.
     QString proposed;
     QTimer::singleShot(0, program_->fTrazi.get(), [&] {
-        proposed = program_->fTrazi->ComboPrevod->currentText();
+        proposed = program_->fTrazi->TranslationCombo()->currentText();
         program_->fTrazi->reject();
     });
     w->OpenSearch();
@@ -355,7 +355,7 @@ void TestMainMenu::userTranslationAppearsAtOnce() {
     translation(4)->trigger();
     QVERIFY(messages_.isEmpty());
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Drugi: Matej 1:1"));
-    QCOMPARE(program_->fTrazi->ComboPrevod->findText(QStringLiteral("Moj prevod")), 4);
+    QCOMPARE(program_->fTrazi->TranslationCombo()->findText(QStringLiteral("Moj prevod")), 4);
 }
 
 void TestMainMenu::reminderEntriesFromTheLabels() {

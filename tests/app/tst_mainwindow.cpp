@@ -654,7 +654,7 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     int results = 0;
     w->ShowSearchResults = [&] { ++results; };
     QTimer::singleShot(0, program_->fTrazi.get(), [&] {
-        program_->fTrazi->ListBoxAND->addItem(QStringLiteral("MATEJ DVA"));
+        program_->fTrazi->RequiredList()->addItem(QStringLiteral("MATEJ DVA"));
         program_->fTrazi->BtnTraziClick();
     });
     w->SearchItem()->trigger();

@@ -108,7 +108,7 @@ void TestResults::search(int rows) {
 
 void TestResults::show(const QStringList& statement) {
     const QString connection = TranslationConnectionString(DefaultTranslationFile, folder_);
-    r()->ShowResults({r()->Searched, statement, RunStatement(connection, statement), {}, -1});
+    r()->ShowResults({r()->Searched(), statement, RunStatement(connection, statement), {}, -1});
 }
 
 void TestResults::countsAndQuestion_data() {
@@ -138,28 +138,28 @@ void TestResults::countsAndQuestion() {
                                                 "NASTAVITI?"));
     QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : %1 poklapanja.").arg(shown));
     QCOMPARE(r()->ResultLabelsUsed(), 2 * shown);
-    QVERIFY(r()->isVisible() && r()->sb2->isVisible());
+    QVERIFY(r()->isVisible() && r()->ResultsBox()->isVisible());
     // Declining keeps the old list while the window holds the new rows.
     QCOMPARE(int(r()->Found().size()), rows);
     if (shown > 0)
         QVERIFY(result(2 * shown)->Tekst().endsWith(QStringLiteral(". Prvi stih %1.").arg(shown)));
     if (shown == 500) { // a long list shows the labels near the view, the rest when scrolled to
         QVERIFY(result(1)->isVisible() && !result(1000)->isVisible());
-        r()->sb2->setVertPosition(r()->ListPos(result(1000)).y());
+        r()->ResultsBox()->setVertPosition(r()->ListPos(result(1000)).y());
         QVERIFY(result(1000)->isVisible() && !result(1)->isVisible());
     }
     if (rows == 0)
         QVERIFY(result(1)->isHidden());
-    QCOMPARE(r()->NoHitLine->isVisible(), shown == 0);
-    QCOMPARE(r()->NoHitLine->text(), QStringLiteral("Nema poklapanja."));
+    QCOMPARE(r()->NoHitLine()->isVisible(), shown == 0);
+    QCOMPARE(r()->NoHitLine()->text(), QStringLiteral("Nema poklapanja."));
 }
 
 void TestResults::keysScrollAndEscapeCloses() {
     search(40);
     QVERIFY(QTest::qWaitForWindowExposed(r()));
-    QCOMPARE(r()->sb2->VertPosition(), 0);
+    QCOMPARE(r()->ResultsBox()->VertPosition(), 0);
     QTest::keyClick(r(), Qt::Key_Down);
-    QCOMPARE(r()->sb2->VertPosition(), 15);
+    QCOMPARE(r()->ResultsBox()->VertPosition(), 15);
     // The main window's reminder key works here too.
     QTest::keyClick(r(), Qt::Key_F5);
     QVERIFY(program_->fPodsetnik->isVisible());
@@ -204,7 +204,7 @@ void TestResults::headingOpensChapterInActivePane() {
     search(60);
     // Row 53: chapter 2, verse 3.
     TKvlabel* heading = result(105);
-    r()->sb2->ensureWidgetVisible(result(106));
+    r()->ResultsBox()->ensureWidgetVisible(result(106));
     const int chapter = w->State().Chapter(2);
     QTest::mouseClick(result(106), Qt::LeftButton);
     QCOMPARE(w->State().Chapter(2), chapter);
@@ -230,7 +230,7 @@ void TestResults::headingOpensInPaneNumbering() {
     const QStringList statement{QStringLiteral("select * from vidoslov"),
                                 QStringLiteral("where glava = 1 and rbr = 17")};
     const QString kjv = TranslationConnectionString(QStringLiteral("kj.mdb"), folder_);
-    r()->ShowResults({r()->Searched, statement, RunStatement(kjv, statement), {}, -1});
+    r()->ShowResults({r()->Searched(), statement, RunStatement(kjv, statement), {}, -1});
     QTest::mouseClick(result(1), Qt::LeftButton);
     QCOMPARE(w->State().Chapter(2), 2);
     QCOMPARE(w->State().Verse(2), 1);
@@ -244,8 +244,8 @@ void TestResults::reminderEntryOfVerseIsItsHeadings() {
     search(60);
     QListWidget* list = program_->fPodsetnik->ListBoxPok;
     for (int k : {105, 106}) {
-        r()->PopupMenu1->setPopupComponent(result(k));
-        r()->Ubaciupodsetnik2->trigger();
+        r()->Menu()->setPopupComponent(result(k));
+        r()->InsertItem()->trigger();
     }
     QCOMPARE(list->count(), 2);
     QCOMPARE(list->item(0)->text(), QStringLiteral("1 MOJ 2:3"));
@@ -254,11 +254,11 @@ void TestResults::reminderEntryOfVerseIsItsHeadings() {
 }
 
 QImage TestResults::onTopItem() {
-    TPopupMenu* menu = r()->PopupMenu1;
+    TPopupMenu* menu = r()->Menu();
     menu->popup(QPoint(10, 10));
     if (!QTest::qWaitForWindowExposed(menu))
         return {};
-    const QImage item = menu->grab(menu->actionGeometry(r()->OnTop1)).toImage();
+    const QImage item = menu->grab(menu->actionGeometry(r()->OnTopItem())).toImage();
     menu->hide();
     return item.convertToFormat(QImage::Format_RGB32);
 }
@@ -270,18 +270,18 @@ void TestResults::onTopTogglesFlagAndItalics() {
     QImage italic(marked.size(), QImage::Format_RGB32);
     {
         QPainter canvas(&italic);
-        DrawMenuItem(canvas, r()->OnTop1->text(), italic.rect(), false, r()->PopupMenu1->palette(),
+        DrawMenuItem(canvas, r()->OnTopItem()->text(), italic.rect(), false, r()->Menu()->palette(),
                      true);
     }
     QCOMPARE(marked, italic);
 
-    r()->OnTop1->trigger();
-    QVERIFY(!r()->OnTop1->isChecked());
+    r()->OnTopItem()->trigger();
+    QVERIFY(!r()->OnTopItem()->isChecked());
     QVERIFY(!r()->StaysOnTop());
     QVERIFY(r()->isVisible());
     QVERIFY(onTopItem() != marked);
 
-    r()->OnTop1->trigger();
+    r()->OnTopItem()->trigger();
     QVERIFY(r()->StaysOnTop());
     QCOMPARE(onTopItem(), marked);
 
@@ -301,13 +301,13 @@ void TestResults::closedQueryReachesErrorBox() {
     search(3);
     r()->close();
     QVERIFY(!r()->HoldsRows());
-    for (QAction* item : {r()->Podesi1, r()->Preview1}) {
+    for (QAction* item : {r()->RefillItem(), r()->PrintItem()}) {
         messages_.clear();
         item->trigger();
         QCOMPARE(messages_, QStringList{ClosedDataset});
     }
     // The list stays as it was and the window goes on.
-    QVERIFY(r()->sb2->isVisibleTo(r()));
+    QVERIFY(r()->ResultsBox()->isVisibleTo(r()));
     QCOMPARE(r()->ResultLabelsUsed(), 6);
     QVERIFY(result(6)->isVisibleTo(r()));
     search(2);
@@ -320,13 +320,13 @@ void TestResults::lastRowShowsAtTheEnd() {
     show({QStringLiteral("select knjiga, glava, rbr, case when rowid % 7 = 0 then "
                          "replace(hex(zeroblob(rowid % 40 + 10)), '00', 'reč ') else '' "
                          "end || tekst as tekst from vidoslov")});
-    QScrollBar* bar = r()->sb2->verticalScrollBar();
+    QScrollBar* bar = r()->ResultsBox()->verticalScrollBar();
     bar->setValue(bar->maximum());
     TKvlabel* last = result(1002);
     QCOMPARE(last->Tekst(), QStringLiteral("1. Prvi stih 501."));
     QVERIFY(last->isVisible());
     // The last verse ends the list, at the bottom of the view.
-    const QWidget* view = r()->sb2->viewport();
+    const QWidget* view = r()->ResultsBox()->viewport();
     QCOMPARE(r()->ListPos(last).y() + last->TextHeight(), r()->Rows().Bottom());
     QCOMPARE(last->mapTo(view, QPoint(0, last->height())).y(), view->height());
     // The rows in view stand one under the other.
@@ -340,7 +340,7 @@ void TestResults::lastRowShowsAtTheEnd() {
 void TestResults::headingFarDownOpensItsChapter() {
     search(501);
     TKvlabel* heading = result(901); // row 451: chapter 10, verse 1
-    r()->sb2->ensureWidgetVisible(heading);
+    r()->ResultsBox()->ensureWidgetVisible(heading);
     QVERIFY(heading->isVisible());
     QTest::mouseClick(heading, Qt::LeftButton);
     QCOMPARE(m()->State().Chapter(m()->State().ResultsPane()), 10);
@@ -350,7 +350,7 @@ void TestResults::headingFarDownOpensItsChapter() {
 void TestResults::shorterListFreesTheLabels() {
     r()->setFixedSize(r()->width(), 1500); // many rows in view
     search(501);
-    QScrollBar* bar = r()->sb2->verticalScrollBar();
+    QScrollBar* bar = r()->ResultsBox()->verticalScrollBar();
     bar->setValue(bar->maximum());
     QPointer<TKvlabel> last = result(1002);
     const int made = r()->ResultLabelsCreated();
@@ -358,7 +358,7 @@ void TestResults::shorterListFreesTheLabels() {
     search(3);
     // The labels kept are few, all on the list, and only those of the list show.
     QVERIFY(r()->ResultLabelsCreated() <= std::max(made, 200));
-    const QList<TKvlabel*> kept = r()->sb2->widget()->findChildren<TKvlabel*>();
+    const QList<TKvlabel*> kept = r()->ResultsBox()->widget()->findChildren<TKvlabel*>();
     QCOMPARE(kept.size(), r()->ResultLabelsCreated());
     for (TKvlabel* label : kept)
         QCOMPARE(label->isVisible(), r()->RowOf(label) >= 0);
@@ -369,10 +369,10 @@ void TestResults::shorterListFreesTheLabels() {
 }
 
 void TestResults::searchedWordsMarkedCopiedAndPrinted() {
-    r()->Searched = {QStringLiteral("Drugi prevod"),
-                     QStringLiteral("drugi.mdb"),
-                     {QStringLiteral("STIH 1")},
-                     false};
+    r()->SetSearched({QStringLiteral("Drugi prevod"),
+                      QStringLiteral("drugi.mdb"),
+                      {QStringLiteral("STIH 1")},
+                      false});
     search(12);
     QCOMPARE(r()->windowTitle(), QStringLiteral("Ukupno : 12 poklapanja. — Drugi prevod"));
     // "1. Prvi stih 1." and "10. Prvi stih 10.": the words after the verse number.
@@ -381,8 +381,8 @@ void TestResults::searchedWordsMarkedCopiedAndPrinted() {
     QVERIFY(result(4)->Marks.isEmpty());
     QVERIFY(result(1)->Marks.isEmpty());
 
-    r()->PopupMenu1->setPopupComponent(result(1));
-    r()->KopirajStih2->trigger();
+    r()->Menu()->setPopupComponent(result(1));
+    r()->CopyVerseItem()->trigger();
     QCOMPARE(QGuiApplication::clipboard()->text(),
              QStringLiteral("Prva knjiga Mojsijeva 1:1 — Prvi stih 1. (Drugi prevod)"));
 

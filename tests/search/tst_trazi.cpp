@@ -177,36 +177,36 @@ void TestTrazi::init() {
 void TestTrazi::layoutAndActivation() {
     TfTrazi& d = *dialog_;
     QCOMPARE(d.windowTitle(), QStringLiteral("Vidoslov - Pretraga"));
-    QCOMPARE(d.Page->size(), QSize(862, 554));
-    QCOMPARE(d.ListBoxStari->count(), 39);
-    QCOMPARE(d.ListBoxNovi->count(), 27);
-    QCOMPARE(d.ListBoxStari->item(0)->text(), QStringLiteral("Prva knjiga Mojsijeva"));
-    QCOMPARE(d.ListBoxNovi->item(26)->text(),
+    QCOMPARE(d.ControlsPage()->size(), QSize(862, 554));
+    QCOMPARE(d.OldTestamentList()->count(), 39);
+    QCOMPARE(d.NewTestamentList()->count(), 27);
+    QCOMPARE(d.OldTestamentList()->item(0)->text(), QStringLiteral("Prva knjiga Mojsijeva"));
+    QCOMPARE(d.NewTestamentList()->item(26)->text(),
              QStringLiteral("Otkrivenje svetoga Jovana bogoslova"));
     // Shown, it is centred and activated: the edits are emptied, the lists, marks and boxes stay.
-    d.ListBoxNovi->item(2)->setCheckState(Qt::Checked);
-    d.CheckBoxStari->setChecked(true);
-    Enter(d.EditRecAnd, "reč");
-    d.EditRecOR->setText("typed, not entered");
+    d.NewTestamentList()->item(2)->setCheckState(Qt::Checked);
+    d.OldTestamentBox()->setChecked(true);
+    Enter(d.RequiredEdit(), "reč");
+    d.AlternativeEdit()->setText("typed, not entered");
     d.open();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    QVERIFY(d.EditRecOR->text().isEmpty());
-    QCOMPARE(d.ListBoxNovi->count(), 27);
-    QCOMPARE(d.ListBoxNovi->item(2)->checkState(), Qt::Checked);
-    QVERIFY(d.CheckBoxStari->isChecked());
-    QCOMPARE(Items(d.ListBoxAND), QStringList{"reč"});
+    QVERIFY(d.AlternativeEdit()->text().isEmpty());
+    QCOMPARE(d.NewTestamentList()->count(), 27);
+    QCOMPARE(d.NewTestamentList()->item(2)->checkState(), Qt::Checked);
+    QVERIFY(d.OldTestamentBox()->isChecked());
+    QCOMPARE(Items(d.RequiredList()), QStringList{"reč"});
     QVERIFY(d.isModal());
     // The caption of the box without diacritics ticks it.
-    QVERIFY(!d.CheckBoxKvacice->isChecked());
-    QTest::mouseClick(d.LabelKvacice, Qt::LeftButton);
-    QVERIFY(d.CheckBoxKvacice->isChecked());
+    QVERIFY(!d.IgnoreMarksBox()->isChecked());
+    QTest::mouseClick(d.IgnoreMarksLabel(), Qt::LeftButton);
+    QVERIFY(d.IgnoreMarksBox()->isChecked());
 }
 
 void TestTrazi::fitsASmallScreen() {
     TfTrazi& d = *dialog_;
     d.open();
     QVERIFY(QTest::qWaitForWindowExposed(&d));
-    const auto controls = d.Page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const auto controls = d.ControlsPage()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     // On an 800x600 screen every control shows whole without scrolling, none on another; on a
     // large one the design arrangement shows whole.
     for (const QSize screen : {QSize(800, 600), QSize(1280, 800)}) {
@@ -227,40 +227,40 @@ void TestTrazi::fitsASmallScreen() {
 
 void TestTrazi::enteringAndRemovingWords() {
     TfTrazi& d = *dialog_;
-    Enter(d.EditRecAnd, "  Bog\t");
-    Enter(d.EditRecAnd, "   "); // blanks only: an empty word
-    Enter(d.EditRecAnd, "");    // nothing
-    Enter(d.EditRecAnd, "Bog");
-    QCOMPARE(Items(d.ListBoxAND), (QStringList{"Bog", "", "Bog"}));
-    QVERIFY(d.EditRecAnd->text().isEmpty());
-    Enter(d.EditRecOR, "p");
-    Enter(d.EditNeke, "x");
-    QCOMPARE(Items(d.ListBoxOR), QStringList{"p"});
-    QCOMPARE(Items(d.ListBoxNeke), QStringList{"x"});
+    Enter(d.RequiredEdit(), "  Bog\t");
+    Enter(d.RequiredEdit(), "   "); // blanks only: an empty word
+    Enter(d.RequiredEdit(), "");    // nothing
+    Enter(d.RequiredEdit(), "Bog");
+    QCOMPARE(Items(d.RequiredList()), (QStringList{"Bog", "", "Bog"}));
+    QVERIFY(d.RequiredEdit()->text().isEmpty());
+    Enter(d.AlternativeEdit(), "p");
+    Enter(d.ExcludedEdit(), "x");
+    QCOMPARE(Items(d.AlternativeList()), QStringList{"p"});
+    QCOMPARE(Items(d.ExcludedList()), QStringList{"x"});
     // The middle list gives the alternatives, the right one the excluded words.
     QCOMPARE(d.BuildWordCondition(), QStringLiteral("where  (tekst like '%Bog%' and  tekst like "
                                                     "'%%' and  tekst like '%Bog%')  and  (not "
                                                     "tekst like '%x%' )  and (tekst like '%p%')"));
     // Selecting a word removes it, and only it; by keyboard as well.
-    d.ListBoxAND->setCurrentRow(1);
-    QCOMPARE(Items(d.ListBoxAND), (QStringList{"Bog", "Bog"}));
-    d.ListBoxAND->setFocus();
-    QTest::keyClick(d.ListBoxAND, Qt::Key_Down);
-    QCOMPARE(Items(d.ListBoxAND).size(), 1);
+    d.RequiredList()->setCurrentRow(1);
+    QCOMPARE(Items(d.RequiredList()), (QStringList{"Bog", "Bog"}));
+    d.RequiredList()->setFocus();
+    QTest::keyClick(d.RequiredList(), Qt::Key_Down);
+    QCOMPARE(Items(d.RequiredList()).size(), 1);
 }
 
 void TestTrazi::escapeCancels() {
     TfTrazi& d = *dialog_;
     d.open();
     QVERIFY(QTest::qWaitForWindowActive(&d));
-    QTest::keyClick(d.EditNeke, Qt::Key_Escape);
+    QTest::keyClick(d.ExcludedEdit(), Qt::Key_Escape);
     QVERIFY(!d.isVisible());
     QCOMPARE(d.result(), int(QDialog::Rejected));
 }
 
 void TestTrazi::emptyListsGiveTheMessage() {
     TfTrazi& d = *dialog_;
-    d.CheckBoxNovi->setChecked(true); // books alone make no search
+    d.NewTestamentBox()->setChecked(true); // books alone make no search
     d.open();
     d.BtnTraziClick();
     QCOMPARE(messages_, QStringList{"Nije unesena nijedna rec!"});
@@ -271,15 +271,15 @@ void TestTrazi::emptyListsGiveTheMessage() {
 
 void TestTrazi::typedWordsTakePart() {
     TfTrazi& d = *dialog_;
-    Enter(d.EditRecAnd, "zemlj");
-    d.EditRecAnd->setText("stvori");
-    d.EditNeke->setText("Gospod");
+    Enter(d.RequiredEdit(), "zemlj");
+    d.RequiredEdit()->setText("stvori");
+    d.ExcludedEdit()->setText("Gospod");
     d.open();
     d.BtnTraziClick();
     QVERIFY(messages_.isEmpty());
-    QCOMPARE(Items(d.ListBoxAND), (QStringList{"zemlj", "stvori"}));
-    QCOMPARE(Items(d.ListBoxNeke), QStringList{"Gospod"});
-    QVERIFY(d.EditRecAnd->text().isEmpty() && d.EditNeke->text().isEmpty());
+    QCOMPARE(Items(d.RequiredList()), (QStringList{"zemlj", "stvori"}));
+    QCOMPARE(Items(d.ExcludedList()), QStringList{"Gospod"});
+    QVERIFY(d.RequiredEdit()->text().isEmpty() && d.ExcludedEdit()->text().isEmpty());
     QCOMPARE(Places(d.Result()), QStringList{"1 MOJ 1:1"});
     QCOMPARE(d.result(), int(QDialog::Accepted));
 }
@@ -287,7 +287,7 @@ void TestTrazi::typedWordsTakePart() {
 void TestTrazi::failedOpenKeepsTheDialog() {
     TfTrazi& d = *dialog_;
     d.setProgramFolder(dir_.path() + "/nema/");
-    Enter(d.EditRecAnd, "Bog");
+    Enter(d.RequiredEdit(), "Bog");
     d.open();
     QVERIFY_THROWS_EXCEPTION(DatabaseError, d.BtnTraziClick());
     QVERIFY(d.isVisible());
@@ -336,15 +336,15 @@ void TestTrazi::searchesMatchAScan() {
     QFETCH(bool, ignoreMarks);
     TfTrazi& d = *dialog_;
     for (const QString& w : required)
-        Enter(d.EditRecAnd, w);
+        Enter(d.RequiredEdit(), w);
     for (const QString& w : excluded)
-        Enter(d.EditNeke, w);
+        Enter(d.ExcludedEdit(), w);
     for (const QString& w : alternatives)
-        Enter(d.EditRecOR, w);
+        Enter(d.AlternativeEdit(), w);
     if (markedNewBook >= 0)
-        d.ListBoxNovi->item(markedNewBook)->setCheckState(Qt::Checked);
-    d.CheckBoxStari->setChecked(wholeOld);
-    d.CheckBoxKvacice->setChecked(ignoreMarks);
+        d.NewTestamentList()->item(markedNewBook)->setCheckState(Qt::Checked);
+    d.OldTestamentBox()->setChecked(wholeOld);
+    d.IgnoreMarksBox()->setChecked(ignoreMarks);
     d.open();
     d.BtnTraziClick();
     QCOMPARE(d.result(), int(QDialog::Accepted));
@@ -362,10 +362,10 @@ void TestTrazi::searchesTheChosenTranslation() {
     TfTrazi& d = *dialog_;
     d.setProgramFolder(dir_.path() + '/');
     d.FillTranslations();
-    QCOMPARE(d.ComboPrevod->count(), 2);
-    QCOMPARE(d.ComboPrevod->currentText(), QStringLiteral("Ekavski"));
-    d.ComboPrevod->setCurrentIndex(1);
-    Enter(d.EditRecAnd, "bread");
+    QCOMPARE(d.TranslationCombo()->count(), 2);
+    QCOMPARE(d.TranslationCombo()->currentText(), QStringLiteral("Ekavski"));
+    d.TranslationCombo()->setCurrentIndex(1);
+    Enter(d.RequiredEdit(), "bread");
     d.BtnTraziClick();
     // As many as a count of the rows holding the word, in any letter case.
     int expected = 0;
@@ -376,7 +376,7 @@ void TestTrazi::searchesTheChosenTranslation() {
     QCOMPARE(d.Searched().file, QStringLiteral("web.mdb"));
     QCOMPARE(d.Searched().words, QStringList{"bread"});
     // The default translation again.
-    d.ComboPrevod->setCurrentIndex(0);
+    d.TranslationCombo()->setCurrentIndex(0);
     d.BtnTraziClick();
     QVERIFY(d.Result().rows.empty());
     QVERIFY(d.Searched().file.isEmpty());
@@ -414,31 +414,31 @@ void TestTrazi::runSearchMatchesAScan() {
 
 void TestTrazi::countShownWhileTyping() {
     TfTrazi& d = *dialog_;
-    d.ListBoxNeke->addItem(QStringLiteral("pastir"));
-    QTest::keyClicks(d.EditRecAnd, QStringLiteral("gospod"));
+    d.ExcludedList()->addItem(QStringLiteral("pastir"));
+    QTest::keyClicks(d.RequiredEdit(), QStringLiteral("gospod"));
     SearchRequest request = d.Request();
     request.words.required = QStringList{QStringLiteral("gospod")};
     const auto expected = RunSearch(request, dir_.path() + '/').rows.size();
     QVERIFY(expected > 0);
-    QTRY_COMPARE(d.LabelBroj->text(), QStringLiteral("Poklapanja: %1").arg(expected));
+    QTRY_COMPARE(d.CountLabel()->text(), QStringLiteral("Poklapanja: %1").arg(expected));
     // Two letters count nothing.
-    d.EditRecAnd->setText(QStringLiteral("go"));
-    QCOMPARE(d.LabelBroj->text(), QString());
+    d.RequiredEdit()->setText(QStringLiteral("go"));
+    QCOMPARE(d.CountLabel()->text(), QString());
     // A phrase keeps its quotes in the list and is counted as a phrase.
-    Enter(d.EditRecAnd, QStringLiteral("\"stvori gospod\""));
-    QCOMPARE(Items(d.ListBoxAND), QStringList{QStringLiteral("\"stvori gospod\"")});
-    QTRY_COMPARE(d.LabelBroj->text(), QStringLiteral("Poklapanja: 1"));
+    Enter(d.RequiredEdit(), QStringLiteral("\"stvori gospod\""));
+    QCOMPARE(Items(d.RequiredList()), QStringList{QStringLiteral("\"stvori gospod\"")});
+    QTRY_COMPARE(d.CountLabel()->text(), QStringLiteral("Poklapanja: 1"));
 }
 
 void TestTrazi::wordsTakingPartAndOcisti() {
     TfTrazi& d = *dialog_;
-    Enter(d.EditRecAnd, QStringLiteral("pastir"));
-    Enter(d.EditNeke, QStringLiteral("vuk"));
-    d.EditRecAnd->setText(QStringLiteral("mana"));
-    QCOMPARE(d.LabelReci->text(), QStringLiteral("pastir, mana; ne: vuk"));
-    d.BtnOcisti->click();
-    QVERIFY(Items(d.ListBoxAND).isEmpty() && Items(d.ListBoxNeke).isEmpty());
-    QCOMPARE(d.LabelReci->text(), QStringLiteral("mana"));
+    Enter(d.RequiredEdit(), QStringLiteral("pastir"));
+    Enter(d.ExcludedEdit(), QStringLiteral("vuk"));
+    d.RequiredEdit()->setText(QStringLiteral("mana"));
+    QCOMPARE(d.WordsLabel()->text(), QStringLiteral("pastir, mana; ne: vuk"));
+    d.ClearButton()->click();
+    QVERIFY(Items(d.RequiredList()).isEmpty() && Items(d.ExcludedList()).isEmpty());
+    QCOMPARE(d.WordsLabel()->text(), QStringLiteral("mana"));
     // A word entered twice is named once in the results' title.
     QCOMPARE(ResultsTitleLine(QString(), {QStringLiteral("hleb"), QStringLiteral("hleb")}, 2),
              QStringLiteral("Pretraga — reči: hleb — 2 poklapanja"));
@@ -446,21 +446,21 @@ void TestTrazi::wordsTakingPartAndOcisti() {
 
 void TestTrazi::zeroPageOffersTheFoldedSearch() {
     TfTrazi& d = *dialog_;
-    Enter(d.EditRecAnd, QStringLiteral("covek"));
+    Enter(d.RequiredEdit(), QStringLiteral("covek"));
     d.BtnTraziClick();
     QCOMPARE(d.Result().rows.size(), size_t(0));
     TfRezultatiTrazenja results;
     results.SearchAgain = [&](const SearchRequest& request) { return d.SearchFolded(request); };
     results.ShowResults(d.TakeResult());
-    QVERIFY(results.NoHitWords->isVisible());
-    QCOMPARE(results.NoHitWords->text(), QStringLiteral("Tražene reči: covek"));
-    QVERIFY(results.FoldedOffer->isVisible());
+    QVERIFY(results.NoHitWords()->isVisible());
+    QCOMPARE(results.NoHitWords()->text(), QStringLiteral("Tražene reči: covek"));
+    QVERIFY(results.FoldedOffer()->isVisible());
     // "čoveka" and "ЧОВЕКА": the Latin word finds the Cyrillic text too.
-    QCOMPARE(results.FoldedOffer->text(), QStringLiteral("Bez obzira na kvačice: 2 poklapanja"));
-    results.FoldedOffer->click();
+    QCOMPARE(results.FoldedOffer()->text(), QStringLiteral("Bez obzira na kvačice: 2 poklapanja"));
+    results.FoldedOffer()->click();
     QCOMPARE(results.Found().size(), size_t(2));
-    QVERIFY(!results.FoldedOffer->isVisible());
-    QVERIFY(d.CheckBoxKvacice->isChecked());
+    QVERIFY(!results.FoldedOffer()->isVisible());
+    QVERIFY(d.IgnoreMarksBox()->isChecked());
 }
 
 QTEST_MAIN(TestTrazi)
