@@ -150,9 +150,6 @@ public:
     // Invokable by name: a test probe inside the installed program shows a chapter with it.
     // A reference numbered as the active pane's translation.
     Q_INVOKABLE void ShowReference(const QString& text);
-    // A reminder entry: numbered as the default translation, shown in the active pane's
-    // numbering.
-    void ShowReminderEntry(const QString& text);
     void LoadPane(int pane);
     void BtnPokaziClick(QObject* sender);
     // The back and forward buttons of every pane.
@@ -228,8 +225,6 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    // A reference numbered as `numbering`, shown in the active pane.
-    void ShowReference(const QString& text, Numbering numbering);
     struct PaneNames;
     struct PaneControls {
         TFlatPanel* column = nullptr;

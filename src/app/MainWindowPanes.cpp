@@ -171,23 +171,7 @@ void TfMain::RelayoutPane(int pane) {
 }
 
 void TfMain::ShowReference(const QString& text) {
-    ShowReference(text, state_->Pane(state_->ActivePane()).numbering);
-}
-
-void TfMain::ShowReminderEntry(const QString& text) {
-    ShowReference(text, state_->NumberingOf(QString()));
-}
-
-void TfMain::ShowReference(const QString& text, Numbering numbering) {
-    QString book = state_->BookCode();
-    const int p = state_->ActivePane();
-    int chapter = state_->Chapter(p);
-    int verse = state_->Verse(p);
-    ::ParseReference(text, book, chapter, verse);
-    // A place in no book of the catalogue would show an empty pane without a title.
-    if (!BookCatalogue::IsBookCode(book))
-        throw AppError(UnknownBookText(book));
-    state_->SetPlace(p, book, chapter, verse, numbering);
+    state_->SetActiveReference(text, state_->Pane(state_->ActivePane()).numbering);
     ShowActivePane();
 }
 

@@ -33,17 +33,15 @@ TProgram::TProgram(const QString& programFolder) {
     fPodesiFont->setPanes(&main->State());
     fprint->setBaze(Baze.get());
     main->setReportForm(fprint.get());
-    fPodsetnik->ShowReference = [main](const QString& text) {
+    // A jump from the reminder list or the results is remembered for "Nazad".
+    const auto showJump = [main] {
         main->RememberShownPlace(main->GetActivePane());
-        main->ShowReminderEntry(text);
+        main->ShowActivePane();
     };
+    fPodsetnik->setReader(&main->State(), showJump);
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    results->setReader({&main->State(), &main->Catalogue(),
-                        [main] {
-                            main->RememberShownPlace(main->GetActivePane());
-                            main->ShowActivePane();
-                        },
-                        main->ColorDialog(), [main](int key) { main->FormKeyDown(key); }});
+    results->setReader({&main->State(), &main->Catalogue(), showJump, main->ColorDialog(),
+                        [main](int key) { main->FormKeyDown(key); }});
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();

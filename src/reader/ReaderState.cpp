@@ -1,8 +1,11 @@
 #include "ReaderState.h"
 
+#include "BookCatalogue.h"
 #include "DataModule.h"
+#include "Errors.h"
 #include "FileProperties.h"
 #include "ProgramFolder.h"
+#include "Reference.h"
 
 #include <algorithm>
 #include <cmath>
@@ -125,6 +128,17 @@ void TReaderState::SetPlace(int pane, const QString& book, int chapter, int vers
     SetBookCode(book);
     SetChapter(pane, chapter);
     SetVerse(pane, verse);
+}
+
+void TReaderState::SetActiveReference(const QString& text, Numbering numbering) {
+    QString book = bookCode_;
+    int chapter = Chapter(activePane_);
+    int verse = Verse(activePane_);
+    ParseReference(text, book, chapter, verse);
+    // A place in no book of the catalogue would show an empty pane without a title.
+    if (!BookCatalogue::IsBookCode(book))
+        throw AppError(UnknownBookText(book));
+    SetPlace(activePane_, book, chapter, verse, numbering);
 }
 
 QList<int> TReaderState::FollowActive() {

@@ -77,6 +77,10 @@ public:
     // Sets the window's book and the pane's chapter and verse from a place given in a
     // numbering, moved into the pane's numbering.
     void SetPlace(int pane, const QString& book, int chapter, int verse, Numbering numbering);
+    // A reference ("RIM 3:7") numbered as `numbering` as the active pane's place; what the text
+    // leaves out stays as the pane has it. Throws ConvertError for a text that is no reference
+    // and AppError for a book the catalogue does not know, and then changes nothing.
+    void SetActiveReference(const QString& text, Numbering numbering);
     // The linked panes take the active pane's chapter and verse, moved into each one's
     // numbering; returns them in the order they are loaded.
     QList<int> FollowActive();

@@ -6,6 +6,7 @@
 #include "KvTranBtn.h"
 #include "Messages.h"
 #include "Pictures.h"
+#include "ReaderState.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -77,7 +78,7 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     Btnpokazi->setObjectName(QStringLiteral("Btnpokazi"));
     Btnpokazi->setGeometry(288, 204, 122, 50);
     DressButton(Btnpokazi, QStringLiteral("Pokaži"), 16);
-    // Queued: an error of ShowReference then finds the button released, not stuck pushed.
+    // Queued: an error of the show then finds the button released, not stuck pushed.
     connect(
         Btnpokazi, &TMKvTranBtn::clicked, this, [this] { BtnpokaziClick(); }, Qt::QueuedConnection);
 
@@ -195,13 +196,20 @@ void TfPodsetnik::ListBoxPokDblClick() {
     ListBoxPok->clearSelection();
 }
 
+void TfPodsetnik::setReader(TReaderState* state, std::function<void()> showActivePane) {
+    state_ = state;
+    showActivePane_ = std::move(showActivePane);
+}
+
 void TfPodsetnik::BtnpokaziClick() {
     const int index = SelectedIndex();
-    if (index < 0 || !ShowReference)
+    if (index < 0 || !state_)
         return;
-    // A copy: the hook may change the list.
-    const QString entry = ListBoxPok->item(index)->text();
-    ShowReference(entry);
+    // An entry is numbered as the default translation; its errors (ConvertError for a text
+    // that is no reference) pass through.
+    state_->SetActiveReference(ListBoxPok->item(index)->text(), state_->NumberingOf(QString()));
+    if (showActivePane_)
+        showActivePane_();
 }
 
 bool TfPodsetnik::FormKeyDown(int key) {

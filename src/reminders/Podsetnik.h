@@ -12,6 +12,7 @@ class QListWidget;
 class QMenu;
 class QPainter;
 class TMKvTranBtn;
+class TReaderState;
 
 // The reminder list: places of the text the user collects, shows again, saves and loads.
 // Created once and shown and hidden for the whole run.
@@ -34,9 +35,9 @@ public:
     // Asks a yes/no question; true for "Da". Tests answer it themselves.
     std::function<bool(const QString& text)> Ask;
 
-    // Shows a reference in the reader's active pane; set by the main window. Its errors
-    // (ConvertError for a text that is no reference) pass through BtnpokaziClick.
-    std::function<void(const QString&)> ShowReference;
+    // The reader whose active pane "Pokaži" moves, and what shows that pane once its place is
+    // set; set once by the program.
+    void setReader(TReaderState* state, std::function<void()> showActivePane);
 
     // The list.
     void AddEntry(const QString& entry);
@@ -85,6 +86,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    TReaderState* state_ = nullptr;
+    std::function<void()> showActivePane_;
     QPixmap tile_;
     bool unsaved_ = false;
     bool placed_ = false;

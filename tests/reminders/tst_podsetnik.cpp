@@ -5,6 +5,7 @@
 #include "Messages.h"
 #include "Pictures.h"
 #include "Podsetnik.h"
+#include "ReaderState.h"
 
 #include <QAbstractButton>
 #include <QContextMenuEvent>
@@ -31,6 +32,22 @@ class PodsetnikTest : public QObject {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
+
+    // A reader for the window, noting the active pane's place after each show as a reference.
+    struct Reader {
+        TReaderState state;
+        QStringList shown;
+        explicit Reader(TfPodsetnik& f) {
+            state.SetNumberingSource([](const QString&) { return Numbering::Kjv; });
+            f.setReader(&state, [this] {
+                const int p = state.ActivePane();
+                shown << QStringLiteral("%1 %2:%3")
+                             .arg(state.BookCode())
+                             .arg(state.Chapter(p))
+                             .arg(state.Verse(p));
+            });
+        }
+    };
 
     static void Write(const QString& path, const QByteArray& bytes) {
         QFile file(path);
@@ -105,16 +122,16 @@ private slots:
         QCOMPARE(f.Entries(), (QStringList{"A 1:1", "D 4:4"}));
         // Nothing is left selected for "Pokaži" to show.
         QCOMPARE(f.SelectedIndex(), -1);
-        QStringList shown;
-        f.ShowReference = [&](const QString& text) { shown << text; };
+        Reader reader(f);
+        QStringList& shown = reader.shown;
         f.BtnpokaziClick();
         QVERIFY(shown.isEmpty());
     }
 
     void pokaziShowsSelectedEntry() {
         TfPodsetnik f;
-        QStringList shown;
-        f.ShowReference = [&](const QString& text) { shown << text; };
+        Reader reader(f);
+        QStringList& shown = reader.shown;
         f.SetEntries({"1 MOJ 10:5", "RIM 3:7"});
 
         f.BtnpokaziClick(); // nothing selected
@@ -145,16 +162,14 @@ private slots:
 
     void pokaziLetsConversionErrorsThrough() {
         TfPodsetnik f;
-        f.ShowReference = [](const QString& text) {
-            throw ConvertError(QString("'%1' is not a valid integer value").arg(text));
-        };
+        Reader reader(f);
         f.SetEntries({"neka beleška", "RIM 3:7"});
         f.ListBoxPok->setCurrentRow(0);
         QVERIFY_THROWS_EXCEPTION(ConvertError, f.BtnpokaziClick());
         QCOMPARE(f.Entries(), (QStringList{"neka beleška", "RIM 3:7"}));
         QCOMPARE(f.SelectedIndex(), 0);
 
-        // Without a hook nothing happens.
+        // Without a reader nothing happens.
         TfPodsetnik g;
         g.SetEntries({"RIM 3:7"});
         g.ListBoxPok->setCurrentRow(0);
