@@ -1,5 +1,7 @@
 #include "ReaderState.h"
 
+#include "Errors.h"
+
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -10,6 +12,7 @@ private slots:
     void activePaneChangeIsSignalled();
     void linkedPanesAgreeAcrossNumberings_data();
     void linkedPanesAgreeAcrossNumberings();
+    void referenceMovesActivePane();
 };
 
 void TestReaderState::showPlaceMovesLinkedPanes() {
@@ -82,6 +85,19 @@ void TestReaderState::linkedPanesAgreeAcrossNumberings() {
     state.FollowActive();
     QCOMPARE(QPoint(state.Chapter(3), state.Verse(3)), from);
     QCOMPARE(reads, 1); // the numbering is read when the translation is set, not on following
+}
+
+void TestReaderState::referenceMovesActivePane() {
+    TReaderState state;
+    state.SetActivePane(2); // numbered as the KJV
+    state.SetActiveReference(QStringLiteral("JONA 2:1"), Numbering::Danicic);
+    QCOMPARE(state.BookCode(), QStringLiteral("JONA"));
+    QCOMPARE(QPoint(state.Chapter(2), state.Verse(2)), QPoint(1, 17));
+    // A text that is no reference, or names no known book, leaves the place as it was.
+    QVERIFY_THROWS_EXCEPTION(ConvertError, state.SetActiveReference("beleška", Numbering::Kjv));
+    QVERIFY_THROWS_EXCEPTION(AppError, state.SetActiveReference("XYZ 3:4", Numbering::Kjv));
+    QCOMPARE(state.BookCode(), QStringLiteral("JONA"));
+    QCOMPARE(QPoint(state.Chapter(2), state.Verse(2)), QPoint(1, 17));
 }
 
 QTEST_GUILESS_MAIN(TestReaderState)
