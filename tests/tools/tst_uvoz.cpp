@@ -15,6 +15,8 @@
 #include <rawtext.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <zipcomprs.h>
+#include <ztext.h>
 
 namespace {
 
@@ -422,6 +424,8 @@ private slots:
             << "cut" << int(ExitDamaged) << "Podaci modula \"Damaged\" su oštećeni (Gen 1:2)";
         QTest::newRow("module data cut inside its last verse")
             << "cut-last" << int(ExitDamaged) << "(Gen 1:3): datoteke modula su kraće";
+        QTest::newRow("packed module data cut short")
+            << "packed-cut" << int(ExitDamaged) << "(Gen 2:1): datoteke modula su kraće";
         QTest::newRow("UTF-8 text declared Latin-1")
             << "Latin-1" << int(ExitDamaged) << "(Gen 1:1): tekst je u kodiranju UTF-8";
         QTest::newRow("Latin-1 text declared UTF-8")
@@ -442,32 +446,42 @@ private slots:
             QDir().mkpath(target + "vidoslov.kv");
         else
             WriteAll(target + "vidoslov.kv", oldList);
-        // A Bible of three verses whose data ends inside the second.
+        // A Bible of three verses, plain or packed by chapters.
         const QString modules = target + "sword";
-        const QString data = modules + "/modules/texts/rawtext/damaged/";
+        const QString data = modules + "/modules/texts/damaged/";
         QDir().mkpath(data);
         QDir().mkpath(modules + "/mods.d");
         const bool misnamed = input.endsWith("-1") || input.endsWith("-8");
+        const bool packed = input == "packed-cut";
         WriteAll(modules + "/mods.d/damaged.conf",
-                 "[Damaged]\nDataPath=./modules/texts/rawtext/damaged/\nModDrv=RawText\n"
-                 "SourceType=Plain\nEncoding=" +
-                     (misnamed ? input.toUtf8() : "UTF-8") + "\n");
+                 "[Damaged]\nDataPath=./modules/texts/damaged/\nSourceType=Plain\nModDrv=" +
+                     QByteArray(packed ? "zText\nCompressType=ZIP" : "RawText") +
+                     "\nEncoding=" + (misnamed ? input.toUtf8() : "UTF-8") + "\n");
         // Under a wrong name of its encoding the text is Serbian in UTF-8, or French in Latin-1.
         const QByteArray text = input == "Latin-1" ? "У почетку створи Бог небо и земљу."
                                 : input == "UTF-8" ? "Au commencement, Dieu cr\xe9"
                                                      "a le ciel."
                                                    : "In the beginning.";
-        QCOMPARE(sword::RawText::createModule(data.toUtf8().constData()), char(0));
-        {
-            sword::RawText module(data.toUtf8().constData());
-            for (const char* place : {"Gen 1:1", "Gen 1:2", "Gen 1:3"}) {
-                module.setKey(place);
-                module.setEntry(text.constData());
-            }
+        const QByteArray path = data.toUtf8();
+        std::unique_ptr<sword::SWModule> module;
+        if (packed) {
+            QCOMPARE(sword::zText::createModule(path.constData(), CHAPTERBLOCKS), char(0));
+            module = std::make_unique<sword::zText>(path.constData(), nullptr, nullptr,
+                                                    CHAPTERBLOCKS, new sword::ZipCompress);
+        } else {
+            QCOMPARE(sword::RawText::createModule(path.constData()), char(0));
+            module = std::make_unique<sword::RawText>(path.constData());
         }
+        for (const char* place : {"Gen 1:1", "Gen 1:2", packed ? "Gen 2:1" : "Gen 1:3"}) {
+            module->setKey(place);
+            module->setEntry(text.constData());
+        }
+        module.reset();
         QStringList args{"-d", target, "-m", modules, "Damaged", "x.mdb", "New"};
         if (input.startsWith("cut")) {
             QVERIFY(QFile::resize(data + "ot", input == "cut" ? 20 : 45));
+        } else if (packed) { // the second chapter's block loses its last bytes
+            QVERIFY(QFile::resize(data + "ot.czz", QFileInfo(data + "ot.czz").size() - 3));
         } else if (input == "fifo-conf") {
             QCOMPARE(mkfifo(QFile::encodeName(modules + "/mods.d/fifo.conf"), 0600), 0);
         } else if (!misnamed && input != "list") {

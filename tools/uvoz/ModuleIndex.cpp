@@ -21,7 +21,8 @@ quint64 Number(const QByteArray& bytes, qint64 at, int width) {
 
 } // namespace
 
-ModuleIndex::ModuleIndex(const QString& driver, const QString& dataFolder) {
+ModuleIndex::ModuleIndex(const QString& driver, const QString& blockType,
+                         const QString& dataFolder) {
     const QString kind = driver.toLower();
     compressed_ = kind.startsWith(QLatin1Char('z'));
     entryBytes_ = kind == QLatin1String("rawtext")    ? 6
@@ -31,14 +32,20 @@ ModuleIndex::ModuleIndex(const QString& driver, const QString& dataFolder) {
                                                       : 0;
     if (entryBytes_ == 0)
         return;
+    // A compressed module's files are named by their blocks: ot.bzv for books, ot.czv for
+    // chapters (as libsword reads any other or no block type), ot.vzv for verses.
+    const QString blocks = blockType.toUpper();
+    const QString z = blocks == QLatin1String("BOOK")    ? QStringLiteral(".bz")
+                      : blocks == QLatin1String("VERSE") ? QStringLiteral(".vz")
+                                                         : QStringLiteral(".cz");
     const QString folder = dataFolder.endsWith(QLatin1Char('/')) ? dataFolder : dataFolder + '/';
     for (int t = 0; t < 2; ++t) {
         const QString base = folder + (t == 0 ? "ot" : "nt");
         Testament& testament = testaments_[t];
-        testament.verses = ReadIndex(base + (compressed_ ? ".bzv" : ".vss"));
-        testament.dataSize = QFileInfo(compressed_ ? base + ".bzz" : base).size();
+        testament.verses = ReadIndex(compressed_ ? base + z + 'v' : base + ".vss");
+        testament.dataSize = QFileInfo(compressed_ ? base + z + 'z' : base).size();
         if (compressed_)
-            testament.blocks = ReadIndex(base + ".bzs");
+            testament.blocks = ReadIndex(base + z + 's');
     }
 }
 

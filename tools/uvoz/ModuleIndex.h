@@ -14,8 +14,9 @@ public:
         quint64 size = 0;
     };
 
-    // An index without entries for any other driver.
-    ModuleIndex(const QString& driver, const QString& dataFolder);
+    // The index of a module of that driver and (zText) block type, as its configuration names
+    // them; an index without entries for any other driver.
+    ModuleIndex(const QString& driver, const QString& blockType, const QString& dataFolder);
 
     // The entry of verse `index` of testament 1 (Old) or 2 (New); an empty one past the end.
     Entry entry(int testament, long index) const;

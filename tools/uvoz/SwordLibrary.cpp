@@ -250,7 +250,8 @@ void SwordLibrary::readVerses(const QString& name,
     const QString unsafe = FolderFilesProblem(data, MaxModuleFileBytes);
     if (!unsafe.isEmpty())
         throw Damaged(name, QStringLiteral("datoteke modula"), unsafe);
-    const ModuleIndex index(FromSword(m->getConfigEntry("ModDrv")), data);
+    const ModuleIndex index(FromSword(m->getConfigEntry("ModDrv")),
+                            FromSword(m->getConfigEntry("BlockType")), data);
     std::map<VersePosition, QString> promised = PromisedVerses(m, index, name);
     const qsizetype promisedCount = qsizetype(promised.size());
     EncodingCheck encoding(FromSword(m->getConfigEntry("Encoding")));
