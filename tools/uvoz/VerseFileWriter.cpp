@@ -90,7 +90,9 @@ void VerseFileWriter::setProperty(const QString& key, const QString& value) {
         fail(QStringLiteral("write"));
 }
 
-void VerseFileWriter::commit() {
+void VerseFileWriter::complete() {
+    if (!db_)
+        return;
     try {
         BuildSearchIndex(db_.get());
     } catch (const SearchIndexError&) {
@@ -102,6 +104,10 @@ void VerseFileWriter::commit() {
     insert_.reset();
     if (!CloseSqlite(db_))
         fail(QStringLiteral("close"));
+}
+
+void VerseFileWriter::commit() {
+    complete();
     temp_->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     const QByteArray from = temp_->fileName().toUtf8(), to = target_.toUtf8();
