@@ -24,8 +24,10 @@ public:
     TMKvTranBtn* Btnpokazi;
     TMKvTranBtn* BtnNazad;
     QLabel* Image1;
-    QFileDialog* OD1;
-    QFileDialog* SD1;
+    // The file dialogs of "Ucitaj" and "Snimi", made when first wanted: a file dialog reads
+    // its folder as it is made.
+    QFileDialog* OD1();
+    QFileDialog* SD1();
     QMenu* PopUp;
     QAction* Snimi1;
     QAction* Ucitaj1;
@@ -85,6 +87,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QFileDialog* od1_ = nullptr;
+    QFileDialog* sd1_ = nullptr;
     QPixmap tile_;
     bool unsaved_ = false;
     bool placed_ = false;
