@@ -264,6 +264,8 @@ private:
     template <class T> T* Named(T* object, const QString& name);
     void WatchKeys(QWidget* widget);
     bool IsPaneEdit(const QObject* object) const;
+    // The pane whose scroll box `object` is; 0 for any other.
+    int PaneOfBox(const QObject* object) const;
     void FocusWindowChanged(QWindow* window);
     // Puts the focus into the active pane's chapter edit.
     void FocusFirstEdit();

@@ -46,6 +46,7 @@ void TfMain::RestoreSession(const SessionState& s) {
         state_->SetFonts(p, e.textFont, e.refFont);
         ApplyPaneColor(p, e.color);
         state_->SetZoom(p, e.zoom);
+        state_->SetReferenceMode(p, e.references);
         LinkBox(p)->setChecked(e.linked);
         state_->SetChapter(p, e.chapter);
         state_->SetVerse(p, e.verse);
@@ -168,7 +169,10 @@ bool TfMain::PlaceByMouseOrKey(QObject* watched, QEvent* event) {
     if (key->key() != Qt::Key_Backspace || qobject_cast<QLineEdit*>(watched) ||
         qobject_cast<QLineEdit*>(focusWidget()))
         return false;
-    const int p = state_->ActivePane();
+    const int p = PaneOfBox(watched) ? PaneOfBox(watched) : state_->ActivePane();
     Guarded([&] { key->modifiers() & Qt::ShiftModifier ? PlaceForward(p) : PlaceBack(p); });
+    // A pane with the focus keeps it for the next step.
+    if (PaneOfBox(watched))
+        ScrollBox(p)->setFocus(Qt::OtherFocusReason);
     return true;
 }
