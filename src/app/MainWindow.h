@@ -259,6 +259,8 @@ private:
     // Ctrl with the wheel over a pane zooms it; true when the event was taken.
     bool ZoomByWheel(QObject* watched, QEvent* event);
     void ApplyPendingPanes();
+    // Gives the panes of a window not yet shown the widths it will show them at.
+    void SettlePaneWidths();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
     void ConnectPane(int pane);
     template <class T> T* Named(T* object, const QString& name);

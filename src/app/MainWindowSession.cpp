@@ -1,12 +1,14 @@
 #include "MainWindow.h"
 
 #include "ChapterLayout.h"
+#include "FlatPanel.h"
 #include "Messages.h"
 #include "ScrollBox.h"
 #include "SessionStore.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -34,10 +36,9 @@ void TfMain::RestoreSession(const SessionState& s) {
         setWindowState(windowState() | Qt::WindowMaximized);
     // Resizes set the panes to thirds; the kept widths win until the window has settled.
     pendingPanes_ = s.splitterState;
-    if (!pendingPanes_.isEmpty()) {
-        Splitters->restoreState(pendingPanes_);
+    if (!pendingPanes_.isEmpty())
         pendingTimer_->start();
-    }
+    SettlePaneWidths();
     for (int p = 1; p <= PaneCount; ++p) {
         const PaneEntry& e = s.panes[p];
         state_->SetTranslation(p, e.file.isEmpty() ? QLatin1String(DefaultTranslationFile) : e.file,
@@ -59,7 +60,18 @@ void TfMain::RestoreSession(const SessionState& s) {
         LoadPane(p);
     }
     state_->SetBookCode(s.bookCode);
-    state_->SetActivePane(s.activePane);
+    SetActivePane(s.activePane);
+}
+
+void TfMain::SettlePaneWidths() {
+    // A window not yet shown places its controls only when shown: the panes would be laid out
+    // at a width of their own and again once shown.
+    ensurePolished();
+    layout()->activate();
+    FormResize();
+    ApplyPendingPanes();
+    for (int p = 1; p <= PaneCount; ++p)
+        PaneColumn(p)->layout()->setGeometry(PaneColumn(p)->contentsRect());
 }
 
 void TfMain::ApplyPendingPanes() {

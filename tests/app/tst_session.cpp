@@ -85,8 +85,9 @@ private slots:
         QCOMPARE(saved.panes[1].verse, 4);
     }
 
-    // The program puts the session back before its event loop runs: nothing queued runs in
-    // the middle of it.
+    // The program puts the session back before its event loop runs and its window shows:
+    // nothing queued runs in the middle of it, and the panes are laid out at the widths the
+    // window shows.
     void restoreRunsNothingQueued() {
         SessionState kept;
         kept.paneBooks[1] = QStringLiteral("JOVAN");
@@ -100,6 +101,10 @@ private slots:
         QVERIFY(label(1, 1)->Tekst().startsWith(QStringLiteral("1. Jovan")));
         QVERIFY(!ran);
         QTRY_VERIFY(ran);
+        const int laidOut = m()->ScrollBox(1)->width();
+        m()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m()));
+        QCOMPARE(m()->ScrollBox(1)->width(), laidOut);
     }
 
     void zoomKeysWorkOnTheActivePane_data() {
