@@ -41,6 +41,7 @@ bench: texts
 	$(BENCH_BIN)/vidoslov-bench-jet
 	$(BENCH_BIN)/vidoslov-bench-reminders
 	$(BENCH_BIN)/vidoslov-bench-numbering
+	$(BENCH_BIN)/vidoslov-bench-session
 	@if [ -x $(BENCH_BIN)/vidoslov-bench-import ]; then $(BENCH_BIN)/vidoslov-bench-import; fi
 
 PREFIX ?= /usr/local

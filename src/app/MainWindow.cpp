@@ -203,11 +203,12 @@ void TfMain::BuildPanes() {
 }
 
 void TfMain::SetTabOrder() {
-    // Pane by pane as they stand, left to right; in a pane the boxes, then the buttons.
+    // Pane by pane as they stand, left to right; in a pane its text, the boxes, then the
+    // buttons.
     QWidget* previous = nullptr;
     for (int p : {1, 3, 2}) {
         const PaneControls& c = panes_[p];
-        for (QWidget* w : std::initializer_list<QWidget*>{c.link, c.font, c.back, c.chapter,
+        for (QWidget* w : std::initializer_list<QWidget*>{c.box, c.link, c.font, c.back, c.chapter,
                                                           c.verse, c.show, c.forward}) {
             if (previous)
                 setTabOrder(previous, w);
@@ -260,6 +261,10 @@ TFlatPanel* TfMain::BuildPane(int p, const PaneNames& n) {
     c.box->PopupMenu = PopUpMenu;
     c.box->setEmptyHint(EmptyPaneHint);
     c.box->showEmptyHint(true);
+    // A click or Tab gives the pane the focus: it becomes the active one, the arrows scroll
+    // it and Backspace takes it back over its jumps.
+    c.box->setFocusPolicy(Qt::StrongFocus);
+    WatchKeys(c.box);
     column->addWidget(c.box, 1);
 
     c.bottom = Named(new TFlatPanel(c.column), QLatin1String(n.bottom));

@@ -254,11 +254,15 @@ private:
     // Ctrl with the wheel over a pane zooms it; true when the event was taken.
     bool ZoomByWheel(QObject* watched, QEvent* event);
     void ApplyPendingPanes();
+    // Gives the panes of a window not yet shown the widths it will show them at.
+    void SettlePaneWidths();
     TFlatPanel* BuildPane(int pane, const PaneNames& names);
     void ConnectPane(int pane);
     template <class T> T* Named(T* object, const QString& name);
     void WatchKeys(QWidget* widget);
     bool IsPaneEdit(const QObject* object) const;
+    // The pane whose scroll box `object` is; 0 for any other.
+    int PaneOfBox(const QObject* object) const;
     void FocusWindowChanged(QWindow* window);
     // Puts the focus into the active pane's chapter edit.
     void FocusFirstEdit();

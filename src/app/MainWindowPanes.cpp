@@ -133,7 +133,10 @@ void TfMain::LoadPane(int pane) {
     const PaneEntry& entry = state_->Pane(pane);
     LoadChapter(entry.table, state_->BookCode(), entry.chapter, baze_->PaneQuery(pane),
                 [&](Query& q) { LayoutChapter(layout_, entry, *box, q); });
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Not while the kept session is put back before the window stands: a timer's handler
+    // would run in the middle of the start, before the program's event loop.
+    if (isVisible())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     box->showEmptyHint(layout_.LabelsUsed[pane] == 0);
     laidOutWidth_[pane] = box->width();
     shownVerse_[pane] = entry.verse;

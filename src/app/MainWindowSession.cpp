@@ -1,12 +1,14 @@
 #include "MainWindow.h"
 
 #include "ChapterLayout.h"
+#include "FlatPanel.h"
 #include "Messages.h"
 #include "ScrollBox.h"
 #include "SessionStore.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QShortcut>
@@ -34,10 +36,9 @@ void TfMain::RestoreSession(const SessionState& s) {
         setWindowState(windowState() | Qt::WindowMaximized);
     // Resizes set the panes to thirds; the kept widths win until the window has settled.
     pendingPanes_ = s.splitterState;
-    if (!pendingPanes_.isEmpty()) {
-        Splitters->restoreState(pendingPanes_);
+    if (!pendingPanes_.isEmpty())
         pendingTimer_->start();
-    }
+    SettlePaneWidths();
     for (int p = 1; p <= PaneCount; ++p) {
         const PaneEntry& e = s.panes[p];
         state_->SetTranslation(p, e.file.isEmpty() ? QLatin1String(DefaultTranslationFile) : e.file,
@@ -46,6 +47,7 @@ void TfMain::RestoreSession(const SessionState& s) {
         state_->SetFonts(p, e.textFont, e.refFont);
         ApplyPaneColor(p, e.color);
         state_->SetZoom(p, e.zoom);
+        state_->SetReferenceMode(p, e.references);
         LinkBox(p)->setChecked(e.linked);
         state_->SetChapter(p, e.chapter);
         state_->SetVerse(p, e.verse);
@@ -58,7 +60,18 @@ void TfMain::RestoreSession(const SessionState& s) {
         LoadPane(p);
     }
     state_->SetBookCode(s.bookCode);
-    state_->SetActivePane(s.activePane);
+    SetActivePane(s.activePane);
+}
+
+void TfMain::SettlePaneWidths() {
+    // A window not yet shown places its controls only when shown: the panes would be laid out
+    // at a width of their own and again once shown.
+    ensurePolished();
+    layout()->activate();
+    FormResize();
+    ApplyPendingPanes();
+    for (int p = 1; p <= PaneCount; ++p)
+        PaneColumn(p)->layout()->setGeometry(PaneColumn(p)->contentsRect());
 }
 
 void TfMain::ApplyPendingPanes() {
@@ -168,7 +181,10 @@ bool TfMain::PlaceByMouseOrKey(QObject* watched, QEvent* event) {
     if (key->key() != Qt::Key_Backspace || qobject_cast<QLineEdit*>(watched) ||
         qobject_cast<QLineEdit*>(focusWidget()))
         return false;
-    const int p = state_->ActivePane();
+    const int p = PaneOfBox(watched) ? PaneOfBox(watched) : state_->ActivePane();
     Guarded([&] { key->modifiers() & Qt::ShiftModifier ? PlaceForward(p) : PlaceBack(p); });
+    // A pane with the focus keeps it for the next step.
+    if (PaneOfBox(watched))
+        ScrollBox(p)->setFocus(Qt::OtherFocusReason);
     return true;
 }

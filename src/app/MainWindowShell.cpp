@@ -142,6 +142,13 @@ void TfMain::WatchKeys(QWidget* widget) {
     widget->installEventFilter(this);
 }
 
+int TfMain::PaneOfBox(const QObject* object) const {
+    for (int p = 1; p <= PaneCount; ++p)
+        if (object && object == panes_[p].box)
+            return p;
+    return 0;
+}
+
 bool TfMain::IsPaneEdit(const QObject* object) const {
     for (int p = 1; p <= PaneCount; ++p)
         if (object == panes_[p].chapter || object == panes_[p].verse)
@@ -158,6 +165,11 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
             PlaceBottomControls(p);
         return false;
     }
+    // A pane the user gave the focus to becomes the active one.
+    if (!destroyed_ && event->type() == QEvent::FocusIn && PaneOfBox(watched) &&
+        QList{Qt::MouseFocusReason, Qt::TabFocusReason, Qt::BacktabFocusReason}.contains(
+            static_cast<QFocusEvent*>(event)->reason()))
+        SetActivePane(PaneOfBox(watched));
     if (!destroyed_ && (ZoomByWheel(watched, event) || PlaceByMouseOrKey(watched, event)))
         return true;
     if (destroyed_ || event->type() != QEvent::KeyPress)
@@ -191,8 +203,9 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
         link->toggle();
         return true;
     }
-    // F10 became Enter: the control got its Enter above, F10 goes no further.
-    return key != typed;
+    // F10 became Enter: the control got its Enter above, F10 goes no further. A pane with
+    // the focus was scrolled above, not once more by itself.
+    return key != typed || (PaneOfBox(target) && IsNavigationKey(typed));
 }
 
 void TfMain::Pretraga1Click() {

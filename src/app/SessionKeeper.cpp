@@ -22,7 +22,8 @@ TSessionKeeper::TSessionKeeper(TProgram& program, const QString& sessionFile,
       reminderFile_(reminderFile), timer_(new QTimer(this)) {
     timer_->setSingleShot(true);
     timer_->setInterval(2000);
-    connect(timer_, &QTimer::timeout, this, [this] { Save(); });
+    writer_.setMaxThreadCount(1);
+    connect(timer_, &QTimer::timeout, this, &TSessionKeeper::SaveInBackground);
     TfMain* main = program.fMain.get();
     connect(&main->State(), &TReaderState::changed, this, &TSessionKeeper::SaveSoon);
     connect(&main->State(), &TReaderState::activePaneChanged, this, &TSessionKeeper::SaveSoon);
@@ -30,6 +31,10 @@ TSessionKeeper::TSessionKeeper(TProgram& program, const QString& sessionFile,
     connect(main, &TfMain::closed, this, [this] { Save(); });
     connect(program.fPodsetnik.get(), &TfPodsetnik::entriesChanged, this,
             &TSessionKeeper::SaveReminders);
+}
+
+TSessionKeeper::~TSessionKeeper() {
+    writer_.waitForDone();
 }
 
 QString TSessionKeeper::ReminderFile() {
@@ -79,15 +84,41 @@ void TSessionKeeper::SaveSoon() {
     timer_->start();
 }
 
-bool TSessionKeeper::Save() {
-    timer_->stop();
+bool TSessionKeeper::SavePending() const {
+    return timer_->isActive();
+}
+
+SessionState TSessionKeeper::Capture() const {
     SessionState session;
     program_.fMain->CaptureSession(session);
     session.searchTranslation = program_.fTrazi->TranslationChoice();
     session.searchDiacritics = program_.fTrazi->IgnoreMarksBox()->isChecked();
     session.hasReminderPlace = program_.fPodsetnik->Placed();
     session.reminderPlace = program_.fPodsetnik->pos();
-    return SaveSessionFile(sessionFile_, session) || Failed(sessionFile_);
+    return session;
+}
+
+bool TSessionKeeper::Save() {
+    timer_->stop();
+    // An earlier write must not land over this one.
+    WaitForSaves();
+    return SaveSessionFile(sessionFile_, Capture()) || Failed(sessionFile_);
+}
+
+void TSessionKeeper::SaveInBackground() {
+    timer_->stop();
+    writer_.start([this, session = Capture(), path = sessionFile_] {
+        if (SaveSessionFile(path, session))
+            return;
+        writeFailed_ = true;
+        QMetaObject::invokeMethod(
+            this, [this, path] { Failed(path); }, Qt::QueuedConnection);
+    });
+}
+
+bool TSessionKeeper::WaitForSaves() {
+    writer_.waitForDone();
+    return !writeFailed_.exchange(false);
 }
 
 bool TSessionKeeper::SaveReminders() {

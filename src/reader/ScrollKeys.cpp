@@ -42,3 +42,11 @@ bool ScrollByKey(int key, QAbstractScrollArea& box) {
         return false;
     }
 }
+
+bool IsNavigationKey(int key) {
+    for (int k : {Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home, Qt::Key_PageUp,
+                  Qt::Key_PageDown, Qt::Key_Left, Qt::Key_Right})
+        if (key == k)
+            return true;
+    return false;
+}

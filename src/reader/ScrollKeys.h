@@ -6,3 +6,5 @@ class QAbstractScrollArea;
 // Down by the box's height less 50, Home to 1, End to the bottom, Left and Right by 15 pixels
 // sideways. Other keys do nothing. Returns whether the key was a navigation key.
 bool ScrollByKey(int key, QAbstractScrollArea& box);
+// Whether ScrollByKey scrolls by `key`.
+bool IsNavigationKey(int key);

@@ -88,11 +88,6 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     DressButton(BtnNazad, QStringLiteral("Zatvori"), 13);
     connect(BtnNazad, &TMKvTranBtn::clicked, this, [this] { BtnNazadClick(); });
 
-    OD1 = IzborDialog(this, QStringLiteral("Ucitaj"), QFileDialog::AcceptOpen);
-    OD1->setObjectName(QStringLiteral("OD1"));
-    SD1 = IzborDialog(this, QStringLiteral("Snimi"), QFileDialog::AcceptSave);
-    SD1->setObjectName(QStringLiteral("SD1"));
-
     PopUp = new QMenu(this);
     PopUp->setObjectName(QStringLiteral("PopUp"));
     Snimi1 = PopUp->addAction(QStringLiteral("Snimi"));
@@ -241,19 +236,35 @@ void TfPodsetnik::BtnNazadClick() {
     hide();
 }
 
+QFileDialog* TfPodsetnik::OD1() {
+    if (!od1_) {
+        od1_ = IzborDialog(this, QStringLiteral("Ucitaj"), QFileDialog::AcceptOpen);
+        od1_->setObjectName(QStringLiteral("OD1"));
+    }
+    return od1_;
+}
+
+QFileDialog* TfPodsetnik::SD1() {
+    if (!sd1_) {
+        sd1_ = IzborDialog(this, QStringLiteral("Snimi"), QFileDialog::AcceptSave);
+        sd1_->setObjectName(QStringLiteral("SD1"));
+    }
+    return sd1_;
+}
+
 void TfPodsetnik::Snimi1Click() {
-    if (SD1->exec() != QDialog::Accepted || SD1->selectedFiles().isEmpty())
+    if (SD1()->exec() != QDialog::Accepted || SD1()->selectedFiles().isEmpty())
         return;
-    SaveToFile(SD1->selectedFiles().first());
+    SaveToFile(SD1()->selectedFiles().first());
 }
 
 void TfPodsetnik::Ucitaj1Click() {
     // Entries not yet saved are replaced only when the user says so.
     if (HasUnsavedEntries() && !(Ask && Ask(ReplaceQuestion())))
         return;
-    if (OD1->exec() != QDialog::Accepted || OD1->selectedFiles().isEmpty())
+    if (OD1()->exec() != QDialog::Accepted || OD1()->selectedFiles().isEmpty())
         return;
-    LoadFromFile(OD1->selectedFiles().first());
+    LoadFromFile(OD1()->selectedFiles().first());
 }
 
 bool TfPodsetnik::SaveToFile(const QString& path) {

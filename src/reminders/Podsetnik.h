@@ -25,8 +25,10 @@ public:
     TMKvTranBtn* Btnpokazi;
     TMKvTranBtn* BtnNazad;
     QLabel* Image1;
-    QFileDialog* OD1;
-    QFileDialog* SD1;
+    // The file dialogs of "Ucitaj" and "Snimi", made when first wanted: a file dialog reads
+    // its folder as it is made.
+    QFileDialog* OD1();
+    QFileDialog* SD1();
     QMenu* PopUp;
     QAction* Snimi1;
     QAction* Ucitaj1;
@@ -88,6 +90,8 @@ protected:
 private:
     TReaderState* state_ = nullptr;
     std::function<void()> showActivePane_;
+    QFileDialog* od1_ = nullptr;
+    QFileDialog* sd1_ = nullptr;
     QPixmap tile_;
     bool unsaved_ = false;
     bool placed_ = false;

@@ -1,12 +1,15 @@
 #include "Application.h"
+#include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Podsetnik.h"
 #include "ProgramFixture.h"
 #include "ScrollBox.h"
 #include "SessionKeeper.h"
+#include "SessionStore.h"
 #include "VerseFixture.h"
 
 #include <QListWidget>
+#include <QScrollBar>
 
 // The session between two runs: the panes, their zoom and the reminder list come back.
 class TestSession : public QObject, private ProgramFixture {
@@ -62,6 +65,48 @@ private slots:
         QVERIFY(messages_.isEmpty());
     }
 
+    void savedOnceChangesSettleNeverOnScroll() {
+        TSessionKeeper* keeper = start();
+        m()->SetActivePane(1);
+        m()->ShowReference(QStringLiteral("JOVAN 3:1"));
+        QVERIFY(keeper->Save());
+        QFile::remove(session());
+        for (int step = 0; step < 20; ++step)
+            QTest::keyClick(m()->ChapterEdit(1), Qt::Key_Down);
+        QVERIFY(!keeper->SavePending());
+        for (const char* place : {"JOVAN 3:2", "JOVAN 3:3", "JOVAN 3:4"})
+            m()->ShowReference(QString::fromLatin1(place));
+        QVERIFY(keeper->SavePending());
+        QVERIFY(!QFile::exists(session()));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(session()), 5000);
+        QVERIFY(keeper->WaitForSaves());
+        SessionState saved;
+        QVERIFY(LoadSessionFile(session(), saved));
+        QCOMPARE(saved.panes[1].verse, 4);
+    }
+
+    // The program puts the session back before its event loop runs and its window shows:
+    // nothing queued runs in the middle of it, and the panes are laid out at the widths the
+    // window shows.
+    void restoreRunsNothingQueued() {
+        SessionState kept;
+        kept.paneBooks[1] = QStringLiteral("JOVAN");
+        kept.panes[1].file = QStringLiteral("vidl.mdb");
+        kept.panes[1].chapter = 3;
+        QVERIFY(SaveSessionFile(session(), kept));
+        program_ = std::make_unique<TProgram>(folder_);
+        bool ran = false;
+        QTimer::singleShot(0, [&ran] { ran = true; });
+        program_->KeepSession(session(), reminders());
+        QVERIFY(label(1, 1)->Tekst().startsWith(QStringLiteral("1. Jovan")));
+        QVERIFY(!ran);
+        QTRY_VERIFY(ran);
+        const int laidOut = m()->ScrollBox(1)->width();
+        m()->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m()));
+        QCOMPARE(m()->ScrollBox(1)->width(), laidOut);
+    }
+
     void zoomKeysWorkOnTheActivePane_data() {
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("zoom");
@@ -110,6 +155,35 @@ private slots:
         QVERIFY(!m()->History(1).CanForward());
         // Alt+Left stays the previous chapter.
         QTest::keyClick(m(), Qt::Key_Left, Qt::AltModifier);
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
+    }
+
+    void aClickedPaneTakesTheKeys() {
+        startProgram();
+        m()->resize(m()->width(), 420); // a pane that scrolls
+        m()->SetActivePane(2);
+        m()->ChapterEdit(2)->setFocus();
+        m()->SetActivePane(1);
+        m()->ShowReference(QStringLiteral("JOVAN 3:1"));
+        m()->SetActivePane(2);
+        // A click on the text gives the pane the focus, and makes it the active one.
+        QTest::mouseClick(label(1, 1), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(QApplication::focusWidget(), m()->ScrollBox(1));
+        const TReaderState& s = m()->State();
+        QCOMPARE(s.ActivePane(), 1);
+        // The arrows scroll it once, not twice.
+        QScrollBar* bar = m()->ScrollBox(1)->verticalScrollBar();
+        QVERIFY(bar->maximum() > 30);
+        bar->setValue(0);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(bar->value(), 15);
+        // Backspace and Shift+Backspace over its jumps, the focus kept.
+        QTest::mouseClick(label(1, 2), Qt::LeftButton, {}, QPoint(2, 2));
+        QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
+        QTest::mouseClick(label(1, 1), Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+        QCOMPARE(s.BookCode(), QStringLiteral("JOVAN"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace, Qt::ShiftModifier);
         QCOMPARE(s.BookCode(), QStringLiteral("PSAL"));
     }
 

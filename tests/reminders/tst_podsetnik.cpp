@@ -77,15 +77,15 @@ private slots:
         QCOMPARE(f.BtnNazad->Caption(), QString("Zatvori"));
         QCOMPARE(f.Image1->geometry(), QRect(284, 64, 77, 57));
 
-        for (QFileDialog* d : {f.OD1, f.SD1}) {
+        for (QFileDialog* d : {f.OD1(), f.SD1()}) {
             QCOMPARE(d->nameFilters(), QStringList{"Izbor (*.Izbor)"});
             QVERIFY(d->testOption(QFileDialog::HideNameFilterDetails));
             QCOMPARE(d->defaultSuffix(), QString("Izbor"));
         }
-        QCOMPARE(f.OD1->windowTitle(), QString("Ucitaj"));
-        QCOMPARE(f.OD1->acceptMode(), QFileDialog::AcceptOpen);
-        QCOMPARE(f.SD1->windowTitle(), QString("Snimi"));
-        QCOMPARE(f.SD1->acceptMode(), QFileDialog::AcceptSave);
+        QCOMPARE(f.OD1()->windowTitle(), QString("Ucitaj"));
+        QCOMPARE(f.OD1()->acceptMode(), QFileDialog::AcceptOpen);
+        QCOMPARE(f.SD1()->windowTitle(), QString("Snimi"));
+        QCOMPARE(f.SD1()->acceptMode(), QFileDialog::AcceptSave);
 
         const QList<QAction*> items = f.PopUp->actions();
         QCOMPARE(items.size(), 3);
@@ -254,18 +254,18 @@ private slots:
 
         QStringList asked;
         const auto save = [&](QMessageBox::StandardButton answer) {
-            QTimer::singleShot(0, f.SD1, [&, answer] {
-                f.SD1->setDirectory(dir.path());
-                f.SD1->selectFile("dijalog");
-                QTimer::singleShot(0, f.SD1, [&, answer] {
+            QTimer::singleShot(0, f.SD1(), [&, answer] {
+                f.SD1()->setDirectory(dir.path());
+                f.SD1()->selectFile("dijalog");
+                QTimer::singleShot(0, f.SD1(), [&, answer] {
                     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                     QVERIFY(box);
                     asked << box->text();
                     box->button(answer)->click();
                     if (answer == QMessageBox::No) // the dialog stays open for another name
-                        QTimer::singleShot(0, f.SD1, [&] { f.SD1->reject(); });
+                        QTimer::singleShot(0, f.SD1(), [&] { f.SD1()->reject(); });
                 });
-                static_cast<QDialog*>(f.SD1)->accept(); // the dialog's own accept
+                static_cast<QDialog*>(f.SD1())->accept(); // the dialog's own accept
             });
             f.Snimi1Click();
         };
@@ -279,15 +279,15 @@ private slots:
 
         TfPodsetnik g;
         g.SetEntries({"X 9:9"});
-        QTimer::singleShot(0, g.OD1, [&] { g.OD1->reject(); });
+        QTimer::singleShot(0, g.OD1(), [&] { g.OD1()->reject(); });
         g.Ucitaj1Click();
         QCOMPARE(g.Entries(), QStringList{"X 9:9"});
 
         // The open dialog lists files only once its folder is read: type the name instead.
-        QTimer::singleShot(0, g.OD1, [&] {
-            g.OD1->setDirectory(dir.path());
-            g.OD1->findChild<QLineEdit*>("fileNameEdit")->setText("dijalog");
-            static_cast<QDialog*>(g.OD1)->accept();
+        QTimer::singleShot(0, g.OD1(), [&] {
+            g.OD1()->setDirectory(dir.path());
+            g.OD1()->findChild<QLineEdit*>("fileNameEdit")->setText("dijalog");
+            static_cast<QDialog*>(g.OD1())->accept();
         });
         g.Ucitaj1Click();
         QCOMPARE(g.Entries(), (QStringList{"A 1:1", "B 2:2"}));
