@@ -54,7 +54,7 @@ void Open(Query& q, const char* file) {
 }
 
 // The first open of a file: read, password checked, table loaded into the image; the search
-// index is built into a copy of the image on a thread of its own (JetIndexBuild).
+// index is built into a copy of the image by the first search (JetIndexBuild).
 void FirstOpen(benchmark::State& state, const char* file) {
     for (auto _ : state) {
         state.PauseTiming();

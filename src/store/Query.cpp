@@ -91,9 +91,10 @@ void Query::connect() {
 bool Query::hasSearchIndex() {
     try {
         connect();
-        // A Jet file's image gains its index after the file's first open: a connection without
-        // it is made again.
+        // A Jet file's image gains its index after the file's first search: a connection
+        // without it is made again.
         if (!HasSearchIndex(db_)) {
+            AskForJetSearchIndex(DataSourceOf(connectionString_));
             disconnect();
             connect();
         }
