@@ -58,7 +58,7 @@ void Open(Query& q, const char* file) {
 void FirstOpen(benchmark::State& state, const char* file) {
     for (auto _ : state) {
         state.PauseTiming();
-        ForgetJetImages(); // waits for the index build of the last open
+        ForgetJetImages();
         state.ResumeTiming();
         Query q;
         Open(q, file);
