@@ -135,20 +135,24 @@ JetPages::Row JetPages::rowAt(uint32_t pointer) const {
 void DecodeJetText(const uint8_t* data, int size, std::u16string& out) {
     out.clear();
     if (size >= 2 && data[0] == 0xFF && data[1] == 0xFE) {
+        // At most one character a byte; written in place, then cut to what was written.
+        out.resize(size_t(size - 2));
+        char16_t* to = out.data();
         bool compressed = true;
         for (int i = 2; i < size;) {
             if (data[i] == 0) {
                 compressed = !compressed;
                 ++i;
             } else if (compressed) {
-                out += char16_t(data[i++]);
+                *to++ = char16_t(data[i++]);
             } else {
                 if (i + 1 >= size)
                     throw JetFormatError("sažeti tekst se završava usred znaka");
-                out += char16_t(Le16(data + i));
+                *to++ = char16_t(Le16(data + i));
                 i += 2;
             }
         }
+        out.resize(size_t(to - out.data()));
         return;
     }
     if (size % 2 != 0)

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringEncoder>
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -19,6 +20,11 @@
 #include <mutex>
 #include <sqlite3.h>
 #include <tuple>
+
+#if defined(__linux__)
+#include <sys/resource.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -36,12 +42,22 @@ std::mutex& ImagesLock() {
     return lock;
 }
 
-// A file's image and the build of its copy with the search index.
+// A file's image and the build of its copy with the search index, started by the file's first
+// search.
 struct LoadedImage {
     ImageKey key;
     std::shared_ptr<const JetImage> image;
     std::shared_future<std::shared_ptr<const JetImage>> indexed;
+    bool indexAsked = false;
 };
+
+// The build runs below the windows' priority, so that it takes what they leave of the processor.
+std::shared_ptr<const JetImage> BuildInBackground(const std::shared_ptr<const JetImage>& image) {
+#if defined(__linux__)
+    setpriority(PRIO_PROCESS, id_t(gettid()), 19); // this thread only
+#endif
+    return image->withSearchIndex();
+}
 
 // The loaded images by file; a changed file gets a new one.
 std::map<QString, LoadedImage>& Images() {
@@ -183,17 +199,25 @@ std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& pas
             if (!column.isNumber() && !column.isText())
                 throw JetFormatError("kolona " + column.name.toStdString() +
                                      " je vrste koju program ne čita");
+        // Texts go in as UTF-8, written into one buffer per column that lives until the step.
+        QStringEncoder utf8(QStringEncoder::Utf8);
+        std::vector<std::string> texts(def.columns.size());
         reader.readRows(def, chosen, [&](const std::vector<JetValue>& values) {
             for (size_t i = 0; i < values.size(); ++i) {
                 const JetValue& v = values[i];
                 const int at = int(i) + 1;
-                if (v.kind == JetValue::Null)
+                if (v.kind == JetValue::Null) {
                     sqlite3_bind_null(insert.get(), at);
-                else if (v.kind == JetValue::Number)
+                } else if (v.kind == JetValue::Number) {
                     sqlite3_bind_int64(insert.get(), at, v.number);
-                else
-                    sqlite3_bind_text16(insert.get(), at, v.text.data(), int(v.text.size() * 2),
-                                        SQLITE_TRANSIENT);
+                } else {
+                    const QStringView text(v.text.data(), qsizetype(v.text.size()));
+                    std::string& out = texts[i];
+                    out.resize(size_t(utf8.requiredSpace(text.size())));
+                    const char* end = utf8.appendToBuffer(out.data(), text);
+                    sqlite3_bind_text(insert.get(), at, out.data(), int(end - out.data()),
+                                      SQLITE_STATIC);
+                }
             }
             if (sqlite3_step(insert.get()) != SQLITE_DONE)
                 throw JetFormatError(
@@ -262,11 +286,19 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
             throw DatabaseError(
                 QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
         }
-        images[key.path] = {key, loaded, std::async(std::launch::async, [loaded] {
-                                             return loaded->withSearchIndex();
-                                         }).share()};
+        images[key.path] = {key, loaded, {}};
     }
     return loaded->connect();
+}
+
+void AskForJetSearchIndex(const QString& file) {
+    const std::lock_guard<std::mutex> lock(ImagesLock());
+    const auto known = Images().find(QFileInfo(file).absoluteFilePath());
+    if (known == Images().end() || known->second.indexAsked)
+        return;
+    LoadedImage& loaded = known->second;
+    loaded.indexAsked = true;
+    loaded.indexed = std::async(std::launch::async, BuildInBackground, loaded.image).share();
 }
 
 void ForgetJetImages() {

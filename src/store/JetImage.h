@@ -53,8 +53,11 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password);
 void ForgetJetImages();
 
 // The search index of a Jet file is built into a copy of its image on a thread of its own once
-// the file is first opened, which the file's connections use from then on; until then a search
-// reads every verse. Waits until every such build has ended (tests, benchmarks).
+// the file is first searched, which the file's connections use from then on; until then a search
+// reads every verse. Starts that build for a loaded file; does nothing for any other file or
+// when it was started before.
+void AskForJetSearchIndex(const QString& file);
+// Waits until every such build has ended (tests, benchmarks).
 void WaitForJetSearchIndexes();
 
 // The Database Password a connection string names ("Jet OLEDB:Database Password=..."); empty

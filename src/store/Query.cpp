@@ -88,9 +88,10 @@ void Query::connect() {
 bool Query::hasSearchIndex() {
     try {
         connect();
-        // A Jet file's image gains its index after the file's first open: a connection without
-        // it is made again.
+        // A Jet file's image gains its index after the file's first search: a connection
+        // without it is made again.
         if (!HasSearchIndex(db_.get())) {
+            AskForJetSearchIndex(DataSourceOf(connectionString_));
             disconnect();
             connect();
         }

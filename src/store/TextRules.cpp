@@ -1,6 +1,7 @@
 #include "TextRules.h"
 
 #include <QChar>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <sqlite3.h>
@@ -110,9 +111,23 @@ bool LikeMatch(const std::u32string& p, const std::u32string& t) {
 namespace {
 
 int FoldCompare(void*, int n1, const void* s1, int n2, const void* s2) {
+    // The ASCII start of both is compared as it folds, a byte at a time; the rest from the first
+    // other character folded whole.
+    const auto* p1 = static_cast<const unsigned char*>(s1);
+    const auto* p2 = static_cast<const unsigned char*>(s2);
+    const int shorter = std::min(n1, n2);
+    int i = 0;
+    for (; i < shorter && (p1[i] | p2[i]) < 0x80; ++i) {
+        const unsigned c1 = p1[i] - 'A' < 26u ? p1[i] + 32u : p1[i];
+        const unsigned c2 = p2[i] - 'A' < 26u ? p2[i] + 32u : p2[i];
+        if (c1 != c2)
+            return c1 < c2 ? -1 : 1;
+    }
+    if (i == shorter)
+        return n1 == n2 ? 0 : (n1 < n2 ? -1 : 1);
     thread_local std::u32string a, b;
-    FoldUtf8(static_cast<const unsigned char*>(s1), n1, a);
-    FoldUtf8(static_cast<const unsigned char*>(s2), n2, b);
+    FoldUtf8(p1 + i, n1 - i, a);
+    FoldUtf8(p2 + i, n2 - i, b);
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 

@@ -72,10 +72,20 @@ void TestSearchIndex::initTestCase() {
     AddSearchIndex(baza + "index.mdb");
     WriteJetVerseFile(baza + "jet.mdb", Verses, {.password = "zelmorka"});
     // A Jet file is searched without the index until its image has it (built on a thread of its
-    // own, so it may already be there), then with it.
+    // own once the file is first searched, so it may already be there), then with it.
+    const auto indexTables = [this] {
+        Query q;
+        q.setConnectionString(Connection("jet.mdb"));
+        q.addLine("select count(*) as n from sqlite_schema where name='vidoslov_search'");
+        q.open();
+        return q.fieldAsText("n");
+    };
+    QCOMPARE(indexTables(), "0"); // the first open reads the file
+    WaitForJetSearchIndexes();
+    QCOMPARE(indexTables(), "0"); // and builds no index
     Query jet;
     jet.setConnectionString(Connection("jet.mdb"));
-    jet.hasSearchIndex(); // the first open reads the file and starts the index's build
+    jet.hasSearchIndex(); // the first search starts the build
     WaitForJetSearchIndexes();
     QVERIFY(jet.hasSearchIndex());
     Query scan, index;

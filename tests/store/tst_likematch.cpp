@@ -96,6 +96,41 @@ private slots:
         sqlite3_close(db);
     }
 
+    // NOCASE orders texts as they fold: an ASCII start byte by byte, the rest folded.
+    void nocaseComparesFoldedTexts_data() {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("b");
+        QTest::addColumn<int>("order");
+        QTest::newRow("ASCII case") << "1 MOJ"
+                                    << "1 moj" << 0;
+        QTest::newRow("prefix") << "MAT"
+                                << "mat." << -1;
+        QTest::newRow("ASCII, then marks") << "aŽb"
+                                           << "ažB" << 0;
+        QTest::newRow("after the ASCII start") << "aŽ"
+                                               << "aZ" << 1;
+        QTest::newRow("Cyrillic") << "ЈОВАН"
+                                  << "јован" << 0;
+    }
+
+    void nocaseComparesFoldedTexts() {
+        QFETCH(QString, a);
+        QFETCH(QString, b);
+        QFETCH(int, order);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        RegisterTextRules(db);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "select (?1 > ?2 collate nocase) - (?1 < ?2 collate nocase)", -1,
+                           &stmt, nullptr);
+        for (const auto& [at, text] : {std::pair{1, a.toUtf8()}, {2, b.toUtf8()}})
+            sqlite3_bind_text(stmt, at, text.constData(), int(text.size()), SQLITE_TRANSIENT);
+        QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+        QCOMPARE(sqlite3_column_int(stmt, 0), order);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+    }
+
     void agreesWithTheBacktrackingMatcher() {
         QRandomGenerator random(20240611);
         const char letters[] = {'a', 'b', 'c'};
