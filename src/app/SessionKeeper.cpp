@@ -28,6 +28,7 @@ TSessionKeeper::TSessionKeeper(TProgram& program, const QString& sessionFile,
     connect(&main->State(), &TReaderState::activePaneChanged, this, &TSessionKeeper::SaveSoon);
     connect(main->PaneSplitter(), &QSplitter::splitterMoved, this, &TSessionKeeper::SaveSoon);
     connect(main, &TfMain::closed, this, [this] { Save(); });
+    connect(main, &TfMain::appearanceChosen, this, &TSessionKeeper::SaveSoon);
     connect(program.fPodsetnik.get(), &TfPodsetnik::entriesChanged, this,
             &TSessionKeeper::SaveReminders);
 }
@@ -61,6 +62,8 @@ void TSessionKeeper::Restore() {
             },
             [&books](const QString& code) { return !books.BookTitleOfCode(code).isEmpty(); });
         timer_->blockSignals(true);
+        if (session.appearance != CurrentAppearance())
+            program_.fMain->SetAppearance(session.appearance);
         program_.fMain->RestoreSession(session);
         program_.fTrazi->SetTranslationChoice(session.searchTranslation);
         program_.fTrazi->CheckBoxKvacice->setChecked(session.searchDiacritics);
@@ -87,6 +90,7 @@ bool TSessionKeeper::Save() {
     session.searchDiacritics = program_.fTrazi->CheckBoxKvacice->isChecked();
     session.hasReminderPlace = program_.fPodsetnik->Placed();
     session.reminderPlace = program_.fPodsetnik->pos();
+    session.appearance = CurrentAppearance();
     return SaveSessionFile(sessionFile_, session) || Failed(sessionFile_);
 }
 

@@ -1,6 +1,7 @@
 #include "KvTranBtn.h"
 
 #include "Frame3D.h"
+#include "Look.h"
 
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -101,7 +102,7 @@ void TMKvTranBtn::paintEvent(QPaintEvent*) {
             top += 1;
             left = 2;
         }
-        p.setPen(ToQColor(color));
+        p.setPen(ReadableOn(ToQColor(color), palette().color(QPalette::Window)));
         p.drawText(QRect(left, top, width() - left, h),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs |
                        Qt::TextSingleLine,

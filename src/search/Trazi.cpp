@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "KvTranBtn.h"
 #include "LiveCount.h"
+#include "Look.h"
 #include "Messages.h"
 #include "Phrase.h"
 #include "Pictures.h"
@@ -11,6 +12,7 @@
 #include "SearchText.h"
 #include "TranslationList.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -100,6 +102,8 @@ bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
 
+constexpr int VeilAlpha = 200;
+
 } // namespace
 
 TfTrazi::TfTrazi(QWidget* parent)
@@ -108,9 +112,7 @@ TfTrazi::TfTrazi(QWidget* parent)
     setObjectName(QStringLiteral("fTrazi"));
     setWindowTitle(QStringLiteral("Vidoslov - Pretraga"));
     setFont(ArialPixels(11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    FollowPalette(this, clWhite);
     setAutoFillBackground(true);
     catalogue_.FillBookCatalogue();
 
@@ -479,6 +481,23 @@ void TfTrazi::BtnTraziClick() {
 
 void TfTrazi::FormPaint(QPainter& painter) {
     PaintTiled(painter, tile_, size());
+    // On a dark palette the tile lies under a veil of the window's colour.
+    if (IsDarkPalette(QApplication::palette())) {
+        QColor veil = palette().color(QPalette::Window);
+        veil.setAlpha(VeilAlpha);
+        painter.fillRect(rect(), veil);
+    }
+}
+
+QColor TfTrazi::Backdrop() const {
+    const QColor tile = QColor::fromRgb(TileColor);
+    if (!IsDarkPalette(QApplication::palette()))
+        return tile;
+    const QColor window = palette().color(QPalette::Window);
+    const double share = VeilAlpha / 255.0;
+    auto mix = [share](int t, int w) { return int(t + (w - t) * share); };
+    return QColor(mix(tile.red(), window.red()), mix(tile.green(), window.green()),
+                  mix(tile.blue(), window.blue()));
 }
 
 bool TfTrazi::eventFilter(QObject* watched, QEvent* event) {

@@ -72,6 +72,7 @@ bool LoadSession(QSettings& s, SessionState& state) {
     const QVariant place = s.value(QStringLiteral("reminders/place"));
     read.hasReminderPlace = place.canConvert<QPoint>() && !place.toPoint().isNull();
     read.reminderPlace = read.hasReminderPlace ? place.toPoint() : QPoint();
+    read.appearance = AppearanceOfKey(s.value(QStringLiteral("window/look")).toString());
     state = read;
     return true;
 }
@@ -100,6 +101,7 @@ bool SaveSession(QSettings& s, const SessionState& state) {
     s.setValue(QStringLiteral("window/geometry"), state.windowGeometry);
     s.setValue(QStringLiteral("window/maximized"), state.maximized);
     s.setValue(QStringLiteral("window/panes"), state.splitterState);
+    s.setValue(QStringLiteral("window/look"), AppearanceKey(state.appearance));
     s.setValue(QStringLiteral("search/translation"), state.searchTranslation);
     s.setValue(QStringLiteral("search/diacritics"), state.searchDiacritics);
     if (state.hasReminderPlace)
@@ -124,6 +126,12 @@ bool SaveSessionFile(const QString& path, const SessionState& state) {
     // QSettings writes through a temporary file renamed over the old one, under a lock.
     QSettings s(path, QSettings::IniFormat);
     return SaveSession(s, state);
+}
+
+Appearance SavedAppearance(const QString& path) {
+    SessionState state;
+    LoadSessionFile(path, state);
+    return state.appearance;
 }
 
 void DropMissing(SessionState& state, const std::function<bool(const QString&)>& translationExists,

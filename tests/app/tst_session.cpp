@@ -1,9 +1,11 @@
 #include "Application.h"
 #include "KvTranBtn.h"
+#include "Look.h"
 #include "Podsetnik.h"
 #include "ProgramFixture.h"
 #include "ScrollBox.h"
 #include "SessionKeeper.h"
+#include "SessionStore.h"
 #include "VerseFixture.h"
 
 #include <QListWidget>
@@ -60,6 +62,25 @@ private slots:
         QCOMPARE(m()->Layout().LabelsUsed[3], 0);
         QCOMPARE(list()->Entries(), QStringList({"JOVAN 3:16", "PSAL 1:1"}));
         QVERIFY(messages_.isEmpty());
+    }
+
+    // "Izgled" is kept with the session and comes back at the next start.
+    void lookComesBack() {
+        start();
+        m()->AppearanceItem(Appearance::Dark)->trigger();
+        QCOMPARE(CurrentAppearance(), Appearance::Dark);
+        QVERIFY(IsDarkPalette(QApplication::palette()));
+        m()->close();
+        program_.reset();
+        QCOMPARE(SavedAppearance(session()), Appearance::Dark);
+        ApplyAppearance(Appearance::System);
+        start();
+        QCOMPARE(CurrentAppearance(), Appearance::Dark);
+        QVERIFY(m()->AppearanceItem(Appearance::Dark)->isChecked());
+        QVERIFY(IsDarkColor(m()->ScrollBox(1)->Background()));
+        program_.reset();
+        ApplyAppearance(Appearance::System);
+        QVERIFY(!IsDarkPalette(QApplication::palette()));
     }
 
     void zoomKeysWorkOnTheActivePane_data() {
