@@ -46,6 +46,7 @@ void TfMain::RestoreSession(const SessionState& s) {
         state_->SetFonts(p, e.textFont, e.refFont);
         ApplyPaneColor(p, e.color);
         state_->SetZoom(p, e.zoom);
+        state_->SetReferenceMode(p, e.references);
         LinkBox(p)->setChecked(e.linked);
         state_->SetChapter(p, e.chapter);
         state_->SetVerse(p, e.verse);

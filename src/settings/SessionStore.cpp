@@ -62,6 +62,9 @@ bool LoadSession(QSettings& s, SessionState& state) {
         e.color = static_cast<TColor>(
             ReadInt(s, QStringLiteral("color"), static_cast<int>(e.color), 0, 0xFFFFFF));
         e.zoom = ReadInt(s, QStringLiteral("zoom"), 0, MinZoom, MaxZoom);
+        e.references = ReferenceMode(ReadInt(s, QStringLiteral("references"),
+                                             int(ReferenceMode::All), int(ReferenceMode::All),
+                                             int(ReferenceMode::None)));
         s.endGroup();
     }
     read.windowGeometry = s.value(QStringLiteral("window/geometry")).toByteArray();
@@ -96,6 +99,7 @@ bool SaveSession(QSettings& s, const SessionState& state) {
         WriteFont(s, QStringLiteral("ref"), e.refFont);
         s.setValue(QStringLiteral("color"), static_cast<qlonglong>(e.color));
         s.setValue(QStringLiteral("zoom"), e.zoom);
+        s.setValue(QStringLiteral("references"), int(e.references));
         s.endGroup();
     }
     s.setValue(QStringLiteral("window/geometry"), state.windowGeometry);

@@ -28,6 +28,7 @@ class TestSessionStore : public QObject {
             e.refFont = {QStringLiteral("DejaVu Sans"), 9, fsBold | fsUnderline, clLime, 238};
             e.color = static_cast<TColor>(0x00C0FFEE + p);
             e.zoom = p - 2;
+            e.references = ReferenceMode(p - 1);
         }
         s.windowGeometry = QByteArray("\x01\x02geometry\0\xff", 12);
         s.maximized = true;
@@ -36,6 +37,7 @@ class TestSessionStore : public QObject {
         s.searchDiacritics = true;
         s.hasReminderPlace = true;
         s.reminderPlace = QPoint(640, 12);
+        s.appearance = Appearance::HighContrast;
         return s;
     }
     static void Compare(const SessionState& a, const SessionState& b) {
@@ -54,6 +56,7 @@ class TestSessionStore : public QObject {
             QVERIFY(x.refFont == y.refFont);
             QCOMPARE(x.color, y.color);
             QCOMPARE(x.zoom, y.zoom);
+            QCOMPARE(x.references, y.references);
         }
         QCOMPARE(a.windowGeometry, b.windowGeometry);
         QCOMPARE(a.maximized, b.maximized);
@@ -62,6 +65,7 @@ class TestSessionStore : public QObject {
         QCOMPARE(a.searchDiacritics, b.searchDiacritics);
         QCOMPARE(a.hasReminderPlace, b.hasReminderPlace);
         QCOMPARE(a.reminderPlace, b.reminderPlace);
+        QCOMPARE(a.appearance, b.appearance);
     }
 
 private slots:
