@@ -10,6 +10,7 @@
 #include "Kvlabel.h"
 #include "Look.h"
 #include "MainWindow.h"
+#include "MarkedText.h"
 #include "Messages.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
@@ -527,8 +528,11 @@ void TestMainWindow::looksKeepTheLabelsReadable() {
                           window == search ? search->Backdrop()
                                            : l->palette().color(QPalette::Window));
             for (const TKvlabel* l : window->findChildren<TKvlabel*>())
-                if (l->isVisibleTo(window) && !l->Tekst().isEmpty())
+                if (l->isVisibleTo(window) && !l->Tekst().isEmpty()) {
                     check(l, l->ShownTextColor(), l->ShownBackground());
+                    if (!l->Marks.isEmpty())
+                        check(l, l->ShownTextColor(), MarkBackground(l->ShownTextColor()));
+                }
         }
     }
     QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
