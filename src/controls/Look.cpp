@@ -58,7 +58,7 @@ QColor ReadableOn(const QColor& fore, const QColor& back, double ratio) {
     double l = lighten ? std::max(1.0 - own, own) : std::min(1.0 - own, own);
     for (;;) {
         const float hue = std::max(0.0f, hsl.hslHueF()); // -1 for a grey
-        const QColor c = QColor::fromHslF(hue, hsl.hslSaturationF(), float(l)).toRgb();
+        const QColor c(QColor::fromHslF(hue, hsl.hslSaturationF(), float(l)).rgb());
         if (ContrastRatio(c, back) >= ratio || l <= 0.0 || l >= 1.0)
             return c;
         l = std::clamp(l + (lighten ? 0.02 : -0.02), 0.0, 1.0);
