@@ -12,7 +12,6 @@
 #include "SearchText.h"
 #include "TranslationList.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QKeyEvent>
@@ -101,8 +100,6 @@ QCheckBox* AddWholeBox(QWidget* parent, const QString& name) {
 bool IsEnter(int key) {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
-
-constexpr int VeilAlpha = 200;
 
 } // namespace
 
@@ -480,24 +477,11 @@ void TfTrazi::BtnTraziClick() {
 }
 
 void TfTrazi::FormPaint(QPainter& painter) {
-    PaintTiled(painter, tile_, size());
-    // On a dark palette the tile lies under a veil of the window's colour.
-    if (IsDarkPalette(QApplication::palette())) {
-        QColor veil = palette().color(QPalette::Window);
-        veil.setAlpha(VeilAlpha);
-        painter.fillRect(rect(), veil);
-    }
+    PaintTiledBackdrop(painter, tile_, size(), palette());
 }
 
 QColor TfTrazi::Backdrop() const {
-    const QColor tile = QColor::fromRgb(TileColor);
-    if (!IsDarkPalette(QApplication::palette()))
-        return tile;
-    const QColor window = palette().color(QPalette::Window);
-    const double share = VeilAlpha / 255.0;
-    auto mix = [share](int t, int w) { return int(t + (w - t) * share); };
-    return QColor(mix(tile.red(), window.red()), mix(tile.green(), window.green()),
-                  mix(tile.blue(), window.blue()));
+    return TiledBackdropColor(palette());
 }
 
 bool TfTrazi::eventFilter(QObject* watched, QEvent* event) {
