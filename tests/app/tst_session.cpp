@@ -8,6 +8,7 @@
 #include "SessionStore.h"
 #include "VerseFixture.h"
 
+#include <QActionGroup>
 #include <QListWidget>
 
 // The session between two runs: the panes, their zoom and the reminder list come back.
@@ -67,6 +68,11 @@ private slots:
     // "Izgled" is kept with the session and comes back at the next start.
     void lookComesBack() {
         start();
+        QStringList captions;
+        for (QAction* item : m()->AppearanceItem(Appearance::Dark)->actionGroup()->actions())
+            captions << item->text();
+        QCOMPARE(captions, QStringList({"sistemski", "svetli", "tamni", "visok kontrast"}));
+        QVERIFY(m()->AppearanceItem(Appearance::System)->isChecked());
         m()->AppearanceItem(Appearance::Dark)->trigger();
         QCOMPARE(CurrentAppearance(), Appearance::Dark);
         QVERIFY(IsDarkPalette(QApplication::palette()));
