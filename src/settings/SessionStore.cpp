@@ -62,9 +62,9 @@ bool LoadSession(QSettings& s, SessionState& state) {
         e.color = static_cast<TColor>(
             ReadInt(s, QStringLiteral("color"), static_cast<int>(e.color), 0, 0xFFFFFF));
         e.zoom = ReadInt(s, QStringLiteral("zoom"), 0, MinZoom, MaxZoom);
-        e.references = ReferenceMode(ReadInt(s, QStringLiteral("references"),
-                                             int(ReferenceMode::All), int(ReferenceMode::All),
-                                             int(ReferenceMode::None)));
+        e.references =
+            ReferenceMode(ReadInt(s, QStringLiteral("references"), int(ReferenceMode::All),
+                                  int(ReferenceMode::All), int(ReferenceMode::None)));
         s.endGroup();
     }
     read.windowGeometry = s.value(QStringLiteral("window/geometry")).toByteArray();
