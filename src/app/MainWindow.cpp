@@ -97,13 +97,6 @@ struct TfMain::PaneNames {
 TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("fMain"));
     setWindowTitle(MainCaption());
-    // White as designed on a light desktop; a dark one keeps its own window colour, so that the
-    // captions and the menu bar keep their contrast.
-    if (!IsDarkPalette(palette())) {
-        QPalette pal = palette();
-        pal.setColor(QPalette::Window, Qt::white);
-        setPalette(pal);
-    }
     setAutoFillBackground(true);
     setFont(PixelFont(QStringLiteral("Miroslavljeva Cirilica"), 11));
     resize(900, 763);
@@ -116,6 +109,9 @@ TfMain::TfMain(QWidget* parent) : QMainWindow(parent) {
     BuildPaneMenu();
     BuildMenu();
     BuildPanes();
+    // White as designed on a light palette; a dark one keeps its own window colour, so that
+    // the captions and the menu bar keep their contrast. The headings follow.
+    FollowPalette(this, clWhite, [this] { RepaintHeadings(); });
     BuildZoomKeys();
     WatchKeys(this);
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfMain::FocusWindowChanged);
@@ -144,6 +140,7 @@ void TfMain::BuildMenu() {
     Podsetnik2 =
         Named(Izbor1->addAction(QStringLiteral("Podsetnik   (F5)")), QStringLiteral("Podsetnik2"));
     AddTranslationMenu();
+    AddAppearanceMenu();
     Izlaz1 = Named(Izbor1->addAction(QStringLiteral("Izlaz")), QStringLiteral("Izlaz1"));
     connect(Pretraga1, &QAction::triggered, this,
             [this] { Guarded([this] { Pretraga1Click(); }); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Appearance.h"
 #include "BookCatalogue.h"
 #include "PaneLabels.h"
 #include "PlaceHistory.h"
@@ -92,6 +93,10 @@ public:
     QAction* AddTranslationItem() const { return DodajPrevod1; }
     QAction* RemoveTranslationItem() const { return UkloniPrevod1; }
     QAction* AboutItem() const { return OProgramu1; }
+    // "Izgled" of the "Izbor" menu: the item of a look; choosing one gives the program that
+    // look (appearanceChosen tells).
+    QAction* AppearanceItem(Appearance look) const { return appearanceItems_[int(look)]; }
+    void SetAppearance(Appearance look);
     QSplitter* PaneSplitter() const { return Splitters; }
     QPushButton* SpareButton(int k) const { return k == 1 ? Button1 : Button2; }
     // The pane menu, its items and the colour dialog of "Promena boje".
@@ -218,6 +223,8 @@ public:
 signals:
     // The window closed: the run ends.
     void closed();
+    // The user chose a look in the "Izgled" menu.
+    void appearanceChosen();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -271,6 +278,8 @@ private:
     void SetTabOrder();
     // Paints the book labels: the active pane's red, the others navy.
     void PaintActivePane();
+    void RepaintHeadings();
+    bool activePainted_ = false;
     // Points a pane's query at the translation file its entry names, when it changed.
     void FollowTranslation(int pane);
     static void SetTextColor(QWidget* widget, TColor color);
@@ -329,6 +338,8 @@ private:
     QList<TranslationEntry> translations_;
     bool translationsRead_ = false;
     void AddTranslationMenu();
+    void AddAppearanceMenu();
+    QAction* appearanceItems_[4] = {};
     QPointer<TfDodajPrevod> fDodajPrevod_;
     QPointer<TfUkloniPrevod> fUkloniPrevod_;
     QPointer<TfOProgramu> fOProgramu_;

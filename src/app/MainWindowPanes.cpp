@@ -57,9 +57,16 @@ int TfMain::GetActivePane() const {
 }
 
 void TfMain::PaintActivePane() {
+    activePainted_ = true;
+    RepaintHeadings();
+}
+
+void TfMain::RepaintHeadings() {
+    // Until a pane is made active, every heading is navy.
     for (int p = 1; p <= PaneCount; ++p)
-        SetTextColor(BookLabel(p), p == state_->ActivePane() ? ActiveHeadingColor(palette())
-                                                             : HeadingColor(palette()));
+        SetTextColor(BookLabel(p), activePainted_ && p == state_->ActivePane()
+                                       ? ActiveHeadingColor(palette())
+                                       : HeadingColor(palette()));
 }
 
 void TfMain::FollowTranslation(int pane) {

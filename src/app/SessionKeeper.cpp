@@ -29,6 +29,7 @@ TSessionKeeper::TSessionKeeper(TProgram& program, const QString& sessionFile,
     connect(&main->State(), &TReaderState::activePaneChanged, this, &TSessionKeeper::SaveSoon);
     connect(main->PaneSplitter(), &QSplitter::splitterMoved, this, &TSessionKeeper::SaveSoon);
     connect(main, &TfMain::closed, this, [this] { Save(); });
+    connect(main, &TfMain::appearanceChosen, this, &TSessionKeeper::SaveSoon);
     connect(program.fPodsetnik.get(), &TfPodsetnik::entriesChanged, this,
             &TSessionKeeper::SaveReminders);
 }
@@ -66,6 +67,8 @@ void TSessionKeeper::Restore() {
             },
             [&books](const QString& code) { return !books.BookTitleOfCode(code).isEmpty(); });
         timer_->blockSignals(true);
+        if (session.appearance != CurrentAppearance())
+            program_.fMain->SetAppearance(session.appearance);
         program_.fMain->RestoreSession(session);
         program_.fTrazi->SetTranslationChoice(session.searchTranslation);
         program_.fTrazi->IgnoreMarksBox()->setChecked(session.searchDiacritics);
@@ -95,6 +98,7 @@ SessionState TSessionKeeper::Capture() const {
     session.searchDiacritics = program_.fTrazi->IgnoreMarksBox()->isChecked();
     session.hasReminderPlace = program_.fPodsetnik->Placed();
     session.reminderPlace = program_.fPodsetnik->pos();
+    session.appearance = CurrentAppearance();
     return session;
 }
 

@@ -1,6 +1,7 @@
 #include "KvTranBtn.h"
 
 #include "Frame3D.h"
+#include "Look.h"
 
 #include <QEnterEvent>
 #include <QKeyEvent>
@@ -83,13 +84,35 @@ void TMKvTranBtn::layoutPicture() {
     pictureRect_ = QRect(x, y, bitmap_.width(), bitmap_.height());
 }
 
+const QImage& TMKvTranBtn::PictureOn(const QColor& background) {
+    if (!IsDarkColor(background))
+        return bitmap_;
+    if (shownOn_ == background && shownPicture_.size() == bitmap_.size())
+        return shownPicture_;
+    const QRgb transparent = TransparentColorOf(bitmap_);
+    shownPicture_ = bitmap_.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < shownPicture_.height(); ++y)
+        for (int x = 0; x < shownPicture_.width(); ++x) {
+            const QRgb pixel = shownPicture_.pixel(x, y);
+            if ((pixel & 0xFFFFFF) == (transparent & 0xFFFFFF))
+                continue;
+            QRgb shown = ReadableOn(QColor(pixel), background, 3.0).rgb();
+            if ((shown & 0xFFFFFF) == (transparent & 0xFFFFFF))
+                shown ^= 1; // a stroke, not the transparent colour
+            shownPicture_.setPixel(x, y, shown);
+        }
+    shownOn_ = background;
+    return shownPicture_;
+}
+
 void TMKvTranBtn::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int h = TextHeight();
     layoutPicture();
     if (!bitmap_.isNull()) {
         const int shift = pushed_ ? 1 : 0;
-        DrawTransparentBitmap(p, bitmap_, pictureRect_.left() + shift, pictureRect_.top() + shift,
+        DrawTransparentBitmap(p, PictureOn(palette().color(QPalette::Window)),
+                              pictureRect_.left() + shift, pictureRect_.top() + shift,
                               TransparentColorOf(bitmap_));
     }
     if (!caption_.isEmpty()) {
@@ -101,7 +124,7 @@ void TMKvTranBtn::paintEvent(QPaintEvent*) {
             top += 1;
             left = 2;
         }
-        p.setPen(ToQColor(color));
+        p.setPen(ReadableOn(ToQColor(color), palette().color(QPalette::Window)));
         p.drawText(QRect(left, top, width() - left, h),
                    Qt::AlignHCenter | Qt::AlignTop | Qt::TextShowMnemonic | Qt::TextExpandTabs |
                        Qt::TextSingleLine,

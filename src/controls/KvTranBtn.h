@@ -71,8 +71,13 @@ private:
     int TextHeight() const;
     void layoutPicture();
     bool OverPicture(const QPoint& pos) const;
+    // The picture as drawn on a background: its strokes lightened where a dark background
+    // would swallow them.
+    const QImage& PictureOn(const QColor& background);
 
     QImage bitmap_;
+    QImage shownPicture_;
+    QColor shownOn_;
     BStyle border_ = BsNormal;
     QString caption_;
     bool hovered_ = false;

@@ -1,5 +1,6 @@
 #include "Kvlabel.h"
 
+#include "Look.h"
 #include "PopupMenu.h"
 #include "TextWidths.h"
 
@@ -296,13 +297,25 @@ void TKvlabel::MouseLeave() {
     }
 }
 
+QColor TKvlabel::ShownBackground() const {
+    const QColor pane = palette().color(QPalette::Window);
+    if (transparent_)
+        return pane;
+    return background_ == HighlightColor ? VerseHighlight(pane) : ToQColor(background_);
+}
+
+QColor TKvlabel::ShownTextColor() const {
+    return ReadableOn(ToQColor(fontColor_), ShownBackground());
+}
+
 void TKvlabel::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    const QColor back = ShownBackground();
     if (!transparent_)
-        p.fillRect(rect(), ToQColor(background_));
+        p.fillRect(rect(), back);
     if (tekst_.isEmpty())
         return;
-    p.setPen(ToQColor(fontColor_));
+    p.setPen(ReadableOn(ToQColor(fontColor_), back));
     // Marks stand on the text as it is; a text with accelerator marks is drawn without them.
     if (!Marks.isEmpty() && !tekst_.contains(QLatin1Char('&'))) {
         DrawMarkedText(p, rect(), tekst_, Marks, wrap_);

@@ -86,6 +86,10 @@ signals:
 
 public:
     TColor BackgroundColor() const { return background_; }
+    // What the label shows: its background (the pane's own while transparent; the chosen
+    // verse's in the shade that suits the pane) and its text in a colour readable on it.
+    QColor ShownBackground() const;
+    QColor ShownTextColor() const;
     // True when the last Tekst was laid out wrapped (a Tekst1 label).
     bool WordWrap() const { return wrap_; }
     // The height of one line in the label's font: a wrapped label is a whole number of them.

@@ -1,10 +1,16 @@
 #include "MarkedText.h"
 
+#include "Look.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QTextLayout>
 
 #include <algorithm>
+
+QColor MarkBackground(const QColor& text) {
+    return ReadableOn(QColor::fromRgba(MarkColor), text);
+}
 
 void DrawMarkedText(QPainter& painter, const QRect& box, const QString& text,
                     const QList<TextRange>& marks, bool wrap) {
@@ -27,7 +33,7 @@ void DrawMarkedText(QPainter& painter, const QRect& box, const QString& text,
 
     // The marks' backgrounds go under the text, which is drawn in one run: formats would cut
     // it into many shorter runs.
-    const QColor markColor = QColor::fromRgba(MarkColor);
+    const QColor markColor = MarkBackground(painter.pen().color());
     for (int i = 0; i < layout.lineCount(); ++i) {
         const QTextLine line = layout.lineAt(i);
         const qsizetype lineStart = line.textStart();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QList>
 #include <QRect>
 #include <QString>
@@ -15,6 +16,9 @@ struct TextRange {
 
 // The background of marked words: a light yellow.
 inline constexpr unsigned MarkColor = 0xFFF2D36B;
+// The marks' background under text of a colour: the light yellow, or a shade of it dark enough
+// for light text.
+QColor MarkBackground(const QColor& text);
 
 // Draws a text in the painter's font and pen at the top-left corner of a box, wrapped at word
 // boundaries to the box's width when wrap is set, the marked runs on the mark colour. Lines

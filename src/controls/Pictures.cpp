@@ -1,5 +1,7 @@
 #include "Pictures.h"
 
+#include "Look.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -215,4 +217,31 @@ void PaintTiled(QPainter& painter, const QPixmap& tile, QSize area) {
     for (int x = 1; x < area.width(); x += w)
         for (int y = 1; y < area.height(); y += h)
             painter.drawPixmap(x, y, tile);
+}
+
+namespace {
+
+constexpr int VeilAlpha = 200;
+
+} // namespace
+
+void PaintTiledBackdrop(QPainter& painter, const QPixmap& tile, QSize area,
+                        const QPalette& palette) {
+    PaintTiled(painter, tile, area);
+    if (IsDarkPalette(palette)) {
+        QColor veil = palette.color(QPalette::Window);
+        veil.setAlpha(VeilAlpha);
+        painter.fillRect(QRect(QPoint(0, 0), area), veil);
+    }
+}
+
+QColor TiledBackdropColor(const QPalette& palette) {
+    const QColor tile = QColor::fromRgb(TileColor);
+    if (!IsDarkPalette(palette))
+        return tile;
+    const QColor window = palette.color(QPalette::Window);
+    const double share = VeilAlpha / 255.0;
+    auto mix = [share](int t, int w) { return int(t + (w - t) * share); };
+    return QColor(mix(tile.red(), window.red()), mix(tile.green(), window.green()),
+                  mix(tile.blue(), window.blue()));
 }

@@ -18,3 +18,9 @@ inline constexpr QRgb TileStarColor = 0xFF91A5C8; // red 145, green 165, blue 20
 
 // Covers an area of the given size with the tile, its first copy at (1, 1).
 void PaintTiled(QPainter& painter, const QPixmap& tile, QSize area);
+// The same as a window's backdrop: on a dark palette under a veil of the window's colour, so
+// that the palette's light text reads on it.
+void PaintTiledBackdrop(QPainter& painter, const QPixmap& tile, QSize area,
+                        const QPalette& palette);
+// The colour the text of such a window stands on: the tile's, veiled on a dark palette.
+QColor TiledBackdropColor(const QPalette& palette);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LabelIndex.h"
+#include "Look.h"
 #include "ReaderState.h"
 
 #include <QPointer>
@@ -9,9 +10,6 @@
 
 class TKvlabel;
 class TPopupMenu;
-
-// Background of the chosen verse: red 210, green 210, blue 227.
-inline constexpr TColor HighlightColor = 14930642;
 
 // The labels the chapter layout keeps for the panes: how many each pane uses and has, the one
 // being placed, and what the layout gives them. Arrays over the panes run 1..3.

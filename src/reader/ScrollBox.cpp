@@ -1,7 +1,9 @@
 #include "ScrollBox.h"
 
+#include "Look.h"
 #include "PopupMenu.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -53,15 +55,10 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     connect(this, &TScrollBox::viewMoved, this, &TScrollBox::showHoldersNearView);
     verticalScrollBar()->setSingleStep(15);
     horizontalScrollBar()->setSingleStep(15);
-    QPalette bar = verticalScrollBar()->palette(); // a white vertical bar
-    bar.setColor(QPalette::Window, Qt::white);
-    bar.setColor(QPalette::Base, Qt::white);
-    verticalScrollBar()->setPalette(bar);
     auto* inner = new QWidget;
     setWidget(inner);
     inner->setAutoFillBackground(false); // the view's colour shows through
     viewport()->setAutoFillBackground(true);
-    setColor(clWhite);
 
     hint_ = new QLabel(viewport());
     hint_->setAlignment(Qt::AlignCenter);
@@ -70,8 +67,8 @@ TScrollBox::TScrollBox(QWidget* parent) : QScrollArea(parent) {
     QFont hintFont(QStringLiteral("Arial"));
     hintFont.setPixelSize(14);
     hint_->setFont(hintFont);
-    hint_->setStyleSheet(QStringLiteral("color: rgb(96, 96, 96)")); // 6:1 on the white pane
     hint_->hide();
+    setColor(clWhite);
 }
 
 void TScrollBox::setEmptyHint(const QString& text) {
@@ -85,12 +82,42 @@ void TScrollBox::showEmptyHint(bool shown) {
 
 void TScrollBox::setColor(TColor c) {
     color_ = c;
+    const QColor shown = Background();
     QPalette pal = viewport()->palette();
-    pal.setColor(QPalette::Base, ToQColor(c));
-    pal.setColor(QPalette::Window, ToQColor(c));
+    pal.setColor(QPalette::Base, shown);
+    pal.setColor(QPalette::Window, shown);
     viewport()->setPalette(pal);
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->update();
+    // A white vertical bar, the palette's own on a dark palette.
+    const QColor barColor = DesignedBackground(clWhite, QApplication::palette(), QPalette::Window);
+    QPalette bar = verticalScrollBar()->palette();
+    bar.setColor(QPalette::Window, barColor);
+    bar.setColor(QPalette::Base, barColor);
+    verticalScrollBar()->setPalette(bar);
+    if (hint_) {
+        // Grey, 6:1 on white, or its counterpart on another colour.
+        QPalette hint = hint_->palette();
+        hint.setColor(QPalette::WindowText, ReadableOn(QColor(96, 96, 96), shown, 6.0));
+        hint_->setPalette(hint);
+    }
+}
+
+void TScrollBox::setDesignColor(TColor c) {
+    designColor_ = c;
+    setColor(c);
+}
+
+QColor TScrollBox::Background() const {
+    return color_ == designColor_
+               ? DesignedBackground(color_, QApplication::palette(), QPalette::Base)
+               : ToQColor(color_);
+}
+
+void TScrollBox::changeEvent(QEvent* event) {
+    QScrollArea::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        setColor(color_);
 }
 
 void TScrollBox::setContentSize(const QSize& size) {

@@ -20,8 +20,12 @@ public:
     int Tag = 0;
     TPopupMenu* PopupMenu = nullptr;
 
+    // The colour chosen for the box; the box shows it (Background()), save that its design
+    // colour gives way to the palette's base on a dark palette.
     TColor Color() const { return color_; }
     void setColor(TColor c);
+    void setDesignColor(TColor c);
+    QColor Background() const;
 
     // The area the placed labels need; the scroll ranges follow at once, also while hidden.
     void setContentSize(const QSize& size);
@@ -64,6 +68,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fitInnerWidget();
@@ -73,6 +78,7 @@ private:
     std::vector<QWidget*> holders_;   // children of the inner widget
     std::vector<QRect> holderBounds_; // of each holder's shown labels; empty when stale
     TColor color_ = clWhite;
+    TColor designColor_ = clWhite;
     QSize content_;
     bool pressed_ = false;
     QLabel* hint_ = nullptr;

@@ -4,6 +4,7 @@
 #include "ItemHeightDelegate.h"
 #include "IzborFile.h"
 #include "KvTranBtn.h"
+#include "Look.h"
 #include "Messages.h"
 #include "Pictures.h"
 #include "ReaderState.h"
@@ -52,9 +53,7 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     setWindowTitle(QStringLiteral("Vidoslov podsetnik"));
     setFixedSize(413, 522);
     setFont(ArialPixels(12));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    FollowPalette(this, clWhite);
     setAutoFillBackground(true);
 
     ListBoxPok = new QListWidget(this);
@@ -291,7 +290,7 @@ bool TfPodsetnik::LoadFromFile(const QString& path) {
 }
 
 void TfPodsetnik::FormPaint(QPainter& painter) {
-    PaintTiled(painter, tile_, size());
+    PaintTiledBackdrop(painter, tile_, size(), palette());
 }
 
 void TfPodsetnik::paintEvent(QPaintEvent*) {

@@ -9,6 +9,7 @@
 #include "FreeMemory.h"
 #include "HitMarks.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "Messages.h"
 #include "PaneAccessible.h"
 #include "PaneMenu.h"
@@ -101,9 +102,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
     setFont(font);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(WindowColor));
-    setPalette(pal);
+    FollowPalette(this, WindowColor);
     setAutoFillBackground(true);
     AskToContinue = [this](const QString& text) { return AskInBox(this, text); };
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfRezultatiTrazenja::KeepUnderModal);
@@ -127,7 +126,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     sb2->setAccessibleDescription(
         QStringLiteral("Za svaki rezultat mesto i prevod, pa tekst stiha; Enter otvara "
                        "rezultat na vrhu, Escape zatvara prozor"));
-    sb2->setColor(WindowColor);
+    sb2->setDesignColor(WindowColor);
     auto* client = new QVBoxLayout(this);
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);

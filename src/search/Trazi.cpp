@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "KvTranBtn.h"
 #include "LiveCount.h"
+#include "Look.h"
 #include "Messages.h"
 #include "Phrase.h"
 #include "Pictures.h"
@@ -108,9 +109,7 @@ TfTrazi::TfTrazi(QWidget* parent)
     setObjectName(QStringLiteral("fTrazi"));
     setWindowTitle(QStringLiteral("Vidoslov - Pretraga"));
     setFont(ArialPixels(11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    FollowPalette(this, clWhite);
     setAutoFillBackground(true);
     catalogue_.FillBookCatalogue();
 
@@ -478,7 +477,11 @@ void TfTrazi::BtnTraziClick() {
 }
 
 void TfTrazi::FormPaint(QPainter& painter) {
-    PaintTiled(painter, tile_, size());
+    PaintTiledBackdrop(painter, tile_, size(), palette());
+}
+
+QColor TfTrazi::Backdrop() const {
+    return TiledBackdropColor(palette());
 }
 
 bool TfTrazi::eventFilter(QObject* watched, QEvent* event) {

@@ -101,6 +101,8 @@ public:
     // Throws DatabaseError when the statement cannot be run; the dialog then stays open.
     void BtnTraziClick();
     void FormPaint(QPainter& painter);
+    // The colour the labels stand on: the background tile's, veiled on a dark palette.
+    QColor Backdrop() const;
 
     // Fits the dialog into a screen's free room: the design arrangement where it is wide enough,
     // else the narrow one; as large as its rows ask, no larger than the room.

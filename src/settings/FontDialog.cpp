@@ -1,5 +1,7 @@
 #include "FontDialog.h"
 
+#include "Look.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
@@ -126,7 +128,8 @@ TFontDialog::TFontDialog(const TKvFont& start, QWidget* parent)
     if (QLineEdit* sample = SampleEdit(*this)) {
         const auto tint = [this, sample] {
             QPalette palette = sample->palette();
-            palette.setColor(QPalette::Text, ToQColor(ChosenColor()));
+            palette.setColor(QPalette::Text,
+                             ReadableOn(ToQColor(ChosenColor()), palette.color(QPalette::Base)));
             sample->setPalette(palette);
         };
         connect(ColorBox, &QComboBox::currentIndexChanged, this, tint);

@@ -3,6 +3,7 @@
 #include "FontDialog.h"
 #include "Fonts.h"
 #include "Kvlabel.h"
+#include "Look.h"
 #include "ReaderState.h"
 
 #include <QFrame>
@@ -41,7 +42,9 @@ QLabel* Sample(const QString& text, QWidget* parent, const QRect& place) {
 void ShowIn(QLabel* sample, const TKvFont& font) {
     sample->setFont(font.toQFont());
     QPalette palette = sample->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(font.Color));
+    // The font's colour, or its counterpart where the palette's window would swallow it.
+    palette.setColor(QPalette::WindowText,
+                     ReadableOn(ToQColor(font.Color), palette.color(QPalette::Window)));
     sample->setPalette(palette);
 }
 

@@ -62,8 +62,9 @@ bool LoadSession(QSettings& s, SessionState& state) {
         e.color = static_cast<TColor>(
             ReadInt(s, QStringLiteral("color"), static_cast<int>(e.color), 0, 0xFFFFFF));
         e.zoom = ReadInt(s, QStringLiteral("zoom"), 0, MinZoom, MaxZoom);
-        e.references = static_cast<ReferenceMode>(
-            ReadInt(s, QStringLiteral("references"), 0, 0, int(ReferenceMode::None)));
+        e.references =
+            ReferenceMode(ReadInt(s, QStringLiteral("references"), int(ReferenceMode::All),
+                                  int(ReferenceMode::All), int(ReferenceMode::None)));
         s.endGroup();
     }
     read.windowGeometry = s.value(QStringLiteral("window/geometry")).toByteArray();
@@ -74,6 +75,7 @@ bool LoadSession(QSettings& s, SessionState& state) {
     const QVariant place = s.value(QStringLiteral("reminders/place"));
     read.hasReminderPlace = place.canConvert<QPoint>() && !place.toPoint().isNull();
     read.reminderPlace = read.hasReminderPlace ? place.toPoint() : QPoint();
+    read.appearance = AppearanceOfKey(s.value(QStringLiteral("window/look")).toString());
     state = read;
     return true;
 }
@@ -103,6 +105,7 @@ bool SaveSession(QSettings& s, const SessionState& state) {
     s.setValue(QStringLiteral("window/geometry"), state.windowGeometry);
     s.setValue(QStringLiteral("window/maximized"), state.maximized);
     s.setValue(QStringLiteral("window/panes"), state.splitterState);
+    s.setValue(QStringLiteral("window/look"), AppearanceKey(state.appearance));
     s.setValue(QStringLiteral("search/translation"), state.searchTranslation);
     s.setValue(QStringLiteral("search/diacritics"), state.searchDiacritics);
     if (state.hasReminderPlace)
@@ -127,6 +130,12 @@ bool SaveSessionFile(const QString& path, const SessionState& state) {
     // QSettings writes through a temporary file renamed over the old one, under a lock.
     QSettings s(path, QSettings::IniFormat);
     return SaveSession(s, state);
+}
+
+Appearance SavedAppearance(const QString& path) {
+    SessionState state;
+    LoadSessionFile(path, state);
+    return state.appearance;
 }
 
 void DropMissing(SessionState& state, const std::function<bool(const QString&)>& translationExists,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Appearance.h"
 #include "ReaderState.h"
 
 #include <QByteArray>
@@ -23,6 +24,7 @@ struct SessionState {
     bool searchDiacritics = false;
     bool hasReminderPlace = false;
     QPoint reminderPlace;
+    Appearance appearance = Appearance::System; // "Izgled"
 };
 
 // The session file: vidoslov.ini in the user's configuration folder.
@@ -35,6 +37,9 @@ bool SaveSession(QSettings& settings, const SessionState& state);
 // Same, on the file at `path`; a damaged file is replaced whole.
 bool LoadSessionFile(const QString& path, SessionState& state);
 bool SaveSessionFile(const QString& path, const SessionState& state);
+
+// The look kept in the session file at `path`; the desktop's when there is none.
+Appearance SavedAppearance(const QString& path);
 
 // Drops what no longer exists: a pane whose translation is gone keeps the default one and
 // shows nothing; so does a pane whose book is not in the catalogue.

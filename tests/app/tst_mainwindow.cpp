@@ -1,3 +1,4 @@
+#include "Appearance.h"
 #include "Application.h"
 #include "ChapterLayout.h"
 #include "DataModule.h"
@@ -9,6 +10,7 @@
 #include "Kvlabel.h"
 #include "Look.h"
 #include "MainWindow.h"
+#include "MarkedText.h"
 #include "Messages.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
@@ -86,7 +88,8 @@ private slots:
     void badReferenceLoadsNothing();
     void verseClickChoosesTheVerse();
     void referenceToolTipShowsTheVerse();
-    void darkPaletteKeepsTheLabelsReadable();
+    void looksKeepTheLabelsReadable_data();
+    void looksKeepTheLabelsReadable();
     void keysScrollTheActivePane();
     void keyboardFollowsTheActivePane();
     void functionKeysOpenTheOtherWindows();
@@ -270,7 +273,7 @@ void TestMainWindow::showReadsVerseThenChapter() {
     QCOMPARE(label(2, 1)->Tekst(), QStringLiteral("1. Glava dva, stih 1."));
     QVERIFY(!label(2, 3)->isTransparent());
     QVERIFY(label(2, 2)->isTransparent());
-    QCOMPARE(bookColor(2), QColor(Qt::red).toRgb());
+    QCOMPARE(bookColor(2), QColor(235, 0, 0)); // red that keeps 4.5:1 on white
     QCOMPARE(bookColor(1), QColor(0, 0, 128));
     QCOMPARE(bookColor(3), QColor(0, 0, 128));
     QCOMPARE(QApplication::focusWidget(), w->ChapterEdit(2));
@@ -475,31 +478,70 @@ void TestMainWindow::referenceClickShowsThePlace() {
     QVERIFY(w->ScrollBox(3)->VertPosition() >= 0);
 }
 
-void TestMainWindow::darkPaletteKeepsTheLabelsReadable() {
+void TestMainWindow::looksKeepTheLabelsReadable_data() {
+    QTest::addColumn<Appearance>("look");
+    QTest::addColumn<bool>("darkDesktop"); // the desktop's own dark palette, as through qt6ct
+    QTest::newRow("svetli") << Appearance::Light << false;
+    QTest::newRow("tamni") << Appearance::Dark << false;
+    QTest::newRow("visok kontrast") << Appearance::HighContrast << false;
+    QTest::newRow("tamni sistemski") << Appearance::System << true;
+}
+
+void TestMainWindow::looksKeepTheLabelsReadable() {
+    QFETCH(Appearance, look);
+    QFETCH(bool, darkDesktop);
     program_.reset();
-    const QPalette light = QApplication::palette();
-    QPalette dark = light;
-    dark.setColor(QPalette::Window, QColor(40, 40, 40));
-    dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
-    dark.setColor(QPalette::Base, QColor(30, 30, 30));
-    dark.setColor(QPalette::Text, QColor(230, 230, 230));
-    QApplication::setPalette(dark);
+    const QPalette desktop = QApplication::palette();
+    if (darkDesktop) {
+        QPalette dark = desktop;
+        dark.setColor(QPalette::Window, QColor(40, 40, 40));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
+    } else {
+        ApplyAppearance(look);
+    }
     startProgram();
     showIn(1, QStringLiteral("1 MOJ 1:1"));
+    TfTrazi* search = program_->fTrazi.get();
+    search->ListBoxAND->addItem(QStringLiteral("MATEJ DVA"));
+    search->BtnTraziClick();
+    program_->fRezultatiTrazenja->ShowResults(search->Result());
+    search->show();
+    const bool darkLook = darkDesktop || look == Appearance::Dark;
+    QCOMPARE(IsDarkColor(m()->ScrollBox(1)->Background()), darkLook);
+    QStringList unreadable;
+    auto check = [&](const QWidget* w, const QColor& text, const QColor& back) {
+        const double ratio = ContrastRatio(text, back);
+        if (ratio < 4.5)
+            unreadable << w->objectName() + QStringLiteral(" %1").arg(ratio);
+    };
     for (int pane = 1; pane <= 3; ++pane) {
         m()->SetActivePane(pane);
-        for (const QLabel* l : m()->findChildren<QLabel*>()) {
-            if (!l->isVisibleTo(m()) || l->text().isEmpty())
-                continue;
-            // A pane's hint stands on the pane's own colour.
-            const TScrollBox* box = qobject_cast<TScrollBox*>(l->parentWidget()->parentWidget());
-            const QColor back = box ? ToQColor(box->Color()) : l->palette().color(QPalette::Window);
-            const double ratio = ContrastRatio(l->palette().color(QPalette::WindowText), back);
-            QVERIFY2(ratio >= 4.5,
-                     qPrintable(l->objectName() + l->text() + " " + QString::number(ratio)));
+        for (const QWidget* window : std::initializer_list<const QWidget*>{
+                 m(), search, program_->fRezultatiTrazenja.get()}) {
+            QVERIFY(window->isVisible());
+            for (const QLabel* l : window->findChildren<QLabel*>())
+                if (l->isVisibleTo(window) && !l->text().isEmpty())
+                    check(l, l->palette().color(QPalette::WindowText),
+                          window == search ? search->Backdrop()
+                                           : l->palette().color(QPalette::Window));
+            for (const TKvlabel* l : window->findChildren<TKvlabel*>())
+                if (l->isVisibleTo(window) && !l->Tekst().isEmpty()) {
+                    check(l, l->ShownTextColor(), l->ShownBackground());
+                    if (!l->Marks.isEmpty())
+                        check(l, l->ShownTextColor(), MarkBackground(l->ShownTextColor()));
+                }
         }
     }
-    QApplication::setPalette(light);
+    QVERIFY2(unreadable.isEmpty(), qPrintable(unreadable.join(QStringLiteral(", "))));
+    search->hide();
+    program_.reset();
+    if (darkDesktop)
+        QApplication::setPalette(desktop);
+    else
+        ApplyAppearance(Appearance::System);
 }
 
 void TestMainWindow::referenceToolTipShowsTheVerse() {

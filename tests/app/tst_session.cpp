@@ -1,6 +1,7 @@
 #include "Application.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
+#include "Look.h"
 #include "Podsetnik.h"
 #include "ProgramFixture.h"
 #include "ScrollBox.h"
@@ -8,6 +9,7 @@
 #include "SessionStore.h"
 #include "VerseFixture.h"
 
+#include <QActionGroup>
 #include <QListWidget>
 #include <QScrollBar>
 
@@ -105,6 +107,30 @@ private slots:
         m()->show();
         QVERIFY(QTest::qWaitForWindowExposed(m()));
         QCOMPARE(m()->ScrollBox(1)->width(), laidOut);
+    }
+
+    // "Izgled" is kept with the session and comes back at the next start.
+    void lookComesBack() {
+        start();
+        QStringList captions;
+        for (QAction* item : m()->AppearanceItem(Appearance::Dark)->actionGroup()->actions())
+            captions << item->text();
+        QCOMPARE(captions, QStringList({"sistemski", "svetli", "tamni", "visok kontrast"}));
+        QVERIFY(m()->AppearanceItem(Appearance::System)->isChecked());
+        m()->AppearanceItem(Appearance::Dark)->trigger();
+        QCOMPARE(CurrentAppearance(), Appearance::Dark);
+        QVERIFY(IsDarkPalette(QApplication::palette()));
+        m()->close();
+        program_.reset();
+        QCOMPARE(SavedAppearance(session()), Appearance::Dark);
+        ApplyAppearance(Appearance::System);
+        start();
+        QCOMPARE(CurrentAppearance(), Appearance::Dark);
+        QVERIFY(m()->AppearanceItem(Appearance::Dark)->isChecked());
+        QVERIFY(IsDarkColor(m()->ScrollBox(1)->Background()));
+        program_.reset();
+        ApplyAppearance(Appearance::System);
+        QVERIFY(!IsDarkPalette(QApplication::palette()));
     }
 
     void zoomKeysWorkOnTheActivePane_data() {

@@ -1,5 +1,6 @@
 // The verse label: dressing by kind, measurements, hover colours and styles, clicks and menus.
 #include "Kvlabel.h"
+#include "Look.h"
 #include "PopupMenu.h"
 
 #include <QAccessible>
@@ -384,6 +385,29 @@ private slots:
         QVERIFY2(
             bottom < l->TextHeight(),
             qPrintable(QStringLiteral("ink to %1, label %2").arg(bottom).arg(l->TextHeight())));
+    }
+
+    // A colour that would be lost on its background takes a counterpart that keeps 4.5:1.
+    void readableOnItsBackground_data() {
+        QTest::addColumn<QColor>("fore");
+        QTest::addColumn<QColor>("back");
+        QTest::newRow("black on white, as it is") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white);
+        QTest::newRow("black on dark") << QColor(Qt::black) << QColor(30, 30, 32);
+        QTest::newRow("navy on dark") << QColor(0, 0, 128) << QColor(45, 45, 48);
+        QTest::newRow("blue on the dark highlight") << QColor(Qt::blue) << QColor(62, 62, 94);
+    }
+    void readableOnItsBackground() {
+        QFETCH(QColor, fore);
+        QFETCH(QColor, back);
+        const QColor shown = ReadableOn(fore, back);
+        QVERIFY(ContrastRatio(shown, back) >= 4.5);
+        if (ContrastRatio(fore, back) >= 4.5)
+            QCOMPARE(shown, fore);
+        // The chosen verse's text on its highlight.
+        TKvlabel* l = NewLabel();
+        l->setOpaqueBackground(HighlightColor);
+        QVERIFY(ContrastRatio(l->ShownTextColor(), l->ShownBackground()) >= 4.5);
     }
 
     void colourConversion() {

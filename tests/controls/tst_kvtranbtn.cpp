@@ -2,6 +2,7 @@
 // click rule with real mouse events.
 #include "KvEdit.h"
 #include "KvTranBtn.h"
+#include "Look.h"
 #include "Messages.h"
 #include "Pictures.h"
 
@@ -170,22 +171,43 @@ private slots:
         btn->setGeometry(20, 20, 60, 40);
         btn->setBorder(BSnone);
         btn->setCaption(QStringLiteral("W"));
+        btn->ColorIn = 0x00FFFF; // yellow: blue's counterpart on this window is white, as pushed
         const int h = btn->fontMetrics().height();
         QImage img = Shot();
         const QRect normal = Ink(img);
-        QVERIFY(!PointsOf(img, ToQColor(btn->ColorOut)).isEmpty());
+        // Each colour as given, or its counterpart that keeps 4.5:1 on the button's window.
+        const auto shown = [this](TColor c) {
+            return ReadableOn(ToQColor(c), btn->palette().color(QPalette::Window));
+        };
+        QVERIFY(!PointsOf(img, shown(btn->ColorOut)).isEmpty());
         // Centred: the ink lies within the line box at (height - h) / 2.
         QVERIFY(normal.top() >= (40 - h) / 2 && normal.bottom() < (40 - h) / 2 + h);
         QVERIFY(qAbs(normal.center().x() - 30) <= 1);
 
         btn->MouseEnter();
-        QVERIFY(!PointsOf(Shot(), ToQColor(btn->ColorIn)).isEmpty());
+        QVERIFY(!PointsOf(Shot(), shown(btn->ColorIn)).isEmpty());
         btn->MouseDown(QPoint(30, 20));
         img = Shot();
-        QVERIFY(!PointsOf(img, ToQColor(btn->ColorPush)).isEmpty());
-        QVERIFY(PointsOf(img, ToQColor(btn->ColorIn)).isEmpty());
+        QVERIFY(!PointsOf(img, shown(btn->ColorPush)).isEmpty());
+        QVERIFY(PointsOf(img, shown(btn->ColorIn)).isEmpty());
         QCOMPARE(Ink(img), normal.translated(1, 1));
         btn->MouseUp(QPoint(30, 20));
+    }
+
+    // Black strokes on a dark window are drawn light, so that the picture stays in sight.
+    void pictureStaysInSightOnADarkWindow() {
+        QPalette pal = parent->palette();
+        pal.setColor(QPalette::Window, QColor(40, 40, 40));
+        parent->setPalette(pal);
+        btn->setGeometry(20, 20, 60, 40);
+        btn->setBorder(BSnone);
+        btn->setBitMap(BackArrowPicture());
+        const QImage img = Shot();
+        int strokes = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x)
+                strokes += ContrastRatio(img.pixelColor(x, y), QColor(40, 40, 40)) >= 3.0;
+        QVERIFY(strokes > 50);
     }
 
     void captionBelowPicture() {

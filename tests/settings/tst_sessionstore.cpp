@@ -37,6 +37,7 @@ class TestSessionStore : public QObject {
         s.searchDiacritics = true;
         s.hasReminderPlace = true;
         s.reminderPlace = QPoint(640, 12);
+        s.appearance = Appearance::HighContrast;
         return s;
     }
     static void Compare(const SessionState& a, const SessionState& b) {
@@ -64,6 +65,7 @@ class TestSessionStore : public QObject {
         QCOMPARE(a.searchDiacritics, b.searchDiacritics);
         QCOMPARE(a.hasReminderPlace, b.hasReminderPlace);
         QCOMPARE(a.reminderPlace, b.reminderPlace);
+        QCOMPARE(a.appearance, b.appearance);
     }
 
 private slots:
