@@ -3,6 +3,7 @@
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
 
+#include <QAbstractScrollArea>
 #include <algorithm>
 
 TReadOnlyTextAccessible::TReadOnlyTextAccessible(QWidget* widget, QAccessible::Role role)
@@ -49,9 +50,15 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        // The chosen verse is the one drawn on its own background.
-        s.selected = !Label()->isTransparent();
+        // The chosen verse is the verse drawn on its own background; it has the focus while
+        // its pane has the keys.
+        s.selected = Label()->Vrsta() == Tekst1 && !Label()->isTransparent();
         s.selectable = true;
+        s.focusable = Label()->Vrsta() == Tekst1;
+        const QWidget* pane = widget();
+        while (pane && !qobject_cast<const QAbstractScrollArea*>(pane))
+            pane = pane->parentWidget();
+        s.focused = s.selected && pane && pane->hasFocus();
         return s;
     }
 };

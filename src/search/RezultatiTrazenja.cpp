@@ -20,12 +20,14 @@
 #include "Reference.h"
 #include "ReminderEntry.h"
 #include "Reports.h"
+#include "ResultsAccessible.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
 #include "SearchText.h"
 #include "WrapEstimate.h"
 #include "print.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -123,6 +125,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     sb2 = new TScrollBox(this);
     sb2->setObjectName(QStringLiteral("sb2"));
     InstallPaneAccessibility();
+    InstallResultsAccessibility();
     sb2->setAccessibleName(QStringLiteral("Rezultati pretrage"));
     sb2->setAccessibleDescription(
         QStringLiteral("Za svaki rezultat mesto i prevod, pa tekst stiha; Enter otvara "
@@ -132,6 +135,15 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);
     connect(sb2, &TScrollBox::viewMoved, this, &TfRezultatiTrazenja::ShowNear);
+    // The list holds the keys, so that a screen reader reads its rows.
+    sb2->setFocusPolicy(Qt::StrongFocus);
+    sb2->installEventFilter(this);
+    connect(sb2, &TScrollBox::viewMoved, this, [this] {
+        if (const int top = TopRow(); top != announcedTop_) {
+            announcedTop_ = top;
+            AnnounceTopResult(*this, top);
+        }
+    });
     connect(sb2, &TScrollBox::labelClicked, this,
             [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); });
 
@@ -321,6 +333,12 @@ void TfRezultatiTrazenja::FillResults() {
                 slot.label->setTekst(QString());
         FreeSpareLabels();
         sb2->show();
+        sb2->setFocus();
+        announcedTop_ = -1;
+        if (QAccessible::isActive()) {
+            QAccessibleEvent reorder(sb2, QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&reorder);
+        }
     };
     QElapsedTimer clock;
     clock.start();
@@ -704,17 +722,53 @@ void TfRezultatiTrazenja::FormKeyDown(int key) {
 }
 
 void TfRezultatiTrazenja::OpenTopResult() {
-    int row = AnchorOfView().row;
+    if (holding_)
+        OpenRow(TopRow());
+}
+
+int TfRezultatiTrazenja::TopRow() const {
+    const int row = AnchorOfView().row;
     // Above the first heading the view shows the first result.
-    if (row < 0 && !found_.empty() && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
-        row = 0;
-    if (holding_ && row >= 0)
-        ResultClick(FindLabel(QStringLiteral("labela") + QString::number(2 * row + 1)));
+    if (row < 0 && rows_.Count() > 0 && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
+        return 0;
+    return row;
+}
+
+void TfRezultatiTrazenja::OpenRow(int row) {
+    if (row >= 0 && row < rows_.Count())
+        ResultClick(FindLabel(LabelPrefix + QString::number(2 * row + 1)));
+}
+
+QString TfRezultatiTrazenja::RowReading(int row) const {
+    const ResultRow& r = rows_.Row(row);
+    const QString title =
+        reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(r.Knjiga) : QString();
+    QString place = (title.isEmpty() ? r.Knjiga : title) + QLatin1Char(' ') + r.Glava +
+                    QLatin1Char(':') + r.Rbr;
+    if (!Searched.translation.trimmed().isEmpty())
+        place += QStringLiteral(", ") + Searched.translation.trimmed();
+    return place + QStringLiteral(": ") + r.Tekst.trimmed();
+}
+
+QRect TfRezultatiTrazenja::RowBand(int row) const {
+    const int top = rows_.HeadingTop(row);
+    return QRect(LeftEdge, top, wrapWidth_, rows_.VerseTop(row) + rows_.VerseHeight(row) - top);
 }
 
 void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
     FormKeyDown(event->key());
     QWidget::keyPressEvent(event);
+}
+
+bool TfRezultatiTrazenja::eventFilter(QObject* watched, QEvent* event) {
+    // The list's keys are the window's: it scrolls, opens and closes as the window does.
+    if (watched != sb2 || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false;
+    Guarded([&] { FormKeyDown(key); });
+    return true;
 }
 
 void TfRezultatiTrazenja::FormClose() {
