@@ -34,12 +34,14 @@ namespace {
 class TKvlabelAccessible : public TReadOnlyTextAccessible {
 public:
     explicit TKvlabelAccessible(TKvlabel* label)
-        : TReadOnlyTextAccessible(label, label->Clickable() ? QAccessible::Link
-                                                            : QAccessible::StaticText) {}
+        : TReadOnlyTextAccessible(label, QAccessible::StaticText) {}
 
     const TKvlabel* Label() const { return static_cast<const TKvlabel*>(widget()); }
-    // A label is made before it is dressed: its kind is read when asked.
+    // A label is made before it is dressed: its kind is read when asked. A verse is a
+    // paragraph even where a click chooses it.
     QAccessible::Role role() const override {
+        if (Label()->Vrsta() == Tekst1)
+            return QAccessible::Paragraph;
         return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText;
     }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }

@@ -126,6 +126,9 @@ private:
 };
 
 QAccessibleInterface* ResultsFactory(const QString&, QObject* object) {
+    // A window of its own, as the main window and the dialogs are.
+    if (auto* window = qobject_cast<TfRezultatiTrazenja*>(object))
+        return new QAccessibleWidget(window, QAccessible::Window);
     auto* box = qobject_cast<TScrollBox*>(object);
     auto* window = box ? qobject_cast<TfRezultatiTrazenja*>(box->parentWidget()) : nullptr;
     return window && window->sb2 == box ? new TResultsAccessible(window) : nullptr;

@@ -1,3 +1,4 @@
+#include "FlatPanel.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "PaneAccessible.h"
@@ -15,6 +16,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QSplitter>
 
 namespace {
 
@@ -218,6 +220,13 @@ void TestAccessibility::controlsAndPanesAreReadable() {
              QStringLiteral("1. U početku.\nUpućivanja: MAT 1:2, 2 MOJ 1:1,\n2. Drugi stih."));
     QAccessibleInterface* verse = QAccessible::queryAccessibleInterface(w->ChosenVerseLabel(1));
     QCOMPARE(verse->text(QAccessible::Name), QStringLiteral("1. U početku."));
+    QCOMPARE(verse->role(), QAccessible::Paragraph);
+    // The panes in the order they stand, left to right.
+    QAccessibleInterface* panes = QAccessible::queryAccessibleInterface(w->PaneSplitter());
+    auto at = [panes, w](int p) {
+        return panes->indexOfChild(QAccessible::queryAccessibleInterface(w->PaneColumn(p)));
+    };
+    QVERIFY(at(1) < at(3) && at(3) < at(2));
 }
 
 QTEST_MAIN(TestAccessibility)
