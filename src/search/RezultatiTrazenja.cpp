@@ -761,6 +761,14 @@ void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
 }
 
 bool TfRezultatiTrazenja::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sb2 && event->type() == QEvent::FocusIn) {
+        // After the list itself, a screen reader hears the row Enter opens.
+        QTimer::singleShot(0, this, [this] {
+            announcedTop_ = TopRow();
+            AnnounceTopResult(*this, announcedTop_);
+        });
+        return false;
+    }
     // The list's keys are the window's: it scrolls, opens and closes as the window does.
     if (watched != sb2 || event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
