@@ -160,7 +160,10 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     NoHitWords->hide();
     FoldedOffer = new QPushButton(this);
     FoldedOffer->setObjectName(QStringLiteral("FoldedOffer"));
-    FoldedOffer->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
+    // Its caption, with the count, is its name; Enter runs it.
+    FoldedOffer->setAccessibleDescription(
+        QStringLiteral("Nema poklapanja; traži bez obzira na kvačice i pismo"));
+    FoldedOffer->setAutoDefault(true);
     FoldedOffer->move(LeftEdge + 5, FirstTop + 62);
     FoldedOffer->hide();
     connect(FoldedOffer, &QPushButton::clicked, this,
@@ -413,6 +416,9 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
     FoldedOffer->adjustSize();
     FoldedOffer->setVisible(none && foldedCount_ > 0);
     FoldedOffer->raise();
+    // Without rows the keys go to the offer, if there is one.
+    if (FoldedOffer->isVisibleTo(this))
+        FoldedOffer->setFocus();
 }
 
 void TfRezultatiTrazenja::FoldedOfferClick() {
