@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QToolButton>
 
 namespace {
@@ -67,6 +68,8 @@ void TfMain::NameControls() {
     Name(PopUpMenu, QStringLiteral("Meni okna"),
          QStringLiteral("Knjige, prevodi, podsetnik i kopiranje"));
     Name(Izbor1, QStringLiteral("Izbor"), QStringLiteral("Pretraga, podsetnik, prevodi, izlaz"));
+    Name(Splitters->handle(1), QStringLiteral("Granica levog i srednjeg okna"), QString());
+    Name(Splitters->handle(2), QStringLiteral("Granica srednjeg i desnog okna"), QString());
     Name(Button1, QStringLiteral("Bez namene"), QString());
     Name(Button2, QStringLiteral("Bez namene"), QString());
 }

@@ -46,9 +46,13 @@ public:
     }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && widget()->accessibleName().isEmpty()
-                   ? FullText()
-                   : QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        // A reference is drawn with the comma that parts it from the next; it is not read.
+        QString name = FullText();
+        if (Label()->Vrsta() == Pok1 && name.endsWith(QLatin1Char(',')))
+            name.chop(1);
+        return name;
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();

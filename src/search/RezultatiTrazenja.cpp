@@ -160,7 +160,8 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     NoHitWords->hide();
     FoldedOffer = new QPushButton(this);
     FoldedOffer->setObjectName(QStringLiteral("FoldedOffer"));
-    // Its caption, with the count, is its name; Enter runs it.
+    // Its caption, with the count, is its name once it has one; Enter runs it.
+    FoldedOffer->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
     FoldedOffer->setAccessibleDescription(
         QStringLiteral("Nema poklapanja; traži bez obzira na kvačice i pismo"));
     FoldedOffer->setAutoDefault(true);
@@ -413,6 +414,7 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
     NoHitWords->raise();
     FoldedOffer->setText(
         QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
+    FoldedOffer->setAccessibleName(FoldedOffer->text());
     FoldedOffer->adjustSize();
     FoldedOffer->setVisible(none && foldedCount_ > 0);
     FoldedOffer->raise();
