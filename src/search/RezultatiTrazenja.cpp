@@ -414,7 +414,8 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
     NoHitWords->raise();
     FoldedOffer->setText(
         QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
-    FoldedOffer->setAccessibleName(FoldedOffer->text());
+    if (foldedCount_ > 0)
+        FoldedOffer->setAccessibleName(FoldedOffer->text());
     FoldedOffer->adjustSize();
     FoldedOffer->setVisible(none && foldedCount_ > 0);
     FoldedOffer->raise();
