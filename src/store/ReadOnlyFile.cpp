@@ -52,7 +52,8 @@ QString VerseTableError(sqlite3* db) {
     QString error;
     while (rc == SQLITE_OK && (rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         if (sqlite3_column_int(stmt, 0) == 0)
-            error = EngineErrorText(QStringLiteral("no such table: vidoslov"));
+            error = EngineErrorText(QStringLiteral("no such table: vidoslov")) +
+                    QStringLiteral(" (vidoslov u ovoj datoteci nije obična tabela)");
         rc = SQLITE_OK;
     }
     if (rc != SQLITE_DONE)

@@ -191,7 +191,9 @@ void TestHostileFiles::fileGivesAMessageOrItsRows_data() {
     QTest::newRow("WAL file") << int(WalFile) << "" << 1;
     QTest::newRow("folder with ; % ? #") << int(SemicolonInFolder) << "" << 1;
     QTest::newRow("Jet file padded to 300 MB") << int(PaddedJet) << "veća od 256 MB" << 0;
-    QTest::newRow("generated column") << int(GeneratedColumn) << "nema tabele vidoslov" << 0;
+    QTest::newRow("generated column")
+        << int(GeneratedColumn) << "nema tabele vidoslov (vidoslov u ovoj datoteci nije obična"
+        << 0;
 }
 
 void TestHostileFiles::fileGivesAMessageOrItsRows() {

@@ -15,6 +15,8 @@
 #include <rawtext.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
+#include <zipcomprs.h>
+#include <ztext.h>
 
 namespace {
 
@@ -405,8 +407,9 @@ private slots:
         QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});
     }
 
-    // Inputs that would block the importer or feed it without end, and module data cut short,
-    // end the import with a message, the old file and list kept.
+    // Inputs that would block the importer or feed it without end, module data cut short or
+    // in another encoding than its configuration names, and a list that cannot be written end
+    // the import with a message, the old file and list kept.
     void damagedOrEndlessInputsFailTheImport_data() {
         QTest::addColumn<QString>("input");
         QTest::addColumn<int>("exitCode");
@@ -418,7 +421,17 @@ private slots:
         QTest::newRow("FIFO among the configurations")
             << "fifo-conf" << int(ExitDamaged) << "fifo.conf: to nije obična datoteka";
         QTest::newRow("module data cut short")
-            << "cut" << int(ExitDamaged) << "Podaci modula \"Damaged\" su oštećeni (Gen 1:3)";
+            << "cut" << int(ExitDamaged) << "Podaci modula \"Damaged\" su oštećeni (Gen 1:2)";
+        QTest::newRow("module data cut inside its last verse")
+            << "cut-last" << int(ExitDamaged) << "(Gen 1:3): datoteke modula su kraće";
+        QTest::newRow("packed module data cut short")
+            << "packed-cut" << int(ExitDamaged) << "(Gen 2:1): datoteke modula su kraće";
+        QTest::newRow("UTF-8 text declared Latin-1")
+            << "Latin-1" << int(ExitDamaged) << "(Gen 1:1): tekst je u kodiranju UTF-8";
+        QTest::newRow("Latin-1 text declared UTF-8")
+            << "UTF-8" << int(ExitDamaged) << "(Gen 1:1): tekst stiha nije ispravan UTF-8";
+        QTest::newRow("list that is a folder")
+            << "list" << int(ExitCannotWrite) << "vidoslov.kv: to nije obična datoteka";
     }
     void damagedOrEndlessInputsFailTheImport() {
         QFETCH(QString, input);
@@ -428,29 +441,50 @@ private slots:
         QDir(target).removeRecursively();
         QDir().mkpath(target + "baza");
         WriteAll(target + "baza/x.mdb", "the old translation");
-        WriteAll(target + "vidoslov.kv", "x.mdb               Old\r\n");
-        // A Bible of three verses whose data ends inside the second.
+        const QByteArray oldList = "x.mdb               Old\r\n";
+        if (input == "list")
+            QDir().mkpath(target + "vidoslov.kv");
+        else
+            WriteAll(target + "vidoslov.kv", oldList);
+        // A Bible of three verses, plain or packed by chapters.
         const QString modules = target + "sword";
-        const QString data = modules + "/modules/texts/rawtext/damaged/";
+        const QString data = modules + "/modules/texts/damaged/";
         QDir().mkpath(data);
         QDir().mkpath(modules + "/mods.d");
+        const bool misnamed = input.endsWith("-1") || input.endsWith("-8");
+        const bool packed = input == "packed-cut";
         WriteAll(modules + "/mods.d/damaged.conf",
-                 "[Damaged]\nDataPath=./modules/texts/rawtext/damaged/\nModDrv=RawText\n"
-                 "SourceType=Plain\nEncoding=UTF-8\n");
-        QCOMPARE(sword::RawText::createModule(data.toUtf8().constData()), char(0));
-        {
-            sword::RawText module(data.toUtf8().constData());
-            for (const char* place : {"Gen 1:1", "Gen 1:2", "Gen 1:3"}) {
-                module.setKey(place);
-                module.setEntry("In the beginning.");
-            }
+                 "[Damaged]\nDataPath=./modules/texts/damaged/\nSourceType=Plain\nModDrv=" +
+                     QByteArray(packed ? "zText\nCompressType=ZIP" : "RawText") +
+                     "\nEncoding=" + (misnamed ? input.toUtf8() : "UTF-8") + "\n");
+        // Under a wrong name of its encoding the text is Serbian in UTF-8, or French in Latin-1.
+        const QByteArray text = input == "Latin-1" ? "У почетку створи Бог небо и земљу."
+                                : input == "UTF-8" ? "Au commencement, Dieu cr\xe9"
+                                                     "a le ciel."
+                                                   : "In the beginning.";
+        const QByteArray path = data.toUtf8();
+        std::unique_ptr<sword::SWModule> module;
+        if (packed) {
+            QCOMPARE(sword::zText::createModule(path.constData(), CHAPTERBLOCKS), char(0));
+            module = std::make_unique<sword::zText>(path.constData(), nullptr, nullptr,
+                                                    CHAPTERBLOCKS, new sword::ZipCompress);
+        } else {
+            QCOMPARE(sword::RawText::createModule(path.constData()), char(0));
+            module = std::make_unique<sword::RawText>(path.constData());
         }
+        for (const char* place : {"Gen 1:1", "Gen 1:2", packed ? "Gen 2:1" : "Gen 1:3"}) {
+            module->setKey(place);
+            module->setEntry(text.constData());
+        }
+        module.reset();
         QStringList args{"-d", target, "-m", modules, "Damaged", "x.mdb", "New"};
-        if (input == "cut") {
-            QVERIFY(QFile::resize(data + "ot", 20));
+        if (input.startsWith("cut")) {
+            QVERIFY(QFile::resize(data + "ot", input == "cut" ? 20 : 45));
+        } else if (packed) { // the second chapter's block loses its last bytes
+            QVERIFY(QFile::resize(data + "ot.czz", QFileInfo(data + "ot.czz").size() - 3));
         } else if (input == "fifo-conf") {
             QCOMPARE(mkfifo(QFile::encodeName(modules + "/mods.d/fifo.conf"), 0600), 0);
-        } else {
+        } else if (!misnamed && input != "list") {
             const QString refs = input.startsWith('/') ? input : target + input;
             if (!input.startsWith('/'))
                 QCOMPARE(mkfifo(QFile::encodeName(refs), 0600), 0);
@@ -460,7 +494,8 @@ private slots:
         QCOMPARE(run.exitCode, exitCode);
         QVERIFY2(run.err.contains(message), qPrintable(run.err));
         QCOMPARE(ReadAll(target + "baza/x.mdb"), QByteArray("the old translation"));
-        QCOMPARE(ReadAll(target + "vidoslov.kv"), QByteArray("x.mdb               Old\r\n"));
+        if (input != "list")
+            QCOMPARE(ReadAll(target + "vidoslov.kv"), oldList);
         QCOMPARE(QDir(target + "baza").entryList(QDir::Files | QDir::Hidden), QStringList{"x.mdb"});
     }
 

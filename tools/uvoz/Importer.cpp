@@ -19,9 +19,11 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <set>
 #include <tuple>
+#include <unistd.h>
 #include <unordered_set>
 #include <vector>
 
@@ -113,13 +115,18 @@ int TakeCrossReferences(const CrossReferences& collection, std::vector<Row>& row
     return collection.size() - taken;
 }
 
-void WriteListFile(const QString& path, const QByteArray& bytes) {
+// Writes a list file through a temporary file; `beforeCommit`, when given, runs once the
+// temporary file is written whole, before it takes the list's place.
+void WriteListFile(const QString& path, const QByteArray& bytes,
+                   const std::function<void()>& beforeCommit = {}) {
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     // A failed write must not reach the rename: QSaveFile can commit a short file (a full
     // disk), so the written size is checked first.
     const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
                          file.flush() && file.size() == bytes.size();
+    if (written && beforeCommit)
+        beforeCommit();
     if (!written || !file.commit()) {
         const QString error = file.errorString();
         const bool failed = file.error() != QFileDevice::NoError;
@@ -131,10 +138,60 @@ void WriteListFile(const QString& path, const QByteArray& bytes) {
                                          .arg(bytes.size())
                                : failed ? error
                                         : QStringLiteral("the file was not written whole");
-        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list is "
-                                                          "unchanged.")
+        throw ImportError(ExitCannotWrite, QStringLiteral("Cannot write %1: %2. The list and the "
+                                                          "translation file are unchanged.")
                                                .arg(path, reason));
     }
+}
+
+// The list of a program folder with the translation's line put in. Throws ImportError.
+QByteArray UpdatedListFile(const QString& path, const QString& fileName, const QString& caption) {
+    QByteArray old;
+    QFile current(path);
+    if (current.exists()) {
+        const QString problem = InputFileProblem(path, MaxConfigBytes);
+        if (!problem.isEmpty())
+            throw ImportError(ExitCannotWrite, QStringLiteral("Spisak prevoda se ne može "
+                                                              "pročitati: %1.")
+                                                   .arg(problem));
+        if (!current.open(QIODevice::ReadOnly))
+            throw ImportError(
+                ExitCannotWrite,
+                QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
+        old = current.readAll();
+    }
+    return UpdateTranslationList(old, fileName, caption);
+}
+
+// Puts the written translation file and the list naming it in place together: both are
+// written whole first; should the list still fail to take its place, the old translation file
+// (kept through a second link to it) comes back.
+void PutInPlaceTogether(VerseFileWriter& writer, const QString& target, const QString& listPath,
+                        const QByteArray& list) {
+    writer.complete();
+    const QString kept = target + QStringLiteral(".prev");
+    QFile::remove(kept);
+    const bool hadOld = QFileInfo::exists(target);
+    if (hadOld &&
+        ::link(QFile::encodeName(target).constData(), QFile::encodeName(kept).constData()) != 0 &&
+        !QFile::copy(target, kept))
+        throw ImportError(ExitCannotWrite,
+                          QStringLiteral("Cannot keep %1 while it is replaced.").arg(target));
+    bool replaced = false;
+    try {
+        WriteListFile(listPath, list, [&] {
+            writer.commit();
+            replaced = true;
+        });
+    } catch (...) {
+        if (replaced && hadOld)
+            std::rename(QFile::encodeName(kept).constData(), QFile::encodeName(target).constData());
+        else if (replaced)
+            QFile::remove(target);
+        QFile::remove(kept);
+        throw;
+    }
+    QFile::remove(kept);
 }
 
 } // namespace
@@ -163,7 +220,8 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
         throw ImportError(
             ExitCannotWrite,
             QStringLiteral("Cannot create the folder %1.").arg(folder.absoluteFilePath("baza")));
-    VerseFileWriter writer(folder.absoluteFilePath(QStringLiteral("baza/") + fileName));
+    const QString target = folder.absoluteFilePath(QStringLiteral("baza/") + fileName);
+    VerseFileWriter writer(target);
     ImportCounts counts;
     std::vector<Row> rows =
         ReadRows(library, module, options, latin.get(), references.get(), counts.repairs);
@@ -191,31 +249,17 @@ ImportCounts ImportModule(SwordLibrary& library, const QString& module,
     writer.setProperty(QString::fromLatin1(NumberingKey), NameOfNumbering(options.numbering));
     if (options.progress)
         options.progress(95);
-    writer.commit();
+    const QString listPath = folder.absoluteFilePath(TranslationListFile);
+    PutInPlaceTogether(writer, target, listPath, UpdatedListFile(listPath, fileName, caption));
     counts.books = int(books.size());
     counts.verses = int(rows.size());
-    UpdateTranslationListFile(programFolder, fileName, caption);
     return counts;
 }
 
 void UpdateTranslationListFile(const QString& programFolder, const QString& fileName,
                                const QString& caption) {
     const QString path = QDir(programFolder).absoluteFilePath(TranslationListFile);
-    QByteArray old;
-    QFile current(path);
-    if (current.exists()) {
-        const QString problem = InputFileProblem(path, MaxConfigBytes);
-        if (!problem.isEmpty())
-            throw ImportError(ExitCannotWrite, QStringLiteral("Spisak prevoda se ne može "
-                                                              "pročitati: %1.")
-                                                   .arg(problem));
-        if (!current.open(QIODevice::ReadOnly))
-            throw ImportError(
-                ExitCannotWrite,
-                QStringLiteral("Cannot read %1: %2").arg(path, current.errorString()));
-        old = current.readAll();
-    }
-    WriteListFile(path, UpdateTranslationList(old, fileName, caption));
+    WriteListFile(path, UpdatedListFile(path, fileName, caption));
 }
 
 void RemoveTranslation(const QString& folder, const QString& fileName) {

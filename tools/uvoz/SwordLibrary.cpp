@@ -1,10 +1,12 @@
 #include "SwordLibrary.h"
 
+#include "EncodingCheck.h"
 #include "ImportError.h"
 #include "ImportRules.h"
 #include "InputFiles.h"
+#include "ModuleIndex.h"
 
-#include <QFileInfo>
+#include <map>
 #include <utility>
 
 #include <listkey.h>
@@ -72,6 +74,28 @@ private:
     mutable QString errors_;
 };
 
+// Keeps each entry's bytes as the module stores them, deciphered but not yet converted from the
+// module's encoding.
+class StoredBytes : public sword::SWFilter {
+public:
+    char processText(sword::SWBuf& text, const sword::SWKey*, const sword::SWModule*) override {
+        bytes = QByteArray(text.c_str(), qsizetype(text.size()));
+        return 0;
+    }
+    QByteArray bytes;
+};
+
+// Plain text out; every module's raw entry seen by StoredBytes first.
+class Filters : public sword::MarkupFilterMgr {
+public:
+    Filters() : MarkupFilterMgr(sword::FMT_PLAIN) {}
+    void addRawFilters(sword::SWModule* module, sword::ConfigEntMap& section) override {
+        module->addRawFilter(&stored);
+        MarkupFilterMgr::addRawFilters(module, section);
+    }
+    StoredBytes stored;
+};
+
 KeptLog* Log() {
     static KeptLog* log = [] {
         auto* kept = new KeptLog;
@@ -82,24 +106,6 @@ KeptLog* Log() {
 }
 
 // The configurations libsword will read are regular files of a sane size, or the import ends.
-// Whether the module's index holds an entry for the verse. libsword reads past the end of a
-// short index (an Old Testament index left empty by a New Testament module) and then reports
-// a size it never read; only an entry the index really holds can promise a text.
-bool IndexHolds(sword::SWModule* m, const QString& dataPath, const sword::VerseKey& key) {
-    const QString driver = QString::fromLatin1(m->getConfigEntry("ModDrv")).toLower();
-    const int entry = driver == QLatin1String("rawtext")    ? 6
-                      : driver == QLatin1String("rawtext4") ? 8
-                      : driver == QLatin1String("ztext")    ? 10
-                      : driver == QLatin1String("ztext4")   ? 12
-                                                            : 0;
-    if (entry == 0)
-        return false;
-    const QString folder = dataPath.endsWith(QLatin1Char('/')) ? dataPath : dataPath + '/';
-    const QString index = folder + (key.getTestament() == 1 ? "ot" : "nt") +
-                          (driver.startsWith(QLatin1String("z")) ? ".bzv" : ".vss");
-    return QFileInfo(index).size() >= (qint64(key.getTestamentIndex()) + 1) * entry;
-}
-
 const QString& CheckedFolder(const QString& folder) {
     for (const QString& mods : ConfigFolders(folder)) {
         const QString problem = FolderFilesProblem(mods, MaxConfigBytes);
@@ -115,15 +121,14 @@ const QString& CheckedFolder(const QString& folder) {
 } // namespace
 
 struct SwordLibrary::Data {
+    Filters* filters = new Filters; // the manager's own
     std::unique_ptr<Manager> manager;
 
     // Only the folder's modules: no ~/.sword added to them.
     explicit Data(const QString& folder)
-        : manager(folder.isEmpty()
-                      ? std::make_unique<Manager>(new sword::MarkupFilterMgr(sword::FMT_PLAIN))
-                      : std::make_unique<Manager>(folder.toUtf8().constData(), true,
-                                                  new sword::MarkupFilterMgr(sword::FMT_PLAIN),
-                                                  false, false)) {
+        : manager(folder.isEmpty() ? std::make_unique<Manager>(filters)
+                                   : std::make_unique<Manager>(folder.toUtf8().constData(), true,
+                                                               filters, false, false)) {
         for (const auto& [name, m] : manager->getModules())
             TakeOutMarkup(*manager, m);
     }
@@ -147,6 +152,41 @@ bool IsPlainText(const QString& text) {
             (c.unicode() < 0x20 && c != '\n' && c != '\r' && c != '\t'))
             return false;
     return true;
+}
+
+ImportError Damaged(const QString& module, const QString& place, const QString& what) {
+    return ImportError(ExitDamaged,
+                       QStringLiteral("Podaci modula \"%1\" su oštećeni (%2): %3. Datoteka "
+                                      "prevoda i spisak prevoda nisu promenjeni.")
+                           .arg(module, place, what));
+}
+
+// A verse's place in the module's index: its testament and its index there.
+using VersePosition = std::pair<int, long>;
+
+VersePosition PositionOf(const sword::VerseKey& key) {
+    return {key.getTestament(), key.getTestamentIndex()};
+}
+
+// The verses of the 66 books the module's index gives a text, with their names. Ends the
+// import when the data files are shorter than the index says.
+std::map<VersePosition, QString> PromisedVerses(sword::SWModule* m, const ModuleIndex& index,
+                                                const QString& name) {
+    std::map<VersePosition, QString> promised;
+    sword::VerseKey key(*static_cast<const sword::VerseKey*>(m->getKey()));
+    key.setIntros(false);
+    for (key.setPosition(sword::TOP); !key.popError(); key.increment()) {
+        const ModuleIndex::Entry entry = index.entry(key.getTestament(), key.getTestamentIndex());
+        if (entry.size == 0 || key.getChapter() < 1 || key.getVerse() < 1 ||
+            !CatalogueBookOfOsis(FromSword(key.getOSISBookName())))
+            continue;
+        const QString place = FromSword(key.getShortText());
+        if (!index.holds(key.getTestament(), entry))
+            throw Damaged(name, place,
+                          QStringLiteral("datoteke modula su kraće nego što indeks modula navodi"));
+        promised.emplace(PositionOf(key), place);
+    }
+    return promised;
 }
 
 bool IsBible(sword::SWModule* m) {
@@ -206,16 +246,16 @@ void SwordLibrary::readVerses(const QString& name,
     sword::SWModule* m = d->module(name);
     if (!IsBible(m))
         return;
-    const auto damaged = [&name](const QString& place, const QString& what) {
-        return ImportError(ExitDamaged,
-                           QStringLiteral("Podaci modula \"%1\" su oštećeni (%2): %3. Datoteka "
-                                          "prevoda i spisak prevoda nisu promenjeni.")
-                               .arg(name, place, what));
-    };
     const QString data = FromSword(m->getConfigEntry("AbsoluteDataPath"));
     const QString unsafe = FolderFilesProblem(data, MaxModuleFileBytes);
     if (!unsafe.isEmpty())
-        throw damaged(QStringLiteral("datoteke modula"), unsafe);
+        throw Damaged(name, QStringLiteral("datoteke modula"), unsafe);
+    const ModuleIndex index(FromSword(m->getConfigEntry("ModDrv")),
+                            FromSword(m->getConfigEntry("BlockType")), data);
+    std::map<VersePosition, QString> promised = PromisedVerses(m, index, name);
+    const qsizetype promisedCount = qsizetype(promised.size());
+    EncodingCheck encoding(FromSword(m->getConfigEntry("Encoding")));
+    QByteArray& stored = d->filters->stored.bytes;
     Log()->take();
     static_cast<sword::VerseKey*>(m->getKey())->setIntros(false);
     m->setSkipConsecutiveLinks(false);
@@ -226,6 +266,8 @@ void SwordLibrary::readVerses(const QString& name,
         const bool linked = !first && m->isLinked(&previous, here);
         previous = *here;
         first = false;
+        if (linked)
+            promised.erase(PositionOf(*here)); // its text went with the verse before it
         if (linked || here->getChapter() < 1 || here->getVerse() < 1)
             continue;
         SwordVerse verse;
@@ -235,27 +277,41 @@ void SwordLibrary::readVerses(const QString& name,
         verse.chapter = here->getChapter();
         verse.verse = here->getVerse();
         const QString place = FromSword(here->getShortText());
+        stored.clear();
         const QByteArray raw(m->getRawEntry());
         QString error = Log()->take();
+        if (error.isEmpty())
+            error = encoding.take(stored, place);
         if (!error.isEmpty())
-            throw damaged(place, error);
+            throw Damaged(name, place, error);
         if (raw.size() > MaxVerseBytes)
-            throw damaged(place, QStringLiteral("stih je duži od %1 KB").arg(MaxVerseBytes >> 10));
-        // The module's index promises the verse a text: reading none is damage.
-        if (raw.isEmpty() && IndexHolds(m, data, *here) && m->getEntrySize() > 0)
-            throw damaged(place, QStringLiteral("stih koji indeks modula navodi nema teksta"));
+            throw Damaged(name, place,
+                          QStringLiteral("stih je duži od %1 KB").arg(MaxVerseBytes >> 10));
+        if (!raw.isEmpty())
+            promised.erase(PositionOf(*here));
         const EntryNotes notes = SplitNotes(FromSword(raw.constData()));
         const QByteArray markup = WithoutWordMarkup(WithoutHeadings(notes.text)).toUtf8();
         verse.text = FromSword(m->renderText(markup.constData(), int(markup.size())));
         error = Log()->take();
         if (!error.isEmpty())
-            throw damaged(place, error);
+            throw Damaged(name, place, error);
         if (!IsPlainText(verse.text))
-            throw damaged(place, QStringLiteral("tekst stiha nije ispravan tekst"));
+            throw Damaged(name, place, QStringLiteral("tekst stiha nije ispravan tekst"));
         for (const QString& ref : notes.osisRefs)
             verse.osisRefs << ref.split(' ', Qt::SkipEmptyParts);
         for (const QString& text : notes.referenceTexts)
             verse.osisRefs << ParseReferenceText(text, *here);
         take(verse);
     }
+    // Fewer verses than the index promises: the module's data is damaged.
+    if (!promised.empty())
+        throw Damaged(name, promised.begin()->second,
+                      QStringLiteral("indeks modula navodi %1 stihova s tekstom, a modul daje "
+                                     "%2; prvi bez teksta je ovaj")
+                          .arg(promisedCount)
+                          .arg(promisedCount - qsizetype(promised.size())));
+    QString place;
+    const QString wrong = encoding.finish(place);
+    if (!wrong.isEmpty())
+        throw Damaged(name, place, wrong);
 }

@@ -43,8 +43,9 @@ public:
     // Calls `take` for every verse of the module, in the module's order, leaving out the
     // introductions and the verses linked to the one before them. Throws ImportError
     // (ExitDamaged) naming the place when the module's data is damaged: a file of it that is no
-    // regular file of a sane size, an error libsword reports, a verse over MaxVerseBytes, a
-    // verse the index promises that reads empty, or text that is no text.
+    // regular file of a sane size, data files shorter than the module's index says, an error
+    // libsword reports, a verse over MaxVerseBytes, fewer verses than the index gives a text,
+    // text in another encoding than the configuration names, or text that is no text.
     void readVerses(const QString& module, const std::function<void(const SwordVerse&)>& take);
 
 private:

@@ -90,7 +90,9 @@ void VerseFileWriter::setProperty(const QString& key, const QString& value) {
         fail(QStringLiteral("write"));
 }
 
-void VerseFileWriter::commit() {
+void VerseFileWriter::complete() {
+    if (!db_)
+        return;
     try {
         BuildSearchIndex(db_);
     } catch (const SearchIndexError&) {
@@ -104,6 +106,10 @@ void VerseFileWriter::commit() {
     if (sqlite3_close(db_) != SQLITE_OK)
         fail(QStringLiteral("close"));
     db_ = nullptr;
+}
+
+void VerseFileWriter::commit() {
+    complete();
     temp_->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
     const QByteArray from = temp_->fileName().toUtf8(), to = target_.toUtf8();

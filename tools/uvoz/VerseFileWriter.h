@@ -21,7 +21,9 @@ public:
     void add(const QString& code, int chapter, int verse, const QString& text, const QString& pok);
     // Records a property of the translation in the file's key/value table.
     void setProperty(const QString& key, const QString& value);
-    // Completes the file and renames it into place.
+    // Completes the file: the search index built, the file compacted and closed.
+    void complete();
+    // Completes the file unless done and renames it into place.
     void commit();
 
 private:
