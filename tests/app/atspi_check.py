@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """What a screen reader meets: starts the reader on an X server of its own with a session bus,
 opens Genesis 1 by keys and looks for the pane heading and the first verse in the accessible
-tree, then takes the next verse by Ctrl+Down and waits for it to be announced as focused. Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session or pyatspi is missing.
+tree, then takes the next verse by Ctrl+Down and waits for it to be announced as focused.
+Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session or pyatspi is missing.
 Usage: atspi_check.py PROGRAM [--dump]"""
 import os, shutil, sqlite3, subprocess, sys, tempfile, time
 
