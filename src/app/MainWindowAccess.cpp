@@ -87,7 +87,7 @@ TKvlabel* TfMain::ChosenVerseLabel(int pane) const {
 }
 
 void TfMain::AnnounceChosenVerse(int pane) {
-    if (pane != state_->ActivePane())
+    if (!QAccessible::isActive() || pane != state_->ActivePane())
         return;
     TKvlabel* verse = ChosenVerseLabel(pane);
     if (!verse)

@@ -145,7 +145,7 @@ void InstallResultsAccessibility() {
 }
 
 void AnnounceTopResult(TfRezultatiTrazenja& window, int row) {
-    if (!window.sb2->hasFocus() || row < 0)
+    if (!QAccessible::isActive() || !window.sb2->hasFocus() || row < 0)
         return;
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(window.sb2);
     if (QAccessibleInterface* item = list ? list->child(row) : nullptr) {
