@@ -731,8 +731,7 @@ void TfRezultatiTrazenja::FormKeyDown(int key) {
 }
 
 void TfRezultatiTrazenja::OpenTopResult() {
-    if (holding_)
-        OpenRow(TopRow());
+    OpenRow(TopRow());
 }
 
 int TfRezultatiTrazenja::TopRow() const {
@@ -744,7 +743,7 @@ int TfRezultatiTrazenja::TopRow() const {
 }
 
 void TfRezultatiTrazenja::OpenRow(int row) {
-    if (row >= 0 && row < rows_.Count())
+    if (holding_ && row >= 0 && row < rows_.Count())
         ResultClick(FindLabel(LabelPrefix + QString::number(2 * row + 1)));
 }
 

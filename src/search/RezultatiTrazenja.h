@@ -100,7 +100,7 @@ public:
     void OpenTopResult();
     // The row Enter opens; -1 without rows.
     int TopRow() const;
-    // Opens a row of the list as a click on its heading does.
+    // Opens a row of the list as a click on its heading does, while the window holds its rows.
     void OpenRow(int row);
     // What a screen reader reads of a row: place, translation, verse text.
     QString RowReading(int row) const;
