@@ -168,6 +168,9 @@ void TfMain::BuildPanes() {
     // Left to right: pane 1, pane 3, pane 2.
     for (int p : {1, 3, 2})
         Splitters->addWidget(BuildPane(p, names[p]));
+    // A screen reader meets the panes as they stand, left to right.
+    for (int p : {1, 3, 2})
+        PaneColumn(p)->raise();
     Splitters->setStretchFactor(0, 0);
     Splitters->setStretchFactor(1, 1);
     Splitters->setStretchFactor(2, 0);

@@ -176,6 +176,8 @@ public:
     // The keyboard-only reader (MainWindowKeys.cpp).
     // Shift+F10 and the Menu key: the active pane's menu at its chosen verse.
     void OpenPaneMenuByKey();
+    // Alt+I: the menu bar's "Izbor" menu, its first item highlighted.
+    void OpenSelectMenuByKey();
     // Ctrl+Up and Ctrl+Down: the verse before or after the chosen one in the active pane.
     void MoveVerseByKey(int step);
     // Ctrl+L and F6: the active pane's chapter edit, its text selected.

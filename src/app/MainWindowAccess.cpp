@@ -16,6 +16,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
+#include <QToolButton>
 
 namespace {
 
@@ -54,10 +56,20 @@ void TfMain::NameControls() {
              QStringLiteral("Broj stiha; Enter prikazuje glavu sa tim stihom"));
         Name(ChapterSpinner(p), pane + QStringLiteral("glava napred ili nazad"), QString());
         Name(VerseSpinner(p), pane + QStringLiteral("stih napred ili nazad"), QString());
+        Name(ChapterSpinner(p)->UpButton(), pane + QStringLiteral("povećaj broj glave"),
+             QStringLiteral("Broj u polju glave za jedan veći"));
+        Name(ChapterSpinner(p)->DownButton(), pane + QStringLiteral("smanji broj glave"),
+             QStringLiteral("Broj u polju glave za jedan manji"));
+        Name(VerseSpinner(p)->UpButton(), pane + QStringLiteral("povećaj broj stiha"),
+             QStringLiteral("Broj u polju stiha za jedan veći"));
+        Name(VerseSpinner(p)->DownButton(), pane + QStringLiteral("smanji broj stiha"),
+             QStringLiteral("Broj u polju stiha za jedan manji"));
     }
     Name(PopUpMenu, QStringLiteral("Meni okna"),
          QStringLiteral("Knjige, prevodi, podsetnik i kopiranje"));
     Name(Izbor1, QStringLiteral("Izbor"), QStringLiteral("Pretraga, podsetnik, prevodi, izlaz"));
+    Name(Splitters->handle(1), QStringLiteral("Granica levog i srednjeg okna"), QString());
+    Name(Splitters->handle(2), QStringLiteral("Granica srednjeg i desnog okna"), QString());
     Name(Button1, QStringLiteral("Bez namene"), QString());
     Name(Button2, QStringLiteral("Bez namene"), QString());
 }
@@ -77,8 +89,14 @@ TKvlabel* TfMain::ChosenVerseLabel(int pane) const {
 void TfMain::AnnounceChosenVerse(int pane) {
     if (!QAccessible::isActive() || pane != state_->ActivePane())
         return;
-    if (TKvlabel* verse = ChosenVerseLabel(pane)) {
-        QAccessibleEvent event(verse, QAccessible::Focus);
-        QAccessible::updateAccessibility(&event);
-    }
+    TKvlabel* verse = ChosenVerseLabel(pane);
+    if (!verse)
+        return;
+    // Its state reads selected: said first, so that the focus finds it chosen.
+    QAccessible::State selected;
+    selected.selected = true;
+    QAccessibleStateChangeEvent change(verse, selected);
+    QAccessible::updateAccessibility(&change);
+    QAccessibleEvent focus(verse, QAccessible::Focus);
+    QAccessible::updateAccessibility(&focus);
 }

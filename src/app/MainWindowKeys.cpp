@@ -23,6 +23,7 @@ void TfMain::BuildKeys() {
     key(QKeySequence(Qt::ControlModifier | Qt::Key_Down), [this] { MoveVerseByKey(1); });
     key(QKeySequence(Qt::ControlModifier | Qt::Key_L), [this] { FocusChapterEdit(); });
     key(QKeySequence(Qt::Key_F6), [this] { FocusChapterEdit(); });
+    key(QKeySequence(Qt::AltModifier | Qt::Key_I), [this] { OpenSelectMenuByKey(); });
 
     // Escape out of the menu bar's menu: the keys go back to the control that had them.
     connect(Izbor1, &QMenu::aboutToShow, this, [this] {
@@ -50,6 +51,12 @@ void TfMain::OpenPaneMenuByKey() {
                         at->mapToGlobal(QPoint(10, std::min(at->height(), 16))));
     if (!PopUpMenu->actions().isEmpty())
         PopUpMenu->setActiveAction(PopUpMenu->actions().first());
+}
+
+void TfMain::OpenSelectMenuByKey() {
+    menuBar()->setActiveAction(Izbor1->menuAction());
+    if (Izbor1->isVisible() && !Izbor1->actions().isEmpty())
+        Izbor1->setActiveAction(Izbor1->actions().first());
 }
 
 void TfMain::MoveVerseByKey(int step) {

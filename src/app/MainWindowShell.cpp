@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,13 @@ bool TfMain::eventFilter(QObject* watched, QEvent* event) {
         SetActivePane(PaneOfBox(watched));
     if (!destroyed_ && (ZoomByWheel(watched, event) || PlaceByMouseOrKey(watched, event)))
         return true;
+    // The Menu key reaches the window as a request for a context menu before the key itself:
+    // the pane's menu, not the edit's own.
+    if (!destroyed_ && event->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard) {
+        Guarded([this] { OpenPaneMenuByKey(); });
+        return true;
+    }
     if (destroyed_ || event->type() != QEvent::KeyPress)
         return QMainWindow::eventFilter(watched, event);
     // The window sees every key first. A key that a control passed on to the window is not

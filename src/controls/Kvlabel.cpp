@@ -1,10 +1,10 @@
 #include "Kvlabel.h"
 
+#include "KvlabelAccessible.h"
 #include "Look.h"
 #include "PopupMenu.h"
 #include "TextWidths.h"
 
-#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -16,24 +16,6 @@ namespace {
 constexpr TColor HoverTekstColor = 0x460000; // dark blue
 constexpr int WrapFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap | Qt::TextShowMnemonic;
 constexpr int LineFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextShowMnemonic;
-
-// What a screen reader learns of a label: static text, its caption as drawn.
-class KvlabelAccessible : public QAccessibleWidget {
-public:
-    explicit KvlabelAccessible(TKvlabel* label)
-        : QAccessibleWidget(label, QAccessible::StaticText) {}
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Name)
-            return StripAccelerators(static_cast<const TKvlabel*>(widget())->Tekst());
-        return QAccessibleWidget::text(t);
-    }
-};
-
-QAccessibleInterface* KvlabelAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TKvlabel") && object && object->isWidgetType())
-        return new KvlabelAccessible(static_cast<TKvlabel*>(object));
-    return nullptr;
-}
 
 } // namespace
 
@@ -132,11 +114,7 @@ QFont TKvlabel::KindFont(VRSTA_SKUP kind, const QFont& before, const TKvFont& fo
 }
 
 TKvlabel::TKvlabel(QWidget* parent) : QWidget(parent) {
-    static const bool accessible = [] {
-        QAccessible::installFactory(KvlabelAccessibleFactory);
-        return true;
-    }();
-    Q_UNUSED(accessible);
+    InstallLabelAccessibility();
     FontTekst = DefaultFontTekst();
     FontPok = DefaultFontPok();
     // Sized by setTekst: showing it first must not size it to a hint.

@@ -3,6 +3,7 @@
 #include "KvTranBtn.h"
 #include "Kvlabel.h"
 
+#include <QAbstractScrollArea>
 #include <algorithm>
 
 TReadOnlyTextAccessible::TReadOnlyTextAccessible(QWidget* widget, QAccessible::Role role)
@@ -33,25 +34,37 @@ namespace {
 class TKvlabelAccessible : public TReadOnlyTextAccessible {
 public:
     explicit TKvlabelAccessible(TKvlabel* label)
-        : TReadOnlyTextAccessible(label, label->Clickable() ? QAccessible::Link
-                                                            : QAccessible::StaticText) {}
+        : TReadOnlyTextAccessible(label, QAccessible::StaticText) {}
 
     const TKvlabel* Label() const { return static_cast<const TKvlabel*>(widget()); }
-    // A label is made before it is dressed: its kind is read when asked.
+    // A label is made before it is dressed: its kind is read when asked. A verse is a
+    // paragraph even where a click chooses it.
     QAccessible::Role role() const override {
+        if (Label()->Vrsta() == Tekst1)
+            return QAccessible::Paragraph;
         return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText;
     }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }
     QString text(QAccessible::Text t) const override {
-        return t == QAccessible::Name && widget()->accessibleName().isEmpty()
-                   ? FullText()
-                   : QAccessibleWidget::text(t);
+        if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
+            return QAccessibleWidget::text(t);
+        // A reference is drawn with the comma that parts it from the next; it is not read.
+        QString name = FullText();
+        if (Label()->Vrsta() == Pok1 && name.endsWith(QLatin1Char(',')))
+            name.chop(1);
+        return name;
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        // The chosen verse is the one drawn on its own background.
-        s.selected = !Label()->isTransparent();
+        // The chosen verse is the verse drawn on its own background; it has the focus while
+        // its pane has the keys.
+        s.selected = Label()->Vrsta() == Tekst1 && !Label()->isTransparent();
         s.selectable = true;
+        s.focusable = Label()->Vrsta() == Tekst1;
+        const QWidget* pane = widget();
+        while (pane && !qobject_cast<const QAbstractScrollArea*>(pane))
+            pane = pane->parentWidget();
+        s.focused = s.selected && pane && pane->hasFocus();
         return s;
     }
 };

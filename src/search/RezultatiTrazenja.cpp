@@ -21,12 +21,14 @@
 #include "Reference.h"
 #include "ReminderEntry.h"
 #include "Reports.h"
+#include "ResultsAccessible.h"
 #include "ScrollBox.h"
 #include "ScrollKeys.h"
 #include "SearchText.h"
 #include "WrapEstimate.h"
 #include "print.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QColorDialog>
@@ -122,6 +124,7 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     sb2 = new TScrollBox(this);
     sb2->setObjectName(QStringLiteral("sb2"));
     InstallPaneAccessibility();
+    InstallResultsAccessibility();
     sb2->setAccessibleName(QStringLiteral("Rezultati pretrage"));
     sb2->setAccessibleDescription(
         QStringLiteral("Za svaki rezultat mesto i prevod, pa tekst stiha; Enter otvara "
@@ -131,6 +134,15 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     client->setContentsMargins(0, 0, 0, 0);
     client->addWidget(sb2);
     connect(sb2, &TScrollBox::viewMoved, this, &TfRezultatiTrazenja::ShowNear);
+    // The list holds the keys, so that a screen reader reads its rows.
+    sb2->setFocusPolicy(Qt::StrongFocus);
+    sb2->installEventFilter(this);
+    connect(sb2, &TScrollBox::viewMoved, this, [this] {
+        if (const int top = TopRow(); top != announcedTop_) {
+            announcedTop_ = top;
+            AnnounceTopResult(*this, top);
+        }
+    });
     connect(sb2, &TScrollBox::labelClicked, this,
             [this](TKvlabel* label) { Guarded([&] { ResultClick(label); }); });
 
@@ -147,7 +159,11 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     noHitWords_->hide();
     foldedOffer_ = new QPushButton(this);
     foldedOffer_->setObjectName(QStringLiteral("FoldedOffer"));
+    // Its caption, with the count, is its name once it has one; Enter runs it.
     foldedOffer_->setAccessibleName(QStringLiteral("Traži bez obzira na kvačice i pismo"));
+    foldedOffer_->setAccessibleDescription(
+        QStringLiteral("Nema poklapanja; traži bez obzira na kvačice i pismo"));
+    foldedOffer_->setAutoDefault(true);
     foldedOffer_->move(LeftEdge + 5, FirstTop + 62);
     foldedOffer_->hide();
     connect(foldedOffer_, &QPushButton::clicked, this,
@@ -320,6 +336,12 @@ void TfRezultatiTrazenja::FillResults() {
                 slot.label->setTekst(QString());
         FreeSpareLabels();
         sb2->show();
+        sb2->setFocus();
+        announcedTop_ = -1;
+        if (QAccessible::isActive()) {
+            QAccessibleEvent reorder(sb2, QAccessible::ObjectReorder);
+            QAccessible::updateAccessibility(&reorder);
+        }
     };
     QElapsedTimer clock;
     clock.start();
@@ -391,9 +413,14 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
     noHitWords_->raise();
     foldedOffer_->setText(
         QStringLiteral("Bez obzira na kvačice: %1 poklapanja").arg(GroupedCount(foldedCount_)));
+    if (foldedCount_ > 0)
+        foldedOffer_->setAccessibleName(foldedOffer_->text());
     foldedOffer_->adjustSize();
     foldedOffer_->setVisible(none && foldedCount_ > 0);
     foldedOffer_->raise();
+    // Without rows the keys go to the offer, if there is one.
+    if (foldedOffer_->isVisibleTo(this))
+        foldedOffer_->setFocus();
 }
 
 void TfRezultatiTrazenja::FoldedOfferClick() {
@@ -704,17 +731,60 @@ void TfRezultatiTrazenja::FormKeyDown(int key) {
 }
 
 void TfRezultatiTrazenja::OpenTopResult() {
-    int row = AnchorOfView().row;
+    OpenRow(TopRow());
+}
+
+int TfRezultatiTrazenja::TopRow() const {
+    const int row = AnchorOfView().row;
     // Above the first heading the view shows the first result.
-    if (row < 0 && !found_.empty() && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
-        row = 0;
-    if (holding_ && row >= 0)
-        ResultClick(FindLabel(QStringLiteral("labela") + QString::number(2 * row + 1)));
+    if (row < 0 && rows_.Count() > 0 && sb2->verticalScrollBar()->value() < rows_.HeadingTop(0))
+        return 0;
+    return row;
+}
+
+void TfRezultatiTrazenja::OpenRow(int row) {
+    if (holding_ && row >= 0 && row < rows_.Count())
+        ResultClick(FindLabel(LabelPrefix + QString::number(2 * row + 1)));
+}
+
+QString TfRezultatiTrazenja::RowReading(int row) const {
+    const ResultRow& r = rows_.Row(row);
+    const QString title =
+        reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(r.Knjiga) : QString();
+    QString place = (title.isEmpty() ? r.Knjiga : title) + QLatin1Char(' ') + r.Glava +
+                    QLatin1Char(':') + r.Rbr;
+    if (!searched_.translation.trimmed().isEmpty())
+        place += QStringLiteral(", ") + searched_.translation.trimmed();
+    return place + QStringLiteral(": ") + r.Tekst.trimmed();
+}
+
+QRect TfRezultatiTrazenja::RowBand(int row) const {
+    const int top = rows_.HeadingTop(row);
+    return QRect(LeftEdge, top, wrapWidth_, rows_.VerseTop(row) + rows_.VerseHeight(row) - top);
 }
 
 void TfRezultatiTrazenja::keyPressEvent(QKeyEvent* event) {
     FormKeyDown(event->key());
     QWidget::keyPressEvent(event);
+}
+
+bool TfRezultatiTrazenja::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == sb2 && event->type() == QEvent::FocusIn) {
+        // After the list itself, a screen reader hears the row Enter opens.
+        QTimer::singleShot(0, this, [this] {
+            announcedTop_ = TopRow();
+            AnnounceTopResult(*this, announcedTop_);
+        });
+        return false;
+    }
+    // The list's keys are the window's: it scrolls, opens and closes as the window does.
+    if (watched != sb2 || event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+        return false;
+    Guarded([&] { FormKeyDown(key); });
+    return true;
 }
 
 void TfRezultatiTrazenja::FormClose() {

@@ -98,6 +98,16 @@ public:
     void ResultClick(TKvlabel* label);
     // Enter: opens the result at the top of the view, as a click on its heading does.
     void OpenTopResult();
+    // The row Enter opens; -1 without rows.
+    int TopRow() const;
+    // Opens a row of the list as a click on its heading does, while the window holds its rows.
+    void OpenRow(int row);
+    // What a screen reader reads of a row: place, translation, verse text.
+    QString RowReading(int row) const;
+    // Where a row's heading and verse lie on the list.
+    QRect RowBand(int row) const;
+    // Counts the fills of the list: a row number stands for the same row only within one.
+    int FillNumber() const { return fill_; }
 
     // Menu handlers.
     void Podesi1Click();
@@ -150,6 +160,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -225,4 +236,5 @@ private:
     QElapsedTimer shown_; // since the last list was shown
     bool destroyed_ = false;
     bool prepared_ = false;
+    int announcedTop_ = -1; // the top row a screen reader was last told of
 };

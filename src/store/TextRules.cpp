@@ -118,8 +118,8 @@ int FoldCompare(void*, int n1, const void* s1, int n2, const void* s2) {
     const int shorter = std::min(n1, n2);
     int i = 0;
     for (; i < shorter && (p1[i] | p2[i]) < 0x80; ++i) {
-        const unsigned c1 = p1[i] - 'A' < 26u ? p1[i] + 32u : p1[i];
-        const unsigned c2 = p2[i] - 'A' < 26u ? p2[i] + 32u : p2[i];
+        const unsigned c1 = unsigned(p1[i] - 'A') < 26u ? p1[i] + 32u : p1[i];
+        const unsigned c2 = unsigned(p2[i] - 'A') < 26u ? p2[i] + 32u : p2[i];
         if (c1 != c2)
             return c1 < c2 ? -1 : 1;
     }

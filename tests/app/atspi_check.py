@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """What a screen reader meets: starts the reader on an X server of its own with a session bus,
 opens Genesis 1 by keys and looks for the pane heading and the first verse in the accessible
-tree. Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session or pyatspi is missing.
+tree, then takes the next verse by Ctrl+Down and waits for it to be announced as focused.
+Exits 77 (skipped) when Xvfb, xdotool, dbus-run-session or pyatspi is missing.
 Usage: atspi_check.py PROGRAM [--dump]"""
 import os, shutil, sqlite3, subprocess, sys, tempfile, time
 
@@ -77,8 +78,29 @@ def find_app(pyatspi, pid):
     return None
 
 
+def pump(seconds):
+    """Lets the accessibility events of that long reach their listeners."""
+    from gi.repository import GLib
+    context = GLib.MainContext.default()
+    end = time.time() + seconds
+    while time.time() < end:
+        while context.pending():
+            context.iteration(False)
+        time.sleep(0.05)
+
+
 def check(program, pyatspi, dump):
     heading, verse = "Prva knjiga Mojsijeva 1", first_verse(program)
+    focused = []
+
+    def on_focus(event):
+        try:
+            if event.detail1 and event.source.getRoleName() == "paragraph":
+                focused.append(event.source.name or "")
+        except Exception:
+            pass
+
+    pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
     read, write = os.pipe()
     xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", "1280x800x24",
                              "-nolisten", "tcp"], pass_fds=[write], stderr=subprocess.DEVNULL)
@@ -122,14 +144,24 @@ def check(program, pyatspi, dump):
             if all(found):
                 break
             time.sleep(1)
+        # The next verse is announced as the focused one.
+        if all(found):
+            subprocess.run(["xdotool", "key", "ctrl+Down"], env=env, timeout=10)
+            for _ in range(40):
+                pump(0.25)
+                if any(name.startswith("2. ") for name in focused):
+                    break
+            found.append(any(name.startswith("2. ") for name in focused))
         if dump:
             for depth, role, name, text in walk(app):
                 print("  " * depth + "%s: %s%s" % (role, name[:80],
                                                    " | " + text[:80] if text else ""))
         if not all(found):
-            print("heading found: %s, first verse found: %s" % tuple(found))
+            print("heading found: %s, first verse found: %s, next verse announced: %s"
+                  % tuple(found + [False] * (3 - len(found))))
             return 1
-        print("the heading and the first verse are in the accessible tree")
+        print("the heading and the first verse are in the accessible tree; the next verse is "
+              "announced")
         return 0
     finally:
         for process in (reader, xvfb):

@@ -505,7 +505,7 @@ void TestMainWindow::looksKeepTheLabelsReadable() {
     startProgram();
     showIn(1, QStringLiteral("1 MOJ 1:1"));
     TfTrazi* search = program_->fTrazi.get();
-    search->ListBoxAND->addItem(QStringLiteral("MATEJ DVA"));
+    search->RequiredList()->addItem(QStringLiteral("MATEJ DVA"));
     search->BtnTraziClick();
     program_->fRezultatiTrazenja->ShowResults(search->Result());
     search->show();

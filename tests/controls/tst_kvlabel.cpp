@@ -152,6 +152,11 @@ private slots:
         // A screen reader reads the caption as drawn.
         QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name),
                  QStringLiteral("R & D"));
+        // A reference without the comma that parts it from the next.
+        l->setVrsta(Pok1);
+        l->setTekst(QStringLiteral("PS 33:6,"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(l)->text(QAccessible::Name),
+                 QStringLiteral("PS 33:6"));
     }
 
     void tekstBeforeVrstaMeasuresInTheOldFont() {

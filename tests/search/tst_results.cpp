@@ -10,6 +10,7 @@
 #include "VerseFixture.h"
 #include "print.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
@@ -62,6 +63,7 @@ private slots:
     void closedQueryReachesErrorBox();
     void lastRowShowsAtTheEnd();
     void headingFarDownOpensItsChapter();
+    void everyRowIsReadable();
     void shorterListFreesTheLabels();
     void searchedWordsMarkedCopiedAndPrinted();
 
@@ -345,6 +347,29 @@ void TestResults::headingFarDownOpensItsChapter() {
     QTest::mouseClick(heading, Qt::LeftButton);
     QCOMPARE(m()->State().Chapter(m()->State().ResultsPane()), 10);
     QCOMPARE(m()->State().Verse(m()->State().ResultsPane()), 1);
+}
+
+void TestResults::everyRowIsReadable() {
+    search(501);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(r()->ResultsBox());
+    QCOMPARE(QAccessible::queryAccessibleInterface(r())->role(), QAccessible::Window);
+    QCOMPARE(list->role(), QAccessible::List);
+    QCOMPARE(list->childCount(), 501);
+    // A row far from the view, whose labels are not laid out, reads and opens as any other.
+    QAccessibleInterface* row = list->child(450);
+    QCOMPARE(row->text(QAccessible::Name),
+             QStringLiteral("Prva knjiga Mojsijeva 10:1: Prvi stih 451."));
+    QCOMPARE(list->indexOfChild(row), 450);
+    const QAccessible::Id id = QAccessible::uniqueId(row);
+    QVERIFY(row->state().offscreen);
+    row->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m()->State().Chapter(m()->State().ResultsPane()), 10);
+    // A new list: the rows of the old one are gone.
+    search(3);
+    QCOMPARE(list->childCount(), 3);
+    QCOMPARE(list->child(2)->text(QAccessible::Name),
+             QStringLiteral("Prva knjiga Mojsijeva 1:3: Prvi stih 3."));
+    QVERIFY(!QAccessible::accessibleInterface(id));
 }
 
 void TestResults::shorterListFreesTheLabels() {
