@@ -7,12 +7,15 @@
 #include "PodesiFont.h"
 #include "Podsetnik.h"
 #include "ProgramFolder.h"
+#include "Query.h"
 #include "RezultatiTrazenja.h"
 #include "Search.h"
 #include "SessionKeeper.h"
 #include "SessionStore.h"
 #include "Trazi.h"
 #include "print.h"
+
+#include <QTimer>
 
 TProgram::TProgram(const QString& programFolder) {
     fMain = std::make_unique<TfMain>();
@@ -63,6 +66,37 @@ void TProgram::PrepareFirstUses() {
     } catch (const DatabaseError&) {
     }
     fRezultatiTrazenja->PrepareFirstShow();
+    MeasureVersesWhileIdle();
+}
+
+void TProgram::MeasureVersesWhileIdle() {
+    // The default text's verses two hundred at a time, each step short enough for a key
+    // that comes meanwhile; done once the table has no more rows or cannot be read.
+    auto* timer = new QTimer(fMain.get());
+    timer->setInterval(0);
+    auto query = std::make_shared<Query>();
+    query->setConnectionString(
+        TranslationConnectionString(DefaultTranslationFile, Baze->programFolder()));
+    auto from = std::make_shared<qint64>(0);
+    TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, query, from, results] {
+        constexpr qint64 Step = 200;
+        std::vector<ResultRow> rows;
+        try {
+            query->clearSql();
+            rows =
+                RunStatement(*query, {QString::fromLatin1(SearchSelectLine),
+                                      QStringLiteral("limit %1 offset %2").arg(Step).arg(*from)});
+        } catch (const DatabaseError&) {
+        }
+        *from += Step;
+        if (rows.empty()) {
+                    timer->deleteLater();
+            return;
+        }
+        results->MeasureAhead(rows);
+    });
+    timer->start();
 }
 
 TSessionKeeper* TProgram::KeepSession() {

@@ -28,6 +28,9 @@ public:
     // first results window would otherwise make while the user waits: the search's pages of
     // the default text read once, and the results window prepared.
     void PrepareFirstUses();
+    // Measures the words of the default text's verses for the results window, a step at a
+    // time while nothing else waits.
+    void MeasureVersesWhileIdle();
 
     // Puts the last run's session back and keeps this one; the program does this, tests that
     // want it too (with files of their own).

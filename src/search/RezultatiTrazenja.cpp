@@ -402,6 +402,12 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
     }
 }
 
+void TfRezultatiTrazenja::MeasureAhead(const std::vector<ResultRow>& rows) {
+    PrepareVerseEstimate();
+    for (const ResultRow& row : rows)
+        verses_->Height(row.VerseText());
+}
+
 void TfRezultatiTrazenja::ShowNoHitLine() {
     const bool none = labelsUsed_ == 0;
     noHitLine_->adjustSize();

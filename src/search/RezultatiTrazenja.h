@@ -124,6 +124,9 @@ public:
     // start-up: its platform window, the fonts and word widths of its labels, and labels
     // for the first screenfuls, painted once off the screen. Done once.
     void PrepareFirstShow();
+    // Measures the words of verses ahead of the searches that will list them, while the
+    // program is idle: a list then finds its rows' widths already measured.
+    void MeasureAhead(const std::vector<ResultRow>& rows);
 
     // Window.
     void FormCreate();

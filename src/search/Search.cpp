@@ -38,14 +38,19 @@ std::vector<ResultRow> RunStatement(const QString& connection, const QStringList
 }
 
 std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement) {
+    // A search's own statement reads only the columns a row shows, not the references.
     for (const QString& line : statement)
-        q.addLine(line);
+        q.addLine(line == QLatin1String(SearchSelectLine)
+                      ? QStringLiteral("select knjiga, glava, rbr, tekst from vidoslov")
+                      : line);
     q.open();
     std::vector<ResultRow> rows;
     rows.reserve(size_t(q.recordCount()));
+    const int knjiga = q.columnIndex(QStringLiteral("knjiga"));
+    const int glava = q.columnIndex(QStringLiteral("glava"));
+    const int rbr = q.columnIndex(QStringLiteral("rbr"));
+    const int tekst = q.columnIndex(QStringLiteral("tekst"));
     for (q.first(); !q.eof(); q.next())
-        rows.push_back(
-            {q.fieldAsText(QStringLiteral("knjiga")), q.fieldAsText(QStringLiteral("glava")),
-             q.fieldAsText(QStringLiteral("rbr")), q.fieldAsText(QStringLiteral("tekst"))});
+        rows.push_back({q.field(knjiga), q.field(glava), q.field(rbr), q.field(tekst)});
     return rows;
 }

@@ -165,14 +165,19 @@ void Query::close() {
     row_ = 0;
 }
 
-QString Query::fieldAsText(const QString& column) const {
+int Query::columnIndex(const QString& column) const {
     qsizetype c = columns_.size() - 1;
     while (c >= 0 && columns_[c].compare(column, Qt::CaseInsensitive) != 0)
         --c;
     if (c < 0)
         throw DatabaseError(WithFile(QStringLiteral("Field '%1' not found").arg(column)));
+    return int(c);
+}
+
+QString Query::fieldAsText(const QString& column) const {
+    const int c = columnIndex(column);
     if (eof())
         throw DatabaseError(
             QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
-    return cells_[size_t(row_) * columns_.size() + c];
+    return field(c);
 }

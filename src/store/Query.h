@@ -50,6 +50,12 @@ public:
     int recordCount() const { return rowCount_; }
     // The named column of the current row as text; null gives the empty text.
     QString fieldAsText(const QString& column) const;
+    // The same by the column's place (columnIndex, which throws for a missing column), for
+    // reading many rows.
+    int columnIndex(const QString& column) const;
+    const QString& field(int column) const {
+        return cells_[size_t(row_) * columns_.size() + column];
+    }
 
     // An error text followed by the file of the connection: "no such table: x (file)".
     QString WithFile(const QString& text) const;
