@@ -64,8 +64,7 @@ void TfMain::MoveVerseByKey(int step) {
     const int p = state_->ActivePane();
     int last = 0;
     for (int k = 1; k <= layout_.LabelsUsed[p]; ++k)
-        if (const TKvlabel* label = PaneLabel(layout_, p, k);
-            label && label->Vrsta() == Tekst1)
+        if (const TKvlabel* label = PaneLabel(layout_, p, k); label && label->Vrsta() == Tekst1)
             last = std::max(last, label->Rbr.toInt());
     const int verse = state_->Verse(p) + step;
     if (verse < 1 || verse > last)

@@ -183,7 +183,7 @@ void TKvlabel::setPointingCursor() {
 
 int TKvlabel::LineHeight() const {
     if (lineHeight_ < 0)
-        lineHeight_ = KvLineHeight(fontMetrics());
+        lineHeight_ = KeptLineHeight(font(), this);
     return lineHeight_;
 }
 

@@ -263,8 +263,7 @@ TKvlabel* PaneLabel(const PaneLabels& state, int pane, int k) {
     const std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[pane];
     if (k >= 1 && size_t(k) <= numbered.size() && numbered[size_t(k - 1)])
         return numbered[size_t(k - 1)].data();
-    return state.Labels.Find(QStringLiteral("labela") + QString::number(pane) +
-                             QString::number(k));
+    return state.Labels.Find(QStringLiteral("labela") + QString::number(pane) + QString::number(k));
 }
 
 void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse) {
