@@ -133,7 +133,39 @@ int FoldCompare(void*, int n1, const void* s1, int n2, const void* s2) {
 
 struct CompiledPattern {
     std::u32string folded;
+    // For "%word%" with a word of ASCII characters only: the word, folded. Such a word is found
+    // in the bytes of a text directly (AsciiInfixMatch).
+    std::string asciiInfix;
 };
+
+// The characters outside ASCII that fold to an ASCII letter: the Kelvin sign (to "k") and the
+// long s (to "s"), in UTF-8.
+bool HoldsFoldingToAscii(const unsigned char* s, size_t n) {
+    for (size_t i = 0; i + 1 < n; ++i)
+        if ((s[i] == 0xC5 && s[i + 1] == 0xBF) ||
+            (s[i] == 0xE2 && i + 2 < n && s[i + 1] == 0x84 && s[i + 2] == 0xAA))
+            return true;
+    return false;
+}
+
+// Whether the folded text holds the word: every ASCII byte of UTF-8 is a character of its own
+// and, but for the two above, only ASCII folds to ASCII, so the word's characters lie next to
+// each other in the text exactly where its bytes do, in upper or lower case.
+bool AsciiInfixMatch(const std::string& word, const unsigned char* s, size_t n) {
+    const size_t m = word.size();
+    for (size_t at = 0; at + m <= n; ++at) {
+        size_t k = 0;
+        while (k < m) {
+            const unsigned c = s[at + k];
+            if ((c - 'A' < 26u ? c + 32 : c) != static_cast<unsigned char>(word[k]))
+                break;
+            ++k;
+        }
+        if (k == m)
+            return true;
+    }
+    return false;
+}
 
 void FreePattern(void* p) {
     delete static_cast<CompiledPattern*>(p);
@@ -159,6 +191,10 @@ CompiledPattern* CompilePattern(sqlite3_value* pattern, sqlite3_value* escape) {
         else
             compiled->folded.push_back(c);
     }
+    const std::u32string& f = compiled->folded;
+    if (f.size() > 2 && f.front() == LikeAnyRun && f.back() == LikeAnyRun &&
+        std::all_of(f.begin() + 1, f.end() - 1, [](char32_t c) { return c < 0x80; }))
+        compiled->asciiInfix.assign(f.begin() + 1, f.end() - 1);
     return compiled;
 }
 
@@ -182,6 +218,12 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     const unsigned char* bytes = sqlite3_value_text(argv[1]);
     const int length = sqlite3_value_bytes(argv[1]);
     const size_t size = bytes ? size_t(length > 0 ? length : 0) : 0;
+    if (!pattern->asciiInfix.empty() && !HoldsFoldingToAscii(bytes, size)) {
+        const bool matches = AsciiInfixMatch(pattern->asciiInfix, bytes, size);
+        if (fresh)
+            sqlite3_set_auxdata(ctx, 0, fresh.release(), FreePattern);
+        return sqlite3_result_int(ctx, matches);
+    }
     if (size != lastBytes.size() || (size > 0 && std::memcmp(lastBytes.data(), bytes, size) != 0)) {
         lastBytes.assign(reinterpret_cast<const char*>(bytes), size);
         FoldUtf8(bytes, int(size), text);

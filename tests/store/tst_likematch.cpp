@@ -96,6 +96,43 @@ private slots:
         sqlite3_close(db);
     }
 
+    // "%word%" with an ASCII word is looked for in the text's bytes; it must find what folding
+    // finds, also where a character outside ASCII folds to an ASCII letter.
+    void asciiWordMatchesAsFolded_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<int>("matches");
+        QTest::newRow("case") << "GoSPOD reče"
+                              << "%gospod%" << 1;
+        QTest::newRow("across marks") << "čovek"
+                                      << "%ovek%" << 1;
+        QTest::newRow("cut by a mark") << "čovek"
+                                       << "%covek%" << 0;
+        QTest::newRow("Kelvin sign") << QString::fromUtf8("\u212Aing") << "%king%" << 1;
+        QTest::newRow("long s") << QString::fromUtf8("Je\u017Fus") << "%jesus%" << 1;
+        QTest::newRow("at the end") << "hleb"
+                                    << "%leb%" << 1;
+        QTest::newRow("longer than the text") << "hle"
+                                              << "%hleb%" << 0;
+    }
+    void asciiWordMatchesAsFolded() {
+        QFETCH(QString, text);
+        QFETCH(QString, pattern);
+        QFETCH(int, matches);
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(":memory:", &db), SQLITE_OK);
+        RegisterTextRules(db);
+        sqlite3_stmt* stmt = nullptr;
+        sqlite3_prepare_v2(db, "select ?1 like ?2", -1, &stmt, nullptr);
+        const QByteArray t = text.toUtf8(), p = pattern.toUtf8();
+        sqlite3_bind_text(stmt, 1, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+        sqlite3_bind_text(stmt, 2, p.constData(), int(p.size()), SQLITE_TRANSIENT);
+        QCOMPARE(sqlite3_step(stmt), SQLITE_ROW);
+        QCOMPARE(sqlite3_column_int(stmt, 0), matches);
+        sqlite3_finalize(stmt);
+        sqlite3_close(db);
+    }
+
     // NOCASE orders texts as they fold: an ASCII start byte by byte, the rest folded.
     void nocaseComparesFoldedTexts_data() {
         QTest::addColumn<QString>("a");
