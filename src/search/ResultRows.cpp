@@ -10,9 +10,14 @@ QString ResultRow::VerseText() const {
     return Rbr + QStringLiteral(". ") + Tekst;
 }
 
+namespace {
+const QString VerseStop = QStringLiteral(". ");
+} // namespace
+
 void TResultRows::Clear(int top, int headingHeight) {
     // The memory of a long list goes back.
-    rows_ = {};
+    texts_ = QString();
+    spans_ = {};
     verseHeights_ = {};
     tops_ = {top};
     settledTo_ = 0;
@@ -20,10 +25,48 @@ void TResultRows::Clear(int top, int headingHeight) {
     headingHeight_ = headingHeight;
 }
 
-void TResultRows::Add(ResultRow row, int verseHeight) {
-    rows_.push_back(std::move(row));
+void TResultRows::Reserve(int rows, qsizetype chars) {
+    texts_.reserve(texts_.size() + chars);
+    spans_.reserve(spans_.size() + size_t(rows));
+    verseHeights_.reserve(verseHeights_.size() + size_t(rows));
+    tops_.reserve(tops_.size() + size_t(rows));
+}
+
+qsizetype TResultRows::TextSize(const ResultRow& row) {
+    return row.Knjiga.size() + row.Glava.size() + row.Rbr.size() + VerseStop.size() +
+           row.Tekst.size();
+}
+
+void TResultRows::Add(const ResultRow& row, int verseHeight) {
+    spans_.push_back(Span{std::uint32_t(texts_.size()), std::uint32_t(row.Knjiga.size()),
+                          std::uint32_t(row.Glava.size()), std::uint32_t(row.Rbr.size())});
+    texts_ += row.Knjiga;
+    texts_ += row.Glava;
+    texts_ += row.Rbr;
+    texts_ += VerseStop;
+    texts_ += row.Tekst;
     verseHeights_.push_back(verseHeight);
     tops_.push_back(0);
+}
+
+qsizetype TResultRows::End(int i) const {
+    return size_t(i) + 1 < spans_.size() ? qsizetype(spans_[size_t(i) + 1].start) : texts_.size();
+}
+
+QStringView TResultRows::VerseText(int i) const {
+    const Span& s = spans_[size_t(i)];
+    const qsizetype from = qsizetype(s.start) + s.knjiga + s.glava;
+    return QStringView(texts_).mid(from, End(i) - from);
+}
+
+ResultRow TResultRows::Row(int i) const {
+    const Span& s = spans_[size_t(i)];
+    const QStringView all(texts_);
+    const QStringView verse = VerseText(i);
+    return ResultRow{all.mid(s.start, s.knjiga).toString(),
+                     all.mid(s.start + s.knjiga, s.glava).toString(),
+                     verse.left(s.rbr).toString(),
+                     verse.mid(s.rbr + VerseStop.size()).toString()};
 }
 
 void TResultRows::Settle() const {

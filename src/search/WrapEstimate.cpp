@@ -27,9 +27,13 @@ qreal TWrapEstimate::PieceWidth(QStringView piece) {
     return w;
 }
 
-int TWrapEstimate::Lines(const QString& caption) {
-    const QString text = StripAccelerators(caption);
-    const QStringView all(text);
+int TWrapEstimate::Lines(QStringView text) {
+    if (text.contains(u'&'))
+        return LinesOf(StripAccelerators(text.toString()));
+    return LinesOf(text);
+}
+
+int TWrapEstimate::LinesOf(QStringView all) {
     const qsizetype n = all.size();
     int lines = 1;
     qreal used = 0;    // the width of the line so far, without blanks at its end
@@ -62,6 +66,6 @@ int TWrapEstimate::Lines(const QString& caption) {
     return lines;
 }
 
-int TWrapEstimate::Height(const QString& text) {
+int TWrapEstimate::Height(QStringView text) {
     return Lines(text) * lineHeight_;
 }

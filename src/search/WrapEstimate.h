@@ -14,12 +14,13 @@ public:
     // The font of the label, the width it wraps at and the height of one of its lines.
     TWrapEstimate(const QFont& font, int width, int lineHeight);
 
-    int Height(const QString& text);
-    int Lines(const QString& text);
+    int Height(QStringView text);
+    int Lines(QStringView text);
     int Width() const { return int(width_); }
 
 private:
     qreal PieceWidth(QStringView piece);
+    int LinesOf(QStringView shown);
 
     QFontMetricsF metrics_;
     qreal width_;
