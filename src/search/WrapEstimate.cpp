@@ -2,6 +2,8 @@
 
 #include "Kvlabel.h"
 
+#include <algorithm>
+
 namespace {
 
 // A line may break after a dash that a letter follows, as well as at a blank.
@@ -18,13 +20,40 @@ TWrapEstimate::TWrapEstimate(const QFont& font, int width, int lineHeight)
       lineHeight_(lineHeight) {}
 
 qreal TWrapEstimate::PieceWidth(QStringView piece) {
-    const auto found = pieces_.constFind(piece);
-    if (found != pieces_.cend())
-        return *found;
-    const QString& text = texts_.emplace_back(piece.toString());
-    const qreal w = metrics_.horizontalAdvance(text);
-    pieces_.insert(QStringView(text), w);
-    return w;
+    quint32 hash = 2166136261u; // FNV-1a over the characters
+    for (const QChar c : piece)
+        hash = (hash ^ c.unicode()) * 16777619u;
+    const auto length = quint32(piece.size());
+    if (table_.empty())
+        Grow();
+    const size_t mask = table_.size() - 1;
+    size_t at = hash & mask;
+    for (; table_[at].length != 0; at = (at + 1) & mask) {
+        const Piece& p = table_[at];
+        if (p.hash == hash && p.length == length &&
+            std::equal(piece.utf16(), piece.utf16() + length, chars_.data() + p.start))
+            return p.width;
+    }
+    const auto width = float(metrics_.horizontalAdvance(piece.toString()));
+    table_[at] = Piece{hash, quint32(chars_.size()), length, width};
+    chars_.insert(chars_.end(), piece.utf16(), piece.utf16() + length);
+    if (2 * ++used_ > table_.size())
+        Grow();
+    return width;
+}
+
+void TWrapEstimate::Grow() {
+    std::vector<Piece> old = std::move(table_);
+    table_.assign(std::max<size_t>(1024, 2 * old.size()), Piece());
+    const size_t mask = table_.size() - 1;
+    for (const Piece& p : old) {
+        if (p.length == 0)
+            continue;
+        size_t at = p.hash & mask;
+        while (table_[at].length != 0)
+            at = (at + 1) & mask;
+        table_[at] = p;
+    }
 }
 
 int TWrapEstimate::Lines(QStringView text) {

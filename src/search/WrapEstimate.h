@@ -1,9 +1,8 @@
 #pragma once
 
 #include <QFontMetricsF>
-#include <QHash>
 #include <QString>
-#include <deque>
+#include <vector>
 
 // How high a verse label will be for a text, found fast without the label: the words of a
 // text are measured one by one, each once for all the texts, and put on lines the way the
@@ -26,8 +25,19 @@ private:
     qreal width_;
     qreal blank_;
     int lineHeight_;
-    // The widths of the pieces met so far, looked up without copying the piece; the open
-    // table of QHash keeps a look-up to about one memory access.
-    std::deque<QString> texts_;
-    QHash<QStringView, qreal> pieces_;
+    // The widths of the pieces met so far. Their characters lie one after another in one
+    // buffer, found through an open table that compares a piece's hash and length before its
+    // characters: a look-up is about one memory access, and the memory goes back in a few
+    // blocks when the estimate is dropped.
+    struct Piece {
+        quint32 hash = 0;
+        quint32 start = 0;
+        quint32 length = 0; // 0: a free slot
+        float width = 0;    // widths are in 64ths of a pixel: a float holds them exactly
+    };
+    void Grow();
+
+    std::vector<char16_t> chars_;
+    std::vector<Piece> table_; // a power of two long, at most half full
+    size_t used_ = 0;
 };
