@@ -64,8 +64,7 @@ ResultRow TResultRows::Row(int i) const {
     const QStringView all(texts_);
     const QStringView verse = VerseText(i);
     return ResultRow{all.mid(s.start, s.knjiga).toString(),
-                     all.mid(s.start + s.knjiga, s.glava).toString(),
-                     verse.left(s.rbr).toString(),
+                     all.mid(s.start + s.knjiga, s.glava).toString(), verse.left(s.rbr).toString(),
                      verse.mid(s.rbr + VerseStop.size()).toString()};
 }
 

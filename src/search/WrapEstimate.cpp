@@ -13,6 +13,9 @@ bool BreaksAfter(QStringView text, qsizetype i) {
     return dash && i + 1 < text.size() && !text[i + 1].isSpace() && !text[i + 1].isDigit();
 }
 
+// Hebrew and the scripts after it may join, reorder or combine their letters.
+constexpr char16_t FirstComplexScript = 0x0590;
+
 } // namespace
 
 TWrapEstimate::TWrapEstimate(const QFont& font, int width, int lineHeight)
@@ -34,11 +37,44 @@ qreal TWrapEstimate::PieceWidth(QStringView piece) {
             std::equal(piece.utf16(), piece.utf16() + length, chars_.data() + p.start))
             return p.width;
     }
-    const auto width = float(metrics_.horizontalAdvance(piece.toString()));
+    const auto width = float(Measure(piece));
     table_[at] = Piece{hash, quint32(chars_.size()), length, width};
     chars_.insert(chars_.end(), piece.utf16(), piece.utf16() + length);
     if (2 * ++used_ > table_.size())
         Grow();
+    return width;
+}
+
+qreal TWrapEstimate::Advance(char16_t c) {
+    const auto found = advances_.constFind(c);
+    if (found != advances_.cend())
+        return *found;
+    const qreal w = metrics_.horizontalAdvance(QChar(c));
+    advances_.insert(c, w);
+    return w;
+}
+
+qreal TWrapEstimate::Measure(QStringView piece) {
+    // Latin, Greek and Cyrillic letters shape one by one, with kerning between neighbours.
+    const bool simple = std::all_of(piece.begin(), piece.end(), [](QChar c) {
+        return c.unicode() < FirstComplexScript && !c.isMark() && !c.isSurrogate();
+    });
+    if (!simple)
+        return metrics_.horizontalAdvance(piece.toString());
+    qreal width = 0;
+    for (qsizetype i = 0; i < piece.size(); ++i) {
+        const char16_t c = piece[i].unicode();
+        width += Advance(c);
+        if (i + 1 == piece.size())
+            break;
+        const char16_t next = piece[i + 1].unicode();
+        const quint32 pair = quint32(c) << 16 | next;
+        auto kern = kerning_.constFind(pair);
+        if (kern == kerning_.cend())
+            kern = kerning_.insert(pair, metrics_.horizontalAdvance(piece.mid(i, 2).toString()) -
+                                             Advance(c) - Advance(next));
+        width += *kern;
+    }
     return width;
 }
 

@@ -1,13 +1,15 @@
 #pragma once
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <vector>
 
 // How high a verse label will be for a text, found fast without the label: the words of a
-// text are measured one by one, each once for all the texts, and put on lines the way the
-// label wraps them. It can miss by a line where kerning across a blank moves a line's end,
-// so a list corrects it from the label once a label is made.
+// text are measured one by one, each once for all the texts (a new word from its letters and
+// their pairs, each shaped once), and put on lines the way the label wraps them. It can miss by a
+// line where kerning across a blank moves a line's end, so a list corrects it from the label once a
+// label is made.
 class TWrapEstimate {
 public:
     // The font of the label, the width it wraps at and the height of one of its lines.
@@ -36,8 +38,14 @@ private:
         float width = 0;    // widths are in 64ths of a pixel: a float holds them exactly
     };
     void Grow();
+    // A new piece's width: its letters' advances and the kerning of each pair of them, each
+    // shaped once; a piece of a script that shapes otherwise is shaped whole.
+    qreal Measure(QStringView piece);
+    qreal Advance(char16_t c);
 
     std::vector<char16_t> chars_;
     std::vector<Piece> table_; // a power of two long, at most half full
     size_t used_ = 0;
+    QHash<char16_t, qreal> advances_;
+    QHash<quint32, qreal> kerning_; // by the pair's two characters
 };
