@@ -11,12 +11,24 @@ QString ResultRow::VerseText() const {
 }
 
 namespace {
-const QString VerseStop = QStringLiteral(". ");
+
+// The bytes of a text in UTF-8.
+qsizetype Utf8Size(QStringView text) {
+    qsizetype bytes = 0;
+    for (const QChar c : text)
+        bytes += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 || c.isSurrogate() ? 2 : 3;
+    return bytes;
+}
+
+void AppendUtf8(QByteArray& to, const QString& text) {
+    to += text.toUtf8();
+}
+
 } // namespace
 
 void TResultRows::Clear(int top, int headingHeight) {
     // The memory of a long list goes back.
-    texts_ = QString();
+    texts_ = QByteArray();
     spans_ = {};
     verseHeights_ = {};
     tops_ = {top};
@@ -25,26 +37,27 @@ void TResultRows::Clear(int top, int headingHeight) {
     headingHeight_ = headingHeight;
 }
 
-void TResultRows::Reserve(int rows, qsizetype chars) {
-    texts_.reserve(texts_.size() + chars);
+void TResultRows::Reserve(int rows, qsizetype bytes) {
+    texts_.reserve(texts_.size() + bytes);
     spans_.reserve(spans_.size() + size_t(rows));
     verseHeights_.reserve(verseHeights_.size() + size_t(rows));
     tops_.reserve(tops_.size() + size_t(rows));
 }
 
 qsizetype TResultRows::TextSize(const ResultRow& row) {
-    return row.Knjiga.size() + row.Glava.size() + row.Rbr.size() + VerseStop.size() +
-           row.Tekst.size();
+    return Utf8Size(row.Knjiga) + Utf8Size(row.Glava) + Utf8Size(row.Rbr) + Utf8Size(row.Tekst);
 }
 
 void TResultRows::Add(const ResultRow& row, int verseHeight) {
-    spans_.push_back(Span{std::uint32_t(texts_.size()), std::uint32_t(row.Knjiga.size()),
-                          std::uint32_t(row.Glava.size()), std::uint32_t(row.Rbr.size())});
-    texts_ += row.Knjiga;
-    texts_ += row.Glava;
-    texts_ += row.Rbr;
-    texts_ += VerseStop;
-    texts_ += row.Tekst;
+    Span span{std::uint32_t(texts_.size()), 0, 0, 0};
+    AppendUtf8(texts_, row.Knjiga);
+    span.knjiga = std::uint32_t(texts_.size() - span.start);
+    AppendUtf8(texts_, row.Glava);
+    span.glava = std::uint32_t(texts_.size() - span.start - span.knjiga);
+    AppendUtf8(texts_, row.Rbr);
+    span.rbr = std::uint32_t(texts_.size() - span.start - span.knjiga - span.glava);
+    AppendUtf8(texts_, row.Tekst);
+    spans_.push_back(span);
     verseHeights_.push_back(verseHeight);
     tops_.push_back(0);
 }
@@ -53,19 +66,13 @@ qsizetype TResultRows::End(int i) const {
     return size_t(i) + 1 < spans_.size() ? qsizetype(spans_[size_t(i) + 1].start) : texts_.size();
 }
 
-QStringView TResultRows::VerseText(int i) const {
-    const Span& s = spans_[size_t(i)];
-    const qsizetype from = qsizetype(s.start) + s.knjiga + s.glava;
-    return QStringView(texts_).mid(from, End(i) - from);
-}
-
 ResultRow TResultRows::Row(int i) const {
     const Span& s = spans_[size_t(i)];
-    const QStringView all(texts_);
-    const QStringView verse = VerseText(i);
-    return ResultRow{all.mid(s.start, s.knjiga).toString(),
-                     all.mid(s.start + s.knjiga, s.glava).toString(), verse.left(s.rbr).toString(),
-                     verse.mid(s.rbr + VerseStop.size()).toString()};
+    const char* at = texts_.constData() + s.start;
+    const qsizetype tekst = s.knjiga + s.glava + s.rbr;
+    return ResultRow{QString::fromUtf8(at, s.knjiga), QString::fromUtf8(at + s.knjiga, s.glava),
+                     QString::fromUtf8(at + s.knjiga + s.glava, s.rbr),
+                     QString::fromUtf8(at + tekst, End(i) - s.start - tekst)};
 }
 
 void TResultRows::Settle() const {

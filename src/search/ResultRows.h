@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <utility>
@@ -20,20 +21,18 @@ struct ResultRow {
 // The rows of a results list stacked from a top down, each as high as its heading and its
 // verse. The heights are known before any label is made, and may be corrected as the labels
 // of a row are laid out; the rows below then move.
-// The texts of all rows lie one after another in one string: a long list the window keeps
-// after it closes takes one block of memory, which goes back whole when the list is cleared.
+// The texts of all rows lie one after another in one block of UTF-8: a long list the window
+// keeps after it closes takes little memory, which goes back whole when the list is cleared.
 class TResultRows {
 public:
     void Clear(int top, int headingHeight);
-    // Room for that many rows whose texts have that many characters together (TextSize).
-    void Reserve(int rows, qsizetype chars);
+    // Room for that many rows whose texts take that many bytes together (TextSize).
+    void Reserve(int rows, qsizetype bytes);
     void Add(const ResultRow& row, int verseHeight);
     static qsizetype TextSize(const ResultRow& row);
 
     int Count() const { return int(spans_.size()); }
     ResultRow Row(int i) const;
-    // Row i's verse as its label shows it: its number, a full stop and its text.
-    QStringView VerseText(int i) const;
     int HeadingHeight() const { return headingHeight_; }
     int VerseHeight(int i) const { return verseHeights_[size_t(i)]; }
     // Where row i's heading and verse begin.
@@ -52,8 +51,8 @@ public:
     bool SetVerseHeight(int i, int height);
 
 private:
-    // Where a row's texts lie: Knjiga, Glava, then the verse ("Rbr. Tekst") up to the next
-    // row's start.
+    // Where a row's texts lie, in bytes: Knjiga, Glava, Rbr, then Tekst up to the next row's
+    // start.
     struct Span {
         std::uint32_t start;
         std::uint32_t knjiga;
@@ -63,7 +62,7 @@ private:
     qsizetype End(int i) const;
     void Settle() const;
 
-    QString texts_;
+    QByteArray texts_;
     std::vector<Span> spans_;
     std::vector<int> verseHeights_;
     mutable std::vector<int> tops_; // tops_[i]: row i's heading; tops_[Count()]: the bottom

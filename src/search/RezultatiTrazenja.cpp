@@ -347,14 +347,15 @@ void TfRezultatiTrazenja::FillResults() {
     clock.start();
     qint64 painted = 0;
     try {
-        qsizetype chars = 0;
+        qsizetype bytes = 0;
         for (const ResultRow& row : found_)
-            chars += TResultRows::TextSize(row);
-        rows_.Reserve(count, chars);
+            bytes += TResultRows::TextSize(row);
+        rows_.Reserve(count, bytes);
+        QString verse; // each row's verse as its label shows it, in one reused string
         for (const ResultRow& row : found_) {
-            rows_.Add(row, 0);
-            const int i = rows_.Count() - 1;
-            rows_.SetVerseHeight(i, verses_->Height(rows_.VerseText(i)));
+            verse.resize(0);
+            verse.append(row.Rbr).append(QLatin1String(". ")).append(row.Tekst);
+            rows_.Add(row, verses_->Height(verse));
             if (clock.elapsed() - painted >= GaugePaintMs) {
                 Gauge1->setValue(rows_.Count());
                 Gauge1->repaint();

@@ -38,7 +38,7 @@ void ResultRowsTest::stacksRowsAndFindsThem() {
     QCOMPARE(rows.Row(0).HeadingText(), QStringLiteral("knjiga : 1 MOJ  glava: 1"));
     QCOMPARE(rows.Row(0).VerseText(), QStringLiteral("2. U početku"));
     // Each row keeps its own texts, the last one too.
-    QCOMPARE(rows.VerseText(1), QStringLiteral("3. U početku"));
+    QCOMPARE(rows.Row(1).VerseText(), QStringLiteral("3. U početku"));
     const ResultRow last = rows.Row(2);
     QCOMPARE(QStringList({last.Knjiga, last.Glava, last.Rbr, last.Tekst}),
              QStringList({"1 MOJ", "1", "4", "U početku"}));
