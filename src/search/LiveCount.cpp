@@ -4,46 +4,103 @@
 #include "Errors.h"
 #include "Query.h"
 
+#include <QHash>
 #include <QMetaObject>
-#include <QPointer>
+
+namespace {
+
+// Counts kept per connection: a backspace, or the same words again, is answered from here.
+constexpr qsizetype KeptCounts = 256;
+
+// The statement that identifies a count on one connection.
+QString CountKey(const SearchRequest& request) {
+    return SearchStatement(request.words, request.folded,
+                           BuildBookCondition(request.oldTestament, request.newTestament), false)
+        .join(u'\n');
+}
+
+// The connection string of a translation file in a program folder (the running program's when
+// empty).
+QString ConnectionTo(const QString& translation, const QString& programFolder) {
+    const QString file =
+        translation.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : translation;
+    return programFolder.isEmpty() ? TranslationConnectionString(file)
+                                   : TranslationConnectionString(file, programFolder);
+}
+
+} // namespace
 
 // What the counting thread keeps from one count to the next. Only the pool's one thread uses it.
 struct TLiveCount::Counter {
     std::unique_ptr<Query> query;
     QString connection;
+    QHash<QString, int> counts; // by CountKey, for the file of connection
+
+    void Release() {
+        query.reset();
+        counts.clear();
+    }
+
+    void Connect(const QString& to) {
+        if (!query || to != connection) {
+            Release();
+            query = std::make_unique<Query>();
+            query->setConnectionString(to);
+            connection = to;
+            // The file's pages are read from the system's cache in place, not copied.
+            query->addLine(QStringLiteral("PRAGMA mmap_size=268435456"));
+            query->open();
+        }
+    }
+
+    int Count(const SearchRequest& request, const QString& to) {
+        Connect(to);
+        const QString key = CountKey(request);
+        if (const auto kept = counts.constFind(key); kept != counts.constEnd())
+            return *kept;
+        const int verses =
+            CountSearch(*query, request.words, request.folded,
+                        BuildBookCondition(request.oldTestament, request.newTestament));
+        if (counts.size() >= KeptCounts)
+            counts.clear();
+        counts.insert(key, verses);
+        return verses;
+    }
 };
 
 TLiveCount::TLiveCount(QObject* parent) : QObject(parent), counter_(std::make_unique<Counter>()) {
     pool_.setMaxThreadCount(1);
     pool_.setExpiryTimeout(-1); // one thread, kept with its query
+    idle_.setSingleShot(true);
+    idle_.setInterval(IdleRelease);
+    connect(&idle_, &QTimer::timeout, this, [this] {
+        const quint64 serial = serial_.load();
+        // Counting rests: its connection goes with the pages it keeps of the file, unless a
+        // newer request has come meanwhile.
+        pool_.start([this, serial] {
+            if (serial == serial_.load())
+                counter_->Release();
+        });
+    });
 }
 
 TLiveCount::~TLiveCount() {
-    Cancel();
+    ++serial_;
     pool_.waitForDone();
 }
 
 void TLiveCount::Request(const SearchRequest& request, const QString& programFolder) {
-    const QString file =
-        request.file.isEmpty() ? QString::fromLatin1(DefaultTranslationFile) : request.file;
-    const QString connection = programFolder.isEmpty()
-                                   ? TranslationConnectionString(file)
-                                   : TranslationConnectionString(file, programFolder);
+    idle_.stop();
+    const QString connection = ConnectionTo(request.file, programFolder);
     const quint64 serial = ++serial_;
     pool_.start([this, serial, request, connection] {
         if (serial != serial_.load())
             return; // a newer request waits behind this one
         int verses = -1;
         try {
-            if (!counter_->query || connection != counter_->connection) {
-                counter_->query = std::make_unique<Query>();
-                counter_->query->setConnectionString(connection);
-                counter_->connection = connection;
-            }
-            verses = CountSearch(*counter_->query, request.words, request.folded,
-                                 BuildBookCondition(request.oldTestament, request.newTestament));
+            verses = counter_->Count(request, connection);
         } catch (const std::exception&) {
-            counter_->query.reset();
+            counter_->Release();
         }
         if (serial != serial_.load())
             return;
@@ -58,11 +115,20 @@ void TLiveCount::Request(const SearchRequest& request, const QString& programFol
 }
 
 void TLiveCount::Cancel() {
-    const quint64 serial = ++serial_;
-    // Counting rests: its connection goes with the pages it keeps of the file, unless a newer
-    // request has come meanwhile.
-    pool_.start([this, serial] {
-        if (serial == serial_.load())
-            counter_->query.reset();
+    ++serial_;
+    idle_.start();
+}
+
+void TLiveCount::Prepare(const QString& file, const QString& programFolder) {
+    Cancel();
+    const quint64 serial = serial_.load();
+    pool_.start([this, serial, connection = ConnectionTo(file, programFolder)] {
+        if (serial != serial_.load())
+            return;
+        try {
+            counter_->Connect(connection);
+        } catch (const std::exception&) {
+            counter_->Release(); // the count reports it
+        }
     });
 }

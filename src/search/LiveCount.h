@@ -4,13 +4,16 @@
 
 #include <QObject>
 #include <QThreadPool>
+#include <QTimer>
 #include <atomic>
 #include <memory>
 
 // Counts, off the interface thread, how many verses a search would find: each count runs on a
 // thread of its own with its own read-only query. A newer request makes older ones void; a
 // request that waits while a count runs is replaced by the newer one, and the answers of void
-// requests are dropped, so typing never waits for a count.
+// requests are dropped, so typing never waits for a count. The counting connection stays open,
+// with the pages it has read and the counts it has made, while the user types; it goes once
+// counting has rested for IdleRelease.
 class TLiveCount : public QObject {
     Q_OBJECT
 public:
@@ -20,8 +23,15 @@ public:
     // Asks for the count of a request in the given program folder (the running program's when
     // empty).
     void Request(const SearchRequest& request, const QString& programFolder);
-    // Voids every request made so far and lets the counting connection go.
+    // Voids every request made so far; the counting connection goes after IdleRelease unless
+    // a new request comes first.
     void Cancel();
+
+    // The same, and opens the counting connection for the file of the given translation (the
+    // default one when empty), so that the first count of the words being typed finds it ready.
+    void Prepare(const QString& file, const QString& programFolder);
+
+    static constexpr int IdleRelease = 5000; // ms
 
 signals:
     // The count of the newest request; -1 when it could not be counted.
@@ -31,5 +41,6 @@ private:
     struct Counter;
     QThreadPool pool_;
     std::unique_ptr<Counter> counter_;
+    QTimer idle_;
     std::atomic<quint64> serial_{0};
 };

@@ -344,7 +344,10 @@ void TfTrazi::WordsChanged() {
     LabelReci->adjustSize();
     const std::optional<SearchRequest> request = CountRequest();
     if (!request) {
-        liveCount_->Cancel();
+        if (isVisible()) // the user is typing: the count's connection is made meanwhile
+            liveCount_->Prepare(Request().file, programFolder_);
+        else
+            liveCount_->Cancel();
         ShowCount(-1);
         return;
     }
