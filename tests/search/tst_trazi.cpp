@@ -421,6 +421,21 @@ void TestTrazi::countShownWhileTyping() {
     const auto expected = RunSearch(request, dir_.path() + '/').rows.size();
     QVERIFY(expected > 0);
     QTRY_COMPARE(d.CountLabel()->text(), QStringLiteral("Poklapanja: %1").arg(expected));
+    // A backspace, the letter again, then the other lists changed: the counts kept while typing
+    // are those of the words as they are now.
+    const auto shown = [&](const QString& word) {
+        SearchRequest now = d.Request();
+        now.words.required = QStringList{word};
+        return QStringLiteral("Poklapanja: %1").arg(RunSearch(now, dir_.path() + '/').rows.size());
+    };
+    QTest::keyClick(d.RequiredEdit(), Qt::Key_Backspace);
+    QTRY_COMPARE(d.CountLabel()->text(), shown(QStringLiteral("gospo")));
+    QTest::keyClick(d.RequiredEdit(), 'd');
+    QTRY_COMPARE(d.CountLabel()->text(), shown(QStringLiteral("gospod")));
+    d.ExcludedList()->clear();
+    d.IgnoreMarksBox()->setChecked(true);
+    QVERIFY(shown(QStringLiteral("gospod")) != QStringLiteral("Poklapanja: %1").arg(expected));
+    QTRY_COMPARE(d.CountLabel()->text(), shown(QStringLiteral("gospod")));
     // Two letters count nothing.
     d.RequiredEdit()->setText(QStringLiteral("go"));
     QCOMPARE(d.CountLabel()->text(), QString());
