@@ -41,8 +41,11 @@ struct TLiveCount::Counter {
         counts.clear();
     }
 
-    void Connect(const QString& to) {
-        if (!query || to != connection) {
+    // Whether it made a new connection.
+    bool Connect(const QString& to) {
+        if (query && to == connection)
+            return false;
+        {
             Release();
             query = std::make_unique<Query>();
             query->setConnectionString(to);
@@ -51,6 +54,7 @@ struct TLiveCount::Counter {
             query->addLine(QStringLiteral("PRAGMA mmap_size=268435456"));
             query->open();
         }
+        return true;
     }
 
     int Count(const SearchRequest& request, const QString& to) {
@@ -126,7 +130,13 @@ void TLiveCount::Prepare(const QString& file, const QString& programFolder) {
         if (serial != serial_.load())
             return;
         try {
-            counter_->Connect(connection);
+            // The verses' pages are read once, for the counts that follow.
+            if (counter_->Connect(connection)) {
+                counter_->query->clearSql();
+                counter_->query->addLine(
+                    QStringLiteral("select count(*) from vidoslov where tekst is not null"));
+                counter_->query->open();
+            }
         } catch (const std::exception&) {
             counter_->Release(); // the count reports it
         }
