@@ -5,6 +5,7 @@
 #include "DataModule.h"
 #include "LiveCount.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "Program.h"
 #include "RezultatiTrazenja.h"
 #include "Trazi.h"
@@ -102,7 +103,7 @@ int main(int argc, char** argv) {
         {
             TProgram program(folder);
             program.fMain->show();
-            program.fRezultatiTrazenja->AskToContinue = [](const QString&) { return true; };
+            SetQuestionHandler([](const QString&) { return true; });
             first = Search(program, word.text);
             std::vector<double> again;
             for (int i = 0; i < Runs; ++i)
