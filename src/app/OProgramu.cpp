@@ -22,7 +22,7 @@ QString AboutText(const QString& version, const QString& homepage) {
         "zaštićeni znak eBible.org.<br>"
         "King James Version (1769, engKJV2006eb): javno dobro; u Ujedinjenom Kraljevstvu pravo "
         "štampanja pripada Kruni.<br>"
-        "Cross references: OpenBible.info (CC BY), "
+        "Unakrsne reference: OpenBible.info (CC BY), "
         "https://www.openbible.info/labs/cross-references/</p>");
     if (!homepage.isEmpty())
         text +=
