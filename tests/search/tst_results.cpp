@@ -246,7 +246,7 @@ void TestResults::headingOpensInPaneNumbering() {
 
 void TestResults::reminderEntryOfVerseIsItsHeadings() {
     search(60);
-    QListWidget* list = program_->fPodsetnik->ListBoxPok;
+    QListWidget* list = program_->fPodsetnik->List();
     for (int k : {105, 106}) {
         r()->Menu()->setPopupComponent(result(k));
         r()->InsertItem()->trigger();
