@@ -77,9 +77,8 @@ void TfMain::NameControls() {
 TKvlabel* TfMain::ChosenVerseLabel(int pane) const {
     if (!TReaderState::IsPane(pane))
         return nullptr;
-    const QString prefix = QStringLiteral("labela") + QString::number(pane);
     for (int k = 1; k <= layout_.LabelsUsed[pane]; ++k) {
-        TKvlabel* label = layout_.Labels.Find(prefix + QString::number(k));
+        TKvlabel* label = PaneLabel(layout_, pane, k);
         if (label && label->Vrsta() == Tekst1 && !label->isTransparent())
             return label;
     }

@@ -2,6 +2,7 @@
 #include "MainWindow.h"
 
 #include "Application.h"
+#include "ChapterLayout.h"
 #include "DataModule.h"
 #include "KvEdit.h"
 #include "Kvlabel.h"
@@ -61,11 +62,9 @@ void TfMain::OpenSelectMenuByKey() {
 
 void TfMain::MoveVerseByKey(int step) {
     const int p = state_->ActivePane();
-    const QString prefix = QStringLiteral("labela") + QString::number(p);
     int last = 0;
     for (int k = 1; k <= layout_.LabelsUsed[p]; ++k)
-        if (const TKvlabel* label = layout_.Labels.Find(prefix + QString::number(k));
-            label && label->Vrsta() == Tekst1)
+        if (const TKvlabel* label = PaneLabel(layout_, p, k); label && label->Vrsta() == Tekst1)
             last = std::max(last, label->Rbr.toInt());
     const int verse = state_->Verse(p) + step;
     if (verse < 1 || verse > last)

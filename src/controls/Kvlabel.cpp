@@ -94,13 +94,32 @@ TKvFont TKvlabel::DefaultFontPok() {
     return f;
 }
 
+// The font of a pane's font choice: a chapter dresses thousands of labels in the same two.
+// Interface thread only.
+static const QFont& KeptQFont(const TKvFont& font) {
+    struct Kept {
+        bool made = false;
+        TKvFont from;
+        QFont font;
+    };
+    static Kept kept[2];
+    static int next = 0;
+    for (const Kept& k : kept)
+        if (k.made && k.from.Name == font.Name && k.from.Size == font.Size &&
+            k.from.Style == font.Style)
+            return k.font;
+    next = 1 - next;
+    kept[next] = Kept{true, font, font.toQFont()};
+    return kept[next].font;
+}
+
 QFont TKvlabel::KindFont(VRSTA_SKUP kind, const QFont& before, const TKvFont& fontTekst,
                          const TKvFont& fontPok) {
     switch (kind) {
     case Tekst1:
-        return fontTekst.toQFont();
+        return KeptQFont(fontTekst);
     case Pok1:
-        return fontPok.toQFont();
+        return KeptQFont(fontPok);
     case Knjiga1:
         break;
     }
@@ -142,13 +161,13 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
         setFontColor(FontPok.Color);
         ColorIn = clRed;
         ColorOut = FontPok.Color;
-        setCursor(Qt::PointingHandCursor);
+        setPointingCursor();
         break;
     case Knjiga1:
         setFontColor(clBlue);
         ColorIn = clRed;
         ColorOut = clBlue;
-        setCursor(Qt::PointingHandCursor);
+        setPointingCursor();
         break;
     }
     setTransparent();
@@ -156,8 +175,16 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
         show();
 }
 
+void TKvlabel::setPointingCursor() {
+    // A reused reference label has the cursor already.
+    if (!testAttribute(Qt::WA_SetCursor) || cursor().shape() != Qt::PointingHandCursor)
+        setCursor(Qt::PointingHandCursor);
+}
+
 int TKvlabel::LineHeight() const {
-    return KvLineHeight(fontMetrics());
+    if (lineHeight_ < 0)
+        lineHeight_ = KeptLineHeight(font(), this);
+    return lineHeight_;
 }
 
 int TKvlabel::OneLineWidth() const {
@@ -303,6 +330,8 @@ void TKvlabel::paintEvent(QPaintEvent*) {
 }
 
 bool TKvlabel::event(QEvent* event) {
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::ScreenChangeInternal)
+        lineHeight_ = -1; // measured again in the new font
     if (event->type() == QEvent::ToolTip && vrsta_ == Pok1 && clickable_) {
         emit toolTipWanted(this);
         return true;

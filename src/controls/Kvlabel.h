@@ -107,6 +107,7 @@ protected:
 
 private:
     void setFontIfChanged(const QFont& f);
+    void setPointingCursor();
     void setStyleAndRefit(int style);
     int OneLineWidth() const;
     // Measures LineWidth() now if it is still to be measured: before the font changes.
@@ -118,6 +119,7 @@ private:
     mutable int x_ = 0;
     mutable bool xStale_ = false;
     int y_ = 0;
+    mutable int lineHeight_ = -1; // LineHeight(), kept until the font changes
     TColor fontColor_ = clBlack;
     TColor background_ = clWhite;
     bool transparent_ = true;

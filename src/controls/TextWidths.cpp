@@ -21,6 +21,7 @@ struct FontWidths {
     int dpi = 0;
     QFontMetrics metrics;
     QHash<QString, int> widths;
+    int lineHeight = -1;
     std::vector<std::pair<int, QHash<QString, int>>> heights; // by wrap width
 };
 
@@ -49,7 +50,7 @@ FontWidths& Of(const QFont& font, const QPaintDevice* device) {
         if (kept.dpi == dpi && kept.font == font)
             return kept;
     QFontMetrics metrics = device ? QFontMetrics(font, device) : QFontMetrics(font);
-    return fonts.emplace_back(FontWidths{font, dpi, metrics, {}, {}});
+    return fonts.emplace_back(FontWidths{font, dpi, metrics, {}, -1, {}});
 }
 
 } // namespace
@@ -60,6 +61,13 @@ int KeptTextWidth(const QFont& font, const QPaintDevice* device, const QString& 
     FontWidths& kept = Of(font, device);
     return Kept(kept.widths, MaxKeptWidths, text,
                 [&] { return kept.metrics.horizontalAdvance(text); });
+}
+
+int KeptLineHeight(const QFont& font, const QPaintDevice* device) {
+    FontWidths& kept = Of(font, device);
+    if (kept.lineHeight < 0)
+        kept.lineHeight = KvLineHeight(kept.metrics);
+    return kept.lineHeight;
 }
 
 int KeptWrappedHeight(const QFont& font, const QPaintDevice* device, int width,

@@ -10,6 +10,9 @@ class QPaintDevice;
 // fonts. Interface thread only.
 int KeptTextWidth(const QFont& font, const QPaintDevice* device, const QString& text);
 
+// KvLineHeight of a font on a device, measured once.
+int KeptLineHeight(const QFont& font, const QPaintDevice* device);
+
 // The height a label gives a text wrapped within a width, as KvWrappedHeight measures it,
 // measured once per font and width: linked panes lay the same chapter out alike.
 int KeptWrappedHeight(const QFont& font, const QPaintDevice* device, int width,

@@ -5,6 +5,7 @@
 #include "ProgressRun.h"
 #include "ReportExport.h"
 #include "ReportPainter.h"
+#include "SaveFolder.h"
 
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -134,11 +135,12 @@ bool TReportPreview::SaveHtmlTo(const QString& path) {
 
 QString TReportPreview::AskFileName(const QString& caption, const QString& filter,
                                     const QString& suffix) {
-    QFileDialog files(&dialog_, caption, QString(), filter);
+    QFileDialog files(&dialog_, caption, SaveFolder(), filter);
     files.setAcceptMode(QFileDialog::AcceptSave);
     files.setDefaultSuffix(suffix);
     if (files.exec() != QDialog::Accepted || files.selectedFiles().isEmpty())
         return {};
+    RememberSaveFolder(files.selectedFiles().first());
     return files.selectedFiles().first();
 }
 

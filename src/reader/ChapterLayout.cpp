@@ -65,13 +65,21 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
     const int p = PaneOfBox(box);
     const int k = state.LabelsUsed[p];
     QWidget* holder = box.LabelHolder(k);
+    // New labels take the references' font from their holder: most of them keep it.
+    TKvFont refFont = TKvlabel::DefaultFontPok();
+    refFont.assignLook(pane.refFont);
+    refFont.Size = ZoomedSize(pane.refFont.Size, pane.zoom);
+    const QFont holderFont = TKvlabel::KindFont(Pok1, QFont(), refFont, refFont);
+    if (holder->font() != holderFont)
+        holder->setFont(holderFont);
     std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
     TKvlabel* label = size_t(k) <= numbered.size() ? numbered[size_t(k - 1)].data() : nullptr;
     bool made = false;
     if (!label) {
-        // Made afresh, or filed under its name only.
+        // Made afresh, or filed under its name only (a number past those made has none).
         const QString name = LabelPrefix(box) + QString::number(k);
-        label = state.Labels.Find(name);
+        if (k <= state.LabelsCreated[p])
+            label = state.Labels.Find(name);
         if (!label) {
             label = new TKvlabel(holder);
             label->Tag = box.Tag;
@@ -251,10 +259,16 @@ void HideSurplusLabels(PaneLabels& state, TScrollBox& box) {
     }
 }
 
+TKvlabel* PaneLabel(const PaneLabels& state, int pane, int k) {
+    const std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[pane];
+    if (k >= 1 && size_t(k) <= numbered.size() && numbered[size_t(k - 1)])
+        return numbered[size_t(k - 1)].data();
+    return state.Labels.Find(QStringLiteral("labela") + QString::number(pane) + QString::number(k));
+}
+
 void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse) {
-    const QString prefix = QStringLiteral("labela") + QString::number(pane);
     for (int k = 1; k <= state.LabelsUsed[pane]; ++k) {
-        TKvlabel* label = state.Labels.Find(prefix + QString::number(k));
+        TKvlabel* label = PaneLabel(state, pane, k);
         if (label && label != &verse && !label->isTransparent())
             label->setTransparent();
     }

@@ -44,5 +44,8 @@ int ShownReferences(ReferenceMode mode, int count, bool opened);
 // clicked one. Keeps HighlightTop at the new verse's bottom.
 void MoveHighlight(PaneLabels& state, int pane, TKvlabel& verse);
 
+// Label number k of a pane, found by its number (by its name when the pane has it only so).
+TKvlabel* PaneLabel(const PaneLabels& state, int pane, int k);
+
 // Deletes a pane's labels; the next layout creates them afresh.
 void FreePaneLabels(PaneLabels& state, int pane);

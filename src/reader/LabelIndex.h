@@ -3,10 +3,12 @@
 #include <QHash>
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 class TKvlabel;
 
-// The numbered labels of a window, found by name without regard to letter case.
+// The numbered labels of a window, found by name without regard to letter case. Labels are
+// filed by name when first looked for: a chapter adds thousands that are found by number.
 class TLabelIndex {
 public:
     TLabelIndex() = default;
@@ -20,8 +22,13 @@ public:
     int FreeNumbered(const QString& prefix);
     // Deletes every label.
     void FreeAll();
-    int Count() const { return byName_.size(); }
+    int Count() const;
 
 private:
-    QHash<QString, QPointer<TKvlabel>> byName_;
+    // Files the labels added since the last look-up under their names.
+    void fileNames() const;
+
+    std::vector<QPointer<TKvlabel>> added_;
+    mutable size_t filed_ = 0; // labels of added_ filed in byName_
+    mutable QHash<QString, QPointer<TKvlabel>> byName_;
 };

@@ -58,5 +58,11 @@ void TLiveCount::Request(const SearchRequest& request, const QString& programFol
 }
 
 void TLiveCount::Cancel() {
-    ++serial_;
+    const quint64 serial = ++serial_;
+    // Counting rests: its connection goes with the pages it keeps of the file, unless a newer
+    // request has come meanwhile.
+    pool_.start([this, serial] {
+        if (serial == serial_.load())
+            counter_->query.reset();
+    });
 }

@@ -20,7 +20,7 @@ public:
     // Asks for the count of a request in the given program folder (the running program's when
     // empty).
     void Request(const SearchRequest& request, const QString& programFolder);
-    // Voids every request made so far.
+    // Voids every request made so far and lets the counting connection go.
     void Cancel();
 
 signals:

@@ -10,9 +10,26 @@ QString ResultRow::VerseText() const {
     return Rbr + QStringLiteral(". ") + Tekst;
 }
 
+namespace {
+
+// The bytes of a text in UTF-8.
+qsizetype Utf8Size(QStringView text) {
+    qsizetype bytes = 0;
+    for (const QChar c : text)
+        bytes += c.unicode() < 0x80 ? 1 : c.unicode() < 0x800 || c.isSurrogate() ? 2 : 3;
+    return bytes;
+}
+
+void AppendUtf8(QByteArray& to, const QString& text) {
+    to += text.toUtf8();
+}
+
+} // namespace
+
 void TResultRows::Clear(int top, int headingHeight) {
     // The memory of a long list goes back.
-    rows_ = {};
+    texts_ = QByteArray();
+    spans_ = {};
     verseHeights_ = {};
     tops_ = {top};
     settledTo_ = 0;
@@ -20,10 +37,42 @@ void TResultRows::Clear(int top, int headingHeight) {
     headingHeight_ = headingHeight;
 }
 
-void TResultRows::Add(ResultRow row, int verseHeight) {
-    rows_.push_back(std::move(row));
+void TResultRows::Reserve(int rows, qsizetype bytes) {
+    texts_.reserve(texts_.size() + bytes);
+    spans_.reserve(spans_.size() + size_t(rows));
+    verseHeights_.reserve(verseHeights_.size() + size_t(rows));
+    tops_.reserve(tops_.size() + size_t(rows));
+}
+
+qsizetype TResultRows::TextSize(const ResultRow& row) {
+    return Utf8Size(row.Knjiga) + Utf8Size(row.Glava) + Utf8Size(row.Rbr) + Utf8Size(row.Tekst);
+}
+
+void TResultRows::Add(const ResultRow& row, int verseHeight) {
+    Span span{std::uint32_t(texts_.size()), 0, 0, 0};
+    AppendUtf8(texts_, row.Knjiga);
+    span.knjiga = std::uint32_t(texts_.size() - span.start);
+    AppendUtf8(texts_, row.Glava);
+    span.glava = std::uint32_t(texts_.size() - span.start - span.knjiga);
+    AppendUtf8(texts_, row.Rbr);
+    span.rbr = std::uint32_t(texts_.size() - span.start - span.knjiga - span.glava);
+    AppendUtf8(texts_, row.Tekst);
+    spans_.push_back(span);
     verseHeights_.push_back(verseHeight);
     tops_.push_back(0);
+}
+
+qsizetype TResultRows::End(int i) const {
+    return size_t(i) + 1 < spans_.size() ? qsizetype(spans_[size_t(i) + 1].start) : texts_.size();
+}
+
+ResultRow TResultRows::Row(int i) const {
+    const Span& s = spans_[size_t(i)];
+    const char* at = texts_.constData() + s.start;
+    const qsizetype tekst = s.knjiga + s.glava + s.rbr;
+    return ResultRow{QString::fromUtf8(at, s.knjiga), QString::fromUtf8(at + s.knjiga, s.glava),
+                     QString::fromUtf8(at + s.knjiga + s.glava, s.rbr),
+                     QString::fromUtf8(at + tekst, End(i) - s.start - tekst)};
 }
 
 void TResultRows::Settle() const {

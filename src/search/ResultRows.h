@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -19,13 +21,18 @@ struct ResultRow {
 // The rows of a results list stacked from a top down, each as high as its heading and its
 // verse. The heights are known before any label is made, and may be corrected as the labels
 // of a row are laid out; the rows below then move.
+// The texts of all rows lie one after another in one block of UTF-8: a long list the window
+// keeps after it closes takes little memory, which goes back whole when the list is cleared.
 class TResultRows {
 public:
     void Clear(int top, int headingHeight);
-    void Add(ResultRow row, int verseHeight);
+    // Room for that many rows whose texts take that many bytes together (TextSize).
+    void Reserve(int rows, qsizetype bytes);
+    void Add(const ResultRow& row, int verseHeight);
+    static qsizetype TextSize(const ResultRow& row);
 
-    int Count() const { return int(rows_.size()); }
-    const ResultRow& Row(int i) const { return rows_[size_t(i)]; }
+    int Count() const { return int(spans_.size()); }
+    ResultRow Row(int i) const;
     int HeadingHeight() const { return headingHeight_; }
     int VerseHeight(int i) const { return verseHeights_[size_t(i)]; }
     // Where row i's heading and verse begin.
@@ -44,9 +51,19 @@ public:
     bool SetVerseHeight(int i, int height);
 
 private:
+    // Where a row's texts lie, in bytes: Knjiga, Glava, Rbr, then Tekst up to the next row's
+    // start.
+    struct Span {
+        std::uint32_t start;
+        std::uint32_t knjiga;
+        std::uint32_t glava;
+        std::uint32_t rbr;
+    };
+    qsizetype End(int i) const;
     void Settle() const;
 
-    std::vector<ResultRow> rows_;
+    QByteArray texts_;
+    std::vector<Span> spans_;
     std::vector<int> verseHeights_;
     mutable std::vector<int> tops_; // tops_[i]: row i's heading; tops_[Count()]: the bottom
     mutable int settledTo_ = 0;     // tops_ up to this index are right

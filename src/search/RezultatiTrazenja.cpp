@@ -347,9 +347,15 @@ void TfRezultatiTrazenja::FillResults() {
     clock.start();
     qint64 painted = 0;
     try {
+        qsizetype bytes = 0;
+        for (const ResultRow& row : found_)
+            bytes += TResultRows::TextSize(row);
+        rows_.Reserve(count, bytes);
+        QString verse; // each row's verse as its label shows it, in one reused string
         for (const ResultRow& row : found_) {
-            const int height = verses_->Height(row.VerseText());
-            rows_.Add(row, height);
+            verse.resize(0);
+            verse.append(row.Rbr).append(QLatin1String(". ")).append(row.Tekst);
+            rows_.Add(row, verses_->Height(verse));
             if (clock.elapsed() - painted >= GaugePaintMs) {
                 Gauge1->setValue(rows_.Count());
                 Gauge1->repaint();
@@ -529,7 +535,7 @@ TKvlabel* TfRezultatiTrazenja::TakeSpare(int k, int first, int last) {
 
 bool TfRezultatiTrazenja::Bind(TKvlabel* label, int k) {
     const int i = (k - 1) / 2;
-    const ResultRow& row = rows_.Row(i);
+    const ResultRow row = rows_.Row(i);
     const bool heading = k % 2 == 1;
     label->setTransparent();
     label->Sirina = wrapWidth_;
@@ -683,7 +689,7 @@ QString TfRezultatiTrazenja::ResultCopyText(const TKvlabel* label) const {
     const int i = RowOf(label);
     if (i < 0)
         return {};
-    const ResultRow& row = rows_.Row(i);
+    const ResultRow row = rows_.Row(i);
     const QString title =
         reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(row.Knjiga) : QString();
     return VerseCopyText(title.isEmpty() ? row.Knjiga : title, row.Glava, {row.Rbr, row.Tekst},
@@ -751,7 +757,7 @@ void TfRezultatiTrazenja::OpenRow(int row) {
 }
 
 QString TfRezultatiTrazenja::RowReading(int row) const {
-    const ResultRow& r = rows_.Row(row);
+    const ResultRow r = rows_.Row(row);
     const QString title =
         reader_.Catalogue ? reader_.Catalogue->BookTitleOfCode(r.Knjiga) : QString();
     QString place = (title.isEmpty() ? r.Knjiga : title) + QLatin1Char(' ') + r.Glava +

@@ -6,6 +6,7 @@
 #include "ReportExport.h"
 #include "ReportPainter.h"
 #include "Reports.h"
+#include "SaveFolder.h"
 
 #include <QDir>
 #include <QPainter>
@@ -54,6 +55,7 @@ private slots:
     void pageAsEachElementPaintedAlone();
     void cancelledPdfKeepsTheOldFileAndWritesNothing();
     void longWorkShowsProgressAndStopsWhenCancelled();
+    void saveDialogOpensInTheUsersFolderThenTheLastOneUsed();
 
 private:
     QTemporaryDir dir_;
@@ -280,6 +282,15 @@ void TestReportExport::longWorkShowsProgressAndStopsWhenCancelled() {
     QVERIFY(!finished);
     QCOMPARE(seen, QStringLiteral("Čuvanje izveštaja…"));
     QVERIFY(steps < 1000000);
+}
+
+void TestReportExport::saveDialogOpensInTheUsersFolderThenTheLastOneUsed() {
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toUtf8());
+    QCOMPARE(SaveFolder(), QDir::homePath());
+    QVERIFY(QDir(home.path()).mkpath("izvestaji"));
+    RememberSaveFolder(home.filePath("izvestaji/glava.pdf"));
+    QCOMPARE(SaveFolder(), home.filePath("izvestaji"));
 }
 
 QTEST_MAIN(TestReportExport)

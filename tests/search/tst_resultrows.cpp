@@ -20,8 +20,9 @@ namespace {
 TResultRows ThreeRows() {
     TResultRows rows;
     rows.Clear(10, 14);
+    int verse = 2;
     for (int h : {20, 40, 20})
-        rows.Add(ResultRow{QStringLiteral("1 MOJ"), QStringLiteral("1"), QStringLiteral("2"),
+        rows.Add(ResultRow{QStringLiteral("1 MOJ"), QStringLiteral("1"), QString::number(verse++),
                            QStringLiteral("U početku")},
                  h);
     return rows;
@@ -36,6 +37,11 @@ void ResultRowsTest::stacksRowsAndFindsThem() {
     QCOMPARE(rows.Bottom(), 10 + 3 * 14 + 80);
     QCOMPARE(rows.Row(0).HeadingText(), QStringLiteral("knjiga : 1 MOJ  glava: 1"));
     QCOMPARE(rows.Row(0).VerseText(), QStringLiteral("2. U početku"));
+    // Each row keeps its own texts, the last one too.
+    QCOMPARE(rows.Row(1).VerseText(), QStringLiteral("3. U početku"));
+    const ResultRow last = rows.Row(2);
+    QCOMPARE(QStringList({last.Knjiga, last.Glava, last.Rbr, last.Tekst}),
+             QStringList({"1 MOJ", "1", "4", "U početku"}));
     // The row under a point, none above or below the list.
     QCOMPARE(QList<int>({rows.RowAt(9), rows.RowAt(10), rows.RowAt(43), rows.RowAt(44),
                          rows.RowAt(131), rows.RowAt(132)}),
