@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "Pictures.h"
 #include "ReaderState.h"
+#include "SaveFolder.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -32,7 +33,7 @@ void DressButton(TMKvTranBtn* button, const QString& caption, int pixels) {
 }
 
 QFileDialog* IzborDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent, title);
+    auto* dialog = new QFileDialog(parent, title, SaveFolder());
     // Saving over an existing file asks first, in the dialog's own words.
     dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog->setAcceptMode(mode);
