@@ -95,7 +95,7 @@ void TProgram::MeasureVersesWhileIdle() {
         }
         *from += Step;
         if (rows.empty()) {
-                    timer->deleteLater();
+            timer->deleteLater();
             return;
         }
         results->MeasureAhead(rows);
