@@ -3,6 +3,7 @@
 #include "CpuClock.h"
 #include "DataModule.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "Program.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
@@ -39,7 +40,7 @@ int main(int argc, char** argv) {
     }
     TProgram program(folder);
     TfRezultatiTrazenja& window = *program.fRezultatiTrazenja;
-    window.AskToContinue = [](const QString&) { return true; };
+    SetQuestionHandler([](const QString&) { return true; });
     window.ShowResults(
         {{},
          {},

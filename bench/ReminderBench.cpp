@@ -20,9 +20,9 @@ void LoadTenThousand(benchmark::State& state) {
     for (auto _ : state) {
         if (!window.LoadFromFile(ListPath))
             state.SkipWithError("the list was not loaded");
-        QTest::keyClick(window.ListBoxPok, Qt::Key_End);
+        QTest::keyClick(window.List(), Qt::Key_End);
         QApplication::processEvents();
-        benchmark::DoNotOptimize(window.ListBoxPok->count());
+        benchmark::DoNotOptimize(window.List()->count());
     }
 }
 BENCHMARK(LoadTenThousand)->Unit(benchmark::kMillisecond);

@@ -8,6 +8,7 @@
 #include "DataModule.h"
 #include "Kvlabel.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "Program.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
@@ -222,7 +223,7 @@ int main(int argc, char** argv) {
     TProgram program(folder);
     program.fMain->show();
     TfRezultatiTrazenja& window = *program.fRezultatiTrazenja;
-    window.AskToContinue = [](const QString&) { return true; };
+    SetQuestionHandler([](const QString&) { return true; });
     // The program idle after start-up, as the user first reads; "--no-idle" searches at once,
     // as the program did before it prepared its first uses.
     const bool idle = !app.arguments().contains(QStringLiteral("--no-idle"));

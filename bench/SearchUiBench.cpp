@@ -8,6 +8,7 @@
 #include "DataModule.h"
 #include "LiveCount.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "Program.h"
 #include "RezultatiTrazenja.h"
 #include "ScrollBox.h"
@@ -157,7 +158,7 @@ double Percentile95(std::vector<double> v) {
 // A program as main() starts it, left idle as a reader reads the first chapter.
 void StartIdle(TProgram& program) {
     program.fMain->show();
-    program.fRezultatiTrazenja->AskToContinue = [](const QString&) { return true; };
+    SetQuestionHandler([](const QString&) { return true; });
     // As main() does: the first uses are prepared once the main window stands.
     QTimer::singleShot(300, program.fMain.get(), [&program] { program.PrepareFirstUses(); });
     QTest::qWait(2000);

@@ -37,13 +37,10 @@ public:
     // The file name the running or last import writes.
     const QString& ImportedFile() const { return file_; }
 
-    QComboBox* ComboModul;
-    QPushButton* BtnArhiva;
-    QLineEdit* EditNaziv;
-    QProgressBar* ProgressBar1;
-    QLabel* LabelPoruka;
-    QPushButton* BtnUvezi;
-    QPushButton* BtnOtkazi;
+    // The controls, for tests: the module list, the caption and the progress bar.
+    QComboBox* ModuleList() const { return ComboModul; }
+    QLineEdit* CaptionEdit() const { return EditNaziv; }
+    QProgressBar* Progress() const { return ProgressBar1; }
 
 signals:
     // A translation was added to the user's list.
@@ -53,6 +50,14 @@ protected:
     void reject() override;
 
 private:
+    QComboBox* ComboModul;
+    QPushButton* BtnArhiva;
+    QLineEdit* EditNaziv;
+    QProgressBar* ProgressBar1;
+    QLabel* LabelPoruka;
+    QPushButton* BtnUvezi;
+    QPushButton* BtnOtkazi;
+
     bool Fill(const QStringList& arguments, const QString& archive);
     void ReadProgress();
     void ImportFinished(int exitCode, QProcess::ExitStatus status);

@@ -55,8 +55,6 @@ public:
     void setReminderWindow(TfPodsetnik* window);
     TfPodsetnik* ReminderWindow() const;
     void setReportForm(Tfprint* form) { fprint_ = form; }
-    // Fills and shows the results after the search dialog closed with OK.
-    std::function<void()> ShowSearchResults;
     // The dialog of a pane's "F" button.
     void setFontDialog(TfPodesiFont* dialog);
 
@@ -223,6 +221,8 @@ public:
     const QList<TranslationEntry>& Translations();
 
 signals:
+    // The search dialog closed with OK: its results are to be shown.
+    void searchAccepted();
     // The window closed: the run ends.
     void closed();
     // The user chose a look in the "Izgled" menu.

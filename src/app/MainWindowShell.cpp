@@ -237,8 +237,8 @@ void TfMain::OpenSearch() {
         return;
     // The search proposes the translation the reader is reading.
     fTrazi_->ProposeTranslation(state_->Pane(state_->ActivePane()).file);
-    if (fTrazi_->exec() == QDialog::Accepted && ShowSearchResults)
-        ShowSearchResults();
+    if (fTrazi_->exec() == QDialog::Accepted)
+        emit searchAccepted();
 }
 
 void TfMain::FormClose() {

@@ -15,6 +15,7 @@ class TfOProgramu : public QDialog {
 public:
     explicit TfOProgramu(QWidget* parent = nullptr);
 
+private:
     QLabel* LabelTekst;
     QPushButton* BtnZatvori;
 };

@@ -4,6 +4,7 @@
 #include "Errors.h"
 #include "Intro.h"
 #include "MainWindow.h"
+#include "Messages.h"
 #include "PodesiFont.h"
 #include "Podsetnik.h"
 #include "ProgramFolder.h"
@@ -48,10 +49,13 @@ TProgram::TProgram(const QString& programFolder) {
     results->setReminderWindow(fPodsetnik.get());
     results->setPrintForm(fprint.get());
     TfTrazi* search = fTrazi.get();
-    main->ShowSearchResults = [results, search] { results->ShowResults(search->TakeResult()); };
-    results->SearchAgain = [search](const SearchRequest& request) {
-        return search->SearchFolded(request);
-    };
+    QObject::connect(main, &TfMain::searchAccepted, results, [results, search] {
+        Guarded([&] { results->ShowResults(search->TakeResult()); });
+    });
+    QObject::connect(results, &TfRezultatiTrazenja::foldedSearchWanted, results,
+                     [results, search](const SearchRequest& request) {
+                         Guarded([&] { results->ShowResults(search->SearchFolded(request)); });
+                     });
 }
 
 TProgram::TProgram() : TProgram(ProgramFolder()) {}
@@ -91,7 +95,7 @@ void TProgram::MeasureVersesWhileIdle() {
         }
         *from += Step;
         if (rows.empty()) {
-                    timer->deleteLater();
+            timer->deleteLater();
             return;
         }
         results->MeasureAhead(rows);

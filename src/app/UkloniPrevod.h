@@ -20,16 +20,16 @@ public:
     // Removes the chosen translation; false when it could not be removed.
     bool BtnUkloniClick();
 
-    QListWidget* ListPrevodi;
-    QLabel* LabelPoruka;
-    QPushButton* BtnUkloni;
-    QPushButton* BtnOtkazi;
-
 signals:
     // A translation left the user's list.
     void translationRemoved();
 
 private:
+    QListWidget* ListPrevodi;
+    QLabel* LabelPoruka;
+    QPushButton* BtnUkloni;
+    QPushButton* BtnOtkazi;
+
     QString importer_;
     QString userFolder_;
 };

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <utility>
 
 namespace {
 
@@ -18,10 +19,23 @@ MessageHandler& Handler() {
     return handler;
 }
 
+QuestionHandler& Questions() {
+    static QuestionHandler handler;
+    return handler;
+}
+
 } // namespace
 
 void ShowMessage(const QString& text) {
     Handler()(text);
+}
+
+bool AskQuestion(const QString& text, const std::function<bool()>& box) {
+    return Questions() ? Questions()(text) : box();
+}
+
+QuestionHandler SetQuestionHandler(QuestionHandler handler) {
+    return std::exchange(Questions(), std::move(handler));
 }
 
 QString SystemReason(const QString& text) {

@@ -12,6 +12,14 @@ void ShowMessage(const QString& text);
 // Installs a handler and returns the previous one.
 MessageHandler SetMessageHandler(MessageHandler handler);
 
+// The yes/no questions go through here too; true for Yes. Without a handler `box` asks: the
+// asking window's own modal box.
+using QuestionHandler = std::function<bool(const QString& text)>;
+bool AskQuestion(const QString& text, const std::function<bool()>& box);
+// Installs a handler and returns the previous one; an empty one leaves the questions to their
+// boxes.
+QuestionHandler SetQuestionHandler(QuestionHandler handler);
+
 // A reason the system gave for a failure (a file's errorString()), in the user's language.
 QString SystemReason(const QString& text);
 

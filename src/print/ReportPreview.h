@@ -29,12 +29,8 @@ public:
     const LaidOutReport& report() const { return report_; }
     const QString& title() const { return title_; }
 
-    // The tool "Sačuvaj kao" and its menu of three.
-    QToolButton* SaveButton;
-    QMenu* SaveMenu;
-    QAction* SavePdf1;
-    QAction* SaveText1;
-    QAction* SaveHtml1;
+    // The tool "Sačuvaj kao" with its menu of three.
+    QToolButton* SaveTool() const { return SaveButton; }
 
     // Paint the report on the printer, laid out again if its page set-up changed.
     void PaintRequested(QPrinter* printer);
@@ -48,6 +44,12 @@ public:
     bool SaveHtmlTo(const QString& path);
 
 private:
+    QToolButton* SaveButton;
+    QMenu* SaveMenu;
+    QAction* SavePdf1;
+    QAction* SaveText1;
+    QAction* SaveHtml1;
+
     // Asks for a file name; empty when the user cancels.
     QString AskFileName(const QString& caption, const QString& filter, const QString& suffix);
     bool SaveGuarded(const QString& path, const std::function<bool(WorkProgress&)>& save);

@@ -8,6 +8,7 @@
 #include "Messages.h"
 #include "Pictures.h"
 #include "ReaderState.h"
+#include "SaveFolder.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -32,7 +33,7 @@ void DressButton(TMKvTranBtn* button, const QString& caption, int pixels) {
 }
 
 QFileDialog* IzborDialog(QWidget* parent, const QString& title, QFileDialog::AcceptMode mode) {
-    auto* dialog = new QFileDialog(parent, title);
+    auto* dialog = new QFileDialog(parent, title, SaveFolder());
     // Saving over an existing file asks first, in the dialog's own words.
     dialog->setOptions(QFileDialog::DontUseNativeDialog | QFileDialog::HideNameFilterDetails);
     dialog->setAcceptMode(mode);
@@ -101,12 +102,6 @@ TfPodsetnik::TfPodsetnik(QWidget* parent)
     Vrati1->setShortcutContext(Qt::WindowShortcut);
     addAction(Vrati1);
     connect(Vrati1, &QAction::triggered, this, [this] { RestoreRemoved(); });
-    Ask = [this](const QString& text) {
-        QMessageBox box(QMessageBox::Question, windowTitle(), text,
-                        QMessageBox::Yes | QMessageBox::No, this);
-        box.setDefaultButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes;
-    };
     connect(ListBoxPok, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopUp->popup(ListBoxPok->viewport()->mapToGlobal(pos)); });
 }
@@ -259,7 +254,13 @@ void TfPodsetnik::Snimi1Click() {
 
 void TfPodsetnik::Ucitaj1Click() {
     // Entries not yet saved are replaced only when the user says so.
-    if (HasUnsavedEntries() && !(Ask && Ask(ReplaceQuestion())))
+    const auto ask = [this] {
+        QMessageBox box(QMessageBox::Question, windowTitle(), ReplaceQuestion(),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes;
+    };
+    if (HasUnsavedEntries() && !AskQuestion(ReplaceQuestion(), ask))
         return;
     if (OD1()->exec() != QDialog::Accepted || OD1()->selectedFiles().isEmpty())
         return;

@@ -21,21 +21,21 @@ class TfPodsetnik : public QWidget {
 public:
     explicit TfPodsetnik(QWidget* parent = nullptr);
 
-    QListWidget* ListBoxPok;
-    TMKvTranBtn* Btnpokazi;
-    TMKvTranBtn* BtnNazad;
-    QLabel* Image1;
+    // The controls, for tests and tools: the list, "Pokaži", "Zatvori", the picture, the list's
+    // menu and its items "Snimi", "Ucitaj" and "Vrati obrisano" (brings back the entry removed
+    // last, Ctrl+Z).
+    QListWidget* List() const { return ListBoxPok; }
+    TMKvTranBtn* ShowButton() const { return Btnpokazi; }
+    TMKvTranBtn* CloseButton() const { return BtnNazad; }
+    QLabel* Picture() const { return Image1; }
+    QMenu* Menu() const { return PopUp; }
+    QAction* SaveItem() const { return Snimi1; }
+    QAction* LoadItem() const { return Ucitaj1; }
+    QAction* RestoreItem() const { return Vrati1; }
     // The file dialogs of "Ucitaj" and "Snimi", made when first wanted: a file dialog reads
     // its folder as it is made.
     QFileDialog* OD1();
     QFileDialog* SD1();
-    QMenu* PopUp;
-    QAction* Snimi1;
-    QAction* Ucitaj1;
-    QAction* Vrati1; // brings back the entry removed last (Ctrl+Z)
-
-    // Asks a yes/no question; true for "Da". Tests answer it themselves.
-    std::function<bool(const QString& text)> Ask;
 
     // The reader whose active pane "Pokaži" moves, and what shows that pane once its place is
     // set; set once by the program.
@@ -88,6 +88,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QListWidget* ListBoxPok;
+    TMKvTranBtn* Btnpokazi;
+    TMKvTranBtn* BtnNazad;
+    QLabel* Image1;
+    QMenu* PopUp;
+    QAction* Snimi1;
+    QAction* Ucitaj1;
+    QAction* Vrati1;
+
     TReaderState* state_ = nullptr;
     std::function<void()> showActivePane_;
     QFileDialog* od1_ = nullptr;

@@ -36,6 +36,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QMetaMethod>
 #include <QPixmap>
 #include <QProgressBar>
 #include <QPushButton>
@@ -106,7 +107,6 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     setFont(font);
     FollowPalette(this, WindowColor);
     setAutoFillBackground(true);
-    AskToContinue = [this](const QString& text) { return AskInBox(this, text); };
     connect(qApp, &QGuiApplication::focusWindowChanged, this, &TfRezultatiTrazenja::KeepUnderModal);
 
     // The picture and the gauge lie behind the list and show while it is hidden.
@@ -168,7 +168,6 @@ TfRezultatiTrazenja::TfRezultatiTrazenja(const QWidget* mainWindow)
     foldedOffer_->hide();
     connect(foldedOffer_, &QPushButton::clicked, this,
             [this] { Guarded([&] { FoldedOfferClick(); }); });
-    SearchAgain = [](const SearchRequest& request) { return RunSearch(request, QString()); };
 
     BuildMenu();
     setFixedSize(ClientWidth, mainWindow ? mainWindow->height() : 600);
@@ -262,7 +261,8 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
     }
     const int rows = int(found_.size());
     if (rows > AskAbove) {
-        if (!(AskToContinue && AskToContinue(TooManyQuestion(rows))))
+        if (!AskQuestion(TooManyQuestion(rows),
+                         [&] { return AskInBox(this, TooManyQuestion(rows)); }))
             return;
         // What the question covered is painted again before the long fill; the user's input
         // waits.
@@ -436,11 +436,14 @@ void TfRezultatiTrazenja::ShowNoHitLine() {
 }
 
 void TfRezultatiTrazenja::FoldedOfferClick() {
-    if (foldedCount_ <= 0 || !SearchAgain)
+    if (foldedCount_ <= 0)
         return;
     SearchRequest request = request_;
     request.folded = true;
-    ShowResults(SearchAgain(request));
+    if (isSignalConnected(QMetaMethod::fromSignal(&TfRezultatiTrazenja::foldedSearchWanted)))
+        emit foldedSearchWanted(request);
+    else
+        ShowResults(RunSearch(request, QString()));
 }
 
 void TfRezultatiTrazenja::FitContent() {

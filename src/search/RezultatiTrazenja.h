@@ -54,10 +54,6 @@ public:
     void setReminderWindow(TfPodsetnik* window) { fPodsetnik_ = window; }
     void setPrintForm(Tfprint* form) { fprint_ = form; }
 
-    // Asks whether to list more than 500 rows; the default is an information box with Yes and
-    // No. Returns true for Yes.
-    std::function<bool(const QString& text)> AskToContinue;
-
     // The controls, for tests and tools: the list's scroll box, the menu and its items ("Podesi"
     // fills the list again from its top), and over a list without rows "Nema poklapanja.", the
     // words searched and, when the search would find something without regard to marks, the
@@ -75,17 +71,16 @@ public:
     QLabel* NoHitWords() const { return noHitWords_; }
     QPushButton* FoldedOffer() const { return foldedOffer_; }
 
-    // Runs a request again; set by the program (the default runs it in the running program's
-    // folder) and used by FoldedOfferClick.
-    std::function<SearchResult(const SearchRequest&)> SearchAgain;
-    // The search that found nothing, run without regard to marks and script.
+    // The search that found nothing, run without regard to marks and script: asked for by
+    // foldedSearchWanted, or run in the running program's folder when nothing receives it.
     void FoldedOfferClick();
     // What the search whose rows are listed looked for: named in the caption and the report,
     // its words marked in the verses.
     const SearchedFor& Searched() const { return searched_; }
     void SetSearched(SearchedFor searched) { searched_ = std::move(searched); }
 
-    // Takes a search's rows and what it looked for, asks above 500 rows and lists them.
+    // Takes a search's rows and what it looked for, asks above 500 rows (AskQuestion; the
+    // default is an information box with Yes and No) and lists them.
     void ShowResults(SearchResult result);
     // Lists the rows the window holds.
     void FillResults();
@@ -160,6 +155,10 @@ public:
     static QString TotalCaption(int rows);
     // The same, naming the translation searched.
     static QString TotalCaption(int rows, const QString& translation);
+
+signals:
+    // The offer was taken: the receiver runs the request and shows its rows (ShowResults).
+    void foldedSearchWanted(const SearchRequest& request);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -218,8 +218,17 @@ TfTrazi::TfTrazi(QWidget* parent)
 
 void TfTrazi::Arrange(bool narrow) {
     Page->resize(narrow ? NarrowSize : DesignSize);
-    for (const Place& place : Places) {
-        auto* control = Page->findChild<QWidget*>(QLatin1String(place.name));
+    // The controls in the order of Places.
+    QWidget* const controls[] = {
+        Label3,       EditRecAnd, ListBoxAND,  Label4,          EditRecOR,    ListBoxOR,
+        Label5,       EditNeke,   ListBoxNeke, CheckBoxStari,   Label1,       ListBoxStari,
+        CheckBoxNovi, Label2,     ListBoxNovi, LabelPrevod,     ComboPrevod,  LabelPrevodIme,
+        BtnOcisti,    LabelReci,  LabelBroj,   CheckBoxKvacice, LabelKvacice, BtnTrazi};
+    static_assert(std::size(controls) == std::size(Places));
+    for (size_t i = 0; i < std::size(Places); ++i) {
+        const Place& place = Places[i];
+        QWidget* control = controls[i];
+        Q_ASSERT(control->objectName() == QLatin1String(place.name));
         const QRect& rect = narrow ? place.narrow : place.design;
         if (rect.isEmpty())
             control->move(rect.topLeft());

@@ -23,9 +23,11 @@ public:
     TColor ChosenColor() const;
     void setChosenColor(TColor color);
 
-    QComboBox* ColorBox;
+    // The colour row's list, for tests.
+    QComboBox* ColorList() const { return ColorBox; }
 
 private:
+    QComboBox* ColorBox;
     int charset_;
 };
 

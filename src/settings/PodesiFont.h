@@ -36,16 +36,11 @@ public:
     TKvlabel* LabelTekstProba() const { return labelTekstProba_; }
     TKvlabel* LabelTekstPok() const { return labelTekstPok_; }
 
-    // Controls.
-    QFrame* Panel1;
-    QLabel* Label1;
-    QPushButton* BtnFontTekst;
-    QLabel* Label2;
-    QPushButton* BtnFontPok;
-    QPushButton* BtnOk;
-    // Samples in the fonts being edited, so that the user sees what OK applies.
-    QLabel* LabelUzorakTeksta;
-    QLabel* LabelUzorakPok;
+    // The controls, for tests: the buttons of the text and the reference font, and the sample
+    // of the text font.
+    QPushButton* TextFontButton() const { return BtnFontTekst; }
+    QPushButton* RefFontButton() const { return BtnFontPok; }
+    QLabel* TextSample() const { return LabelUzorakTeksta; }
 
     // Handlers.
     void FormCreate();
@@ -58,6 +53,16 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    QFrame* Panel1;
+    QLabel* Label1;
+    QPushButton* BtnFontTekst;
+    QLabel* Label2;
+    QPushButton* BtnFontPok;
+    QPushButton* BtnOk;
+    // Samples in the fonts being edited, so that the user sees what OK applies.
+    QLabel* LabelUzorakTeksta;
+    QLabel* LabelUzorakPok;
+
     const TKvFont* StoredTextFont() const;
     const TKvFont* StoredRefFont() const;
     void Choose(const TKvFont* stored, TKvlabel* label, int& charset);

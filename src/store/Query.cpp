@@ -65,6 +65,7 @@ void Query::connect() {
     if (QFileInfo::exists(file) && !IsRegularFile(file))
         throw DatabaseError(
             WithFile(QStringLiteral("datoteka ne može da se otvori: to nije obična datoteka")));
+    const FileStamp stamp = StampOf(file);
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
     SqliteDatabase db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
     const int rc = db ? SQLITE_OK : OpenImmutable(file, db);
@@ -79,7 +80,7 @@ void Query::connect() {
     RegisterPhrase(db.get());
     LimitQuery(db.get(), &budget_);
     sqlite3_exec(db.get(), "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
-    const QString table = VerseTableError(db.get());
+    const QString table = VerseTableErrorOnce(db.get(), file, stamp);
     if (!table.isEmpty())
         throw DatabaseError(WithFile(table));
     db_ = std::move(db);

@@ -2,9 +2,13 @@
 
 #include "EngineText.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QUrl>
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -57,6 +61,36 @@ QString VerseTableError(sqlite3* db) {
     }
     if (rc != SQLITE_DONE)
         error = EngineErrorText(QString::fromUtf8(sqlite3_errmsg(db)));
+    return error;
+}
+
+FileStamp StampOf(const QString& path) {
+    struct stat st {};
+    if (stat(QFile::encodeName(path).constData(), &st) != 0)
+        return {};
+    const auto nanoseconds = [](const timespec& t) {
+        return t.tv_sec * 1'000'000'000LL + t.tv_nsec;
+    };
+    return {st.st_dev, st.st_ino, st.st_size, nanoseconds(st.st_mtim), nanoseconds(st.st_ctim)};
+}
+
+QString VerseTableErrorOnce(sqlite3* db, const QString& path, const FileStamp& opened) {
+    // The files found plain, with their stamps; connections are made on more than one thread.
+    static QMutex mutex;
+    static QHash<QString, FileStamp> plain;
+    // A stamp that changed while the file was opened may not be the file the connection holds.
+    const bool same = opened.valid() && StampOf(path) == opened;
+    {
+        const QMutexLocker lock(&mutex);
+        if (same && plain.value(path) == opened)
+            return {};
+    }
+    const QString error = VerseTableError(db);
+    const QMutexLocker lock(&mutex);
+    if (same && error.isEmpty())
+        plain.insert(path, opened);
+    else
+        plain.remove(path);
     return error;
 }
 

@@ -27,6 +27,20 @@ int OpenImmutable(const QString& path, SqliteDatabase& db);
 // columns, whose reading could cost without bound, is no verse table.
 QString VerseTableError(sqlite3* db);
 
+// What tells one state of a file from another: its device and inode, size and the times of its
+// last write and change. A file written, replaced or renamed over gives another stamp.
+struct FileStamp {
+    unsigned long long device = 0, inode = 0;
+    long long size = -1, modified = 0, changed = 0; // times in nanoseconds
+    bool valid() const { return size >= 0; }
+    bool operator==(const FileStamp&) const = default;
+};
+FileStamp StampOf(const QString& path);
+
+// VerseTableError of a connection opened on the file `path` that had the stamp `opened` just
+// before. A file found plain is not checked again while its stamp stays the same.
+QString VerseTableErrorOnce(sqlite3* db, const QString& path, const FileStamp& opened);
+
 // What one statement may cost: virtual machine steps, far beyond any search or chapter of a
 // real translation (a whole-text search of many words takes a few million); time, for the work
 // a step can hide (one function over a huge value); memory the rows read take, far beyond all

@@ -593,7 +593,7 @@ void TestMainWindow::badReferenceLoadsNothing() {
     }
     // The reminder list shows its entries the same way, through the main window.
     program_->fPodsetnik->AddEntry(QStringLiteral("1 MOJ 2:4"));
-    program_->fPodsetnik->ListBoxPok->setCurrentRow(0);
+    program_->fPodsetnik->List()->setCurrentRow(0);
     program_->fPodsetnik->BtnpokaziClick();
     QCOMPARE(w->GetActivePane(), 2);
     QCOMPARE(BookOf(w->BookLabel(2)), Genesis);
@@ -692,9 +692,9 @@ void TestMainWindow::functionKeysOpenTheOtherWindows() {
     QVERIFY(program_->fTrazi->Result().statement.isEmpty());
 
     // A search ends with OK and the results are shown; the menu item opens the same dialog.
-    QVERIFY(w->ShowSearchResults);
+    QVERIFY(disconnect(w, &TfMain::searchAccepted, nullptr, nullptr)); // the program's
     int results = 0;
-    w->ShowSearchResults = [&] { ++results; };
+    connect(w, &TfMain::searchAccepted, w, [&] { ++results; });
     QTimer::singleShot(0, program_->fTrazi.get(), [&] {
         program_->fTrazi->RequiredList()->addItem(QStringLiteral("MATEJ DVA"));
         program_->fTrazi->BtnTraziClick();

@@ -2,6 +2,7 @@
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Look.h"
+#include "Messages.h"
 #include "Podsetnik.h"
 #include "ProgramFixture.h"
 #include "ScrollBox.h"
@@ -219,19 +220,20 @@ private slots:
         for (const char* entry : {"JOVAN 3:1", "JOVAN 3:2", "JOVAN 3:3"})
             list()->AddEntry(QString::fromUtf8(entry));
         // A removed entry comes back where it stood.
-        list()->ListBoxPok->setCurrentRow(1);
+        list()->List()->setCurrentRow(1);
         list()->ListBoxPokDblClick();
         QCOMPARE(list()->Entries().size(), 2);
-        QCOMPARE(list()->Vrati1->shortcut(), QKeySequence(QKeySequence::Undo));
-        list()->Vrati1->trigger();
+        QCOMPARE(list()->RestoreItem()->shortcut(), QKeySequence(QKeySequence::Undo));
+        list()->RestoreItem()->trigger();
         QCOMPARE(list()->Entries(), QStringList({"JOVAN 3:1", "JOVAN 3:2", "JOVAN 3:3"}));
         // "Ucitaj" over unsaved entries asks; "Ne" keeps them.
         QStringList asked;
-        list()->Ask = [&asked](const QString& text) {
+        const QuestionHandler before = SetQuestionHandler([&asked](const QString& text) {
             asked << text;
             return false;
-        };
+        });
         list()->Ucitaj1Click();
+        SetQuestionHandler(before);
         QCOMPARE(asked, QStringList{TfPodsetnik::ReplaceQuestion()});
         QCOMPARE(list()->Entries().size(), 3);
         // Saved to a file, they are no longer at stake.

@@ -158,9 +158,9 @@ void TestPrint::previewPageSetUpAndSaveTools() {
         // Print and save lead the tool bar, so that a narrow window keeps them in view.
         const QToolBar* tools = preview.dialog().findChild<QToolBar*>();
         QCOMPARE(tools->actions().at(0)->objectName(), QStringLiteral("printAction"));
-        QCOMPARE(tools->widgetForAction(tools->actions().at(1)), preview.SaveButton);
+        QCOMPARE(tools->widgetForAction(tools->actions().at(1)), preview.SaveTool());
         QStringList saves;
-        for (QAction* action : preview.SaveButton->menu()->actions())
+        for (QAction* action : preview.SaveTool()->menu()->actions())
             saves << action->text();
         QCOMPARE(saves,
                  (QStringList{"Sačuvaj kao PDF…", "Sačuvaj kao tekst…", "Sačuvaj kao HTML…"}));

@@ -67,15 +67,15 @@ private slots:
         QCOMPARE(f.windowTitle(), QString("Vidoslov podsetnik"));
         QVERIFY(f.windowFlags().testFlag(Qt::Tool));
         QCOMPARE(f.size(), QSize(413, 522));
-        QCOMPARE(f.ListBoxPok->geometry(), QRect(0, 0, 254, 518));
-        QCOMPARE(f.ListBoxPok->count(), 0);
-        QCOMPARE(f.Btnpokazi->geometry(), QRect(288, 204, 122, 50));
-        QCOMPARE(f.Btnpokazi->Caption(), QStringLiteral("Pokaži"));
-        QCOMPARE(f.Btnpokazi->font().pixelSize(), 16);
-        QCOMPARE(f.Btnpokazi->ColorOut, clNavy);
-        QCOMPARE(f.BtnNazad->geometry(), QRect(312, 488, 98, 30));
-        QCOMPARE(f.BtnNazad->Caption(), QString("Zatvori"));
-        QCOMPARE(f.Image1->geometry(), QRect(284, 64, 77, 57));
+        QCOMPARE(f.List()->geometry(), QRect(0, 0, 254, 518));
+        QCOMPARE(f.List()->count(), 0);
+        QCOMPARE(f.ShowButton()->geometry(), QRect(288, 204, 122, 50));
+        QCOMPARE(f.ShowButton()->Caption(), QStringLiteral("Pokaži"));
+        QCOMPARE(f.ShowButton()->font().pixelSize(), 16);
+        QCOMPARE(f.ShowButton()->ColorOut, clNavy);
+        QCOMPARE(f.CloseButton()->geometry(), QRect(312, 488, 98, 30));
+        QCOMPARE(f.CloseButton()->Caption(), QString("Zatvori"));
+        QCOMPARE(f.Picture()->geometry(), QRect(284, 64, 77, 57));
 
         for (QFileDialog* d : {f.OD1(), f.SD1()}) {
             QCOMPARE(d->nameFilters(), QStringList{"Izbor (*.Izbor)"});
@@ -87,7 +87,7 @@ private slots:
         QCOMPARE(f.SD1()->windowTitle(), QString("Snimi"));
         QCOMPARE(f.SD1()->acceptMode(), QFileDialog::AcceptSave);
 
-        const QList<QAction*> items = f.PopUp->actions();
+        const QList<QAction*> items = f.Menu()->actions();
         QCOMPARE(items.size(), 3);
         QCOMPARE(items[0]->text(), QString("Snimi"));
         QCOMPARE(items[1]->text(), QString("Ucitaj"));
@@ -109,16 +109,16 @@ private slots:
         f.ListBoxPokDblClick(); // nothing selected
         QCOMPARE(f.Entries().size(), 4);
 
-        f.ListBoxPok->setCurrentRow(1);
+        f.List()->setCurrentRow(1);
         f.ListBoxPokDblClick();
         QCOMPARE(f.Entries(), (QStringList{"A 1:1", "C 3:3", "D 4:4"}));
 
         // Through the list itself: a double click on an item selects and removes it.
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        const QRect r = f.ListBoxPok->visualItemRect(f.ListBoxPok->item(1));
-        QTest::mouseClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
-        QTest::mouseDClick(f.ListBoxPok->viewport(), Qt::LeftButton, {}, r.center());
+        const QRect r = f.List()->visualItemRect(f.List()->item(1));
+        QTest::mouseClick(f.List()->viewport(), Qt::LeftButton, {}, r.center());
+        QTest::mouseDClick(f.List()->viewport(), Qt::LeftButton, {}, r.center());
         QCOMPARE(f.Entries(), (QStringList{"A 1:1", "D 4:4"}));
         // Nothing is left selected for "Pokaži" to show.
         QCOMPARE(f.SelectedIndex(), -1);
@@ -137,7 +137,7 @@ private slots:
         f.BtnpokaziClick(); // nothing selected
         QVERIFY(shown.isEmpty());
 
-        f.ListBoxPok->setCurrentRow(1);
+        f.List()->setCurrentRow(1);
         f.BtnpokaziClick();
         QCOMPARE(shown, QStringList{"RIM 3:7"});
         QCOMPARE(f.Entries().size(), 2);
@@ -145,18 +145,18 @@ private slots:
         // The button itself.
         f.show();
         QVERIFY(QTest::qWaitForWindowExposed(&f));
-        f.ListBoxPok->setCurrentRow(0);
-        QTest::mouseClick(f.Btnpokazi, Qt::LeftButton, {}, QPoint(60, 25));
+        f.List()->setCurrentRow(0);
+        QTest::mouseClick(f.ShowButton(), Qt::LeftButton, {}, QPoint(60, 25));
         QTRY_COMPARE(shown, (QStringList{"RIM 3:7", "1 MOJ 10:5"}));
-        QVERIFY(!f.Btnpokazi->Pushed());
+        QVERIFY(!f.ShowButton()->Pushed());
         QVERIFY(f.isVisible());
 
         // Enter on an entry shows it; Escape closes the window.
-        f.ListBoxPok->setFocus();
-        QTest::keyClick(f.ListBoxPok, Qt::Key_Return);
+        f.List()->setFocus();
+        QTest::keyClick(f.List(), Qt::Key_Return);
         QCOMPARE(shown.size(), 3);
         QCOMPARE(shown.last(), QStringLiteral("1 MOJ 10:5"));
-        QTest::keyClick(f.ListBoxPok, Qt::Key_Escape);
+        QTest::keyClick(f.List(), Qt::Key_Escape);
         QVERIFY(!f.isVisible());
     }
 
@@ -164,7 +164,7 @@ private slots:
         TfPodsetnik f;
         Reader reader(f);
         f.SetEntries({"neka beleška", "RIM 3:7"});
-        f.ListBoxPok->setCurrentRow(0);
+        f.List()->setCurrentRow(0);
         QVERIFY_THROWS_EXCEPTION(ConvertError, f.BtnpokaziClick());
         QCOMPARE(f.Entries(), (QStringList{"neka beleška", "RIM 3:7"}));
         QCOMPARE(f.SelectedIndex(), 0);
@@ -172,7 +172,7 @@ private slots:
         // Without a reader nothing happens.
         TfPodsetnik g;
         g.SetEntries({"RIM 3:7"});
-        g.ListBoxPok->setCurrentRow(0);
+        g.List()->setCurrentRow(0);
         g.BtnpokaziClick();
     }
 
@@ -230,7 +230,7 @@ private slots:
         QFETCH(QString, reason);
         TfPodsetnik f;
         f.SetEntries({"A 1:1", "B 2:2"});
-        f.ListBoxPok->setCurrentRow(1);
+        f.List()->setCurrentRow(1);
         const QString path = dir.filePath("ucitaj.Izbor");
         QFile::remove(path);
         if (bytes != "<missing>")
@@ -300,16 +300,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&f));
 
         QContextMenuEvent onList(QContextMenuEvent::Mouse, QPoint(10, 10),
-                                 f.ListBoxPok->viewport()->mapToGlobal(QPoint(10, 10)));
-        QApplication::sendEvent(f.ListBoxPok->viewport(), &onList);
-        QVERIFY(f.PopUp->isVisible());
-        f.PopUp->close();
+                                 f.List()->viewport()->mapToGlobal(QPoint(10, 10)));
+        QApplication::sendEvent(f.List()->viewport(), &onList);
+        QVERIFY(f.Menu()->isVisible());
+        f.Menu()->close();
 
         QContextMenuEvent onSurface(QContextMenuEvent::Mouse, QPoint(350, 400),
                                     f.mapToGlobal(QPoint(350, 400)));
         QApplication::sendEvent(&f, &onSurface);
-        QVERIFY(f.PopUp->isVisible());
-        f.PopUp->close();
+        QVERIFY(f.Menu()->isVisible());
+        f.Menu()->close();
     }
 
     void surfaceIsTiledFromOneOne() {

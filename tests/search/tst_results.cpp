@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "DataModule.h"
+#include "Messages.h"
 #include "PaneMenu.h"
 #include "Podsetnik.h"
 #include "PopupMenu.h"
@@ -94,14 +95,15 @@ void TestResults::init() {
     startProgram();
     asked_.clear();
     answer_ = true;
-    r()->AskToContinue = [this](const QString& text) {
+    SetQuestionHandler([this](const QString& text) {
         asked_ << text;
         return answer_;
-    };
+    });
 }
 
 void TestResults::cleanup() {
     program_.reset();
+    SetQuestionHandler({});
 }
 
 void TestResults::search(int rows) {
@@ -244,7 +246,7 @@ void TestResults::headingOpensInPaneNumbering() {
 
 void TestResults::reminderEntryOfVerseIsItsHeadings() {
     search(60);
-    QListWidget* list = program_->fPodsetnik->ListBoxPok;
+    QListWidget* list = program_->fPodsetnik->List();
     for (int k : {105, 106}) {
         r()->Menu()->setPopupComponent(result(k));
         r()->InsertItem()->trigger();

@@ -465,7 +465,8 @@ void TestTrazi::zeroPageOffersTheFoldedSearch() {
     d.BtnTraziClick();
     QCOMPARE(d.Result().rows.size(), size_t(0));
     TfRezultatiTrazenja results;
-    results.SearchAgain = [&](const SearchRequest& request) { return d.SearchFolded(request); };
+    connect(&results, &TfRezultatiTrazenja::foldedSearchWanted, &results,
+            [&](const SearchRequest& request) { results.ShowResults(d.SearchFolded(request)); });
     results.ShowResults(d.TakeResult());
     QVERIFY(results.NoHitWords()->isVisible());
     QCOMPARE(results.NoHitWords()->text(), QStringLiteral("Tražene reči: covek"));

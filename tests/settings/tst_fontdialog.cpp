@@ -17,15 +17,15 @@ void TestFontDialog::givesBackTheStartFont() {
     const TKvFont start{QStringLiteral("DejaVu Serif"), 14, fsBold | fsUnderline, 0x008000, 238};
     TFontDialog dialog(start);
     QCOMPARE(dialog.Chosen(), start);
-    QVERIFY(dialog.isAncestorOf(dialog.ColorBox));
+    QVERIFY(dialog.isAncestorOf(dialog.ColorList()));
 }
 
 void TestFontDialog::colourRowPicksTheColour() {
     // A colour outside the sixteen stays on offer; the box changes the chosen colour.
     TFontDialog dialog(TKvFont{QStringLiteral("DejaVu Sans"), 10, 0, 0x123456, 238});
     QCOMPARE(dialog.ChosenColor(), TColor(0x123456));
-    QCOMPARE(dialog.ColorBox->count(), 17);
-    dialog.ColorBox->setCurrentIndex(dialog.ColorBox->findText(QStringLiteral("Crvena")));
+    QCOMPARE(dialog.ColorList()->count(), 17);
+    dialog.ColorList()->setCurrentIndex(dialog.ColorList()->findText(QStringLiteral("Crvena")));
     QCOMPARE(dialog.Chosen().Color, clRed);
 }
 

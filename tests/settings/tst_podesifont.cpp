@@ -123,7 +123,7 @@ void TestPodesiFont::newTextFontChangesOnlyItsPane() {
     w->ChapterEdit(1)->setText(QStringLiteral("1"));
     w->VerseEdit(1)->setText(QStringLiteral("1"));
     answers_ << Serif;
-    whenShown([this] { d()->BtnFontTekst->click(); }, true);
+    whenShown([this] { d()->TextFontButton()->click(); }, true);
     emit w->FontButton(1)->clicked();
 
     QCOMPARE(w->State().Pane(1).textFont, Serif);
@@ -142,7 +142,7 @@ void TestPodesiFont::referenceColourChangesAwayFromPointer() {
     w->SetActivePane(2);
     w->ShowReference(QStringLiteral("1 MOJ 1:1"));
     answers_ << Mono;
-    whenShown([this] { d()->BtnFontPok->click(); }, true);
+    whenShown([this] { d()->RefFontButton()->click(); }, true);
     emit w->FontButton(2)->clicked();
 
     TKvlabel* ref = label(2, 2);
@@ -161,8 +161,8 @@ void TestPodesiFont::everyChoiceStartsFromThePaneFont() {
     whenShown(
         [this] {
             for (int k = 0; k < 3; ++k)
-                d()->BtnFontTekst->click();
-            QCOMPARE(d()->LabelUzorakTeksta->font(), Serif.toQFont());
+                d()->TextFontButton()->click();
+            QCOMPARE(d()->TextSample()->font(), Serif.toQFont());
         },
         true);
     emit w->FontButton(1)->clicked();
@@ -175,8 +175,8 @@ void TestPodesiFont::everyChoiceStartsFromThePaneFont() {
     whenShown(
         [this] {
             QCOMPARE(d()->TextFontOfLabel(), StartText);
-            d()->BtnFontTekst->click();
-            d()->BtnFontPok->click();
+            d()->TextFontButton()->click();
+            d()->RefFontButton()->click();
         },
         false);
     emit w->FontButton(2)->clicked();
@@ -192,8 +192,8 @@ void TestPodesiFont::closeBoxChangesNothing() {
     answers_ << Serif << Mono;
     whenShown(
         [this] {
-            d()->BtnFontTekst->click();
-            d()->BtnFontPok->click();
+            d()->TextFontButton()->click();
+            d()->RefFontButton()->click();
         },
         false);
     emit w->FontButton(1)->clicked();

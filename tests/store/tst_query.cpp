@@ -12,6 +12,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cstdio>
+#include <sqlite3.h>
 
 namespace {
 
@@ -285,6 +287,35 @@ private slots:
             QCOMPARE(text, QString("Provider=Microsoft.Jet.OLEDB.4.0;Data Source=/opt/vidoslov/"
                                    "baza/vidl.mdb  ;Persist Security Info=False;"
                                    "Jet OLEDB:Database Password=zelmorka"));
+    }
+
+    // A file found plain and then replaced by one whose verse table is a view is refused.
+    void replacedFileIsCheckedAgain() {
+        const QString path = folder + "baza/zamena.mdb";
+        WriteVerseFile(path, {{"MAT", 1, 1, "Stih", ""}});
+        Query first;
+        first.setConnectionString(Connection("zamena.mdb"));
+        LoadChapter("vidoslov", "MAT", 1, first, nullptr);
+        QCOMPARE(first.recordCount(), 1);
+
+        const QString view = folder + "baza/pogled.mdb";
+        sqlite3* db = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(view).constData(), &db), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(db,
+                              "CREATE TABLE stihovi (knjiga, glava, rbr, tekst, pok);"
+                              "CREATE VIEW vidoslov AS SELECT * FROM stihovi;",
+                              nullptr, nullptr, nullptr),
+                 SQLITE_OK);
+        sqlite3_close(db);
+        QVERIFY(std::rename(QFile::encodeName(view), QFile::encodeName(path)) == 0);
+        Query second;
+        second.setConnectionString(Connection("zamena.mdb"));
+        try {
+            LoadChapter("vidoslov", "MAT", 1, second, nullptr);
+            QFAIL("a view was read as the verse table");
+        } catch (const DatabaseError& e) {
+            QVERIFY2(e.text().contains("nije obična tabela"), qPrintable(e.text()));
+        }
     }
 
     void connectionStringOnlyWhileClosed() {

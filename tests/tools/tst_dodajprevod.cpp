@@ -19,9 +19,10 @@ class TestDodajPrevod : public QObject {
     void prepare(TfDodajPrevod& w) {
         w.setImporter(QStringLiteral(UVOZ_PATH));
         w.setUserFolder(user_);
-        if (!w.LoadInstalled() || w.ComboModul->findText("engKJV2006eb", Qt::MatchStartsWith) < 0)
+        if (!w.LoadInstalled() || w.ModuleList()->findText("engKJV2006eb", Qt::MatchStartsWith) < 0)
             QSKIP("the SWORD module engKJV2006eb is not installed");
-        w.ComboModul->setCurrentIndex(w.ComboModul->findText("engKJV2006eb", Qt::MatchStartsWith));
+        w.ModuleList()->setCurrentIndex(
+            w.ModuleList()->findText("engKJV2006eb", Qt::MatchStartsWith));
     }
 
     QByteArray list() const {
@@ -45,19 +46,19 @@ private slots:
         QSignalSpy added(&w, &TfDodajPrevod::translationAdded);
         w.BtnUveziClick();
         QVERIFY(w.Importing());
-        QTRY_VERIFY_WITH_TIMEOUT(w.ProgressBar1->value() > 0, 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(w.Progress()->value() > 0, 30000);
         w.BtnOtkaziClick();
         QVERIFY(!w.Importing());
         QCOMPARE(added.size(), 0);
         QCOMPARE(list(), list_);
         QCOMPARE(QDir(user_ + "baza").entryList(QDir::Files | QDir::Hidden), QStringList());
-        QCOMPARE(w.ProgressBar1->value(), 0);
+        QCOMPARE(w.Progress()->value(), 0);
     }
 
     void completedImportIsListed() {
         TfDodajPrevod w;
         prepare(w);
-        QCOMPARE(w.EditNaziv->text(), QStringLiteral("King James Version"));
+        QCOMPARE(w.CaptionEdit()->text(), QStringLiteral("King James Version"));
         QSignalSpy added(&w, &TfDodajPrevod::translationAdded);
         w.BtnUveziClick();
         QVERIFY(added.wait(60000));
