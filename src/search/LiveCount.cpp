@@ -45,15 +45,10 @@ struct TLiveCount::Counter {
     bool Connect(const QString& to) {
         if (query && to == connection)
             return false;
-        {
-            Release();
-            query = std::make_unique<Query>();
-            query->setConnectionString(to);
-            connection = to;
-            // The file's pages are read from the system's cache in place, not copied.
-            query->addLine(QStringLiteral("PRAGMA mmap_size=268435456"));
-            query->open();
-        }
+        Release();
+        query = std::make_unique<Query>();
+        query->setConnectionString(to);
+        connection = to;
         return true;
     }
 
