@@ -159,7 +159,7 @@ std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
     RegisterTextRules(db.get());
     try {
         Exec(db.get(), QStringLiteral("BEGIN"));
-        BuildSearchIndex(db.get());
+        BuildSearchIndex(db.get(), IndexedText::Dropped);
         Exec(db.get(), QStringLiteral("COMMIT"));
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is

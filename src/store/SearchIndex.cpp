@@ -29,6 +29,17 @@ const char* const IndexSchema =
     "SELECT rowid, folded(tekst) FROM vidoslov WHERE tekst IS NOT NULL;"
     "INSERT INTO vidoslov_search (vidoslov_search) VALUES ('optimize');";
 
+// The index alone, without the texts and their sizes; the pending terms are held in memory until
+// the end (a few megabytes for a whole Bible), so that the index is written as one segment and
+// needs no merging.
+const char* const BareIndexSchema =
+    "DROP TABLE IF EXISTS vidoslov_search;"
+    "CREATE VIRTUAL TABLE vidoslov_search USING fts5(folded, "
+    "tokenize='trigram case_sensitive 1', detail=none, content='', columnsize=0);"
+    "INSERT INTO vidoslov_search (vidoslov_search, rank) VALUES ('hashsize', 268435456);"
+    "INSERT INTO vidoslov_search (rowid, folded) "
+    "SELECT rowid, folded(tekst) FROM vidoslov WHERE tekst IS NOT NULL;";
+
 // A term of an FTS5 expression: in double quotes, its own quotes doubled.
 QString Term(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -43,9 +54,9 @@ bool HasSearchIndex(sqlite3* db) {
     return PrepareSqlite(db, sql, -1, stmt) == SQLITE_OK && sqlite3_step(stmt.get()) == SQLITE_ROW;
 }
 
-void BuildSearchIndex(sqlite3* db) {
+void BuildSearchIndex(sqlite3* db, IndexedText text) {
     RegisterFolding(db);
-    Exec(db, IndexSchema);
+    Exec(db, text == IndexedText::Kept ? IndexSchema : BareIndexSchema);
 }
 
 void AddSearchIndex(const QString& path) {

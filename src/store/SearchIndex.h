@@ -20,10 +20,15 @@ public:
 // Whether the main database of a connection holds the search index.
 bool HasSearchIndex(sqlite3* db);
 
+// What a built index keeps: a file keeps the folded texts beside the index, for any SQLite tool
+// to read; an in-memory image keeps the index alone (searches read only its rowids), which is
+// built in one pass.
+enum class IndexedText { Kept, Dropped };
+
 // Writes the index of the verse table into the database of a connection, replacing one that is
 // there; inside the caller's transaction, if any. Throws SearchIndexError with the engine's
 // text.
-void BuildSearchIndex(sqlite3* db);
+void BuildSearchIndex(sqlite3* db, IndexedText text = IndexedText::Kept);
 
 // Adds (or renews) the index of an existing translation file in one transaction. Throws
 // SearchIndexError.
