@@ -3,6 +3,7 @@
 #include "ConnectionString.h"
 #include "EngineText.h"
 #include "Errors.h"
+#include "JetCache.h"
 #include "JetFile.h"
 #include "JetTable.h"
 #include "SearchIndex.h"
@@ -43,20 +44,35 @@ std::mutex& ImagesLock() {
 }
 
 // A file's image and the build of its copy with the search index, started by the file's first
-// search.
+// open; `built` ends when the copy has also been kept in the cache folder.
 struct LoadedImage {
     ImageKey key;
     std::shared_ptr<const JetImage> image;
+    QString cacheKey;
     std::shared_future<std::shared_ptr<const JetImage>> indexed;
+    std::future<void> built;
     bool indexAsked = false;
 };
 
 // The build runs below the windows' priority, so that it takes what they leave of the processor.
-std::shared_ptr<const JetImage> BuildInBackground(const std::shared_ptr<const JetImage>& image) {
+// The copy serves the file's connections as soon as it is built, before it is written out.
+void BuildInBackground(const std::shared_ptr<const JetImage>& image, const QString& cacheKey,
+                       std::promise<std::shared_ptr<const JetImage>> indexed) {
 #if defined(__linux__)
     setpriority(PRIO_PROCESS, id_t(gettid()), 19); // this thread only
 #endif
-    return image->withSearchIndex();
+    std::shared_ptr<const JetImage> copy = image->withSearchIndex(cacheKey);
+    indexed.set_value(copy);
+    if (copy && !cacheKey.isEmpty())
+        copy->keep(cacheKey);
+}
+
+void StartIndexBuild(LoadedImage& loaded) {
+    loaded.indexAsked = true;
+    std::promise<std::shared_ptr<const JetImage>> indexed;
+    loaded.indexed = indexed.get_future().share();
+    loaded.built = std::async(std::launch::async, BuildInBackground, loaded.image, loaded.cacheKey,
+                              std::move(indexed));
 }
 
 // The loaded images by file; a changed file gets a new one.
@@ -141,7 +157,11 @@ SqliteDatabase JetImage::connect() const {
     return db;
 }
 
-std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
+void JetImage::keep(const QString& cacheKey) const {
+    WriteJetCache(cacheKey, data_, size_);
+}
+
+std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKey) const {
     if (!data_)
         return nullptr;
     SqliteDatabase db;
@@ -160,6 +180,8 @@ std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
     try {
         Exec(db.get(), QStringLiteral("BEGIN"));
         BuildSearchIndex(db.get(), IndexedText::Dropped);
+        if (!cacheKey.isEmpty())
+            MarkJetCacheImage(db.get(), cacheKey);
         Exec(db.get(), QStringLiteral("COMMIT"));
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is
@@ -265,6 +287,8 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
     auto& images = Images();
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
+    QString cacheKey;
+    bool fromCache = false;
     if (known != images.end() && !(known->second.key < key) && !(key < known->second.key)) {
         loaded = Current(known->second);
         if (!JetPasswordAccepts(loaded->password(), password))
@@ -276,17 +300,26 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
             const JetHeader header = ReadJetHeader(in.read(JetPageSize));
             if (!JetPasswordAccepts(header.password, password))
                 throw JetPasswordError();
-            QByteArray bytes;
-            if (!ReadWholeFile(in, size, bytes))
-                throw DatabaseError(JetChangedText(file));
-            loaded = LoadJetImage(std::move(bytes), password);
+            cacheKey = JetCacheKey(file);
+            const CachedImage kept = ReadJetCache(cacheKey);
+            if (kept.data) {
+                loaded = std::make_shared<const JetImage>(kept.data, kept.size, header.password);
+            } else {
+                QByteArray bytes;
+                if (!ReadWholeFile(in, size, bytes))
+                    throw DatabaseError(JetChangedText(file));
+                loaded = LoadJetImage(std::move(bytes), password);
+            }
+            fromCache = kept.data != nullptr;
         } catch (const JetPasswordError&) {
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
         } catch (const JetFormatError& e) {
             throw DatabaseError(
                 QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
         }
-        images[key.path] = {key, loaded, {}};
+        LoadedImage& entry = images[key.path] = {key, loaded, cacheKey, {}, {}, fromCache};
+        if (!fromCache)
+            StartIndexBuild(entry);
     }
     return loaded->connect();
 }
@@ -296,9 +329,7 @@ void AskForJetSearchIndex(const QString& file) {
     const auto known = Images().find(QFileInfo(file).absoluteFilePath());
     if (known == Images().end() || known->second.indexAsked)
         return;
-    LoadedImage& loaded = known->second;
-    loaded.indexAsked = true;
-    loaded.indexed = std::async(std::launch::async, BuildInBackground, loaded.image).share();
+    StartIndexBuild(known->second);
 }
 
 void ForgetJetImages() {
@@ -309,8 +340,8 @@ void ForgetJetImages() {
 void WaitForJetSearchIndexes() {
     const std::lock_guard<std::mutex> lock(ImagesLock());
     for (auto& [path, loaded] : Images())
-        if (loaded.indexed.valid())
-            loaded.indexed.wait();
+        if (loaded.built.valid())
+            loaded.built.wait();
 }
 
 QString DatabasePasswordOf(const QString& connectionString) {
