@@ -337,11 +337,13 @@ void ForgetJetImages() {
     Images().clear(); // waits for the builds under way
 }
 
-void WaitForJetSearchIndexes() {
+void WaitForJetSearchIndexes(bool kept) {
     const std::lock_guard<std::mutex> lock(ImagesLock());
     for (auto& [path, loaded] : Images())
-        if (loaded.built.valid())
+        if (kept && loaded.built.valid())
             loaded.built.wait();
+        else if (!kept && loaded.indexed.valid())
+            loaded.indexed.wait();
 }
 
 QString DatabasePasswordOf(const QString& connectionString) {

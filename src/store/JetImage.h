@@ -62,8 +62,9 @@ void ForgetJetImages();
 // verse. Starts that build for a loaded file; does nothing for any other file or when it was
 // started before (by the file's first open).
 void AskForJetSearchIndex(const QString& file);
-// Waits until every such build has ended (tests, benchmarks).
-void WaitForJetSearchIndexes();
+// Waits until every such build has ended and its image has been kept, or with `kept` false only
+// until the index serves (tests, benchmarks).
+void WaitForJetSearchIndexes(bool kept = true);
 
 // The Database Password a connection string names ("Jet OLEDB:Database Password=..."); empty
 // when it names none.
