@@ -5,6 +5,7 @@
 #include "Errors.h"
 #include "JetCache.h"
 #include "JetFile.h"
+#include "JetIndexBuild.h"
 #include "JetTable.h"
 #include "SearchIndex.h"
 #include "TextRules.h"
@@ -16,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <map>
 #include <mutex>
@@ -56,23 +58,24 @@ struct LoadedImage {
 
 // The build runs below the windows' priority, so that it takes what they leave of the processor.
 // The copy serves the file's connections as soon as it is built, before it is written out.
-void BuildInBackground(const std::shared_ptr<const JetImage>& image, const QString& cacheKey,
+using IndexBuild = std::function<std::shared_ptr<const JetImage>()>;
+void BuildInBackground(const IndexBuild& build, const QString& cacheKey,
                        std::promise<std::shared_ptr<const JetImage>> indexed) {
 #if defined(__linux__)
     setpriority(PRIO_PROCESS, id_t(gettid()), 19); // this thread only
 #endif
-    std::shared_ptr<const JetImage> copy = image->withSearchIndex(cacheKey);
+    std::shared_ptr<const JetImage> copy = build();
     indexed.set_value(copy);
     if (copy && !cacheKey.isEmpty())
         copy->keep(cacheKey);
 }
 
-void StartIndexBuild(LoadedImage& loaded) {
+void StartIndexBuild(LoadedImage& loaded, IndexBuild build) {
     loaded.indexAsked = true;
     std::promise<std::shared_ptr<const JetImage>> indexed;
     loaded.indexed = indexed.get_future().share();
-    loaded.built = std::async(std::launch::async, BuildInBackground, loaded.image, loaded.cacheKey,
-                              std::move(indexed));
+    loaded.built = std::async(std::launch::async, BuildInBackground, std::move(build),
+                              loaded.cacheKey, std::move(indexed));
 }
 
 // The loaded images by file; a changed file gets a new one.
@@ -161,20 +164,29 @@ void JetImage::keep(const QString& cacheKey) const {
     WriteJetCache(cacheKey, data_, size_);
 }
 
-std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKey) const {
+bool JetImage::copyInto(sqlite3* db) const {
     if (!data_)
-        return nullptr;
-    SqliteDatabase db;
-    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK)
-        return nullptr;
+        return false;
     auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size_)));
     if (!copy)
-        return nullptr;
+        return false;
     std::memcpy(copy, data_, size_t(size_));
     // The connection frees the copy when it closes, and when the copy cannot be taken.
-    if (sqlite3_deserialize(db.get(), "main", copy, size_, size_,
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-        SQLITE_OK)
+    return sqlite3_deserialize(db, "main", copy, size_, size_,
+                               SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) ==
+           SQLITE_OK;
+}
+
+std::shared_ptr<const JetImage> JetImage::serialized(sqlite3* db) const {
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(db, "main", &size, 0);
+    return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
+}
+
+std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKey) const {
+    SqliteDatabase db;
+    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK ||
+        !copyInto(db.get()))
         return nullptr;
     RegisterTextRules(db.get());
     try {
@@ -186,9 +198,7 @@ std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKe
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is
     }
-    sqlite3_int64 size = 0;
-    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
-    return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
+    return serialized(db.get());
 }
 
 std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
@@ -288,7 +298,7 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
     QString cacheKey;
-    bool fromCache = false;
+    LoadedImage building; // the image read now, with the build of its index
     if (known != images.end() && !(known->second.key < key) && !(key < known->second.key)) {
         loaded = Current(known->second);
         if (!JetPasswordAccepts(loaded->password(), password))
@@ -308,18 +318,34 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
                 QByteArray bytes;
                 if (!ReadWholeFile(in, size, bytes))
                     throw DatabaseError(JetChangedText(file));
-                loaded = LoadJetImage(std::move(bytes), password);
+                // The index is built from the file's texts while the image is loaded.
+                std::promise<std::shared_ptr<const JetImage>> image;
+                std::shared_future<std::shared_ptr<const JetImage>> loading =
+                    image.get_future().share();
+                building.cacheKey = cacheKey;
+                // Each unmasks its own copy of the bytes, the second made by the first to start.
+                StartIndexBuild(building, [bytes, loading, cacheKey]() mutable {
+                    return BuildIndexedJetImage(std::move(bytes), loading, cacheKey);
+                });
+                try {
+                    loaded = LoadJetImage(std::move(bytes), password);
+                } catch (...) {
+                    image.set_value(nullptr);
+                    throw;
+                }
+                image.set_value(loaded);
             }
-            fromCache = kept.data != nullptr;
         } catch (const JetPasswordError&) {
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
         } catch (const JetFormatError& e) {
             throw DatabaseError(
                 QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
         }
-        LoadedImage& entry = images[key.path] = {key, loaded, cacheKey, {}, {}, fromCache};
-        if (!fromCache)
-            StartIndexBuild(entry);
+        building.key = key;
+        building.image = loaded;
+        building.cacheKey = cacheKey;
+        building.indexAsked = true; // built above, or kept with its index
+        images[key.path] = std::move(building);
     }
     return loaded->connect();
 }
@@ -329,7 +355,9 @@ void AskForJetSearchIndex(const QString& file) {
     const auto known = Images().find(QFileInfo(file).absoluteFilePath());
     if (known == Images().end() || known->second.indexAsked)
         return;
-    StartIndexBuild(known->second);
+    StartIndexBuild(known->second, [image = known->second.image, key = known->second.cacheKey] {
+        return image->withSearchIndex(key);
+    });
 }
 
 void ForgetJetImages() {

@@ -28,6 +28,12 @@ public:
     // (JetCache.h).
     std::shared_ptr<const JetImage> withSearchIndex(const QString& cacheKey = {}) const;
 
+    // Puts a writable copy of the image into the main database of a connection; false when the
+    // image is empty or the copy cannot be made.
+    bool copyInto(sqlite3* db) const;
+    // A new image of the main database of a connection, with this image's password.
+    std::shared_ptr<const JetImage> serialized(sqlite3* db) const;
+
 private:
     unsigned char* data_;
     long long size_;

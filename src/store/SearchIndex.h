@@ -30,6 +30,13 @@ enum class IndexedText { Kept, Dropped };
 // text.
 void BuildSearchIndex(sqlite3* db, IndexedText text = IndexedText::Kept);
 
+// Creates the index without the texts (IndexedText::Dropped), empty, in a schema of a connection
+// (whose rows are then inserted as (rowid, folded)). Throws SearchIndexError.
+void CreateBareSearchIndex(sqlite3* db, const char* schema);
+// Copies such an index, as it is, from schema `from` into the main database, which has none.
+// Throws SearchIndexError.
+void CopySearchIndex(sqlite3* db, const char* from);
+
 // Adds (or renews) the index of an existing translation file in one transaction. Throws
 // SearchIndexError.
 void AddSearchIndex(const QString& path);
