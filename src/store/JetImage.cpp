@@ -177,6 +177,16 @@ bool JetImage::copyInto(sqlite3* db) const {
            SQLITE_OK;
 }
 
+std::shared_ptr<const JetImage> JetImage::successor() const {
+    const std::lock_guard<std::mutex> lock(successorLock_);
+    return successor_;
+}
+
+void JetImage::setSuccessor(std::shared_ptr<const JetImage> indexed) const {
+    const std::lock_guard<std::mutex> lock(successorLock_);
+    successor_ = std::move(indexed);
+}
+
 std::shared_ptr<const JetImage> JetImage::serialized(sqlite3* db) const {
     sqlite3_int64 size = 0;
     unsigned char* data = sqlite3_serialize(db, "main", &size, 0);
@@ -198,7 +208,9 @@ std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKe
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is
     }
-    return serialized(db.get());
+    auto indexed = serialized(db.get());
+    setSuccessor(indexed);
+    return indexed;
 }
 
 std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
@@ -276,7 +288,8 @@ bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes) {
     return got == size && in.read(&more, 1) == 0;
 }
 
-SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
+SqliteDatabase OpenJetDatabase(const QString& file, const QString& password,
+                               std::shared_ptr<const JetImage>* image) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;
@@ -347,6 +360,8 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
         building.indexAsked = true; // built above, or kept with its index
         images[key.path] = std::move(building);
     }
+    if (image)
+        *image = loaded;
     return loaded->connect();
 }
 

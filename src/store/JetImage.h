@@ -7,6 +7,7 @@
 #include <QString>
 #include <exception>
 #include <memory>
+#include <mutex>
 
 // The verse table of a Jet 4 file loaded into an in-memory SQLite database with the schema
 // and text rules of the program's own files, kept as one serialized image per file.
@@ -28,6 +29,10 @@ public:
     // (JetCache.h).
     std::shared_ptr<const JetImage> withSearchIndex(const QString& cacheKey = {}) const;
 
+    // The copy of this image with the search index once it is built, which its connections
+    // are best made on again, so that this one is let go; none before.
+    std::shared_ptr<const JetImage> successor() const;
+    void setSuccessor(std::shared_ptr<const JetImage> indexed) const;
     // Puts a writable copy of the image into the main database of a connection; false when the
     // image is empty or the copy cannot be made.
     bool copyInto(sqlite3* db) const;
@@ -38,6 +43,8 @@ private:
     unsigned char* data_;
     long long size_;
     QString password_; // the file's Database Password
+    mutable std::mutex successorLock_;
+    mutable std::shared_ptr<const JetImage> successor_;
 };
 
 // A wrong Database Password.
@@ -58,7 +65,9 @@ bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes);
 // later one: taken from the cache folder (JetCache.h) when an earlier session kept it, else read
 // from the file, its search index then built and the image kept for later sessions. A file over
 // MaxJetFileBytes is refused unread. Throws DatabaseError naming the file.
-SqliteDatabase OpenJetDatabase(const QString& file, const QString& password);
+// `image`, when given, receives the image the connection is made on.
+SqliteDatabase OpenJetDatabase(const QString& file, const QString& password,
+                               std::shared_ptr<const JetImage>* image = nullptr);
 
 // Drops the loaded images, so that the next open of each file loads it again (benchmarks).
 void ForgetJetImages();

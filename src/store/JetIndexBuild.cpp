@@ -90,5 +90,7 @@ BuildIndexedJetImage(QByteArray file, std::shared_future<std::shared_ptr<const J
     } catch (const std::exception&) {
         return nullptr;
     }
-    return loaded->serialized(db.get());
+    auto indexed = loaded->serialized(db.get());
+    loaded->setSuccessor(indexed);
+    return indexed;
 }
