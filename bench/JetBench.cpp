@@ -118,6 +118,11 @@ void FirstOpenWithIndex(benchmark::State& state, bool kept) {
         AskForJetSearchIndex(path);
         WaitForJetSearchIndexes(false);
     }
+    WaitForJetSearchIndexes();
+    qint64 bytes = 0; // the size of the kept image
+    for (const QFileInfo& image : QDir(JetCacheFolder()).entryInfoList(QDir::Files))
+        bytes += image.size();
+    state.counters["kept_MB"] = double(bytes) / (1 << 20);
     Forget(false);
 }
 BENCHMARK_CAPTURE(FirstOpenWithIndex, Cold, false)
