@@ -156,7 +156,8 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
         setFontColor(FontTekst.Color);
         clickable_ = false;
         PopupMenu = nullptr;
-        unsetCursor();
+        if (testAttribute(Qt::WA_SetCursor))
+            unsetCursor();
         break;
     case Pok1:
         setFontColor(FontPok.Color);

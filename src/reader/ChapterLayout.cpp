@@ -85,6 +85,10 @@ TKvlabel* CreateLabel(PaneLabels& state, TScrollBox& box, QWidget* holder, int k
     label->FontPok.Charset = 238;
     label->setObjectName(LabelPrefix(box) + QString::number(k));
     label->Listener = &box;
+    // Most labels of a chapter are references: they take their cursor now, and all take their
+    // style, so that placing them later does less.
+    label->setCursor(Qt::PointingHandCursor);
+    label->ensurePolished();
     state.Labels.Add(label);
     ++state.LabelsCreated[p];
     std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
@@ -116,7 +120,8 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
             made = true;
         }
     }
-    if (!made)
+    // A new or surplus label is empty already.
+    if (!made && !label->Tekst().isEmpty())
         label->setTekst(QString());
     state.CurrentLabel = label;
     label->setTransparent();
