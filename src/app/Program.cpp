@@ -87,8 +87,10 @@ void TProgram::PrepareLabelsWhileIdle() {
             if (PrepareLabels(main->Layout(), main->State().Pane(p), *main->ScrollBox(p),
                               PreparedLabelCount, Batch))
                 return;
-        timer->deleteLater();
+        timer->stop();
     });
+    // Labels freed for new fonts are made again in them.
+    QObject::connect(main, &TfMain::paneLabelsFreed, timer, [timer] { timer->start(); });
     timer->start();
 }
 
