@@ -227,6 +227,8 @@ signals:
     void closed();
     // The user chose a look in the "Izgled" menu.
     void appearanceChosen();
+    // A pane's labels were freed for new fonts or sizes: they may be made ahead again.
+    void paneLabelsFreed();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

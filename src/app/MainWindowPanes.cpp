@@ -322,6 +322,7 @@ void TfMain::BtnFontClick(QObject* sender) {
     // The next layout makes fresh labels in the new fonts.
     FreePaneLabels(layout_, p);
     BtnPokaziClick(sender);
+    emit paneLabelsFreed();
 }
 
 void TfMain::SBClick(int pane) {

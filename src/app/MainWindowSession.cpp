@@ -89,6 +89,7 @@ void TfMain::ZoomPane(int pane, int zoom) {
     // Fresh labels in the new sizes, the chosen verse kept.
     FreePaneLabels(layout_, pane);
     LoadPane(pane);
+    emit paneLabelsFreed();
 }
 
 void TfMain::ZoomByKey(int step) {

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include "ChapterLayout.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "Intro.h"
@@ -10,6 +11,7 @@
 #include "ProgramFolder.h"
 #include "Query.h"
 #include "RezultatiTrazenja.h"
+#include "ScrollBox.h"
 #include "Search.h"
 #include "SessionKeeper.h"
 #include "SessionStore.h"
@@ -71,6 +73,25 @@ void TProgram::PrepareFirstUses() {
     }
     fRezultatiTrazenja->PrepareFirstShow();
     MeasureVersesWhileIdle();
+    PrepareLabelsWhileIdle();
+}
+
+void TProgram::PrepareLabelsWhileIdle() {
+    // A batch takes a fraction of a millisecond: a key that comes meanwhile hardly waits.
+    constexpr int Batch = 100;
+    auto* timer = new QTimer(fMain.get());
+    timer->setInterval(0);
+    TfMain* main = fMain.get();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, main] {
+        for (int p = 1; p <= PaneCount; ++p)
+            if (PrepareLabels(main->Layout(), main->State().Pane(p), *main->ScrollBox(p),
+                              PreparedLabelCount, Batch))
+                return;
+        timer->stop();
+    });
+    // Labels freed for new fonts are made again in them.
+    QObject::connect(main, &TfMain::paneLabelsFreed, timer, [timer] { timer->start(); });
+    timer->start();
 }
 
 void TProgram::MeasureVersesWhileIdle() {

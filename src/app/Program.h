@@ -31,6 +31,10 @@ public:
     // Measures the words of the default text's verses for the results window, a step at a
     // time while nothing else waits.
     void MeasureVersesWhileIdle();
+    // Makes the panes' labels for the longest chapter, a batch at a time while nothing else
+    // waits, so that a long chapter shows without making them then; again once a pane's labels
+    // were freed for new fonts or sizes.
+    void PrepareLabelsWhileIdle();
 
     // Puts the last run's session back and keeps this one; the program does this, tests that
     // want it too (with files of their own).

@@ -8,6 +8,7 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <array>
 #include <map>
 
@@ -155,7 +156,8 @@ void TKvlabel::setVrsta(VRSTA_SKUP kind) {
         setFontColor(FontTekst.Color);
         clickable_ = false;
         PopupMenu = nullptr;
-        unsetCursor();
+        if (testAttribute(Qt::WA_SetCursor))
+            unsetCursor();
         break;
     case Pok1:
         setFontColor(FontPok.Color);
@@ -333,7 +335,10 @@ bool TKvlabel::event(QEvent* event) {
     if (event->type() == QEvent::FontChange || event->type() == QEvent::ScreenChangeInternal)
         lineHeight_ = -1; // measured again in the new font
     if (event->type() == QEvent::ToolTip && vrsta_ == Pok1 && clickable_) {
+        QPointer<TKvlabel> self(this);
         emit toolTipWanted(this);
+        if (self && Listener)
+            Listener->OnLabelToolTip(this);
         return true;
     }
     return QWidget::event(event);
@@ -359,8 +364,12 @@ void TKvlabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton)
         pressed_ = false;
     event->accept();
-    if (click && clickable_)
-        emit clicked(this);
+    if (!click || !clickable_)
+        return;
+    QPointer<TKvlabel> self(this);
+    emit clicked(this);
+    if (self && Listener)
+        Listener->OnLabelClick(this);
 }
 
 void TKvlabel::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -22,6 +22,19 @@ int KvLineHeight(const QFontMetrics& fm);
 // The height a label gives a text wrapped at word boundaries within width pixels.
 int KvWrappedHeight(const QFontMetrics& fm, const QString& text, int width);
 
+class TKvlabel;
+
+// Hears a label's clicks and tooltip wishes besides its signals: a pane's scroll box hears its
+// thousands of labels so, without two connections for each.
+class TKvlabelListener {
+public:
+    virtual void OnLabelClick(TKvlabel* label) = 0;
+    virtual void OnLabelToolTip(TKvlabel* label) = 0;
+
+protected:
+    ~TKvlabelListener() = default;
+};
+
 // The label of every verse, cross reference and result heading. Setting Vrsta dresses it for
 // its kind; setting Tekst lays it out and leaves its one-line width in LineWidth() and its
 // height in TextHeight().
@@ -72,6 +85,8 @@ public:
     bool Clickable() const { return clickable_; }
     void setClickable(bool clickable);
     TPopupMenu* PopupMenu = nullptr;
+    // Told of the clicks and tooltip wishes after the signals; it outlives the label.
+    TKvlabelListener* Listener = nullptr;
 
     // Pointer notices; public so that tests can call them.
     void MouseEnter();

@@ -61,42 +61,67 @@ int PaneOfBox(const TScrollBox& box) {
     return box.Tag;
 }
 
-void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
-    const int p = PaneOfBox(box);
-    const int k = state.LabelsUsed[p];
+namespace {
+
+// The holder of label number k, in the references' font that new labels take from it: most of
+// them keep it.
+QWidget* DressedHolder(const PaneEntry& pane, TScrollBox& box, int k) {
     QWidget* holder = box.LabelHolder(k);
-    // New labels take the references' font from their holder: most of them keep it.
     TKvFont refFont = TKvlabel::DefaultFontPok();
     refFont.assignLook(pane.refFont);
     refFont.Size = ZoomedSize(pane.refFont.Size, pane.zoom);
     const QFont holderFont = TKvlabel::KindFont(Pok1, QFont(), refFont, refFont);
     if (holder->font() != holderFont)
         holder->setFont(holderFont);
+    return holder;
+}
+
+// Creates the pane's label number k in its holder and files it by name and number.
+TKvlabel* CreateLabel(PaneLabels& state, TScrollBox& box, QWidget* holder, int k) {
+    const int p = PaneOfBox(box);
+    auto* label = new TKvlabel(holder);
+    label->Tag = box.Tag;
+    label->FontTekst.Charset = 238;
+    label->FontPok.Charset = 238;
+    label->setObjectName(LabelPrefix(box) + QString::number(k));
+    label->Listener = &box;
+    // Most labels of a chapter are references: they take their cursor now, and all take their
+    // style, so that placing them later does less.
+    label->setCursor(Qt::PointingHandCursor);
+    label->ensurePolished();
+    state.Labels.Add(label);
+    ++state.LabelsCreated[p];
+    std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
+    if (numbered.size() < size_t(k))
+        numbered.resize(size_t(k));
+    numbered[size_t(k - 1)] = label;
+    return label;
+}
+
+} // namespace
+
+void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
+    const int p = PaneOfBox(box);
+    const int k = state.LabelsUsed[p];
+    QWidget* holder = DressedHolder(pane, box, k);
     std::vector<QPointer<TKvlabel>>& numbered = state.Numbered[p];
     TKvlabel* label = size_t(k) <= numbered.size() ? numbered[size_t(k - 1)].data() : nullptr;
     bool made = false;
     if (!label) {
         // Made afresh, or filed under its name only (a number past those made has none).
-        const QString name = LabelPrefix(box) + QString::number(k);
         if (k <= state.LabelsCreated[p])
-            label = state.Labels.Find(name);
-        if (!label) {
-            label = new TKvlabel(holder);
-            label->Tag = box.Tag;
-            label->FontTekst.Charset = 238;
-            label->FontPok.Charset = 238;
-            label->setObjectName(name);
-            QObject::connect(label, &TKvlabel::clicked, &box, &TScrollBox::labelClicked);
-            QObject::connect(label, &TKvlabel::toolTipWanted, &box, &TScrollBox::labelToolTip);
-            state.Labels.Add(label);
-            ++state.LabelsCreated[p];
+            label = state.Labels.Find(LabelPrefix(box) + QString::number(k));
+        if (label) {
+            if (numbered.size() < size_t(k))
+                numbered.resize(size_t(k));
+            numbered[size_t(k - 1)] = label;
+        } else {
+            label = CreateLabel(state, box, holder, k);
             made = true;
         }
-        if (numbered.size() < size_t(k))
-            numbered.resize(size_t(k));
-        numbered[size_t(k - 1)] = label;
     }
-    if (!made)
+    // A new or surplus label is empty already.
+    if (!made && !label->Tekst().isEmpty())
         label->setTekst(QString());
     state.CurrentLabel = label;
     label->setTransparent();
@@ -107,6 +132,17 @@ void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box) {
     label->FontTekst.Size = ZoomedSize(pane.textFont.Size, pane.zoom);
     label->FontPok.Size = ZoomedSize(pane.refFont.Size, pane.zoom);
     label->Sirina = box.width() - WrapMargin;
+}
+
+bool PrepareLabels(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, int upTo, int most) {
+    const int p = PaneOfBox(box);
+    for (int made = 0; made < most && state.LabelsCreated[p] < upTo; ++made) {
+        const int k = state.LabelsCreated[p] + 1;
+        // Hidden until a layout places it; a label left shown in a hidden holder would show
+        // with it.
+        CreateLabel(state, box, DressedHolder(pane, box, k), k)->hide();
+    }
+    return state.LabelsCreated[p] < upTo;
 }
 
 void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Query& query) {

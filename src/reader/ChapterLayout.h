@@ -28,6 +28,14 @@ void LayoutChapter(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, Qu
 // prepares it for placing. The label shows once the box's content size is set.
 void AcquireLabel(PaneLabels& state, const PaneEntry& pane, TScrollBox& box);
 
+// How many labels a pane prepares ahead of need: the longest chapter of the texts the program
+// brings, with all its references, takes 2,499 (Psalm 119).
+constexpr int PreparedLabelCount = 2500;
+
+// Creates labels of a pane ahead of need, as AcquireLabel would create them, hidden, until the
+// pane has upTo of them, at most most of them in one call. Returns whether more remain.
+bool PrepareLabels(PaneLabels& state, const PaneEntry& pane, TScrollBox& box, int upTo, int most);
+
 // Empties and hides the labels prefix + k for k = used + 1 .. created.
 void HideSurplusLabels(const TLabelIndex& labels, const QString& prefix, int used, int created);
 // The same for the pane of a scroll box.

@@ -1,20 +1,24 @@
 #pragma once
 
 #include "Colors.h"
+#include "Kvlabel.h"
 
 #include <QScrollArea>
 #include <vector>
 
 class QLabel;
-class TKvlabel;
 class TPopupMenu;
 
 // A reading pane's scroll box. Labels are placed on its inner widget (widget()); the inner
 // widget covers the content size given by the layout and at least the view.
-class TScrollBox : public QScrollArea {
+class TScrollBox : public QScrollArea, public TKvlabelListener {
     Q_OBJECT
 public:
     explicit TScrollBox(QWidget* parent = nullptr);
+
+    // The labels placed in the box tell it of their clicks and tooltip wishes (Listener).
+    void OnLabelClick(TKvlabel* label) override { emit labelClicked(label); }
+    void OnLabelToolTip(TKvlabel* label) override { emit labelToolTip(label); }
 
     // The pane the box shows: 1, 2 or 3.
     int Tag = 0;

@@ -1,4 +1,5 @@
 #include "Application.h"
+#include "ChapterLayout.h"
 #include "KvEdit.h"
 #include "KvTranBtn.h"
 #include "Look.h"
@@ -153,6 +154,20 @@ private slots:
         QCOMPARE(m()->State().Pane(1).zoom, zoom);
         QCOMPARE(m()->State().Pane(2).zoom, 0);
         QCOMPARE(label(1, 1)->FontTekst.Size > size, zoom > 1);
+    }
+
+    // Made while idle, and again in the new size once a zoom freed them.
+    void labelsAreMadeAheadWhileIdle() {
+        startProgram();
+        program_->PrepareLabelsWhileIdle();
+        QTRY_COMPARE(m()->Layout().LabelsCreated[3], PreparedLabelCount);
+        m()->SetActivePane(1);
+        m()->ShowReference(QStringLiteral("JOVAN 3:1"));
+        QCOMPARE(m()->Layout().LabelsCreated[1], PreparedLabelCount);
+        m()->ZoomPane(1, 2);
+        QCOMPARE(m()->Layout().LabelsCreated[1], 24);
+        QTRY_COMPARE(m()->Layout().LabelsCreated[1], PreparedLabelCount);
+        QVERIFY(label(1, 1)->isVisible() && label(1, PreparedLabelCount)->isHidden());
     }
 
     void backAndForwardAfterAReferenceClick() {

@@ -51,6 +51,7 @@ private slots:
     void freedLabelsAreCreatedAgain();
     void onlyLabelsNearTheViewAreShown();
     void everyShownLabelTakesItsClicks();
+    void preparedLabelsShowTheChapterAlike();
 
 private:
     void lay(const char* book, int chapter);
@@ -389,6 +390,46 @@ void TestLayout::everyShownLabelTakesItsClicks() {
         ++checked;
     }
     QVERIFY(checked > 2 * TScrollBox::LabelsPerHolder);
+}
+
+// Labels made ahead of need, a batch at a time, lay a chapter out as labels made by the layout
+// do, and their references still tell the box of clicks and tooltip wishes.
+void TestLayout::preparedLabelsShowTheChapterAlike() {
+    const auto shown = [this] {
+        QStringList out;
+        for (int k = 1; k <= state_->LabelsUsed[1]; ++k) {
+            const TKvlabel* l = label(k);
+            out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7")
+                       .arg(l->objectName(), l->Tekst(), l->Knjiga, l->Glava, l->Rbr)
+                       .arg(QVariant(l->geometry()).toString())
+                       .arg(l->isVisible());
+        }
+        return out;
+    };
+    lay("MANY", 1);
+    const QStringList made = shown();
+    FreePaneLabels(*state_, 1);
+    int batches = 0;
+    while (PrepareLabels(*state_, pane_, *box_, 1100, 300))
+        ++batches;
+    QCOMPARE(batches, 3);
+    QCOMPARE(state_->LabelsCreated[1], 1100);
+    QVERIFY(label(1)->isHidden() && label(1100)->isHidden());
+    lay("MANY", 1);
+    QCOMPARE(shown(), made);
+    QCOMPARE(state_->LabelsCreated[1], 1100);
+    QVERIFY(label(1002)->isHidden() && label(1002)->Tekst().isEmpty());
+
+    TKvlabel* ref = label(2);
+    QCOMPARE(ref->Vrsta(), Pok1);
+    QSignalSpy clicks(box_, &TScrollBox::labelClicked);
+    QSignalSpy tips(box_, &TScrollBox::labelToolTip);
+    QTest::mouseClick(ref, Qt::LeftButton);
+    QHelpEvent tip(QEvent::ToolTip, QPoint(1, 1), ref->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(ref, &tip);
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(clicks.first().first().value<TKvlabel*>(), ref);
+    QCOMPARE(tips.count(), 1);
 }
 
 QTEST_MAIN(TestLayout)
