@@ -25,6 +25,12 @@ for target in "$build"/fuzz-bin/fuzz_*; do
         -artifact_prefix="$build/fuzz-findings/$name-" "$work" "$seeds" \
         >"$build/fuzz-$name.log" 2>&1; then
         tail -n 60 "$build/fuzz-$name.log"
+        # The input itself, so that a log alone is enough to reproduce the fault.
+        for found in "$build/fuzz-findings/$name"-*; do
+            [[ -f $found ]] || continue
+            echo "== $found ($(stat -c %s "$found") bytes):"
+            od -An -tx1 -v "$found" | head -n 64
+        done
         echo "== $name found a fault; its input is in $build/fuzz-findings"
         status=1
     fi

@@ -22,6 +22,13 @@ private slots:
         QCOMPARE(quint8(bytes[0]), quint8(232)); // č
         QCOMPARE(quint8(bytes[6]), quint8(200)); // Č
         QCOMPARE(DecodeWin1250(bytes), text);
+        // Every byte reads back as itself; a character no byte stands for is written once as
+        // the substitute, a character beyond the first 65,536 too.
+        QByteArray all(256, Qt::Uninitialized);
+        for (int b = 0; b < 256; ++b)
+            all[b] = char(b);
+        QCOMPARE(EncodeWin1250(DecodeWin1250(all)), all);
+        QCOMPARE(EncodeWin1250(QString::fromUtf8("a\u4e00\U0001F600z")), QByteArray("a\x1a\x1az"));
     }
 
     void splitLinesAcceptsThreeBreaks() {
