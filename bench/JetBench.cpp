@@ -3,6 +3,7 @@
 // written beside the benchmark from the SQLite files built by make texts, with the same rows.
 #include "BenchMain.h"
 #include "DataModule.h"
+#include "JetCache.h"
 #include "JetImage.h"
 #include "JetWriter.h"
 #include "Query.h"
@@ -53,12 +54,23 @@ void Open(Query& q, const char* file) {
     q.open();
 }
 
-// The first open of a file: read, password checked, table loaded into the image; the search
-// index is built into a copy of the image by the first search (JetIndexBuild).
+double MinOf(const std::vector<double>& v) {
+    return *std::min_element(v.begin(), v.end());
+}
+
+// Forgets the loaded images, and with `kept` false the images kept in the cache folder too.
+void Forget(bool kept) {
+    ForgetJetImages();
+    if (!kept)
+        QDir(JetCacheFolder()).removeRecursively();
+}
+
+// The first open of a file, no image kept: read, password checked, table loaded into the image;
+// the search index is then built into a copy of the image on a thread of its own (JetIndexBuild).
 void FirstOpen(benchmark::State& state, const char* file) {
     for (auto _ : state) {
         state.PauseTiming();
-        ForgetJetImages();
+        Forget(false);
         state.ResumeTiming();
         Query q;
         Open(q, file);
@@ -87,10 +99,45 @@ void JetIndexBuild(benchmark::State& state) {
 }
 BENCHMARK(JetIndexBuild)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The first open of a file until its search index serves, in process, wall time: cold, read from
+// the file with the index built after (the image is then kept), and warm, from the kept image.
+void FirstOpenWithIndex(benchmark::State& state, bool kept) {
+    const QString path = JetFolder + "baza/vidl.mdb";
+    for (auto _ : state) {
+        state.PauseTiming();
+        Forget(kept);
+        if (kept) { // an earlier session's image
+            Query q;
+            Open(q, "vidl.mdb");
+            WaitForJetSearchIndexes();
+            ForgetJetImages();
+        }
+        state.ResumeTiming();
+        Query q;
+        Open(q, "vidl.mdb");
+        AskForJetSearchIndex(path);
+        WaitForJetSearchIndexes(false);
+    }
+    WaitForJetSearchIndexes();
+    qint64 bytes = 0; // the size of the kept image
+    for (const QFileInfo& image : QDir(JetCacheFolder()).entryInfoList(QDir::Files))
+        bytes += image.size();
+    state.counters["kept_MB"] = double(bytes) / (1 << 20);
+    Forget(false);
+}
+BENCHMARK_CAPTURE(FirstOpenWithIndex, Cold, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(FirstOpenWithIndex, Warm, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(5)
+    ->UseRealTime();
+
 // What a reader waits for when a pane first shows a Jet translation: the open, the image and the
 // chapter query (chapter_ms); then the first search of the file, as the search dialog runs it
-// (search_ms). Wall time, from a file no connection has read yet.
-void FirstChapterThenSearch(benchmark::State& state) {
+// (search_ms). Wall time, from a file no connection has read yet; cold, no image kept, or warm.
+void FirstChapterThenSearch(benchmark::State& state, bool kept) {
     using Clock = std::chrono::steady_clock;
     const auto ms = [](Clock::duration d) {
         return std::chrono::duration<double, std::milli>(d).count();
@@ -101,7 +148,7 @@ void FirstChapterThenSearch(benchmark::State& state) {
     double chapter = 0, search = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        ForgetJetImages();
+        Forget(kept);
         state.ResumeTiming();
         const auto start = Clock::now();
         Query pane;
@@ -115,13 +162,16 @@ void FirstChapterThenSearch(benchmark::State& state) {
     state.counters["chapter_ms"] = benchmark::Counter(chapter, benchmark::Counter::kAvgIterations);
     state.counters["search_ms"] = benchmark::Counter(search, benchmark::Counter::kAvgIterations);
 }
-BENCHMARK(FirstChapterThenSearch)
+BENCHMARK_CAPTURE(FirstChapterThenSearch, Cold, false)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1)
     ->Repetitions(9)
-    ->ComputeStatistics("min", [](const std::vector<double>& v) {
-        return *std::min_element(v.begin(), v.end());
-    });
+    ->ComputeStatistics("min", MinOf);
+BENCHMARK_CAPTURE(FirstChapterThenSearch, Warm, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(9)
+    ->ComputeStatistics("min", MinOf);
 
 // Every later open: a new connection on the loaded image.
 void LaterOpen(benchmark::State& state) {
@@ -158,6 +208,8 @@ BENCHMARK(JetSearchLamb)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    QTemporaryDir cache; // the images the benchmark keeps
+    qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     QCoreApplication app(argc, argv);
     const QString baza = QStringLiteral(PROGRAM_FOLDER) + "baza/";
     QTemporaryDir dir;

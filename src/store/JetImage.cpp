@@ -3,7 +3,9 @@
 #include "ConnectionString.h"
 #include "EngineText.h"
 #include "Errors.h"
+#include "JetCache.h"
 #include "JetFile.h"
+#include "JetIndexBuild.h"
 #include "JetTable.h"
 #include "SearchIndex.h"
 #include "TextRules.h"
@@ -15,6 +17,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <map>
 #include <mutex>
@@ -43,20 +46,36 @@ std::mutex& ImagesLock() {
 }
 
 // A file's image and the build of its copy with the search index, started by the file's first
-// search.
+// open; `built` ends when the copy has also been kept in the cache folder.
 struct LoadedImage {
     ImageKey key;
     std::shared_ptr<const JetImage> image;
+    QString cacheKey;
     std::shared_future<std::shared_ptr<const JetImage>> indexed;
+    std::future<void> built;
     bool indexAsked = false;
 };
 
 // The build runs below the windows' priority, so that it takes what they leave of the processor.
-std::shared_ptr<const JetImage> BuildInBackground(const std::shared_ptr<const JetImage>& image) {
+// The copy serves the file's connections as soon as it is built, before it is written out.
+using IndexBuild = std::function<std::shared_ptr<const JetImage>()>;
+void BuildInBackground(const IndexBuild& build, const QString& cacheKey,
+                       std::promise<std::shared_ptr<const JetImage>> indexed) {
 #if defined(__linux__)
     setpriority(PRIO_PROCESS, id_t(gettid()), 19); // this thread only
 #endif
-    return image->withSearchIndex();
+    std::shared_ptr<const JetImage> copy = build();
+    indexed.set_value(copy);
+    if (copy && !cacheKey.isEmpty())
+        copy->keep(cacheKey);
+}
+
+void StartIndexBuild(LoadedImage& loaded, IndexBuild build) {
+    loaded.indexAsked = true;
+    std::promise<std::shared_ptr<const JetImage>> indexed;
+    loaded.indexed = indexed.get_future().share();
+    loaded.built = std::async(std::launch::async, BuildInBackground, std::move(build),
+                              loaded.cacheKey, std::move(indexed));
 }
 
 // The loaded images by file; a changed file gets a new one.
@@ -141,32 +160,57 @@ SqliteDatabase JetImage::connect() const {
     return db;
 }
 
-std::shared_ptr<const JetImage> JetImage::withSearchIndex() const {
+void JetImage::keep(const QString& cacheKey) const {
+    WriteJetCache(cacheKey, data_, size_);
+}
+
+bool JetImage::copyInto(sqlite3* db) const {
     if (!data_)
-        return nullptr;
-    SqliteDatabase db;
-    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK)
-        return nullptr;
+        return false;
     auto* copy = static_cast<unsigned char*>(sqlite3_malloc64(sqlite3_uint64(size_)));
     if (!copy)
-        return nullptr;
+        return false;
     std::memcpy(copy, data_, size_t(size_));
     // The connection frees the copy when it closes, and when the copy cannot be taken.
-    if (sqlite3_deserialize(db.get(), "main", copy, size_, size_,
-                            SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) !=
-        SQLITE_OK)
+    return sqlite3_deserialize(db, "main", copy, size_, size_,
+                               SQLITE_DESERIALIZE_FREEONCLOSE | SQLITE_DESERIALIZE_RESIZEABLE) ==
+           SQLITE_OK;
+}
+
+std::shared_ptr<const JetImage> JetImage::successor() const {
+    const std::lock_guard<std::mutex> lock(successorLock_);
+    return successor_;
+}
+
+void JetImage::setSuccessor(std::shared_ptr<const JetImage> indexed) const {
+    const std::lock_guard<std::mutex> lock(successorLock_);
+    successor_ = std::move(indexed);
+}
+
+std::shared_ptr<const JetImage> JetImage::serialized(sqlite3* db) const {
+    sqlite3_int64 size = 0;
+    unsigned char* data = sqlite3_serialize(db, "main", &size, 0);
+    return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
+}
+
+std::shared_ptr<const JetImage> JetImage::withSearchIndex(const QString& cacheKey) const {
+    SqliteDatabase db;
+    if (OpenSqlite(":memory:", SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, db) != SQLITE_OK ||
+        !copyInto(db.get()))
         return nullptr;
     RegisterTextRules(db.get());
     try {
         Exec(db.get(), QStringLiteral("BEGIN"));
-        BuildSearchIndex(db.get());
+        BuildSearchIndex(db.get(), IndexedText::Dropped);
+        if (!cacheKey.isEmpty())
+            MarkJetCacheImage(db.get(), cacheKey);
         Exec(db.get(), QStringLiteral("COMMIT"));
     } catch (const std::exception&) {
         return nullptr; // no verse table with text: the image stays as it is
     }
-    sqlite3_int64 size = 0;
-    unsigned char* data = sqlite3_serialize(db.get(), "main", &size, 0);
-    return data ? std::make_shared<const JetImage>(data, size, password_) : nullptr;
+    auto indexed = serialized(db.get());
+    setSuccessor(indexed);
+    return indexed;
 }
 
 std::shared_ptr<const JetImage> LoadJetImage(QByteArray file, const QString& password,
@@ -244,7 +288,8 @@ bool ReadWholeFile(QIODevice& in, qint64 size, QByteArray& bytes) {
     return got == size && in.read(&more, 1) == 0;
 }
 
-SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
+SqliteDatabase OpenJetDatabase(const QString& file, const QString& password,
+                               std::shared_ptr<const JetImage>* image) {
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         return nullptr;
@@ -265,6 +310,8 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
     auto& images = Images();
     auto known = images.find(key.path);
     std::shared_ptr<const JetImage> loaded;
+    QString cacheKey;
+    LoadedImage building; // the image read now, with the build of its index
     if (known != images.end() && !(known->second.key < key) && !(key < known->second.key)) {
         loaded = Current(known->second);
         if (!JetPasswordAccepts(loaded->password(), password))
@@ -276,18 +323,45 @@ SqliteDatabase OpenJetDatabase(const QString& file, const QString& password) {
             const JetHeader header = ReadJetHeader(in.read(JetPageSize));
             if (!JetPasswordAccepts(header.password, password))
                 throw JetPasswordError();
-            QByteArray bytes;
-            if (!ReadWholeFile(in, size, bytes))
-                throw DatabaseError(JetChangedText(file));
-            loaded = LoadJetImage(std::move(bytes), password);
+            cacheKey = JetCacheKey(file);
+            const CachedImage kept = ReadJetCache(cacheKey);
+            if (kept.data) {
+                loaded = std::make_shared<const JetImage>(kept.data, kept.size, header.password);
+            } else {
+                QByteArray bytes;
+                if (!ReadWholeFile(in, size, bytes))
+                    throw DatabaseError(JetChangedText(file));
+                // The index is built from the file's texts while the image is loaded.
+                std::promise<std::shared_ptr<const JetImage>> image;
+                std::shared_future<std::shared_ptr<const JetImage>> loading =
+                    image.get_future().share();
+                building.cacheKey = cacheKey;
+                // Each unmasks its own copy of the bytes, the second made by the first to start.
+                StartIndexBuild(building, [bytes, loading, cacheKey]() mutable {
+                    return BuildIndexedJetImage(std::move(bytes), loading, cacheKey);
+                });
+                try {
+                    loaded = LoadJetImage(std::move(bytes), password);
+                } catch (...) {
+                    image.set_value(nullptr);
+                    throw;
+                }
+                image.set_value(loaded);
+            }
         } catch (const JetPasswordError&) {
             throw DatabaseError(QStringLiteral("%1 (%2)").arg(NotValidPasswordText(), file));
         } catch (const JetFormatError& e) {
             throw DatabaseError(
                 QStringLiteral("%1 (%2)").arg(refused, QString::fromStdString(e.what())));
         }
-        images[key.path] = {key, loaded, {}};
+        building.key = key;
+        building.image = loaded;
+        building.cacheKey = cacheKey;
+        building.indexAsked = true; // built above, or kept with its index
+        images[key.path] = std::move(building);
     }
+    if (image)
+        *image = loaded;
     return loaded->connect();
 }
 
@@ -296,9 +370,9 @@ void AskForJetSearchIndex(const QString& file) {
     const auto known = Images().find(QFileInfo(file).absoluteFilePath());
     if (known == Images().end() || known->second.indexAsked)
         return;
-    LoadedImage& loaded = known->second;
-    loaded.indexAsked = true;
-    loaded.indexed = std::async(std::launch::async, BuildInBackground, loaded.image).share();
+    StartIndexBuild(known->second, [image = known->second.image, key = known->second.cacheKey] {
+        return image->withSearchIndex(key);
+    });
 }
 
 void ForgetJetImages() {
@@ -306,10 +380,12 @@ void ForgetJetImages() {
     Images().clear(); // waits for the builds under way
 }
 
-void WaitForJetSearchIndexes() {
+void WaitForJetSearchIndexes(bool kept) {
     const std::lock_guard<std::mutex> lock(ImagesLock());
     for (auto& [path, loaded] : Images())
-        if (loaded.indexed.valid())
+        if (kept && loaded.built.valid())
+            loaded.built.wait();
+        else if (!kept && loaded.indexed.valid())
             loaded.indexed.wait();
 }
 

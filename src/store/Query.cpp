@@ -67,23 +67,28 @@ void Query::connect() {
             WithFile(QStringLiteral("datoteka ne može da se otvori: to nije obična datoteka")));
     const FileStamp stamp = StampOf(file);
     // A Jet file is read into a shared in-memory image; any other goes to SQLite as it is.
-    SqliteDatabase db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_));
+    std::shared_ptr<const JetImage> image;
+    SqliteDatabase db = OpenJetDatabase(file, DatabasePasswordOf(connectionString_), &image);
     const int rc = db ? SQLITE_OK : OpenImmutable(file, db);
-    if (db)
-        sqlite3_limit(db.get(), SQLITE_LIMIT_LENGTH, MaxValueBytes);
     if (rc != SQLITE_OK) {
         const QString text = QString::fromUtf8(db ? sqlite3_errmsg(db.get()) : sqlite3_errstr(rc));
         throw DatabaseError(WithFile(EngineErrorText(text)));
     }
-    RegisterTextRules(db.get());
-    RegisterFolding(db.get());
-    RegisterPhrase(db.get());
-    LimitQuery(db.get(), &budget_);
-    sqlite3_exec(db.get(), "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
+    prepareConnection(db.get());
     const QString table = VerseTableErrorOnce(db.get(), file, stamp);
     if (!table.isEmpty())
         throw DatabaseError(WithFile(table));
     db_ = std::move(db);
+    jetImage_ = std::move(image);
+}
+
+void Query::prepareConnection(sqlite3* db) {
+    sqlite3_limit(db, SQLITE_LIMIT_LENGTH, MaxValueBytes);
+    RegisterTextRules(db);
+    RegisterFolding(db);
+    RegisterPhrase(db);
+    LimitQuery(db, &budget_);
+    sqlite3_exec(db, "PRAGMA cache_size=-16384", nullptr, nullptr, nullptr);
 }
 
 bool Query::hasSearchIndex() {
@@ -104,6 +109,7 @@ bool Query::hasSearchIndex() {
 
 void Query::disconnect() {
     db_.reset();
+    jetImage_.reset();
 }
 
 void Query::open() {
@@ -138,6 +144,13 @@ void Query::open() {
 void Query::openEach(const RowReader& row, const std::function<void(sqlite3_stmt*)>& prepared) {
     close();
     budget_.start();
+    // A Jet image that gained its search index: the connection moves to the copy with it.
+    if (const auto indexed = jetImage_ ? jetImage_->successor() : nullptr) {
+        SqliteDatabase db = indexed->connect();
+        prepareConnection(db.get());
+        db_ = std::move(db);
+        jetImage_ = indexed;
+    }
     connect();
     const QByteArray text = statementText().toUtf8();
     SqliteStatement stmt;

@@ -8,9 +8,12 @@
 #include <QStringList>
 #include <deque>
 #include <functional>
+#include <memory>
 
 // A query on one translation file, over its own read-only connection. Opening runs the
 // statement and reads all its rows into the query, which then stands on the first row.
+class JetImage;
+
 class Query {
 public:
     Query() = default;
@@ -71,11 +74,13 @@ public:
 private:
     void connect();
     void disconnect();
+    void prepareConnection(sqlite3* db);
 
     QString connectionString_;
     QStringList lines_;
     SqliteDatabase db_;
-    QueryBudget budget_; // of the statement running
+    std::shared_ptr<const JetImage> jetImage_; // the image of a Jet file db_ is made on
+    QueryBudget budget_;                       // of the statement running
     bool open_ = false;
     QStringList columns_;
     std::deque<QString> cells_; // row by row; grows without copying

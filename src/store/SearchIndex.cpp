@@ -29,6 +29,14 @@ const char* const IndexSchema =
     "SELECT rowid, folded(tekst) FROM vidoslov WHERE tekst IS NOT NULL;"
     "INSERT INTO vidoslov_search (vidoslov_search) VALUES ('optimize');";
 
+// The index alone, without the texts and their sizes; the pending terms are held in memory until
+// the end (a few megabytes for a whole Bible), so that the index is written as one segment and
+// needs no merging.
+const char* const BareIndexTable =
+    "CREATE VIRTUAL TABLE %1.vidoslov_search USING fts5(folded, "
+    "tokenize='trigram case_sensitive 1', detail=none, content='', columnsize=0);"
+    "INSERT INTO %1.vidoslov_search (vidoslov_search, rank) VALUES ('hashsize', 268435456);";
+
 // A term of an FTS5 expression: in double quotes, its own quotes doubled.
 QString Term(const QString& text) {
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
@@ -43,9 +51,31 @@ bool HasSearchIndex(sqlite3* db) {
     return PrepareSqlite(db, sql, -1, stmt) == SQLITE_OK && sqlite3_step(stmt.get()) == SQLITE_ROW;
 }
 
-void BuildSearchIndex(sqlite3* db) {
+void BuildSearchIndex(sqlite3* db, IndexedText text) {
     RegisterFolding(db);
-    Exec(db, IndexSchema);
+    if (text == IndexedText::Kept) {
+        Exec(db, IndexSchema);
+        return;
+    }
+    Exec(db, "DROP TABLE IF EXISTS vidoslov_search");
+    CreateBareSearchIndex(db, "main");
+    Exec(db, "INSERT INTO vidoslov_search (rowid, folded) "
+             "SELECT rowid, folded(tekst) FROM vidoslov WHERE tekst IS NOT NULL");
+}
+
+void CreateBareSearchIndex(sqlite3* db, const char* schema) {
+    Exec(db, QString::fromLatin1(BareIndexTable).arg(QLatin1String(schema)).toUtf8().constData());
+}
+
+void CopySearchIndex(sqlite3* db, const char* from) {
+    CreateBareSearchIndex(db, "main");
+    for (const char* table : {"data", "idx", "config"})
+        Exec(db, QStringLiteral(
+                     "DELETE FROM main.vidoslov_search_%2;"
+                     "INSERT INTO main.vidoslov_search_%2 SELECT * FROM %1.vidoslov_search_%2")
+                     .arg(QLatin1String(from), QLatin1String(table))
+                     .toUtf8()
+                     .constData());
 }
 
 void AddSearchIndex(const QString& path) {

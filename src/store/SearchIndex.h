@@ -20,10 +20,22 @@ public:
 // Whether the main database of a connection holds the search index.
 bool HasSearchIndex(sqlite3* db);
 
+// What a built index keeps: a file keeps the folded texts beside the index, for any SQLite tool
+// to read; an in-memory image keeps the index alone (searches read only its rowids), which is
+// built in one pass.
+enum class IndexedText { Kept, Dropped };
+
 // Writes the index of the verse table into the database of a connection, replacing one that is
 // there; inside the caller's transaction, if any. Throws SearchIndexError with the engine's
 // text.
-void BuildSearchIndex(sqlite3* db);
+void BuildSearchIndex(sqlite3* db, IndexedText text = IndexedText::Kept);
+
+// Creates the index without the texts (IndexedText::Dropped), empty, in a schema of a connection
+// (whose rows are then inserted as (rowid, folded)). Throws SearchIndexError.
+void CreateBareSearchIndex(sqlite3* db, const char* schema);
+// Copies such an index, as it is, from schema `from` into the main database, which has none.
+// Throws SearchIndexError.
+void CopySearchIndex(sqlite3* db, const char* from);
 
 // Adds (or renews) the index of an existing translation file in one transaction. Throws
 // SearchIndexError.
