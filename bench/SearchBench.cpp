@@ -6,6 +6,7 @@
 #include "DataModule.h"
 #include "Query.h"
 #include "QueryBuilder.h"
+#include "Search.h"
 
 #include <benchmark/benchmark.h>
 
@@ -96,6 +97,19 @@ void RegisterSearchBenches(const QString& programFolder) {
     for (const QString& word : words.counted)
         add("SearchRequired/" + word, {{word}, {}, {}}, false);
     add("SearchPhrase/" + words.phrase, {{words.phrase}, {}, {}}, false);
+    // The whole search as the dialog runs it: its rows read into the result.
+    for (const QString& word : words.counted)
+        benchmark::RegisterBenchmark(("RunSearch/" + word).toUtf8().constData(),
+                                     [=](benchmark::State& state) {
+                                         SearchRequest request;
+                                         request.words.required = {word};
+                                         for (auto _ : state)
+                                             state.counters["rows"] = double(
+                                                 ::RunSearch(request, programFolder).rows.size());
+                                     })
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
     // The count while typing, without diacritics, on the counter's own connection.
     for (const QString& word : words.counted)
         benchmark::RegisterBenchmark(

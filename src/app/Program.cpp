@@ -99,19 +99,18 @@ void TProgram::MeasureVersesWhileIdle() {
     // that comes meanwhile; done once the table has no more rows or cannot be read.
     auto* timer = new QTimer(fMain.get());
     timer->setInterval(0);
-    auto query = std::make_shared<Query>();
-    query->setConnectionString(
-        TranslationConnectionString(DefaultTranslationFile, Baze->programFolder()));
+    // On the searches' own connection, which then holds the text's pages for the first search.
+    const QString connection =
+        TranslationConnectionString(DefaultTranslationFile, Baze->programFolder());
     auto from = std::make_shared<qint64>(0);
     TfRezultatiTrazenja* results = fRezultatiTrazenja.get();
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, query, from, results] {
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, connection, from, results] {
         constexpr qint64 Step = 200;
         std::vector<ResultRow> rows;
         try {
-            query->clearSql();
-            rows =
-                RunStatement(*query, {QString::fromLatin1(SearchSelectLine),
-                                      QStringLiteral("limit %1 offset %2").arg(Step).arg(*from)});
+            rows = RunStatement(SearchQuery(connection),
+                                {QString::fromLatin1(SearchSelectLine),
+                                 QStringLiteral("limit %1 offset %2").arg(Step).arg(*from)});
         } catch (const DatabaseError&) {
         }
         *from += Step;

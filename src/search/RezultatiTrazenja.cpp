@@ -70,6 +70,10 @@ constexpr qint64 ExposeWaitMs = 1000;
 // program was given by the window manager.
 constexpr qint64 RefocusMs = 500;
 constexpr int RepaintWaitMs = 50;
+const QString FirstShowGlyphs =
+    QStringLiteral("knjiga glava 0123456789 .,;:!?'\"()-– abcčćdđefghijklmnopqrsštuvwxyzž "
+                   "ABCČĆDĐEFGHIJKLMNOPQRSŠTUVWXYZŽ абвгдђежзијклљмњнопрстћуфхцчџш "
+                   "АБВГДЂЕЖЗИЈКЛЉМЊНОПРСТЋУФХЦЧЏШ");
 
 // The number of a result label's name, 0 for another name.
 int NumberInName(const QString& name) {
@@ -391,7 +395,7 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
     // A sample row: the words every Serbian verse is full of.
     verses_->Height(QStringLiteral("1. I reče Gospod Bog: neka bude svetlost; i bi svetlost, a "
                                    "on vide da je dobro što je učinio na zemlji i na nebu."));
-    QPixmap canvas(sb2->width(), 64);
+    QPixmap canvas(sb2->width(), 160);
     for (int k = 1; k <= int(KeptLabels); ++k) {
         auto* label = new TKvlabel(sb2->widget());
         connect(label, &TKvlabel::clicked, sb2, &TScrollBox::labelClicked);
@@ -401,8 +405,15 @@ void TfRezultatiTrazenja::PrepareFirstShow() {
         label->setTekst(k % 2 ? QStringLiteral("knjiga : 1 MOJ  glava: 1")
                               : QStringLiteral("1. U početku stvori Bog nebo i zemlju."));
         label->hide();
-        if (k <= 2)
+        if (k <= 2) {
             label->render(&canvas);
+            // Every letter, digit and sign a list shows, marked as found words are: their
+            // glyphs are drawn once here rather than in the first list.
+            label->setTekst(FirstShowGlyphs);
+            label->Marks = {{0, 6}};
+            label->render(&canvas);
+            label->Marks.clear();
+        }
         label->setTekst(QString());
         labels_[k] = Slot{label, fill_};
     }

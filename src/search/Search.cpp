@@ -3,9 +3,83 @@
 #include "DataModule.h"
 #include "Query.h"
 
+#include <sqlite3.h>
+
+namespace {
+
+// A cell's text as the engine gives it.
+QString Text(sqlite3_stmt* stmt, int column) {
+    const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+    return v ? QString::fromUtf8(v, sqlite3_column_bytes(stmt, column)) : QString();
+}
+
+// A column whose rows repeat the text of the row before (the book, the chapter): the same
+// text is shared, not made again.
+class TextCell {
+public:
+    const QString& Read(sqlite3_stmt* stmt, int column) {
+        const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, column));
+        const QByteArrayView bytes(v, v ? sqlite3_column_bytes(stmt, column) : 0);
+        if (!v || bytes != QByteArrayView(last_)) {
+            last_ = bytes.toByteArray();
+            text_ = v ? QString::fromUtf8(bytes) : QString();
+        }
+        return text_;
+    }
+
+private:
+    QByteArray last_;
+    QString text_;
+};
+
+// A column of small whole numbers (the verse): each number's text is made once.
+class NumberCells {
+public:
+    QString Read(sqlite3_stmt* stmt, int column) {
+        if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER)
+            return Text(stmt, column);
+        const sqlite3_int64 n = sqlite3_column_int64(stmt, column);
+        if (n < 0 || n >= Cached)
+            return QString::number(n);
+        if (texts_.size() <= size_t(n))
+            texts_.resize(size_t(n) + 1);
+        QString& text = texts_[size_t(n)];
+        if (text.isNull())
+            text = QString::number(n);
+        return text;
+    }
+
+private:
+    static constexpr sqlite3_int64 Cached = 1000;
+    std::vector<QString> texts_;
+};
+
+int ColumnOf(const Query& q, sqlite3_stmt* stmt, QLatin1String name) {
+    for (int c = sqlite3_column_count(stmt) - 1; c >= 0; --c)
+        if (name.compare(QLatin1String(sqlite3_column_name(stmt, c)), Qt::CaseInsensitive) == 0)
+            return c;
+    throw DatabaseError(q.WithFile(QStringLiteral("Field '%1' not found").arg(name)));
+}
+
+} // namespace
+
 QStringList SearchStatement(const SearchRequest& request, bool indexed) {
     return SearchStatement(request.words, request.folded,
                            BuildBookCondition(request.oldTestament, request.newTestament), indexed);
+}
+
+Query& SearchQuery(const QString& connectionString) {
+    // The connection, and the pages it has read, stay for the next search of the same file.
+    // A file written or replaced since is read afresh.
+    thread_local Query q;
+    thread_local FileStamp stamp;
+    q.close();
+    const FileStamp now = StampOf(Query::DataSourceOf(connectionString));
+    if (now != stamp)
+        q.setConnectionString(QString());
+    stamp = now;
+    q.setConnectionString(connectionString);
+    return q;
 }
 
 SearchResult RunSearch(const SearchRequest& request, const QString& programFolder) {
@@ -17,10 +91,9 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     result.request = request;
     if (SearchStatement(request).isEmpty())
         return result;
-    Query q;
-    q.setConnectionString(programFolder.isEmpty()
-                              ? TranslationConnectionString(file)
-                              : TranslationConnectionString(file, programFolder));
+    Query& q =
+        SearchQuery(programFolder.isEmpty() ? TranslationConnectionString(file)
+                                            : TranslationConnectionString(file, programFolder));
     // The index only narrows the verses the statement's own conditions run on.
     result.statement = SearchStatement(request, q.hasSearchIndex());
     result.rows = RunStatement(q, result.statement);
@@ -39,18 +112,25 @@ std::vector<ResultRow> RunStatement(const QString& connection, const QStringList
 
 std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement) {
     // A search's own statement reads only the columns a row shows, not the references.
+    q.clearSql();
     for (const QString& line : statement)
         q.addLine(line == QLatin1String(SearchSelectLine)
                       ? QStringLiteral("select knjiga, glava, rbr, tekst from vidoslov")
                       : line);
-    q.open();
     std::vector<ResultRow> rows;
-    rows.reserve(size_t(q.recordCount()));
-    const int knjiga = q.columnIndex(QStringLiteral("knjiga"));
-    const int glava = q.columnIndex(QStringLiteral("glava"));
-    const int rbr = q.columnIndex(QStringLiteral("rbr"));
-    const int tekst = q.columnIndex(QStringLiteral("tekst"));
-    for (q.first(); !q.eof(); q.next())
-        rows.push_back({q.field(knjiga), q.field(glava), q.field(rbr), q.field(tekst)});
+    int columns[4] = {};
+    TextCell knjiga, glava;
+    NumberCells rbr;
+    q.openEach(
+        [&](sqlite3_stmt* stmt) {
+            rows.push_back({knjiga.Read(stmt, columns[0]), glava.Read(stmt, columns[1]),
+                            rbr.Read(stmt, columns[2]), Text(stmt, columns[3])});
+            return qsizetype(sizeof(ResultRow)) + 2 * rows.back().Tekst.size() + 48;
+        },
+        [&](sqlite3_stmt* stmt) {
+            const char* names[] = {"knjiga", "glava", "rbr", "tekst"};
+            for (int i = 0; i < 4; ++i)
+                columns[i] = ColumnOf(q, stmt, QLatin1String(names[i]));
+        });
     return rows;
 }

@@ -39,6 +39,10 @@ QStringList SearchStatement(const SearchRequest& request, bool indexed = false);
 // program's when empty). Throws DatabaseError when the file cannot be read.
 SearchResult RunSearch(const SearchRequest& request, const QString& programFolder);
 
+// The query the searches of this thread run on, closed and set to a connection string. It keeps
+// its connection, and the pages it has read, from one search of a file to the next.
+Query& SearchQuery(const QString& connectionString);
+
 // The verse rows a statement selects from a translation file.
 std::vector<ResultRow> RunStatement(const QString& connection, const QStringList& statement);
 // The same on a query of the caller's, whose statement it replaces.

@@ -113,6 +113,35 @@ void Query::disconnect() {
 }
 
 void Query::open() {
+    std::deque<QString> cells;
+    QStringList columns;
+    int rows = 0;
+    const auto names = [&](sqlite3_stmt* stmt) {
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+            columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    };
+    openEach(
+        [&](sqlite3_stmt* stmt) {
+            const int n = int(columns.size());
+            qsizetype bytes = 0;
+            for (int c = 0; c < n; ++c) {
+                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt, c));
+                const int size = sqlite3_column_bytes(stmt, c);
+                cells.push_back(v ? QString::fromUtf8(v, size) : QString());
+                bytes += CellBytes(size);
+            }
+            ++rows;
+            return bytes;
+        },
+        names);
+    columns_ = std::move(columns);
+    cells_ = std::move(cells);
+    rowCount_ = rows;
+    row_ = 0;
+    open_ = true;
+}
+
+void Query::openEach(const RowReader& row, const std::function<void(sqlite3_stmt*)>& prepared) {
     close();
     budget_.start();
     // A Jet image that gained its search index: the connection moves to the copy with it.
@@ -129,22 +158,12 @@ void Query::open() {
     if (rc == SQLITE_OK && !stmt) {
         rc = SQLITE_MISUSE; // nothing but blanks or comments
     }
-    std::deque<QString> cells;
-    QStringList columns;
-    int rows = 0;
     long long bytes = 0;
     if (rc == SQLITE_OK) {
-        const int n = sqlite3_column_count(stmt.get());
-        for (int c = 0; c < n; ++c)
-            columns << QString::fromUtf8(sqlite3_column_name(stmt.get(), c));
+        if (prepared)
+            prepared(stmt.get());
         while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-            for (int c = 0; c < n; ++c) {
-                const auto* v = reinterpret_cast<const char*>(sqlite3_column_text(stmt.get(), c));
-                const int size = sqlite3_column_bytes(stmt.get(), c);
-                cells.push_back(v ? QString::fromUtf8(v, size) : QString());
-                bytes += CellBytes(size);
-            }
-            ++rows;
+            bytes += row(stmt.get());
             if (bytes > MaxQueryBytes) {
                 budget_.spend();
                 rc = SQLITE_INTERRUPT;
@@ -163,12 +182,6 @@ void Query::open() {
         disconnect(); // the next open starts from a fresh connection
         throw DatabaseError(WithFile(message));
     }
-    stmt.reset();
-    columns_ = std::move(columns);
-    cells_ = std::move(cells);
-    rowCount_ = rows;
-    row_ = 0;
-    open_ = true;
 }
 
 void Query::close() {

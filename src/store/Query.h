@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <memory>
 
 // A query on one translation file, over its own read-only connection. Opening runs the
@@ -35,6 +36,13 @@ public:
     // Runs the statement; throws DatabaseError with the engine's text and the file, and stays
     // closed on failure.
     void open();
+    // Runs the statement as open does, but hands each row to `row` as the engine gives it
+    // (sqlite3_column_* of the statement) instead of keeping the rows; `row` returns the bytes
+    // it kept of it, which count against the query's memory limit. `prepared`, if given, sees
+    // the statement once before its first row. The query stays closed.
+    using RowReader = std::function<qsizetype(sqlite3_stmt*)>;
+    void openEach(const RowReader& row,
+                  const std::function<void(sqlite3_stmt*)>& prepared = nullptr);
     void close();
     bool isOpen() const { return open_; }
     // Whether the file holds the search index (SearchIndex.h); false when it cannot be opened.

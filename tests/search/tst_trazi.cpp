@@ -4,6 +4,7 @@
 #include "Query.h"
 #include "Reports.h"
 #include "RezultatiTrazenja.h"
+#include "SearchIndex.h"
 #include "TranslationList.h"
 #include "Trazi.h"
 #include "VerseFixture.h"
@@ -143,6 +144,7 @@ private slots:
     void searchesTheChosenTranslation();
     void runSearchMatchesAScan_data() { searchesMatchAScan_data(); }
     void runSearchMatchesAScan();
+    void searchReadsTheFileAsItIsNow();
     void countShownWhileTyping();
     void wordsTakingPartAndOcisti();
     void zeroPageOffersTheFoldedSearch();
@@ -410,6 +412,22 @@ void TestTrazi::runSearchMatchesAScan() {
     request.folded = ignoreMarks;
     QCOMPARE(Places(RunSearch(request, dir_.path() + '/')),
              ScanPlaces(required, excluded, alternatives, markedNewBook, wholeOld, ignoreMarks));
+}
+
+void TestTrazi::searchReadsTheFileAsItIsNow() {
+    // Searches keep their connection; a file replaced between two searches is read anew.
+    const QString folder = dir_.path() + "/replaced/";
+    QVERIFY(QDir(folder).mkpath("baza"));
+    const QString file = folder + "baza/" + DefaultTranslationFile;
+    WriteVerseFile(file, Verses);
+    AddSearchIndex(file);
+    SearchRequest request;
+    request.words.required = QStringList{QStringLiteral("bread")};
+    QCOMPARE(RunSearch(request, folder).rows.size(), size_t(0));
+    WriteVerseFile(file, English);
+    AddSearchIndex(file);
+    QCOMPARE(Places(RunSearch(request, folder)),
+             (QStringList{"1 MOJ 3:19", "MAT 4:4", "MAT 6:11", "JOVAN 6:35", "JOVAN 6:50"}));
 }
 
 void TestTrazi::countShownWhileTyping() {
