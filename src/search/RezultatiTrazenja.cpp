@@ -251,6 +251,11 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
     request_ = std::move(result.request);
     foldedCount_ = result.foldedCount;
     holding_ = true;
+    // A window shown again keeps its earlier list out of sight until the new one is made,
+    // rather than showing it for a moment; declining a long list brings it back.
+    const bool listWasShown = !sb2->isHidden();
+    if (!isVisible())
+        sb2->hide();
     if (!isActiveWindow()) {
         if (!placed_) {
             const QRect screenRect = screen()->geometry();
@@ -266,8 +271,10 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
     const int rows = int(found_.size());
     if (rows > AskAbove) {
         if (!AskQuestion(TooManyQuestion(rows),
-                         [&] { return AskInBox(this, TooManyQuestion(rows)); }))
+                         [&] { return AskInBox(this, TooManyQuestion(rows)); })) {
+            sb2->setVisible(listWasShown);
             return;
+        }
         // What the question covered is painted again before the long fill; the user's input
         // waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
