@@ -90,7 +90,8 @@ private:
 };
 
 const FoldTable& Table() {
-    static const FoldTable table;
+    // Never destroyed: an index build on another thread may still fold while the program ends.
+    static const FoldTable& table = *new FoldTable;
     return table;
 }
 
