@@ -150,23 +150,55 @@ void ChapterAgain(benchmark::State& state) {
 }
 BENCHMARK(ChapterAgain)->Arg(100000)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Psalm 119 of the default file with all its references, in fresh panes: 176 verses and
-// about 2,300 references laid out and painted, in one pane and in three, as three linked
-// panes show it. cpu_ms: the processor time of this thread (target 12 in one pane, 30 in
-// three), which other programs on the machine do not blur.
-void Psalm119(benchmark::State& state) {
+// The resident memory of the process, in megabytes.
+double ResidentMegabytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
+    return 0;
+}
+
+// The memory the process holds allocated, in megabytes: unlike the resident memory, it does
+// not hide what reuses memory freed by an earlier benchmark.
+double AllocatedMegabytes() {
+    return double(mallinfo2().uordblks) / (1024 * 1024);
+}
+
+// Psalm 119 of the default file with all its references: 176 verses and about 2,300
+// references laid out and painted, in one pane and in three, as three linked panes show it.
+// Psalm119: fresh panes. Psalm119Prepared: panes whose labels were prepared while the program
+// was idle, as it leaves them after start-up; heap_mb: the memory that preparation allocates;
+// rss_mb: what it added to the resident memory (telling only when this benchmark runs alone).
+// cpu_ms: the processor time of this thread (target 12 in one pane, 30 in three), which other
+// programs on the machine do not blur.
+void ShowPsalm119(benchmark::State& state, bool prepared) {
     if (!HasDefaultText) {
         state.SkipWithError("no default translation file beside the program");
         return;
     }
     const int panes = int(state.range(0));
     std::vector<double> cpus;
+    double rss = -1, heap = -1;
     for (auto _ : state) {
         state.PauseTiming();
         std::vector<std::unique_ptr<Pane>> shown;
         for (int i = 0; i < panes; ++i)
             shown.push_back(std::make_unique<Pane>());
         QApplication::processEvents();
+        if (prepared) {
+            const double before = ResidentMegabytes(), allocated = AllocatedMegabytes();
+            for (auto& pane : shown)
+                PrepareLabels(pane->state, pane->entry, *pane->box, PreparedLabelCount,
+                              PreparedLabelCount);
+            QApplication::processEvents();
+            if (rss < 0) {
+                rss = ResidentMegabytes() - before;
+                heap = AllocatedMegabytes() - allocated;
+            }
+        }
         state.ResumeTiming();
         QElapsedTimer timer;
         timer.start();
@@ -185,68 +217,18 @@ void Psalm119(benchmark::State& state) {
     std::sort(cpus.begin(), cpus.end());
     state.counters["cpu_ms_min"] = cpus.front();
     state.counters["cpu_ms_median"] = cpus[cpus.size() / 2];
+    if (prepared) {
+        state.counters["rss_mb"] = rss;
+        state.counters["heap_mb"] = heap;
+    }
+}
+void Psalm119(benchmark::State& state) {
+    ShowPsalm119(state, false);
+}
+void Psalm119Prepared(benchmark::State& state) {
+    ShowPsalm119(state, true);
 }
 BENCHMARK(Psalm119)->Arg(1)->Arg(3)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
-
-// The resident memory of the process, in megabytes.
-double ResidentMegabytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024;
-    return 0;
-}
-
-// The memory the process holds allocated, in megabytes: unlike the resident memory, it does
-// not hide what reuses memory freed by an earlier benchmark.
-double AllocatedMegabytes() {
-    return double(mallinfo2().uordblks) / (1024 * 1024);
-}
-
-// Psalm 119 as above, in panes whose labels were prepared while the program was idle, as it
-// leaves them after start-up. heap_mb: the memory the preparation of the panes allocates;
-// rss_mb: what it added to the resident memory (telling only when this benchmark runs alone).
-void Psalm119Prepared(benchmark::State& state) {
-    if (!HasDefaultText) {
-        state.SkipWithError("no default translation file beside the program");
-        return;
-    }
-    const int panes = int(state.range(0));
-    std::vector<double> cpus;
-    double rss = -1, heap = -1;
-    for (auto _ : state) {
-        state.PauseTiming();
-        std::vector<std::unique_ptr<Pane>> shown;
-        for (int i = 0; i < panes; ++i)
-            shown.push_back(std::make_unique<Pane>());
-        QApplication::processEvents();
-        const double before = ResidentMegabytes(), allocated = AllocatedMegabytes();
-        for (auto& pane : shown)
-            PrepareLabels(pane->state, pane->entry, *pane->box, PreparedLabelCount,
-                          PreparedLabelCount);
-        QApplication::processEvents();
-        if (rss < 0) {
-            rss = ResidentMegabytes() - before;
-            heap = AllocatedMegabytes() - allocated;
-        }
-        state.ResumeTiming();
-        const double cpu = ThreadMilliseconds();
-        for (auto& pane : shown)
-            pane->show(ProgramFiles, DefaultTranslationFile, "PSAL", 119);
-        cpus.push_back(ThreadMilliseconds() - cpu);
-        state.counters["labels"] = shown.front()->state.LabelsUsed[1];
-        state.PauseTiming();
-        shown.clear();
-        state.ResumeTiming();
-    }
-    std::sort(cpus.begin(), cpus.end());
-    state.counters["cpu_ms_min"] = cpus.front();
-    state.counters["cpu_ms_median"] = cpus[cpus.size() / 2];
-    state.counters["rss_mb"] = rss;
-    state.counters["heap_mb"] = heap;
-}
 BENCHMARK(Psalm119Prepared)
     ->Arg(1)
     ->Arg(3)
