@@ -4,6 +4,7 @@
 
 #include "BookCatalogue.h"
 #include "DataModule.h"
+#include "KeptVerses.h"
 #include "Query.h"
 #include "QueryBuilder.h"
 #include "Search.h"
@@ -97,12 +98,31 @@ void RegisterSearchBenches(const QString& programFolder) {
     for (const QString& word : words.counted)
         add("SearchRequired/" + word, {{word}, {}, {}}, false);
     add("SearchPhrase/" + words.phrase, {{words.phrase}, {}, {}}, false);
-    // The whole search as the dialog runs it: its rows read into the result.
-    for (const QString& word : words.counted)
-        benchmark::RegisterBenchmark(("RunSearch/" + word).toUtf8().constData(),
+    // Reading the texts into memory, as the program does once per file on a thread of its own.
+    benchmark::RegisterBenchmark("ReadVerseMemory",
+                                 [=](benchmark::State& state) {
+                                     Query q;
+                                     q.setConnectionString(connection);
+                                     for (auto _ : state)
+                                         state.counters["MB"] =
+                                             double(VerseMemory::Read(q)->Bytes()) / (1 << 20);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    // The whole search as the dialog runs it, on the texts in memory: its rows read into the
+    // result.
+    const auto addRun = [&](const QString& name, const SearchWords& list, bool newTestamentOnly,
+                            bool ignoreMarks) {
+        benchmark::RegisterBenchmark(("RunSearch/" + name).toUtf8().constData(),
                                      [=](benchmark::State& state) {
                                          SearchRequest request;
-                                         request.words.required = {word};
+                                         request.words = list;
+                                         request.folded = ignoreMarks;
+                                         request.oldTestament = Testament(true, !newTestamentOnly);
+                                         request.newTestament = Testament(false, true);
+                                         KeptVerses(connection);
+                                         WaitForKeptVerses();
                                          for (auto _ : state)
                                              state.counters["rows"] = double(
                                                  ::RunSearch(request, programFolder).rows.size());
@@ -110,7 +130,29 @@ void RegisterSearchBenches(const QString& programFolder) {
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
-    // The count while typing, without diacritics, on the counter's own connection.
+    };
+    for (const QString& word : words.counted)
+        addRun(word, {{word}, {}, {}}, false, false);
+    addRun("mixed", words.mixed, false, false);
+    addRun("newTestament", {{words.newTestament}, {}, {}}, true, false);
+    addRun("withoutMarks", {{words.folded}, {}, {}}, false, true);
+    addRun("phrase", {{words.phrase}, {}, {}}, false, false);
+    // The count while typing, on the texts in memory.
+    for (const QString& word : words.counted)
+        benchmark::RegisterBenchmark(
+            ("CountInMemory/" + word).toUtf8().constData(),
+            [=](benchmark::State& state) {
+                KeptVerses(connection);
+                WaitForKeptVerses();
+                const auto kept = KeptVerses(connection);
+                for (auto _ : state)
+                    state.counters["rows"] = kept->Count({{word}, {}, {}}, true, {});
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    // The count while typing, without diacritics, on the counter's own connection, as it is
+    // made until the texts are in memory.
     for (const QString& word : words.counted)
         benchmark::RegisterBenchmark(
             ("CountSearch/" + word).toUtf8().constData(),

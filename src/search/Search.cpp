@@ -1,6 +1,7 @@
 #include "Search.h"
 
 #include "DataModule.h"
+#include "KeptVerses.h"
 #include "Query.h"
 
 #include <sqlite3.h>
@@ -91,9 +92,19 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     result.request = request;
     if (SearchStatement(request).isEmpty())
         return result;
-    Query& q =
-        SearchQuery(programFolder.isEmpty() ? TranslationConnectionString(file)
-                                            : TranslationConnectionString(file, programFolder));
+    const QString connection = programFolder.isEmpty()
+                                   ? TranslationConnectionString(file)
+                                   : TranslationConnectionString(file, programFolder);
+    // Once the file's texts are in memory, they answer; until then the statement reads the file.
+    if (const auto verses = KeptVerses(connection)) {
+        const QStringList books = SelectedBooks(request.oldTestament, request.newTestament);
+        result.statement = SearchStatement(request);
+        result.rows = verses->Find(request.words, request.folded, books);
+        if (result.rows.empty() && !request.folded)
+            result.foldedCount = verses->Count(request.words, true, books);
+        return result;
+    }
+    Query& q = SearchQuery(connection);
     // The index only narrows the verses the statement's own conditions run on.
     result.statement = SearchStatement(request, q.hasSearchIndex());
     result.rows = RunStatement(q, result.statement);
