@@ -13,7 +13,6 @@
 #include <cstring>
 #include <optional>
 #include <sqlite3.h>
-#include <tuple>
 
 namespace {
 
@@ -170,7 +169,7 @@ std::unique_ptr<VerseMemory> VerseMemory::Read(Query& q, const std::atomic<bool>
             if (known != bookOf.constEnd()) {
                 book = *known;
             } else {
-                Book added{QString::fromUtf8(code), {}, 0};
+                Book added{QString::fromUtf8(code), {}};
                 FoldUtf8(reinterpret_cast<const unsigned char*>(code.data()), int(code.size()),
                          added.folded);
                 book = int(memory->books_.size());
@@ -198,15 +197,6 @@ std::unique_ptr<VerseMemory> VerseMemory::Read(Query& q, const std::atomic<bool>
     memory->foldedStarts_.push_back(uint32_t(memory->folded_.size()));
     memory->texts_.shrink_to_fit();
     memory->folded_.shrink_to_fit();
-    // The books ranked as the collation of the book column orders them.
-    std::vector<Book*> order;
-    for (Book& b : memory->books_)
-        order.push_back(&b);
-    std::sort(order.begin(), order.end(),
-              [](const Book* a, const Book* b) { return a->folded < b->folded; });
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i]->rank =
-            i > 0 && order[i]->folded == order[i - 1]->folded ? order[i - 1]->rank : int(i);
     return memory;
 }
 
@@ -314,15 +304,6 @@ std::vector<int> VerseMemory::Matching(const SearchWords& words, bool folded,
             (alternatives.empty() || std::any_of(alternatives.begin(), alternatives.end(), holds)))
             found.push_back(i);
     }
-    if (!books.isEmpty())
-        // The engine reads chosen books through the index on book, chapter and verse.
-        std::stable_sort(found.begin(), found.end(), [this](int a, int b) {
-            const Verse& x = verses_[size_t(a)];
-            const Verse& y = verses_[size_t(b)];
-            const int rx = books_[size_t(x.book)].rank;
-            const int ry = books_[size_t(y.book)].rank;
-            return std::tie(rx, x.chapter, x.verse) < std::tie(ry, y.chapter, y.verse);
-        });
     return found;
 }
 

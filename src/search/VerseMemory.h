@@ -13,8 +13,8 @@ class Query;
 // The verse table of a translation file held in memory for searching: each verse's text as
 // stored and as the search without diacritics folds it (FoldUtf8ForSearch), with its book,
 // chapter and verse. A search here finds the verses the search statement (SearchStatement)
-// finds on the file, with the same conditions, in the order the engine delivers them: the
-// table's order, or, when books are chosen, the order of the index on book, chapter and verse.
+// finds on the file, with the same conditions, in the order of the table (as RunStatement lists
+// them).
 class VerseMemory {
 public:
     // Reads the verse table of the query's file (the query's statement is replaced; it is left
@@ -22,7 +22,7 @@ public:
     // is not a whole number, or when `stop` turns true meanwhile. Throws DatabaseError.
     static std::unique_ptr<VerseMemory> Read(Query& q, const std::atomic<bool>* stop = nullptr);
 
-    // The rows of the verses a search finds, in the order the engine delivers them. `books` are
+    // The rows of the verses a search finds, in the order of the table. `books` are
     // the codes of the chosen books (SelectedBooks); none for every book.
     std::vector<ResultRow> Find(const SearchWords& words, bool folded,
                                 const QStringList& books) const;
@@ -36,7 +36,6 @@ private:
     struct Book {
         QString code;
         std::u32string folded; // as the table's collation compares it
-        int rank = 0;          // in the order of that collation; equal codes share a rank
     };
     struct Verse {
         int book;
