@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QThreadPool>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <mutex>
 
 namespace {
@@ -69,6 +72,11 @@ private:
             verses = VerseMemory::Read(q, &stop_);
         } catch (const DatabaseError&) {
         }
+#if defined(__GLIBC__)
+        // What the reading took besides the texts (the file's pages, the texts' growth) goes
+        // back to the system, not only to this thread's heap.
+        malloc_trim(0);
+#endif
         std::lock_guard lock(mutex_);
         if (stop_) {
             kept_.remove(connection);
