@@ -53,10 +53,10 @@ size_t FindBytes(const char* s, size_t n, size_t from, std::string_view needle) 
         }
     }
 #endif
-    if (at + m > n)
-        return n;
-    const void* hit = memmem(s + at, n - at, needle.data(), m);
-    return hit ? size_t(static_cast<const char*>(hit) - s) : n;
+    for (; at + m <= n; ++at)
+        if (s[at] == needle[0] && std::memcmp(s + at + 1, needle.data() + 1, m - 1) == 0)
+            return at;
+    return n;
 }
 
 // The longer of two needles.
@@ -120,8 +120,14 @@ public:
     // A text every verse it holds has in its folded text; empty when there is none.
     const std::string& Needle() const { return needle_; }
 
-    // mayFoldToAscii: whether the text holds a character HoldsFoldingToAscii looks for.
-    bool Holds(std::string_view text, std::string_view foldedText, bool mayFoldToAscii) const {
+    // mayFoldToAscii: whether the text holds a character HoldsFoldingToAscii looks for;
+    // hasNeedle: that the folded text is known to hold the needle.
+    bool Holds(std::string_view text, std::string_view foldedText, bool mayFoldToAscii,
+               bool hasNeedle = false) const {
+        // A verse whose folded text lacks the needle does not hold it: most are told so here.
+        if (!hasNeedle && !needle_.empty() &&
+            FindBytes(foldedText.data(), foldedText.size(), 0, needle_) == foldedText.size())
+            return false;
         const std::string_view subject = folded_ ? foldedText : text;
         if (like_)
             return like_->Matches(reinterpret_cast<const unsigned char*>(subject.data()),
@@ -217,15 +223,20 @@ qsizetype VerseMemory::Bytes() const {
 }
 
 std::vector<int> VerseMemory::Candidates(const std::vector<Condition>& required,
-                                         const std::vector<Condition>& alternatives) const {
+                                         const std::vector<Condition>& alternatives,
+                                         const Condition** byNeedle) const {
     // The verses that hold the longest needle of a required word; else those that hold a needle
     // of some alternative, when each has one; else all.
     std::vector<const std::string*> needles;
+    *byNeedle = nullptr;
     for (const Condition& c : required)
-        if (needles.empty() || c.Needle().size() > needles[0]->size())
+        if (needles.empty() || c.Needle().size() > needles[0]->size()) {
             needles = {&c.Needle()};
+            *byNeedle = &c;
+        }
     if (needles.empty() || needles[0]->empty()) {
         needles.clear();
+        *byNeedle = nullptr;
         for (const Condition& c : alternatives) {
             if (c.Needle().empty()) {
                 needles.clear();
@@ -290,14 +301,16 @@ std::vector<int> VerseMemory::Matching(const SearchWords& words, bool folded,
                 chosen[b] = true;
     }
     std::vector<int> found;
-    for (const int i : Candidates(required, alternatives)) {
+    // The verses found by one required word's needle are known to hold it.
+    const Condition* byNeedle = nullptr;
+    for (const int i : Candidates(required, alternatives, &byNeedle)) {
         if (!chosen[size_t(verses_[size_t(i)].book)])
             continue;
         const std::string_view text = Text(i);
         const std::string_view foldedText = Folded(i);
         const bool mayFoldToAscii = foldsToAscii_[size_t(i)];
         const auto holds = [&](const Condition& c) {
-            return c.Holds(text, foldedText, mayFoldToAscii);
+            return c.Holds(text, foldedText, mayFoldToAscii, &c == byNeedle);
         };
         if (std::all_of(required.begin(), required.end(), holds) &&
             std::none_of(excluded.begin(), excluded.end(), holds) &&

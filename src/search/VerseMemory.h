@@ -47,8 +47,11 @@ private:
     VerseMemory() = default;
     std::vector<int> Matching(const SearchWords& words, bool folded,
                               const QStringList& books) const;
+    // The verses that may hold the words; byNeedle is set to the condition whose needle each of
+    // them is known to hold, if any.
     std::vector<int> Candidates(const std::vector<Condition>& required,
-                                const std::vector<Condition>& alternatives) const;
+                                const std::vector<Condition>& alternatives,
+                                const Condition** byNeedle) const;
     std::string_view Text(int i) const;
     std::string_view Folded(int i) const;
 

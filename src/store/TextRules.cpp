@@ -2,6 +2,9 @@
 
 #include <QChar>
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <memory>
 #include <sqlite3.h>
@@ -146,39 +149,43 @@ namespace {
 // Whether the folded text holds the word: every ASCII byte of UTF-8 is a character of its own
 // and, but for the two above, only ASCII folds to ASCII, so the word's characters lie next to
 // each other in the text exactly where its bytes do, in upper or lower case.
+// Whether the word stands at s[at, at + m) in upper or lower case.
+bool AsciiWordAt(const std::string& word, const unsigned char* s) {
+    for (size_t k = 0; k < word.size(); ++k) {
+        const unsigned c = s[k];
+        if ((c - 'A' < 26u ? c + 32 : c) != static_cast<unsigned char>(word[k]))
+            return false;
+    }
+    return true;
+}
+
 bool AsciiInfixMatch(const std::string& word, const unsigned char* s, size_t n) {
     const size_t m = word.size();
     if (m > n)
         return false;
-    const size_t last = n - m; // the last place the word may begin
-    const unsigned char first = static_cast<unsigned char>(word[0]);
-    const unsigned char upper = unsigned(first - 'a') < 26u ? first - 32 : first;
-    // The next place of the first letter in either case, each searched for again only once
-    // passed.
-    const auto next = [&](unsigned char c, size_t from) {
-        const void* p = from <= last ? std::memchr(s + from, c, last + 1 - from) : nullptr;
-        return p ? size_t(static_cast<const unsigned char*>(p) - s) : n;
-    };
-    size_t lower = next(first, 0);
-    size_t capital = upper == first ? n : next(upper, 0);
-    for (;;) {
-        const size_t at = std::min(lower, capital);
-        if (at > last)
-            return false;
-        size_t k = 1;
-        while (k < m) {
-            const unsigned c = s[at + k];
-            if ((c - 'A' < 26u ? c + 32 : c) != static_cast<unsigned char>(word[k]))
-                break;
-            ++k;
-        }
-        if (k == m)
-            return true;
-        if (at == lower)
-            lower = next(first, at + 1);
-        else
-            capital = next(upper, at + 1);
+    size_t at = 0;
+#if defined(__SSE2__)
+    // Sixteen places at a time are tried for the word's first and last letters, in either case
+    // (a capital letter differs from its small one by the bit 0x20 alone), then compared whole.
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const __m128i first = _mm_set1_epi8(char(word[0] | 0x20));
+    const __m128i last = _mm_set1_epi8(char(word[m - 1] | 0x20));
+    for (; at + m - 1 + 16 <= n; at += 16) {
+        const __m128i a =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at)), caseBit);
+        const __m128i b = _mm_or_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at + m - 1)), caseBit);
+        for (unsigned mask = unsigned(_mm_movemask_epi8(
+                 _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+             mask != 0; mask &= mask - 1)
+            if (AsciiWordAt(word, s + at + size_t(__builtin_ctz(mask))))
+                return true;
     }
+#endif
+    for (; at + m <= n; ++at)
+        if (AsciiWordAt(word, s + at))
+            return true;
+    return false;
 }
 
 } // namespace
