@@ -22,6 +22,7 @@ struct BenchWords {
     QString folded;      // typed without diacritics
     QStringList counted; // a rare, a common and a very common word
     QString phrase;
+    QString commonest; // the three letters that the most verses hold
 };
 
 const BenchWords English = {"light",
@@ -29,13 +30,15 @@ const BenchWords English = {"light",
                             "faith",
                             "light",
                             {"dove", "bread", "lord"},
-                            "\"let there be\""};
+                            "\"let there be\"",
+                            "the"};
 const BenchWords Serbian = {"hleb",
                             {{"gospod"}, {"car"}, {"milost", "dobrot"}},
                             "vera",
                             "covek",
                             {"golub", "hleb", "gospod"},
-                            "\"neka bude\""};
+                            "\"neka bude\"",
+                            "pod"};
 
 TestamentChoice Testament(bool old, bool whole) {
     TestamentChoice choice;
@@ -137,6 +140,7 @@ void RegisterSearchBenches(const QString& programFolder) {
     addRun("newTestament", {{words.newTestament}, {}, {}}, true, false);
     addRun("withoutMarks", {{words.folded}, {}, {}}, false, true);
     addRun("phrase", {{words.phrase}, {}, {}}, false, false);
+    addRun("commonest/" + words.commonest, {{words.commonest}, {}, {}}, false, false);
     // The count while typing, on the texts in memory.
     for (const QString& word : words.counted)
         benchmark::RegisterBenchmark(
