@@ -17,6 +17,8 @@
 namespace {
 
 constexpr char Parting = char(0xFF); // after each folded text; no UTF-8 text holds it
+// The most the texts and their foldings may take: some eight times a whole Bible.
+constexpr size_t MaxBytes = 64u << 20;
 
 // Whether every verse holding a piece of a pattern also holds its folding as it stands in the
 // folded texts: so for any piece of characters of the Basic Multilingual Plane, which fold one
@@ -155,6 +157,10 @@ std::unique_ptr<VerseMemory> VerseMemory::Read(Query& q, const std::atomic<bool>
     q.openEach([&](sqlite3_stmt* stmt) -> qsizetype {
         if (!regular || (stop && stop->load()))
             return 0;
+        if (memory->texts_.size() + memory->folded_.size() > MaxBytes) {
+            regular = false; // far beyond any Bible: the file is searched where it is
+            return 0;
+        }
         if (sqlite3_column_type(stmt, 0) != SQLITE_TEXT ||
             sqlite3_column_type(stmt, 1) != SQLITE_INTEGER ||
             sqlite3_column_type(stmt, 2) != SQLITE_INTEGER) {
@@ -197,8 +203,7 @@ std::unique_ptr<VerseMemory> VerseMemory::Read(Query& q, const std::atomic<bool>
             {book, sqlite3_column_int64(stmt, 1), sqlite3_column_int64(stmt, 2)});
         return 2 * qsizetype(length) + qsizetype(sizeof(Verse));
     });
-    if (!regular || (stop && stop->load()) || memory->texts_.size() > UINT32_MAX / 2 ||
-        memory->folded_.size() > UINT32_MAX / 2)
+    if (!regular || (stop && stop->load()))
         return nullptr;
     memory->foldedStarts_.push_back(uint32_t(memory->folded_.size()));
     memory->texts_.shrink_to_fit();

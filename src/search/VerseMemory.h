@@ -19,7 +19,8 @@ class VerseMemory {
 public:
     // Reads the verse table of the query's file (the query's statement is replaced; it is left
     // closed). Nothing when the table has a row whose book is not text or whose chapter or verse
-    // is not a whole number, or when `stop` turns true meanwhile. Throws DatabaseError.
+    // is not a whole number, whose texts would take more than 64 MB, or when `stop` turns true
+    // meanwhile. Throws DatabaseError.
     static std::unique_ptr<VerseMemory> Read(Query& q, const std::atomic<bool>* stop = nullptr);
 
     // The rows of the verses a search finds, in the order of the table. `books` are
