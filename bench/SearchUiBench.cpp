@@ -1,10 +1,11 @@
 // Times the search as the user meets it, on the default translation file beside this program:
 // from the click on "Traži" to the first painted frame of the results window with its list,
 // for the first search of a program (its window's first show included; the program idle
-// after start-up first, as a reader is) and for the searches after it; and the live count of
-// the search dialog per key press, from the key to the count painted. On an X display
-// (DISPLAY) a painted frame counts once the X server has taken it (a round trip after the
-// flush); offscreen, once the paint is flushed.
+// after start-up first, as a reader is) and for the searches after it (the window left open,
+// or with --closed closed before each); and the live count of the search dialog per key
+// press, from the key to the count painted. On an X display (DISPLAY) a painted frame counts
+// once the X server has taken it (a round trip after the flush); offscreen, once the paint is
+// flushed.
 #include "DataModule.h"
 #include "LiveCount.h"
 #include "MainWindow.h"
