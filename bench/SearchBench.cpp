@@ -4,6 +4,7 @@
 
 #include "BookCatalogue.h"
 #include "DataModule.h"
+#include "KeptVerses.h"
 #include "Query.h"
 #include "QueryBuilder.h"
 #include "Search.h"
@@ -21,6 +22,7 @@ struct BenchWords {
     QString folded;      // typed without diacritics
     QStringList counted; // a rare, a common and a very common word
     QString phrase;
+    QString commonest; // the three letters that the most verses hold
 };
 
 const BenchWords English = {"light",
@@ -28,13 +30,15 @@ const BenchWords English = {"light",
                             "faith",
                             "light",
                             {"dove", "bread", "lord"},
-                            "\"let there be\""};
+                            "\"let there be\"",
+                            "the"};
 const BenchWords Serbian = {"hleb",
                             {{"gospod"}, {"car"}, {"milost", "dobrot"}},
                             "vera",
                             "covek",
                             {"golub", "hleb", "gospod"},
-                            "\"neka bude\""};
+                            "\"neka bude\"",
+                            "pod"};
 
 TestamentChoice Testament(bool old, bool whole) {
     TestamentChoice choice;
@@ -97,12 +101,31 @@ void RegisterSearchBenches(const QString& programFolder) {
     for (const QString& word : words.counted)
         add("SearchRequired/" + word, {{word}, {}, {}}, false);
     add("SearchPhrase/" + words.phrase, {{words.phrase}, {}, {}}, false);
-    // The whole search as the dialog runs it: its rows read into the result.
-    for (const QString& word : words.counted)
-        benchmark::RegisterBenchmark(("RunSearch/" + word).toUtf8().constData(),
+    // Reading the texts into memory, as the program does once per file on a thread of its own.
+    benchmark::RegisterBenchmark("ReadVerseMemory",
+                                 [=](benchmark::State& state) {
+                                     Query q;
+                                     q.setConnectionString(connection);
+                                     for (auto _ : state)
+                                         state.counters["MB"] =
+                                             double(VerseMemory::Read(q)->Bytes()) / (1 << 20);
+                                 })
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+    // The whole search as the dialog runs it, on the texts in memory: its rows read into the
+    // result.
+    const auto addRun = [&](const QString& name, const SearchWords& list, bool newTestamentOnly,
+                            bool ignoreMarks) {
+        benchmark::RegisterBenchmark(("RunSearch/" + name).toUtf8().constData(),
                                      [=](benchmark::State& state) {
                                          SearchRequest request;
-                                         request.words.required = {word};
+                                         request.words = list;
+                                         request.folded = ignoreMarks;
+                                         request.oldTestament = Testament(true, !newTestamentOnly);
+                                         request.newTestament = Testament(false, true);
+                                         KeptVerses(connection);
+                                         WaitForKeptVerses();
                                          for (auto _ : state)
                                              state.counters["rows"] = double(
                                                  ::RunSearch(request, programFolder).rows.size());
@@ -110,7 +133,30 @@ void RegisterSearchBenches(const QString& programFolder) {
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
-    // The count while typing, without diacritics, on the counter's own connection.
+    };
+    for (const QString& word : words.counted)
+        addRun(word, {{word}, {}, {}}, false, false);
+    addRun("mixed", words.mixed, false, false);
+    addRun("newTestament", {{words.newTestament}, {}, {}}, true, false);
+    addRun("withoutMarks", {{words.folded}, {}, {}}, false, true);
+    addRun("phrase", {{words.phrase}, {}, {}}, false, false);
+    addRun("commonest/" + words.commonest, {{words.commonest}, {}, {}}, false, false);
+    // The count while typing, on the texts in memory.
+    for (const QString& word : words.counted)
+        benchmark::RegisterBenchmark(
+            ("CountInMemory/" + word).toUtf8().constData(),
+            [=](benchmark::State& state) {
+                KeptVerses(connection);
+                WaitForKeptVerses();
+                const auto kept = KeptVerses(connection);
+                for (auto _ : state)
+                    state.counters["rows"] = kept->Count({{word}, {}, {}}, true, {});
+            })
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    // The count while typing, without diacritics, on the counter's own connection, as it is
+    // made until the texts are in memory.
     for (const QString& word : words.counted)
         benchmark::RegisterBenchmark(
             ("CountSearch/" + word).toUtf8().constData(),

@@ -5,15 +5,17 @@
 // what the statement does. Input: one byte of options (marks ignored, whole testaments, words as
 // UTF-16), nine bytes of book marks, then words separated by 0xFF, each led by the byte choosing
 // its list. The statement then runs on a small translation file as the search runs it, without
-// error.
+// error, and finds the verses the texts of that file held in memory find, in the same order.
 #include "BookCatalogue.h"
 #include "DataModule.h"
 #include "Errors.h"
 #include "Folding.h"
 #include "Phrase.h"
 #include "QueryBuilder.h"
+#include "Search.h"
 #include "SmallTranslation.h"
 #include "TextRules.h"
+#include "VerseMemory.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -173,16 +175,30 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Query results;
     results.setConnectionString(
         TranslationConnectionString(DefaultTranslationFile, SmallTranslationFolder()));
-    results.clearSql();
-    results.addLine(QString::fromLatin1(SearchSelectLine));
-    results.addLine(SearchWhereLine(where, books));
+    std::vector<ResultRow> rows;
     try {
-        results.open();
+        rows = RunStatement(results,
+                            {QString::fromLatin1(SearchSelectLine), SearchWhereLine(where, books)});
     } catch (const DatabaseError&) {
         std::abort();
     }
-    if (results.recordCount() > 8)
+    if (rows.size() > 8)
         std::abort();
-    results.close();
+    QStringList places;
+    for (const ResultRow& row : rows)
+        places << row.Knjiga + u' ' + row.Glava + u':' + row.Rbr;
+
+    static const std::unique_ptr<VerseMemory> memory = [] {
+        Query q;
+        q.setConnectionString(
+            TranslationConnectionString(DefaultTranslationFile, SmallTranslationFolder()));
+        return VerseMemory::Read(q);
+    }();
+    QStringList kept;
+    for (const ResultRow& row :
+         memory->Find(words, fold, SelectedBooks(testaments[0], testaments[1])))
+        kept << row.Knjiga + u' ' + row.Glava + u':' + row.Rbr;
+    if (kept != places)
+        std::abort();
     return 0;
 }

@@ -45,6 +45,7 @@ public:
         return Label()->Clickable() ? QAccessible::Link : QAccessible::StaticText;
     }
     QString FullText() const override { return StripAccelerators(Label()->Tekst()); }
+    using TReadOnlyTextAccessible::text;
     QString text(QAccessible::Text t) const override {
         if (t != QAccessible::Name || !widget()->accessibleName().isEmpty())
             return QAccessibleWidget::text(t);

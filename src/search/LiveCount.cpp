@@ -2,6 +2,7 @@
 
 #include "DataModule.h"
 #include "Errors.h"
+#include "KeptVerses.h"
 #include "Query.h"
 
 #include <QHash>
@@ -57,9 +58,12 @@ struct TLiveCount::Counter {
         const QString key = CountKey(request);
         if (const auto kept = counts.constFind(key); kept != counts.constEnd())
             return *kept;
+        const auto kept = KeptVerses(to);
         const int verses =
-            CountSearch(*query, request.words, request.folded,
-                        BuildBookCondition(request.oldTestament, request.newTestament));
+            kept ? kept->Count(request.words, request.folded,
+                               SelectedBooks(request.oldTestament, request.newTestament))
+                 : CountSearch(*query, request.words, request.folded,
+                               BuildBookCondition(request.oldTestament, request.newTestament));
         if (counts.size() >= KeptCounts)
             counts.clear();
         counts.insert(key, verses);
@@ -125,8 +129,9 @@ void TLiveCount::Prepare(const QString& file, const QString& programFolder) {
         if (serial != serial_.load())
             return;
         try {
-            // The verses' pages are read once, for the counts that follow.
-            if (counter_->Connect(connection)) {
+            // The texts go into memory for the counts that follow; until they are there, the
+            // verses' pages are read once.
+            if (!KeptVerses(connection) && counter_->Connect(connection)) {
                 counter_->query->clearSql();
                 counter_->query->addLine(
                     QStringLiteral("select count(*) from vidoslov where tekst is not null"));

@@ -100,15 +100,23 @@ QString BuildWordCondition(const SearchWords& words, bool ignoreMarks) {
     return where;
 }
 
-QString BuildBookCondition(const TestamentChoice& oldTestament,
-                           const TestamentChoice& newTestament) {
+QStringList SelectedBooks(const TestamentChoice& oldTestament,
+                          const TestamentChoice& newTestament) {
     if (oldTestament.whole && newTestament.whole)
         return {};
-    QString books;
+    QStringList books;
     for (const TestamentChoice* list : {&oldTestament, &newTestament})
         for (qsizetype i = 0; i < list->codes.size(); ++i)
             if (list->whole || list->marked.value(i))
-                books += QStringLiteral(" knjiga='") + list->codes[i] + QStringLiteral("' or ");
+                books << list->codes[i];
+    return books;
+}
+
+QString BuildBookCondition(const TestamentChoice& oldTestament,
+                           const TestamentChoice& newTestament) {
+    QString books;
+    for (const QString& code : SelectedBooks(oldTestament, newTestament))
+        books += QStringLiteral(" knjiga='") + code + QStringLiteral("' or ");
     books.chop(3); // "or "
     return books;
 }

@@ -30,6 +30,9 @@ QString TrimSearchText(const QString& text);
 // phrase (Phrase.h), tested with the phrase function instead of `like`.
 QString BuildWordCondition(const SearchWords& words, bool ignoreMarks = false);
 
+// The codes of the books a search is restricted to, in list order; none when it is not.
+QStringList SelectedBooks(const TestamentChoice& oldTestament, const TestamentChoice& newTestament);
+
 // The book restriction, or the empty text when no restriction applies.
 QString BuildBookCondition(const TestamentChoice& oldTestament,
                            const TestamentChoice& newTestament);

@@ -1,8 +1,11 @@
 #include "Search.h"
 
 #include "DataModule.h"
+#include "KeptVerses.h"
 #include "Query.h"
 
+#include <algorithm>
+#include <numeric>
 #include <sqlite3.h>
 
 namespace {
@@ -91,9 +94,19 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
     result.request = request;
     if (SearchStatement(request).isEmpty())
         return result;
-    Query& q =
-        SearchQuery(programFolder.isEmpty() ? TranslationConnectionString(file)
-                                            : TranslationConnectionString(file, programFolder));
+    const QString connection = programFolder.isEmpty()
+                                   ? TranslationConnectionString(file)
+                                   : TranslationConnectionString(file, programFolder);
+    // Once the file's texts are in memory, they answer; until then the statement reads the file.
+    if (const auto verses = KeptVerses(connection)) {
+        const QStringList books = SelectedBooks(request.oldTestament, request.newTestament);
+        result.statement = SearchStatement(request);
+        result.rows = verses->Find(request.words, request.folded, books);
+        if (result.rows.empty() && !request.folded)
+            result.foldedCount = verses->Count(request.words, true, books);
+        return result;
+    }
+    Query& q = SearchQuery(connection);
     // The index only narrows the verses the statement's own conditions run on.
     result.statement = SearchStatement(request, q.hasSearchIndex());
     result.rows = RunStatement(q, result.statement);
@@ -111,26 +124,48 @@ std::vector<ResultRow> RunStatement(const QString& connection, const QStringList
 }
 
 std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement) {
-    // A search's own statement reads only the columns a row shows, not the references.
+    // A search's own statement reads only the columns a row shows, not the references, and the
+    // row's place in the table.
     q.clearSql();
     for (const QString& line : statement)
         q.addLine(line == QLatin1String(SearchSelectLine)
-                      ? QStringLiteral("select knjiga, glava, rbr, tekst from vidoslov")
+                      ? QStringLiteral("select rowid, knjiga, glava, rbr, tekst from vidoslov")
                       : line);
     std::vector<ResultRow> rows;
-    int columns[4] = {};
+    std::vector<sqlite3_int64> places;
+    int columns[5] = {};
     TextCell knjiga, glava;
     NumberCells rbr;
     q.openEach(
         [&](sqlite3_stmt* stmt) {
-            rows.push_back({knjiga.Read(stmt, columns[0]), glava.Read(stmt, columns[1]),
-                            rbr.Read(stmt, columns[2]), Text(stmt, columns[3])});
-            return qsizetype(sizeof(ResultRow)) + 2 * rows.back().Tekst.size() + 48;
+            if (columns[0] >= 0)
+                places.push_back(sqlite3_column_int64(stmt, columns[0]));
+            rows.push_back({knjiga.Read(stmt, columns[1]), glava.Read(stmt, columns[2]),
+                            rbr.Read(stmt, columns[3]), Text(stmt, columns[4])});
+            return qsizetype(sizeof(ResultRow)) + 2 * rows.back().Tekst.size() + 56;
         },
         [&](sqlite3_stmt* stmt) {
             const char* names[] = {"knjiga", "glava", "rbr", "tekst"};
             for (int i = 0; i < 4; ++i)
-                columns[i] = ColumnOf(q, stmt, QLatin1String(names[i]));
+                columns[i + 1] = ColumnOf(q, stmt, QLatin1String(names[i]));
+            // A statement of another shape has no place to order by.
+            columns[0] = -1;
+            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
+                if (QLatin1String(sqlite3_column_name(stmt, c)) == QLatin1String("rowid"))
+                    columns[0] = c;
         });
+    // Found verses are listed in the order of the table, however the engine reached them (by
+    // the index on books, for one, when books are chosen).
+    if (places.size() == rows.size() && !std::is_sorted(places.begin(), places.end())) {
+        std::vector<size_t> order(rows.size());
+        std::iota(order.begin(), order.end(), size_t(0));
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return places[a] < places[b]; });
+        std::vector<ResultRow> sorted;
+        sorted.reserve(rows.size());
+        for (const size_t i : order)
+            sorted.push_back(std::move(rows[i]));
+        rows = std::move(sorted);
+    }
     return rows;
 }

@@ -20,8 +20,8 @@ struct SearchRequest {
     QString translation; // its caption
 };
 
-// What a search found: what it looked for, the statement it ran and the rows in the order
-// the verse table gives them.
+// What a search found: what it looked for, the statement it ran and the rows in the order of the
+// verse table.
 struct SearchResult {
     SearchedFor searched;
     QStringList statement;
@@ -43,7 +43,7 @@ SearchResult RunSearch(const SearchRequest& request, const QString& programFolde
 // its connection, and the pages it has read, from one search of a file to the next.
 Query& SearchQuery(const QString& connectionString);
 
-// The verse rows a statement selects from a translation file.
+// The verse rows a statement selects from a translation file, in the order of its verse table.
 std::vector<ResultRow> RunStatement(const QString& connection, const QStringList& statement);
 // The same on a query of the caller's, whose statement it replaces.
 std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement);

@@ -67,6 +67,15 @@ PhraseMatches(const QString& text, const QStringList& words, Qt::CaseSensitivity
     return found;
 }
 
+QStringList PhraseArgumentWords(const QString& words) {
+    return SplitWords(words);
+}
+
+bool HoldsPhrase(const QString& text, const QStringList& words) {
+    // No words: like the empty word, every text holds it.
+    return words.isEmpty() || !PhraseMatches(text, words, Qt::CaseInsensitive).empty();
+}
+
 namespace {
 
 void PhraseSql(sqlite3_context* ctx, int, sqlite3_value** argv) {
@@ -81,10 +90,7 @@ void PhraseSql(sqlite3_context* ctx, int, sqlite3_value** argv) {
         words = &local;
     }
     const auto* t = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
-    const QString text = QString::fromUtf8(t, sqlite3_value_bytes(argv[0]));
-    // No words: like the empty word, every text holds it.
-    const bool holds =
-        words->isEmpty() || !PhraseMatches(text, *words, Qt::CaseInsensitive).empty();
+    const bool holds = HoldsPhrase(QString::fromUtf8(t, sqlite3_value_bytes(argv[0])), *words);
     if (words == &local)
         sqlite3_set_auxdata(ctx, 1, new QStringList(std::move(local)),
                             [](void* p) { delete static_cast<QStringList*>(p); });

@@ -22,6 +22,12 @@ QStringList PhraseWords(const QString& entry);
 std::vector<std::pair<qsizetype, qsizetype>>
 PhraseMatches(const QString& text, const QStringList& words, Qt::CaseSensitivity cs);
 
+// The words of the phrase function's second argument: its blank-separated words.
+QStringList PhraseArgumentWords(const QString& words);
+// Whether a text holds the phrase of those words in any letter case, as the phrase function
+// says; every text holds a phrase of no words.
+bool HoldsPhrase(const QString& text, const QStringList& words);
+
 // The SQL function phrase(text, words) on a connection: 1 when the text holds the phrase of the
 // blank-separated words in any letter case, 0 when not, NULL for a NULL text.
 inline constexpr const char* PhraseFunction = "phrase";

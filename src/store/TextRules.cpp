@@ -2,6 +2,9 @@
 
 #include <QChar>
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 #include <cstring>
 #include <memory>
 #include <sqlite3.h>
@@ -131,15 +134,8 @@ int FoldCompare(void*, int n1, const void* s1, int n2, const void* s2) {
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
-struct CompiledPattern {
-    std::u32string folded;
-    // For "%word%" with a word of ASCII characters only: the word, folded. Such a word is found
-    // in the bytes of a text directly (AsciiInfixMatch).
-    std::string asciiInfix;
-};
+} // namespace
 
-// The characters outside ASCII that fold to an ASCII letter: the Kelvin sign (to "k") and the
-// long s (to "s"), in UTF-8.
 bool HoldsFoldingToAscii(const unsigned char* s, size_t n) {
     for (size_t i = 0; i + 1 < n; ++i)
         if ((s[i] == 0xC5 && s[i + 1] == 0xBF) ||
@@ -148,54 +144,90 @@ bool HoldsFoldingToAscii(const unsigned char* s, size_t n) {
     return false;
 }
 
+namespace {
+
 // Whether the folded text holds the word: every ASCII byte of UTF-8 is a character of its own
 // and, but for the two above, only ASCII folds to ASCII, so the word's characters lie next to
 // each other in the text exactly where its bytes do, in upper or lower case.
+// Whether the word stands at s[at, at + m) in upper or lower case.
+bool AsciiWordAt(const std::string& word, const unsigned char* s) {
+    for (size_t k = 0; k < word.size(); ++k) {
+        const unsigned c = s[k];
+        if ((c - 'A' < 26u ? c + 32 : c) != static_cast<unsigned char>(word[k]))
+            return false;
+    }
+    return true;
+}
+
 bool AsciiInfixMatch(const std::string& word, const unsigned char* s, size_t n) {
     const size_t m = word.size();
-    for (size_t at = 0; at + m <= n; ++at) {
-        size_t k = 0;
-        while (k < m) {
-            const unsigned c = s[at + k];
-            if ((c - 'A' < 26u ? c + 32 : c) != static_cast<unsigned char>(word[k]))
-                break;
-            ++k;
-        }
-        if (k == m)
-            return true;
+    if (m > n)
+        return false;
+    size_t at = 0;
+#if defined(__SSE2__)
+    // Sixteen places at a time are tried for the word's first and last letters, in either case
+    // (a capital letter differs from its small one by the bit 0x20 alone), then compared whole.
+    const __m128i caseBit = _mm_set1_epi8(0x20);
+    const __m128i first = _mm_set1_epi8(char(word[0] | 0x20));
+    const __m128i last = _mm_set1_epi8(char(word[m - 1] | 0x20));
+    for (; at + m - 1 + 16 <= n; at += 16) {
+        const __m128i a =
+            _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at)), caseBit);
+        const __m128i b = _mm_or_si128(
+            _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + at + m - 1)), caseBit);
+        for (unsigned mask = unsigned(_mm_movemask_epi8(
+                 _mm_and_si128(_mm_cmpeq_epi8(a, first), _mm_cmpeq_epi8(b, last))));
+             mask != 0; mask &= mask - 1)
+            if (AsciiWordAt(word, s + at + size_t(__builtin_ctz(mask))))
+                return true;
     }
+#endif
+    for (; at + m <= n; ++at)
+        if (AsciiWordAt(word, s + at))
+            return true;
     return false;
 }
 
-void FreePattern(void* p) {
-    delete static_cast<CompiledPattern*>(p);
-}
+} // namespace
 
-CompiledPattern* CompilePattern(sqlite3_value* pattern, sqlite3_value* escape) {
-    std::u32string raw, esc;
-    FoldUtf8(sqlite3_value_text(pattern), sqlite3_value_bytes(pattern), raw);
-    if (escape) {
-        FoldUtf8(sqlite3_value_text(escape), sqlite3_value_bytes(escape), esc);
-        if (esc.size() != 1)
-            return nullptr;
-    }
-    auto* compiled = new CompiledPattern;
+LikePattern::LikePattern(const unsigned char* pattern, int length, char32_t escape) {
+    std::u32string raw;
+    FoldUtf8(pattern, length, raw);
     for (size_t i = 0; i < raw.size(); ++i) {
         const char32_t c = raw[i];
-        if (!esc.empty() && c == esc[0] && i + 1 < raw.size())
-            compiled->folded.push_back(raw[++i]);
+        if (c == escape && i + 1 < raw.size())
+            folded_.push_back(raw[++i]);
         else if (c == U'%')
-            compiled->folded.push_back(LikeAnyRun);
+            folded_.push_back(LikeAnyRun);
         else if (c == U'_')
-            compiled->folded.push_back(LikeAnyOne);
+            folded_.push_back(LikeAnyOne);
         else
-            compiled->folded.push_back(c);
+            folded_.push_back(c);
     }
-    const std::u32string& f = compiled->folded;
-    if (f.size() > 2 && f.front() == LikeAnyRun && f.back() == LikeAnyRun &&
-        std::all_of(f.begin() + 1, f.end() - 1, [](char32_t c) { return c < 0x80; }))
-        compiled->asciiInfix.assign(f.begin() + 1, f.end() - 1);
-    return compiled;
+    if (folded_.size() > 2 && folded_.front() == LikeAnyRun && folded_.back() == LikeAnyRun &&
+        std::all_of(folded_.begin() + 1, folded_.end() - 1, [](char32_t c) { return c < 0x80; }))
+        asciiInfix_.assign(folded_.begin() + 1, folded_.end() - 1);
+}
+
+bool LikePattern::Matches(const unsigned char* text, size_t length, bool mayFoldToAscii) const {
+    if (!asciiInfix_.empty() && !(mayFoldToAscii && HoldsFoldingToAscii(text, length)))
+        return AsciiInfixMatch(asciiInfix_, text, length);
+    // Several conditions are laid on the same text one after another: the text folded last is
+    // kept with the bytes it was folded from, and reused when the next text has exactly those.
+    thread_local std::string lastBytes;
+    thread_local std::u32string folded;
+    if (length != lastBytes.size() ||
+        (length > 0 && std::memcmp(lastBytes.data(), text, length) != 0)) {
+        lastBytes.assign(reinterpret_cast<const char*>(text), length);
+        FoldUtf8(text, int(length), folded);
+    }
+    return LikeMatch(folded_, folded);
+}
+
+namespace {
+
+void FreePattern(void* p) {
+    delete static_cast<LikePattern*>(p);
 }
 
 // like(pattern, text [, escape]), as SQLite calls it for "text LIKE pattern".
@@ -203,32 +235,25 @@ void LikeFunction(sqlite3_context* ctx, int argc, sqlite3_value** argv) {
     for (int i = 0; i < argc; ++i)
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
             return sqlite3_result_null(ctx);
-    auto* pattern = static_cast<CompiledPattern*>(sqlite3_get_auxdata(ctx, 0));
-    std::unique_ptr<CompiledPattern> fresh;
+    auto* pattern = static_cast<LikePattern*>(sqlite3_get_auxdata(ctx, 0));
+    std::unique_ptr<LikePattern> fresh;
     if (!pattern) {
-        fresh.reset(CompilePattern(argv[0], argc == 3 ? argv[2] : nullptr));
-        if (!fresh)
-            return sqlite3_result_error(ctx, "ESCAPE expression must be a single character", -1);
+        char32_t escape = LikePattern::NoEscape;
+        if (argc == 3) {
+            std::u32string esc;
+            FoldUtf8(sqlite3_value_text(argv[2]), sqlite3_value_bytes(argv[2]), esc);
+            if (esc.size() != 1)
+                return sqlite3_result_error(ctx, "ESCAPE expression must be a single character",
+                                            -1);
+            escape = esc[0];
+        }
+        fresh = std::make_unique<LikePattern>(sqlite3_value_text(argv[0]),
+                                              sqlite3_value_bytes(argv[0]), escape);
         pattern = fresh.get();
     }
-    // A search lays several conditions on the same verse: the text folded last is kept with
-    // the bytes it was folded from, and reused when the next text has exactly those bytes.
-    thread_local std::string lastBytes;
-    thread_local std::u32string text;
     const unsigned char* bytes = sqlite3_value_text(argv[1]);
     const int length = sqlite3_value_bytes(argv[1]);
-    const size_t size = bytes ? size_t(length > 0 ? length : 0) : 0;
-    if (!pattern->asciiInfix.empty() && !HoldsFoldingToAscii(bytes, size)) {
-        const bool matches = AsciiInfixMatch(pattern->asciiInfix, bytes, size);
-        if (fresh)
-            sqlite3_set_auxdata(ctx, 0, fresh.release(), FreePattern);
-        return sqlite3_result_int(ctx, matches);
-    }
-    if (size != lastBytes.size() || (size > 0 && std::memcmp(lastBytes.data(), bytes, size) != 0)) {
-        lastBytes.assign(reinterpret_cast<const char*>(bytes), size);
-        FoldUtf8(bytes, int(size), text);
-    }
-    const bool matches = LikeMatch(pattern->folded, text);
+    const bool matches = pattern->Matches(bytes, bytes && length > 0 ? size_t(length) : 0);
     if (fresh) // kept for the next rows of the same statement
         sqlite3_set_auxdata(ctx, 0, fresh.release(), FreePattern);
     sqlite3_result_int(ctx, matches);

@@ -21,6 +21,27 @@ bool LikeMatch(const std::u32string& pattern, const std::u32string& text);
 inline constexpr char32_t LikeAnyRun = 0x110000;
 inline constexpr char32_t LikeAnyOne = 0x110001;
 
+// Whether a UTF-8 text holds a character outside ASCII that folds to an ASCII letter: the Kelvin
+// sign (to "k") or the long s (to "s").
+bool HoldsFoldingToAscii(const unsigned char* text, size_t length);
+
+// A `like` pattern (UTF-8), folded once, laid on any number of texts as the SQL `like` of
+// RegisterTextRules lays it.
+class LikePattern {
+public:
+    static constexpr char32_t NoEscape = 0xFFFFFFFF;
+    LikePattern(const unsigned char* pattern, int length, char32_t escape = NoEscape);
+    // Whether a UTF-8 text matches it; mayFoldToAscii false says that the text holds no character
+    // HoldsFoldingToAscii looks for.
+    bool Matches(const unsigned char* text, size_t length, bool mayFoldToAscii = true) const;
+
+private:
+    std::u32string folded_;
+    // For "%word%" with a word of ASCII characters only: the word, folded. Such a word is found
+    // in the bytes of a text directly.
+    std::string asciiInfix_;
+};
+
 // The verse table of a translation file, with the index on (knjiga, glava, rbr). Book codes
 // are capital letters A-Z, digits, blanks, "." and "č", which SQLite's own NOCASE orders as
 // the folding collation does: the index serves both.

@@ -1,11 +1,14 @@
-// The search index against the scan: every search finds the same verses in the same order in a
-// file with the index, in the Jet image that builds it, and in a file without it.
+// The search index and the texts in memory against the scan: every search finds the same verses
+// in the same order in a file with the index, in the Jet image that builds it, in a file without
+// it, and in the texts of a file or a Jet image read into memory.
 #include "DataModule.h"
 #include "JetCache.h"
 #include "JetImage.h"
 #include "JetWriter.h"
+#include "KeptVerses.h"
 #include "Query.h"
 #include "QueryBuilder.h"
+#include "Search.h"
 #include "SearchIndex.h"
 #include "VerseFixture.h"
 
@@ -32,17 +35,11 @@ const QVector<FixtureRow> Verses = {
     {"OTKR", 22, 21, "Nekabude jedna reč.", "."},
 };
 
-// The places a statement finds, in the order delivered.
+// The places a statement finds, in the order the search lists them.
 QStringList Places(const QString& connection, const QStringList& statement) {
-    Query q;
-    q.setConnectionString(connection);
-    for (const QString& line : statement)
-        q.addLine(line);
-    q.open();
     QStringList places;
-    for (q.first(); !q.eof(); q.next())
-        places << q.fieldAsText("knjiga") + ' ' + q.fieldAsText("glava") + ':' +
-                      q.fieldAsText("rbr");
+    for (const ResultRow& row : RunStatement(connection, statement))
+        places << row.Knjiga + ' ' + row.Glava + ':' + row.Rbr;
     return places;
 }
 
@@ -56,12 +53,14 @@ private slots:
     void sameVersesAsTheScan();
     void addingTheIndexTwiceRenewsIt();
     void countsOnAnotherThread();
+    void keptTextsFollowTheirFile();
 
 private:
     QString Connection(const QString& file) const {
         return TranslationConnectionString(file, dir_.path() + '/');
     }
     QTemporaryDir dir_;
+    std::unique_ptr<VerseMemory> memory_, jetMemory_;
 };
 
 void TestSearchIndex::initTestCase() {
@@ -92,6 +91,9 @@ void TestSearchIndex::initTestCase() {
     index.setConnectionString(Connection("index.mdb"));
     QVERIFY(!scan.hasSearchIndex());
     QVERIFY(index.hasSearchIndex());
+    memory_ = VerseMemory::Read(scan);
+    jetMemory_ = VerseMemory::Read(jet);
+    QVERIFY(memory_ && jetMemory_);
 }
 
 void TestSearchIndex::sameVersesAsTheScan_data() {
@@ -99,7 +101,7 @@ void TestSearchIndex::sameVersesAsTheScan_data() {
     QTest::addColumn<QStringList>("excluded");
     QTest::addColumn<QStringList>("alternatives");
     QTest::addColumn<bool>("folded");
-    QTest::addColumn<QString>("book"); // the one book chosen; empty for all
+    QTest::addColumn<QString>("book"); // the books chosen, parted by ","; empty for all
     QTest::addColumn<bool>("narrows"); // whether the index answers the search
     QTest::addColumn<int>("expected"); // the number found; -1: as the scan finds
     using L = QStringList;
@@ -129,6 +131,8 @@ void TestSearchIndex::sameVersesAsTheScan_data() {
     QTest::newRow("diacritics kept") << L{"čovek"} << none << none << false << "" << true << 1;
     QTest::newRow("capitals, folded") << L{"ZIVOT"} << none << none << true << "" << true << 1;
     QTest::newRow("a book") << L{"bog"} << none << none << false << "1 MOJ" << true << 4;
+    // Chosen books are listed in the order of the table, not of the index on books.
+    QTest::newRow("two books") << L{"e"} << none << none << true << "RIM,JOVAN" << false << 5;
     QTest::newRow("empty word") << L{""} << none << none << false << "" << false << 13;
     QTest::newRow("phrase") << L{"\"neka bude\""} << none << none << false << "" << true << 2;
     QTest::newRow("phrase, folded") << L{"„neka bude“"} << none << none << true << "" << true << 3;
@@ -149,8 +153,9 @@ void TestSearchIndex::sameVersesAsTheScan() {
     QFETCH(bool, narrows);
     QFETCH(int, expected);
     const SearchWords words{required, excluded, alternatives};
+    const QStringList codes = book.split(',', Qt::SkipEmptyParts);
     const QString books =
-        book.isEmpty() ? QString() : BuildBookCondition({{book}, {true}, false}, {});
+        codes.isEmpty() ? QString() : BuildBookCondition({codes, {true, true}, false}, {});
     QCOMPARE(!IndexCondition(words, folded).isEmpty(), narrows);
     const QStringList scan =
         Places(Connection("scan.mdb"), SearchStatement(words, folded, books, false));
@@ -163,6 +168,13 @@ void TestSearchIndex::sameVersesAsTheScan() {
         Query counter;
         counter.setConnectionString(Connection(file));
         QCOMPARE(CountSearch(counter, words, folded, books), scan.size());
+    }
+    for (const VerseMemory* memory : {memory_.get(), jetMemory_.get()}) {
+        QStringList places;
+        for (const ResultRow& row : memory->Find(words, folded, codes))
+            places << row.Knjiga + ' ' + row.Glava + ':' + row.Rbr;
+        QCOMPARE(places, scan);
+        QCOMPARE(memory->Count(words, folded, codes), scan.size());
     }
 }
 
@@ -187,6 +199,32 @@ void TestSearchIndex::countsOnAnotherThread() {
                  .size(),
              6);
     QCOMPARE(count.get(), 6);
+}
+
+void TestSearchIndex::keptTextsFollowTheirFile() {
+    // The search reads the file until its texts are in memory, then finds the same there; a
+    // rewritten file is read again.
+    const QString path = dir_.path() + "/baza/kept.mdb";
+    WriteVerseFile(path, Verses);
+    SearchRequest request;
+    request.file = "kept.mdb";
+    request.words.required = {"bog"};
+    const auto texts = [](const SearchResult& r) {
+        QStringList list;
+        for (const ResultRow& row : r.rows)
+            list << row.HeadingText() + row.VerseText();
+        return list;
+    };
+    const QStringList read = texts(RunSearch(request, dir_.path() + '/'));
+    QCOMPARE(read.size(), 6);
+    WaitForKeptVerses();
+    QVERIFY(KeptVerses(Connection("kept.mdb")));
+    QCOMPARE(texts(RunSearch(request, dir_.path() + '/')), read);
+    QFile::remove(path);
+    WriteVerseFile(path, Verses.mid(0, 3));
+    QCOMPARE(RunSearch(request, dir_.path() + '/').rows.size(), 3u);
+    WaitForKeptVerses();
+    QCOMPARE(KeptVerses(Connection("kept.mdb"))->Count({{"bog"}, {}, {}}, false, {}), 3);
 }
 
 QTEST_GUILESS_MAIN(TestSearchIndex)
