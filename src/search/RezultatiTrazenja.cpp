@@ -256,6 +256,12 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
     const bool listWasShown = !sb2->isHidden();
     if (!isVisible())
         sb2->hide();
+    const int rows = int(found_.size());
+    const bool asks = rows > AskAbove;
+    // The caption goes to the window manager with the window, unless the answer may keep the
+    // earlier list.
+    if (!asks)
+        setWindowTitle(TotalCaption(rows, searched_.translation));
     if (!isActiveWindow()) {
         if (!placed_) {
             const QRect screenRect = screen()->geometry();
@@ -266,10 +272,10 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
         show();
         raise();
         activateWindow();
-        WaitUntilExposed();
     }
-    const int rows = int(found_.size());
-    if (rows > AskAbove) {
+    if (asks) {
+        // The question and the long fill's gauge are painted on a window the screen shows.
+        WaitUntilExposed();
         if (!AskQuestion(TooManyQuestion(rows),
                          [&] { return AskInBox(this, TooManyQuestion(rows)); })) {
             sb2->setVisible(listWasShown);
@@ -278,9 +284,14 @@ void TfRezultatiTrazenja::ShowResults(SearchResult result) {
         // What the question covered is painted again before the long fill; the user's input
         // waits.
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, RepaintWaitMs);
+        setWindowTitle(TotalCaption(rows, searched_.translation));
     }
-    setWindowTitle(TotalCaption(rows, searched_.translation));
+    // A short list is made while the window manager puts a newly shown window on the screen;
+    // one that gets another width there is made again for it.
     FillResults();
+    WaitUntilExposed();
+    if (sb2->width() - WrapMargin != wrapWidth_)
+        FillResults();
     // A window manager hands the focus back to the main window when the search dialog goes;
     // the list takes it back, so its keys work without a click.
     shown_.start();
@@ -299,11 +310,14 @@ void TfRezultatiTrazenja::changeEvent(QEvent* event) {
 }
 
 void TfRezultatiTrazenja::WaitUntilExposed() {
-    // The gauge paints only on a window the screen shows. The user's input waits.
-    QElapsedTimer clock;
-    clock.start();
-    while (!(windowHandle() && windowHandle()->isExposed()) && clock.elapsed() < ExposeWaitMs)
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    // The gauge paints only on a window the screen shows. The user's input waits; the wait
+    // sleeps between events, leaving the processor to the window manager and the X server.
+    QTimer limit; // wakes the wait when the window does not appear
+    limit.setSingleShot(true);
+    limit.start(ExposeWaitMs);
+    while (!(windowHandle() && windowHandle()->isExposed()) && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents |
+                                        QEventLoop::WaitForMoreEvents);
 }
 
 void TfRezultatiTrazenja::RequireRows() const {
@@ -732,8 +746,10 @@ bool TfRezultatiTrazenja::StaysOnTop() const {
 }
 
 void TfRezultatiTrazenja::KeepUnderModal() {
+    // A hidden window keeps its flags: changing them would make its platform window anew at
+    // the next show.
     QWindow* window = windowHandle();
-    if (!window || !StaysOnTop())
+    if (!window || !StaysOnTop() || !isVisible())
         return;
     QWidget* modal = QApplication::activeModalWidget();
     const bool onTop = modal == nullptr;

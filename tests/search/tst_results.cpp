@@ -305,6 +305,15 @@ void TestResults::onTopTogglesFlagAndItalics() {
     modal.close();
     r()->activateWindow();
     QTRY_VERIFY(r()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
+
+    // Hidden, it keeps its flags: a change would make its platform window anew at the next
+    // show.
+    r()->hide();
+    QDialog next;
+    next.setModal(true);
+    next.show();
+    QVERIFY(QTest::qWaitForWindowActive(&next));
+    QVERIFY(r()->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 void TestResults::closedQueryReachesErrorBox() {
