@@ -2,6 +2,17 @@
 
 #include <algorithm>
 
+QString NumberTexts::Of(qint64 n) {
+    if (n < 0 || n >= Kept)
+        return QString::number(n);
+    if (texts_.size() <= size_t(n))
+        texts_.resize(size_t(n) + 1);
+    QString& text = texts_[size_t(n)];
+    if (text.isNull())
+        text = QString::number(n);
+    return text;
+}
+
 QString ResultRow::HeadingText() const {
     return QStringLiteral("knjiga : ") + Knjiga + QStringLiteral("  glava: ") + Glava;
 }

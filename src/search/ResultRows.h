@@ -18,6 +18,17 @@ struct ResultRow {
     QString VerseText() const;
 };
 
+// The texts of the whole numbers of a list's rows (chapters, verses): each small one is made
+// once and shared by the rows that show it.
+class NumberTexts {
+public:
+    QString Of(qint64 n);
+
+private:
+    static constexpr qint64 Kept = 1000;
+    std::vector<QString> texts_;
+};
+
 // The rows of a results list stacked from a top down, each as high as its heading and its
 // verse. The heights are known before any label is made, and may be corrected as the labels
 // of a row are laid out; the rows below then move.

@@ -41,26 +41,24 @@ public:
     QString Read(sqlite3_stmt* stmt, int column) {
         if (sqlite3_column_type(stmt, column) != SQLITE_INTEGER)
             return Text(stmt, column);
-        const sqlite3_int64 n = sqlite3_column_int64(stmt, column);
-        if (n < 0 || n >= Cached)
-            return QString::number(n);
-        if (texts_.size() <= size_t(n))
-            texts_.resize(size_t(n) + 1);
-        QString& text = texts_[size_t(n)];
-        if (text.isNull())
-            text = QString::number(n);
-        return text;
+        return numbers_.Of(sqlite3_column_int64(stmt, column));
     }
 
 private:
-    static constexpr sqlite3_int64 Cached = 1000;
-    std::vector<QString> texts_;
+    NumberTexts numbers_;
 };
 
-int ColumnOf(const Query& q, sqlite3_stmt* stmt, QLatin1String name) {
+// The place of a named column of a statement, or -1.
+int FindColumn(sqlite3_stmt* stmt, QLatin1String name) {
     for (int c = sqlite3_column_count(stmt) - 1; c >= 0; --c)
         if (name.compare(QLatin1String(sqlite3_column_name(stmt, c)), Qt::CaseInsensitive) == 0)
             return c;
+    return -1;
+}
+
+int ColumnOf(const Query& q, sqlite3_stmt* stmt, QLatin1String name) {
+    if (const int c = FindColumn(stmt, name); c >= 0)
+        return c;
     throw DatabaseError(q.WithFile(QStringLiteral("Field '%1' not found").arg(name)));
 }
 
@@ -149,10 +147,7 @@ std::vector<ResultRow> RunStatement(Query& q, const QStringList& statement) {
             for (int i = 0; i < 4; ++i)
                 columns[i + 1] = ColumnOf(q, stmt, QLatin1String(names[i]));
             // A statement of another shape has no place to order by.
-            columns[0] = -1;
-            for (int c = 0; c < sqlite3_column_count(stmt); ++c)
-                if (QLatin1String(sqlite3_column_name(stmt, c)) == QLatin1String("rowid"))
-                    columns[0] = c;
+            columns[0] = FindColumn(stmt, QLatin1String("rowid"));
         });
     // Found verses are listed in the order of the table, however the engine reached them (by
     // the index on books, for one, when books are chosen).

@@ -70,22 +70,6 @@ void KeepLonger(std::string& needle, const QString& piece, bool folded) {
         needle.assign(bytes.constData(), size_t(bytes.size()));
 }
 
-// The text of a small whole number, each made once.
-class Numbers {
-public:
-    QString Of(qint64 n) {
-        if (n < 0 || n >= 1000)
-            return QString::number(n);
-        QString& text = texts_[size_t(n)];
-        if (text.isNull())
-            text = QString::number(n);
-        return text;
-    }
-
-private:
-    std::vector<QString> texts_ = std::vector<QString>(1000);
-};
-
 } // namespace
 
 // One word's or phrase's condition on a verse, as the search statement writes it: `like` over
@@ -98,6 +82,7 @@ public:
             if (folded)
                 words = FoldForSearch(words);
             words.remove(QChar(u'\0'));
+            // The words as the phrase function gets them: through the statement's UTF-8.
             phrase_ = PhraseArgumentWords(QString::fromUtf8(words.toUtf8()));
             for (const QString& word : phrase_)
                 KeepLonger(needle_, word, folded);
@@ -330,7 +315,7 @@ std::vector<ResultRow> VerseMemory::Find(const SearchWords& words, bool folded,
     const std::vector<int> found = Matching(words, folded, books);
     std::vector<ResultRow> rows;
     rows.reserve(found.size());
-    Numbers numbers;
+    NumberTexts numbers;
     for (const int i : found) {
         const Verse& v = verses_[size_t(i)];
         const std::string_view text = Text(i);
